@@ -1,0 +1,73 @@
+#include "AppWindows.h"
+
+#include "info/About.h"
+#include "info/DonatION.h"
+#include "info/KJJ.h"
+#include "info/meizu.h"
+#include "launcher/Form1.h"
+#include "panels/Freeze.h"
+#include "panels/menu.h"
+#include "startup/Start.h"
+
+AppWindows::AppWindows() = default;
+
+AppWindows::~AppWindows()
+{
+    // Windows may still reach each other while they close, so they go in reverse order of use.
+    m_kjj.reset();
+    m_meizu.reset();
+    m_donation.reset();
+    m_about.reset();
+    m_freeze.reset();
+    m_menu.reset();
+    m_form1.reset();
+    m_start.reset();
+}
+
+template <typename Window>
+static Window& createOnce(std::unique_ptr<Window>& slot, AppWindows& windows)
+{
+    if (!slot)
+        slot = std::make_unique<Window>(windows);
+    return *slot;
+}
+
+Start& AppWindows::start()
+{
+    return createOnce(m_start, *this);
+}
+
+Form1& AppWindows::form1()
+{
+    return createOnce(m_form1, *this);
+}
+
+menu& AppWindows::keyPanel()
+{
+    return createOnce(m_menu, *this);
+}
+
+Freeze& AppWindows::navigationBar()
+{
+    return createOnce(m_freeze, *this);
+}
+
+About& AppWindows::about()
+{
+    return createOnce(m_about, *this);
+}
+
+DonatION& AppWindows::donation()
+{
+    return createOnce(m_donation, *this);
+}
+
+meizu& AppWindows::meizuWarning()
+{
+    return createOnce(m_meizu, *this);
+}
+
+KJJ& AppWindows::shortcutKeys()
+{
+    return createOnce(m_kjj, *this);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+
+class Start;
+class Form1;
+class menu;
+class Freeze;
+class About;
+class DonatION;
+class meizu;
+class KJJ;
+
+// The program's windows. Each exists once and is created hidden, its load handler running, the
+// first time another window touches it; all of them end with this object.
+class AppWindows
+{
+public:
+    AppWindows();
+    ~AppWindows();
+    AppWindows(const AppWindows&) = delete;
+    AppWindows& operator=(const AppWindows&) = delete;
+
+    Start& start();
+    Form1& form1();
+    menu& keyPanel();
+    Freeze& navigationBar();
+    About& about();
+    DonatION& donation();
+    meizu& meizuWarning();
+    KJJ& shortcutKeys();
+
+    // Whether a window has been created yet, for tests.
+    bool hasForm1() const { return m_form1 != nullptr; }
+    bool hasAbout() const { return m_about != nullptr; }
+
+private:
+    std::unique_ptr<Start> m_start;
+    std::unique_ptr<Form1> m_form1;
+    std::unique_ptr<menu> m_menu;
+    std::unique_ptr<Freeze> m_freeze;
+    std::unique_ptr<About> m_about;
+    std::unique_ptr<DonatION> m_donation;
+    std::unique_ptr<meizu> m_meizu;
+    std::unique_ptr<KJJ> m_kjj;
+};

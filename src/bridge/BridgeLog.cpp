@@ -1,0 +1,3 @@
+#include "BridgeLog.h"
+
+Q_LOGGING_CATEGORY(lcBridge, "pannix.bridge")

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The folders the program works with.
+namespace Paths {
+
+// The folder that holds the program (and, on Windows, its tools).
+QString programFolder();
+// Where started commands run and where files they write by relative name land
+// (screenshots, recordings): the program's folder when writable, else the home folder.
+QString outputFolder();
+// The per-user folder of the result files, created readable and writable by the user only.
+QString resultFolder();
+
+// Tests place the program's folder elsewhere; an empty text restores the real one.
+void setProgramFolder(const QString& folder);
+
+} // namespace Paths

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Where the outside tools are found, and whether the bridge tool is complete enough to start.
+// This is the one place that knows how Windows and Unix differ in naming them.
+namespace ToolLocator {
+
+// The tool's full path: the program's folder first, then PATH. Empty when it is in neither.
+QString locate(const QString& toolName);
+
+// The files the start-up check requires, as names relative to the program's folder
+// (Windows: the bridge tool and its two interface libraries).
+QStringList requiredBridgeFiles();
+
+// True when every required file is present (on Unix: an executable adb in the program's folder
+// or on PATH).
+bool bridgeToolPresent();
+
+} // namespace ToolLocator

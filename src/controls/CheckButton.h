@@ -1,0 +1,50 @@
+#pragma once
+
+#include "PropertyBag.h"
+#include "StatePictureControl.h"
+
+// The check box of the launcher: Value 0 unchecked, 1 checked, 2 third state. A click flips 0 to 1
+// and 1 or 2 to 0, then raises Click; the keyboard never changes the value.
+class CheckButton : public StatePictureControl
+{
+    Q_OBJECT
+
+public:
+    explicit CheckButton(QWidget* parent = nullptr);
+
+    void load(const PropertyBag& bag);
+    PropertyBag save() const;
+
+    int Value() const { return m_value; }
+    void setValue(int value);
+    bool Enabled() const { return isEnabled(); }
+    void setEnabledState(bool enabled);
+
+signals:
+    void Click();
+    void KeyDown(int keyCode, int shift);
+    void KeyPress(int keyAscii);
+    void KeyUp(int keyCode, int shift);
+    void MouseOut();
+    void MouseDown(int button, int shift, float x, float y);
+    void MouseMove(int button, int shift, float x, float y);
+    void MouseUp(int button, int shift, float x, float y);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+    void refreshLook() override;
+
+private:
+    void showRestingPicture();
+    void showLook(Look look);
+    void pointerLeft();
+
+    int m_value = 0;
+    bool m_watchingPointer = true; // from creation until the pointer is first found outside
+};

@@ -1,0 +1,183 @@
+#include "OptionButton.h"
+
+#include "KeyCodes.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+OptionButton::OptionButton(QWidget* parent)
+    : StatePictureControl(QStringLiteral("option"), 8, parent)
+{
+    layoutParts();
+    showRestingPicture();
+    m_lastHoverIndex = 1;
+    m_group = false;
+}
+
+void OptionButton::load(const PropertyBag& bag)
+{
+    setEnabledState(bag.read(QStringLiteral("Enabled"), true).toBool());
+    setValue(bag.read(QStringLiteral("Value"), false).toBool());
+    m_group = bag.read(QStringLiteral("Group"), false).toBool();
+    if (bag.contains(QStringLiteral("Font")))
+        setControlFont(bag.read(QStringLiteral("Font"), font()).value<QFont>());
+    // "Option" is the save default, so a caption saved as "Option" loads as "Option1".
+    setCaption(bag.read(QStringLiteral("Caption"), QStringLiteral("Option1")).toString());
+    setBackColor(bag.read(QStringLiteral("BackColor"), OleColors::ButtonFace).toUInt());
+    setForeColor(bag.read(QStringLiteral("ForeColor"), OleColors::rgb(0, 0, 0)).toUInt());
+}
+
+PropertyBag OptionButton::save() const
+{
+    PropertyBag bag;
+    bag.write(QStringLiteral("Enabled"), m_enabledFlag, true);
+    bag.write(QStringLiteral("Value"), m_value, false);
+    bag.write(QStringLiteral("Group"), m_group, false);
+    bag.write(QStringLiteral("Caption"), Caption(), QStringLiteral("Option"));
+    bag.write(QStringLiteral("BackColor"), BackColor(), OleColors::ButtonFace);
+    bag.write(QStringLiteral("ForeColor"), ForeColor(), OleColors::rgb(0, 0, 0));
+    return bag;
+}
+
+void OptionButton::setValue(bool value)
+{
+    m_value = value;
+    showRestingPicture();
+}
+
+bool OptionButton::Enabled() const
+{
+    return isEnabled();
+}
+
+void OptionButton::setEnabledState(bool enabled)
+{
+    setEnabled(enabled);
+    m_enabledFlag = enabled;
+    refreshLook();
+}
+
+void OptionButton::showRestingPicture()
+{
+    showPicture(index(m_enabledFlag ? Resting : Disabled));
+}
+
+void OptionButton::refreshLook()
+{
+    if (!m_enabledFlag) {
+        showPicture(index(Disabled));
+        setCaptionColor(OleColors::GrayText);
+        m_watchingPointer = false;
+        return;
+    }
+    showRestingPicture();
+    setCaptionColor(m_foreColor);
+}
+
+void OptionButton::clickStep()
+{
+    if (m_value) {
+        refreshLook();
+        return;
+    }
+    // Every option button of the window with this container and this group, this one included.
+    QWidget* holder = window();
+    for (OptionButton* other : holder->findChildren<OptionButton*>()) {
+        if (other->parentWidget() == parentWidget() && other->m_group == m_group)
+            other->setValue(false);
+    }
+    setValue(true);
+    emit Click();
+}
+
+void OptionButton::pressStep(int button, int shift, float x, float y)
+{
+    if (!m_enabledFlag)
+        return;
+    showPicture(index(Pressed));
+    m_pressed = true;
+    emit MouseDown(button, shift, x, y);
+}
+
+void OptionButton::hoverStep(int button, int shift, float x, float y)
+{
+    if (!m_enabledFlag)
+        return;
+    if (pictureIndex() == m_lastHoverIndex || m_pressed)
+        return;
+    m_watchingPointer = true;
+    showPicture(index(HoverLook));
+    m_lastHoverIndex = index(HoverLook);
+    emit MouseMove(button, shift, x, y);
+}
+
+void OptionButton::pointerLeft()
+{
+    if (!m_watchingPointer || m_pressed)
+        return;
+    showRestingPicture();
+    m_watchingPointer = false;
+    emit MouseOut();
+}
+
+void OptionButton::mousePressEvent(QMouseEvent* event)
+{
+    pressStep(KeyCodes::buttonMask(event->button()), KeyCodes::shiftMask(event->modifiers()),
+        float(event->position().x()), float(event->position().y()));
+}
+
+void OptionButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit MouseUp(KeyCodes::buttonMask(event->button()), KeyCodes::shiftMask(event->modifiers()),
+        float(event->position().x()), float(event->position().y()));
+    m_pressed = false;
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && m_enabledFlag)
+        clickStep();
+}
+
+void OptionButton::mouseMoveEvent(QMouseEvent* event)
+{
+    hoverStep(KeyCodes::buttonMask(event->buttons()), KeyCodes::shiftMask(event->modifiers()),
+        float(event->position().x()), float(event->position().y()));
+}
+
+void OptionButton::leaveEvent(QEvent*)
+{
+    pointerLeft();
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event)
+{
+    emit KeyDown(KeyCodes::keyCode(event->key()), KeyCodes::shiftMask(event->modifiers()));
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat())
+        return;
+    emit KeyPress(32);
+    pressStep(1, 0, 0, 0);
+}
+
+void OptionButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat())
+        return;
+    emit KeyUp(32, KeyCodes::shiftMask(event->modifiers()));
+    clickStep();
+    m_pressed = false;
+}
+
+// The hover picture stays while the option has the focus.
+void OptionButton::focusInEvent(QFocusEvent* event)
+{
+    StatePictureControl::focusInEvent(event);
+    hoverStep(0, 0, 0, 0);
+    m_watchingPointer = false;
+}
+
+void OptionButton::focusOutEvent(QFocusEvent* event)
+{
+    StatePictureControl::focusOutEvent(event);
+    m_lastHoverIndex = 7;
+    hoverStep(0, 0, 0, 0);
+    // The design's poll would find the pointer outside at its next tick.
+    if (!underMouse())
+        pointerLeft();
+}

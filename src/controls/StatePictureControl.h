@@ -1,0 +1,55 @@
+#pragma once
+
+#include "OleColor.h"
+
+#include <QPixmap>
+#include <QVector>
+#include <QWidget>
+
+// What the check box and the option button share: a 13 × 13 state picture at the left edge,
+// chosen from a stored set by value and look, and a caption 16 pixels in.
+class StatePictureControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Look { Resting = 0, HoverLook = 1, Pressed = 2, Disabled = 3 };
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    OleColor BackColor() const { return m_backColor; }
+    void setBackColor(OleColor color);
+    OleColor ForeColor() const { return m_foreColor; }
+    void setForeColor(OleColor color);
+    void setControlFont(const QFont& font);
+
+    // Which stored picture the control shows now; -1 before any.
+    int pictureIndex() const { return m_pictureIndex; }
+    QColor captionColor() const { return OleColors::toQColor(m_captionColor); }
+    QRect pictureRect() const { return m_pictureRect; }
+    QPoint captionPosition() const { return m_captionPos; }
+
+    QSize sizeHint() const override;
+
+protected:
+    StatePictureControl(const QString& pictureFolder, int pictureCount, QWidget* parent);
+
+    // Shows the picture and caption colour for the current value, enabled state and fore colour.
+    virtual void refreshLook() = 0;
+    void showPicture(int index);
+    void setCaptionColor(OleColor color);
+    void layoutParts();
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    OleColor m_foreColor = OleColors::rgb(0, 0, 0);
+
+private:
+    QVector<QPixmap> m_pictures;
+    int m_pictureIndex = -1;
+    QString m_caption;
+    OleColor m_backColor = OleColors::ButtonFace;
+    OleColor m_captionColor = OleColors::rgb(0, 0, 0);
+    QRect m_pictureRect;
+    QPoint m_captionPos;
+};

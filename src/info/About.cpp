@@ -1,0 +1,100 @@
+#include "About.h"
+
+#include "AppWindows.h"
+#include "DonatION.h"
+#include "WebAddresses.h"
+#include "bridge/AdbCommands.h"
+#include "bridge/Outside.h"
+#include "controls/ButtonLooks.h"
+#include "controls/CaptionFont.h"
+#include "controls/LinkLabel.h"
+#include "controls/N_Shape.h"
+#include "controls/Twips.h"
+#include "launcher/Form1.h"
+#include "launcher/SendToSelectedSlots.h"
+
+#include <QLabel>
+
+namespace {
+
+QLabel* plainLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    return label;
+}
+
+LinkLabel* link(QWidget* parent, const QString& name, const QString& text, const QRect& place, const QString& address)
+{
+    auto* label = new LinkLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setStyleSheet(QStringLiteral("color: rgb(0, 102, 204); text-decoration: underline;"));
+    QObject::connect(label, &LinkLabel::Click, label, [address] { Outside::current().openWebAddress(address); });
+    return label;
+}
+
+} // namespace
+
+About::About(AppWindows& windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("About"));
+    setWindowTitle(QStringLiteral("关于"));
+    setFont(captionFont(9));
+    setFixedSize(Twips::toPixels(7095), Twips::toPixels(3450));
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/assets/about.png")));
+    picture->setGeometry(12, 12, 96, 96);
+    auto* version = plainLabel(this, QStringLiteral("Label2"), QStringLiteral("V1.5.0"), QRect(12, 110, 96, 20));
+    version->setAlignment(Qt::AlignCenter);
+
+    auto* description = plainLabel(this, QStringLiteral("Label11"),
+        QStringLiteral("基于Scrcpy有线投屏工具命令库制作的GUI控制台。提供便捷的设置选项。"), QRect(120, 8, 345, 36));
+    description->setWordWrap(true);
+    link(this, QStringLiteral("Label14"), QStringLiteral("Scrcpy 作者：Romain Vimont (Genymobile)"),
+        QRect(120, 48, 345, 18), WebAddresses::AndroidDeveloperReference);
+    link(this, QStringLiteral("Label13"), QStringLiteral("项目链接："), QRect(120, 70, 72, 18),
+        WebAddresses::AndroidOpenSourceProject);
+    link(this, QStringLiteral("Label15"), QStringLiteral("点击访问"), QRect(196, 70, 64, 18),
+        WebAddresses::MirroringClientProject);
+    plainLabel(this, QStringLiteral("Label17"), QStringLiteral("工具介绍(官方)："), QRect(120, 92, 108, 18));
+    link(this, QStringLiteral("Label16"), QStringLiteral("点击访问"), QRect(232, 92, 64, 18),
+        WebAddresses::MirroringClientIntroduction);
+    plainLabel(this, QStringLiteral("Label18"), QStringLiteral("Scrcpy Version：1.10"), QRect(120, 114, 200, 18));
+    plainLabel(this, QStringLiteral("Label6"), QStringLiteral("酷安：@Tollen"), QRect(120, 140, 120, 18));
+
+    const PropertyBag look = ButtonLooks::window();
+    N_Shape* home = ButtonLooks::create(this, QStringLiteral("blockmi"), look, QStringLiteral("个人主页"));
+    home->setGeometry(250, 136, 100, 26);
+    connect(home, &N_Shape::Click, this, [this] { openOnPhones(WebAddresses::MakerHomePage); });
+    N_Shape* works = ButtonLooks::create(this, QStringLiteral("N_Shape2all"), look, QStringLiteral("所有作品"));
+    works->setGeometry(360, 136, 100, 26);
+    connect(works, &N_Shape::Click, this, [this] { openOnPhones(WebAddresses::MakerWorksPage); });
+
+    N_Shape* donate = ButtonLooks::create(this, QStringLiteral("N_Shape1boot"), look, QStringLiteral("捐赠支持"));
+    donate->setGeometry(12, 136, 96, 26);
+    connect(donate, &N_Shape::Click, this, [this] {
+        DonatION& donation = m_windows.donation();
+        donation.show();
+        donation.raise();
+    });
+
+    link(this, QStringLiteral("Label4"), WebAddresses::SupportGroupNumber, QRect(120, 172, 230, 18),
+        WebAddresses::SupportGroupJoinPage);
+    N_Shape* join = ButtonLooks::create(this, QStringLiteral("N_Shape1"), look, QStringLiteral("点击加入"));
+    join->setGeometry(360, 168, 100, 26);
+    connect(join, &N_Shape::Click, this, [] { Outside::current().openWebAddress(WebAddresses::SupportGroupJoinPage); });
+
+    auto* rights = plainLabel(this, QStringLiteral("Label3"),
+        QStringLiteral("版权所有 © 酷安@Tollen 保留所有权利。Scrcpy 版权归其作者所有。"), QRect(12, 204, 449, 18));
+    rights->setStyleSheet(QStringLiteral("color: gray;"));
+}
+
+void About::openOnPhones(const QString& page)
+{
+    SendToSelectedSlots(m_windows.form1(), AdbCommands::viewPageTail(page, WebAddresses::AppStorePackage));
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QWidget>
+
+class AppWindows;
+
+// The donation window: the maker's two payment codes and a note that nothing is held back.
+class DonatION : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DonatION(AppWindows& windows);
+};

@@ -1,0 +1,226 @@
+#include "Form1.h"
+
+#include "AppWindows.h"
+#include "SendToSelectedSlots.h"
+#include "bridge/AdbCommands.h"
+#include "bridge/Outside.h"
+#include "controls/ButtonLooks.h"
+#include "controls/CaptionFont.h"
+#include "controls/CheckButton.h"
+#include "controls/N_Shape.h"
+#include "controls/OptionButton.h"
+#include "controls/Twips.h"
+#include "info/About.h"
+#include "info/KJJ.h"
+#include "info/WebAddresses.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& place)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(place);
+    return frame;
+}
+
+template <typename Control>
+Control* makeControl(QWidget* parent, const QString& name, const PropertyBag& bag, const QRect& place)
+{
+    auto* control = new Control(parent);
+    control->setObjectName(name);
+    control->setGeometry(place);
+    control->load(bag);
+    return control;
+}
+
+CheckButton* makeCheck(QWidget* parent, const QString& name, const QString& caption, int value, const QRect& place)
+{
+    return makeControl<CheckButton>(
+        parent, name, {{QStringLiteral("caption"), caption}, {QStringLiteral("value"), value}}, place);
+}
+
+OptionButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& place)
+{
+    return makeControl<OptionButton>(parent, name, {{QStringLiteral("caption"), caption}}, place);
+}
+
+constexpr int RowHeight = 255;
+
+} // namespace
+
+Form1::Form1(AppWindows& windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Pannix 酷安@Tollen"));
+    setFont(captionFont(9));
+    setFixedSize(Twips::toPixels(8715), Twips::toPixels(5160));
+
+    buildResolutionFrame();
+    buildOptionsFrame();
+    buildBitRateFrame();
+    buildRecordFrame();
+    buildButtons();
+    buildNoticeFrame();
+    buildDevicesFrame();
+
+    TimerTOT = new QTimer(this);
+    TimerTOT->setObjectName(QStringLiteral("TimerTOT"));
+    TimerTOT->setInterval(900);
+    connect(TimerTOT, &QTimer::timeout, this, &Form1::tickTimerTOT);
+
+    load();
+}
+
+void Form1::buildResolutionFrame()
+{
+    auto* frame = makeFrame(this, QStringLiteral("frameResolution"), QStringLiteral("分辨率"),
+        Twips::rect(120, 120, 3855, 1215));
+    auto* hint = new QLabel(QStringLiteral("按原设备比例设定纵向分辨率"), frame);
+    hint->setObjectName(QStringLiteral("resolutionHint"));
+    hint->setGeometry(Twips::rect(480, 360, 3255, 255));
+    defa = makeOption(frame, QStringLiteral("defa"), QStringLiteral("默认"), Twips::rect(240, 720, 660, RowHeight));
+    QHD = makeOption(frame, QStringLiteral("QHD"), QStringLiteral("1920"), Twips::rect(960, 720, 780, RowHeight));
+    FHD = makeOption(frame, QStringLiteral("FHD"), QStringLiteral("1440"), Twips::rect(1800, 720, 900, RowHeight));
+    HD = makeOption(frame, QStringLiteral("HD"), QStringLiteral("1280"), Twips::rect(2760, 720, 900, RowHeight));
+}
+
+void Form1::buildOptionsFrame()
+{
+    auto* frame = makeFrame(this, QStringLiteral("frameOptions"), QStringLiteral("附加设置"),
+        Twips::rect(4080, 120, 4575, 1215));
+    const int width = 1380;
+    topshow = makeCheck(frame, QStringLiteral("topshow"), QStringLiteral("主界面置顶"), 1,
+        Twips::rect(240, 360, width, RowHeight));
+    fmenux = makeCheck(frame, QStringLiteral("fmenux"), QStringLiteral("悬浮工具栏"), 0,
+        Twips::rect(1680, 360, width, RowHeight));
+    HP = makeCheck(frame, QStringLiteral("HP"), QStringLiteral("黑屏启动"), 0, Twips::rect(3120, 360, width, RowHeight));
+    recor = makeCheck(frame, QStringLiteral("recor"), QStringLiteral("启动时录屏"), 0,
+        Twips::rect(240, 720, width, RowHeight));
+    ST = makeCheck(frame, QStringLiteral("ST"), QStringLiteral("显示触摸"), 0, Twips::rect(1680, 720, width, RowHeight));
+    fulls = makeCheck(frame, QStringLiteral("fulls"), QStringLiteral("全屏启动"), 0,
+        Twips::rect(3120, 720, width, RowHeight));
+    connect(fulls, &CheckButton::Click, this, &Form1::fullscreenHint);
+}
+
+void Form1::buildBitRateFrame()
+{
+    auto* frame = makeFrame(this, QStringLiteral("frameBitRate"),
+        QStringLiteral("比特率(数值越高，延迟越高，但显示和录屏也越清晰)"), Twips::rect(120, 1440, 8535, 855));
+    BH = makeOption(frame, QStringLiteral("BH"), QStringLiteral("30Mbps"), Twips::rect(240, 360, 1260, RowHeight));
+    BM = makeOption(frame, QStringLiteral("BM"), QStringLiteral("20Mbps"), Twips::rect(1560, 360, 1260, RowHeight));
+    BTW = makeOption(frame, QStringLiteral("BTW"), QStringLiteral("12Mbps"), Twips::rect(2880, 360, 1260, RowHeight));
+    Bdefa = makeOption(
+        frame, QStringLiteral("Bdefa"), QStringLiteral("8Mbps(默认)"), Twips::rect(4200, 360, 1740, RowHeight));
+    BL = makeOption(frame, QStringLiteral("BL"), QStringLiteral("4Mbps"), Twips::rect(6000, 360, 1140, RowHeight));
+    BZDY = makeOption(frame, QStringLiteral("BZDY"), QStringLiteral("2Mbps"), Twips::rect(7200, 360, 1215, RowHeight));
+}
+
+void Form1::buildRecordFrame()
+{
+    auto* frame = makeFrame(this, QStringLiteral("frameRecordName"), QStringLiteral("自定义录屏文件名。默认为ScrRec"),
+        Twips::rect(120, 2400, 3855, 975));
+    scrtext = new QLineEdit(QStringLiteral("ScrRec"), frame);
+    scrtext->setObjectName(QStringLiteral("scrtext"));
+    scrtext->setGeometry(Twips::rect(240, 360, 3375, 375));
+    scrtext->setAccessibleName(frame->title());
+}
+
+void Form1::buildButtons()
+{
+    const PropertyBag look = ButtonLooks::window();
+    QSNUM = ButtonLooks::create(this, QStringLiteral("QSNUM"), look.with({{QStringLiteral("fontsize"), 12}}),
+        QStringLiteral("启动"));
+    QSNUM->setGeometry(Twips::rect(4080, 2520, 1935, 855));
+    connect(QSNUM, &N_Shape::Click, this, &Form1::launchClick);
+    helpp = ButtonLooks::create(this, QStringLiteral("helpp"), look, QStringLiteral("软件使用说明与帮助(酷安图文)"));
+    helpp->setGeometry(Twips::rect(6120, 2520, 2535, 375));
+    connect(helpp, &N_Shape::Click, this, &Form1::helpClick);
+    N_Shape1hjj = ButtonLooks::create(this, QStringLiteral("N_Shape1hjj"), look, QStringLiteral("查看快捷键"));
+    N_Shape1hjj->setGeometry(Twips::rect(6120, 3000, 1215, 375));
+    connect(N_Shape1hjj, &N_Shape::Click, this, [this] {
+        KJJ& keys = m_windows.shortcutKeys();
+        keys.show();
+        keys.raise();
+    });
+    N_Shape1about = ButtonLooks::create(this, QStringLiteral("N_Shape1about"), look, QStringLiteral("关于"));
+    N_Shape1about->setGeometry(Twips::rect(7440, 3000, 1215, 375));
+    connect(N_Shape1about, &N_Shape::Click, this, [this] {
+        About& about = m_windows.about();
+        about.show();
+        about.raise();
+    });
+}
+
+void Form1::buildNoticeFrame()
+{
+    auto* frame = makeFrame(this, QStringLiteral("frameNotice"), QStringLiteral("公告"), Twips::rect(120, 3480, 5895, 1575));
+    auto* usb = new QLabel(
+        QStringLiteral("使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。"), frame);
+    usb->setObjectName(QStringLiteral("noticeUsb"));
+    usb->setGeometry(Twips::rect(240, 330, 5415, 555));
+    usb->setWordWrap(true);
+    auto* files = new QLabel(
+        QStringLiteral("截屏(screen.png)与录屏文件保存在本程序所在目录下；目录不可写时保存在用户主目录下。"), frame);
+    files->setObjectName(QStringLiteral("noticeFiles"));
+    files->setGeometry(Twips::rect(240, 900, 5415, 555));
+    files->setWordWrap(true);
+}
+
+void Form1::buildDevicesFrame()
+{
+    auto* frame = makeFrame(this, QStringLiteral("frameDevices"), QStringLiteral("多设备启动"),
+        Twips::rect(6120, 3480, 2535, 1575));
+    devfc = makeCheck(frame, QStringLiteral("devfc"), QString(), 1, Twips::rect(240, 360, 2175, RowHeight + 60));
+    devsc = makeCheck(frame, QStringLiteral("devsc"), QString(), 0, Twips::rect(240, 720, 2175, RowHeight + 60));
+    devtc = makeCheck(frame, QStringLiteral("devtc"), QString(), 0, Twips::rect(240, 1080, 2175, RowHeight + 60));
+}
+
+void Form1::load()
+{
+    defa->setValue(true);
+    Bdefa->setValue(true);
+}
+
+CheckButton* Form1::slotBox(int slot) const
+{
+    return slot == 1 ? devfc : slot == 2 ? devsc : devtc;
+}
+
+QString& Form1::serial(int slot)
+{
+    return slot == 1 ? devft : slot == 2 ? devst : devtt;
+}
+
+QString& Form1::selector(int slot)
+{
+    return slot == 1 ? devfst : slot == 2 ? devsst : devtst;
+}
+
+void Form1::fullscreenHint()
+{
+    Outside::current().showMessage(
+        QStringLiteral("按Ctrl+f可退出(切换)全屏！"), QStringLiteral("警告！"), Outside::Icon::Warning);
+}
+
+// The help page opens in the app-store app of every selected phone; the about window's hidden
+// field composes the lines.
+void Form1::helpClick()
+{
+    About& about = m_windows.about();
+    SendToSelectedSlots(
+        *this, AdbCommands::viewPageTail(WebAddresses::HelpPage, WebAddresses::AppStorePackage), about.Text1);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Outside::current().endProgram();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class AppWindows;
+class CheckButton;
+class N_Shape;
+class OptionButton;
+class QLineEdit;
+class QTimer;
+
+// The launcher: which devices take part and how they are mirrored. It owns the device slots, the
+// scratch fields and every launch setting; the other windows read and write them directly.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(AppWindows& windows);
+
+    // Slot k (1 to 3): its check box, serial field and device selector.
+    CheckButton* slotBox(int slot) const;
+    QString& serial(int slot);
+    QString& selector(int slot);
+
+    // Device slots.
+    CheckButton* devfc = nullptr;
+    CheckButton* devsc = nullptr;
+    CheckButton* devtc = nullptr;
+    QString devft, devst, devtt;
+    QString devfst, devsst, devtst;
+
+    // Scratch fields. Slot 1's launch line has a field of its own so that a panel click in the
+    // first 900 ms cannot replace it before the first tick; INTERTEXT still receives it.
+    QString INTERTEXT = QStringLiteral("Text1");
+    QString INTERTEXTS = QStringLiteral("Text1");
+    QString INTERTEXTT = QStringLiteral("Text1");
+    QString slot1LaunchLine;
+
+    // Option fragments of the last launch.
+    QString TRES, TBIT, FS, TS, STT, HPT, RECO;
+
+    // Option check boxes and the record name.
+    CheckButton* topshow = nullptr;
+    CheckButton* fmenux = nullptr;
+    CheckButton* HP = nullptr;
+    CheckButton* recor = nullptr;
+    CheckButton* ST = nullptr;
+    CheckButton* fulls = nullptr;
+    QLineEdit* scrtext = nullptr;
+
+    // Bit rate and size.
+    OptionButton *BH = nullptr, *BM = nullptr, *BTW = nullptr, *Bdefa = nullptr, *BL = nullptr, *BZDY = nullptr;
+    OptionButton *defa = nullptr, *QHD = nullptr, *FHD = nullptr, *HD = nullptr;
+
+    N_Shape* QSNUM = nullptr;
+    N_Shape* helpp = nullptr;
+    N_Shape* N_Shape1hjj = nullptr;
+    N_Shape* N_Shape1about = nullptr;
+
+    QTimer* TimerTOT = nullptr;
+    qint16 launchTicks = 0;
+
+    void tickTimerTOT();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildResolutionFrame();
+    void buildOptionsFrame();
+    void buildBitRateFrame();
+    void buildRecordFrame();
+    void buildButtons();
+    void buildNoticeFrame();
+    void buildDevicesFrame();
+    void load();
+
+    void launchClick();
+    void runLaunchLine(const QString& line);
+    void fullscreenHint();
+    void helpClick();
+
+    AppWindows& m_windows;
+    bool m_clientMissingReported = false;
+};

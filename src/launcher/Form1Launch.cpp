@@ -1,0 +1,114 @@
+// The launch: a click on "启动" validates the choice and composes one mirroring line per slot;
+// the launch timer starts the selected slots' clients 900 ms apart.
+#include "AppWindows.h"
+#include "Form1.h"
+#include "LaunchPlanner.h"
+#include "bridge/CommandRunner.h"
+#include "controls/CheckButton.h"
+#include "controls/N_Shape.h"
+#include "controls/OptionButton.h"
+#include "panels/Freeze.h"
+#include "panels/menu.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+#include <utility>
+
+namespace {
+
+void showWindow(QWidget& window)
+{
+    window.show();
+    window.raise();
+}
+
+} // namespace
+
+void Form1::launchClick()
+{
+    launchTicks = 0;
+    m_clientMissingReported = false;
+
+    LaunchSettings settings;
+    for (int slot = 1; slot <= 3; ++slot) {
+        settings.selected[slot - 1] = slotBox(slot)->Value() == 1;
+        settings.serials[slot - 1] = serial(slot);
+    }
+    settings.topshow = topshow->Value() == 1;
+    settings.fmenux = fmenux->Value() == 1;
+    settings.HP = HP->Value() == 1;
+    settings.recor = recor->Value() == 1;
+    settings.ST = ST->Value() == 1;
+    settings.fulls = fulls->Value() == 1;
+    settings.recordName = scrtext->text();
+
+    const LaunchPlan plan = LaunchPlanner::plan(settings);
+    for (int slot = 1; slot <= 3; ++slot)
+        selector(slot) = plan.selectors[slot - 1];
+    for (const LaunchPlan::Message& message : plan.messages)
+        Outside::current().showMessage(message.text, QStringLiteral("警告！"), message.icon);
+    if (plan.clearRecor)
+        recor->setValue(0);
+    if (plan.clearFmenux)
+        fmenux->setValue(0);
+    TS = plan.TS;
+    STT = plan.STT;
+    HPT = plan.HPT;
+    RECO = plan.RECO;
+    if (plan.showPanels) {
+        showWindow(m_windows.keyPanel());
+        showWindow(m_windows.navigationBar());
+    }
+    FS = plan.FS;
+
+    // Tested in this order, not the screen's; the last selected one wins.
+    const std::pair<OptionButton*, const char*> bitRates[] = {
+        {BH, " -b 30M"}, {BM, " -b 20M"}, {BTW, " -b 12M"}, {BL, " -b 4M"}, {Bdefa, " -b 8M"}, {BZDY, " -b 2M"}};
+    for (const auto& [option, fragment] : bitRates) {
+        if (option->Value())
+            TBIT = QString::fromLatin1(fragment);
+    }
+    const std::pair<OptionButton*, const char*> sizes[] = {
+        {QHD, " -m 1920"}, {FHD, " -m 1440"}, {HD, " -m 1280"}, {defa, " -m 0"}};
+    for (const auto& [option, fragment] : sizes) {
+        if (option->Value())
+            TRES = QString::fromLatin1(fragment);
+    }
+
+    launchTicks = 0;
+    TimerTOT->start();
+    QSNUM->setCaption(QStringLiteral("正在启动..."));
+
+    const LaunchFragments fragments {TRES, TBIT, FS, TS, STT, HPT, RECO};
+    INTERTEXTT = LaunchCommandBuilder::line(devtst, fragments);
+    INTERTEXTS = LaunchCommandBuilder::line(devsst, fragments);
+    INTERTEXT = LaunchCommandBuilder::line(devfst, fragments);
+    slot1LaunchLine = INTERTEXT;
+}
+
+// The slot boxes are read at the tick, not at the click.
+void Form1::tickTimerTOT()
+{
+    launchTicks += 1;
+    if (launchTicks == 1 && devfc->Value() == 1)
+        runLaunchLine(slot1LaunchLine);
+    if (launchTicks == 2 && devsc->Value() == 1)
+        runLaunchLine(INTERTEXTS);
+    if (launchTicks == 3 && devtc->Value() == 1)
+        runLaunchLine(INTERTEXTT);
+    if (launchTicks == 5) {
+        TimerTOT->stop();
+        QSNUM->setCaption(QStringLiteral("应用配置并启动"));
+    }
+}
+
+void Form1::runLaunchLine(const QString& line)
+{
+    if (CommandRunner::run(line) || m_clientMissingReported)
+        return;
+    // Reported once per launch; later ticks may come while the box is open.
+    m_clientMissingReported = true;
+    Outside::current().showMessage(QStringLiteral("无法启动 scrcpy！请将 scrcpy 放在本程序目录下，或安装后重试。"),
+        QStringLiteral("警告！"), Outside::Icon::Warning);
+}

@@ -1,0 +1,91 @@
+#include "LaunchPlanner.h"
+
+namespace LaunchPlanner {
+
+namespace {
+
+const QString NoDevice = QStringLiteral("需要至少选择一个设备！");
+const QString NoMultiRecording = QStringLiteral("多设备下不支持录屏！");
+const QString NoMultiFullscreen = QStringLiteral("多设备下不支持全屏！");
+const QString NoMultiPanels = QStringLiteral("多设备下不支持工具栏！");
+const QString NoMultiPanelsOneAndThree = QStringLiteral("多设备下不支持工具栏");
+const QString NoRecordName = QStringLiteral("请填写录屏文件名！");
+
+struct Pair
+{
+    int a, b;
+};
+constexpr std::array<Pair, 3> PairOrder {{{0, 1}, {0, 2}, {1, 2}}};
+
+} // namespace
+
+LaunchPlan plan(const LaunchSettings& s)
+{
+    LaunchPlan p;
+    int selectedCount = 0;
+    for (int slot = 0; slot < 3; ++slot) {
+        p.selectors[slot] = LaunchCommandBuilder::selector(s.selected[slot], s.serials[slot]);
+        selectedCount += s.selected[slot] ? 1 : 0;
+    }
+    auto refuse = [&p](const QString& text) { p.messages.append({text, Outside::Icon::Stop}); };
+    auto pairSelected = [&s](const Pair& pair) { return s.selected[pair.a] && s.selected[pair.b]; };
+
+    bool recor = s.recor;
+    bool fmenux = s.fmenux;
+    bool fullscreenRefused = false;
+    bool skipToFullscreen = false;
+
+    if (selectedCount == 0) {
+        refuse(NoDevice);
+        if (fmenux) {
+            fmenux = false;
+            p.clearFmenux = true;
+            skipToFullscreen = true;
+        }
+    }
+    if (!skipToFullscreen && recor && selectedCount >= 2) {
+        recor = false;
+        p.clearRecor = true;
+        refuse(NoMultiRecording);
+        skipToFullscreen = true;
+        // No fullscreen message on this path, but several clients still cannot share fullscreen.
+        fullscreenRefused = s.fulls;
+    }
+    if (!skipToFullscreen) {
+        for (const Pair& pair : PairOrder) {
+            if (s.fulls && pairSelected(pair)) {
+                refuse(NoMultiFullscreen);
+                fullscreenRefused = true;
+            }
+        }
+        if (fmenux) {
+            if (pairSelected(PairOrder[0]))
+                refuse(NoMultiPanels);
+            else if (pairSelected(PairOrder[1]))
+                refuse(NoMultiPanelsOneAndThree);
+            else if (pairSelected(PairOrder[2]))
+                refuse(NoMultiPanels);
+            skipToFullscreen = selectedCount >= 2;
+        }
+    }
+    if (!skipToFullscreen && recor) {
+        if (s.recordName.isEmpty()) {
+            p.messages.append({NoRecordName, Outside::Icon::Warning});
+            p.clearRecor = true;
+        } else {
+            p.messages.append({QStringLiteral("启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存到软件同目录下")
+                    + s.recordName + QStringLiteral(".MP4！"),
+                Outside::Icon::Warning});
+            p.RECO = LaunchCommandBuilder::recordPiece(s.recordName);
+        }
+    }
+    // The flags follow the boxes on every path, so no line carries an option from an earlier launch.
+    p.TS = s.topshow ? LaunchCommandBuilder::AlwaysOnTop : QString();
+    p.STT = s.ST ? LaunchCommandBuilder::ShowTouches : QString();
+    p.HPT = s.HP ? LaunchCommandBuilder::TurnScreenOff : QString();
+    p.showPanels = !skipToFullscreen && fmenux;
+    p.FS = s.fulls && !fullscreenRefused ? LaunchCommandBuilder::Fullscreen : QString();
+    return p;
+}
+
+} // namespace LaunchPlanner

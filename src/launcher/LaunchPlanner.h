@@ -1,0 +1,48 @@
+#pragma once
+
+#include "LaunchCommandBuilder.h"
+#include "bridge/Outside.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+
+// What a click on "启动" reads from the launcher.
+struct LaunchSettings
+{
+    std::array<bool, 3> selected {};
+    std::array<QString, 3> serials;
+    bool topshow = false;
+    bool fmenux = false;
+    bool HP = false;
+    bool recor = false;
+    bool ST = false;
+    bool fulls = false;
+    QString recordName;
+};
+
+// What the launch does with them: the messages in the order they are shown, the options it
+// clears, the device selectors and the option fragments (size and bit rate are the launcher's).
+struct LaunchPlan
+{
+    struct Message
+    {
+        QString text;
+        Outside::Icon icon;
+    };
+    QList<Message> messages;
+    bool clearRecor = false;
+    bool clearFmenux = false;
+    bool showPanels = false;
+    std::array<QString, 3> selectors;
+    QString FS, TS, STT, HPT, RECO;
+};
+
+namespace LaunchPlanner {
+
+// The refusals the multi-device mode needs, each with its message, then the fragments. A refusal
+// never stops the launch; it drops the refused option and goes on.
+LaunchPlan plan(const LaunchSettings& settings);
+
+} // namespace LaunchPlanner

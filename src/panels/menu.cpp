@@ -1,0 +1,88 @@
+#include "menu.h"
+
+#include "AppWindows.h"
+#include "PanelWindow.h"
+#include "bridge/AdbCommands.h"
+#include "controls/ButtonLooks.h"
+#include "controls/N_Shape.h"
+#include "launcher/Form1.h"
+#include "launcher/SendToSelectedSlots.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+namespace {
+constexpr int ButtonLeft = 8;
+constexpr QSize ButtonSize(67, 33);
+constexpr int CopyAtTick = 3;
+constexpr int RemoveAtTick = 5;
+} // namespace
+
+menu::menu(AppWindows& windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("menu"));
+    PanelWindow::setUp(*this, QRect(653, 257, 81, 409));
+
+    using namespace AdbCommands::Key;
+    N_Shape* lock = keyButton(QStringLiteral("LOCKSCR"), QStringLiteral("锁屏"), 0, Power);
+    N_Shape* up = keyButton(QStringLiteral("VOLUP"), QStringLiteral("音量+"), 40, VolumeUp);
+    N_Shape* down = keyButton(QStringLiteral("VOLDOWN"), QStringLiteral("音量-"), 80, VolumeDown);
+    N_Shape* mute = keyButton(QStringLiteral("MUTE"), QStringLiteral("静音"), 120, VolumeMute);
+    N_Shape* shot = ButtonLooks::create(this, QStringLiteral("N_Shape1screencp"), ButtonLooks::panel(), QStringLiteral("截屏"));
+    shot->setGeometry(QRect(QPoint(ButtonLeft, 160), ButtonSize));
+    connect(shot, &N_Shape::Click, this, &menu::screenshotClick);
+    N_Shape* next = keyButton(QStringLiteral("N_Shapexia"), QStringLiteral("音乐下一首"), 200, MediaNext);
+    N_Shape* previous = keyButton(QStringLiteral("N_Shapeshang"), QStringLiteral("音乐上一首"), 240, MediaPrevious);
+    N_Shape* pause = keyButton(QStringLiteral("N_Shapepause"), QStringLiteral("暂停/继续"), 280, MediaPlayPause);
+    PanelWindow::note(this, QStringLiteral("截屏将保存到此程序所在目录下"), QRect(8, 336, 65, 81));
+
+    // The designed focus order, which is not the order on the screen.
+    setTabOrder(lock, down);
+    setTabOrder(down, up);
+    setTabOrder(up, mute);
+    setTabOrder(mute, pause);
+    setTabOrder(pause, next);
+    setTabOrder(next, previous);
+    setTabOrder(previous, shot);
+
+    INTERFACETimer = new QTimer(this);
+    INTERFACETimer->setObjectName(QStringLiteral("INTERFACETimer"));
+    connect(INTERFACETimer, &QTimer::timeout, this, &menu::tickINTERFACETimer);
+}
+
+N_Shape* menu::keyButton(const QString& name, const QString& caption, int top, int keyCode)
+{
+    N_Shape* button = ButtonLooks::create(this, name, ButtonLooks::panel(), caption);
+    button->setGeometry(QRect(QPoint(ButtonLeft, top), ButtonSize));
+    connect(button, &N_Shape::Click, this,
+        [this, keyCode] { SendToSelectedSlots(m_windows.form1(), AdbCommands::keyEventTail(keyCode)); });
+    return button;
+}
+
+// Capture now, copy two ticks later, remove the phone's copy two ticks after that. A new click
+// starts a new sequence.
+void menu::screenshotClick()
+{
+    INTERFACETimer->start(1000);
+    shotTicks = 1;
+    SendToSelectedSlots(m_windows.form1(), AdbCommands::screencapTail());
+}
+
+void menu::tickINTERFACETimer()
+{
+    shotTicks += 1;
+    if (shotTicks == CopyAtTick)
+        SendToSelectedSlots(m_windows.form1(), AdbCommands::pullScreenshotTail());
+    if (shotTicks == RemoveAtTick) {
+        SendToSelectedSlots(m_windows.form1(), AdbCommands::removeScreenshotTail());
+        // Nothing is left to do, so the counter does not run on for hours.
+        INTERFACETimer->stop();
+    }
+}
+
+void menu::closeEvent(QCloseEvent* event)
+{
+    INTERFACETimer->stop();
+    event->accept();
+}

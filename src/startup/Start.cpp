@@ -1,0 +1,264 @@
+#include "Start.h"
+
+#include "AppWindows.h"
+#include "DeviceDetection.h"
+#include "bridge/AdbCommands.h"
+#include "bridge/CommandRunner.h"
+#include "bridge/Outside.h"
+#include "bridge/ToolLocator.h"
+#include "controls/ButtonLooks.h"
+#include "controls/CaptionFont.h"
+#include "controls/CheckButton.h"
+#include "controls/LinkLabel.h"
+#include "controls/N_Shape.h"
+#include "controls/Twips.h"
+#include "info/WebAddresses.h"
+#include "info/meizu.h"
+#include "launcher/Form1.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+const QString Title = QStringLiteral("Pannix 酷安@Tollen");
+const QString CableCaption = QStringLiteral("连接并启动");
+const QString Starting = QStringLiteral("正在启动");
+
+constexpr int GrowStep = 100;
+constexpr int GrownHeight = 4000;
+constexpr int ExpandFrom = 4200;
+constexpr int ExpandStep = 150;
+constexpr int ExpandedBeyond = 7000;
+
+// A fixed-size window's title bar and borders where the window system does not tell them yet
+// (before the first show, or with no window manager): a Windows caption and thin borders.
+constexpr QSize NominalFrame(8, 31);
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
+    const QColor& color, double points)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setFont(captionFont(points));
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
+    return label;
+}
+
+} // namespace
+
+Start::Start(AppWindows& windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("Start"));
+    setWindowTitle(Title);
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(128, 128, 255));
+    setPalette(background);
+
+    Timerst = new QTimer(this);
+    Timerst->setObjectName(QStringLiteral("Timerst"));
+    Timerst->setInterval(2);
+    connect(Timerst, &QTimer::timeout, this, &Start::tickTimerst);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Start::tickTimer1);
+    Timerexpa = new QTimer(this);
+    Timerexpa->setObjectName(QStringLiteral("Timerexpa"));
+    Timerexpa->setInterval(2);
+    connect(Timerexpa, &QTimer::timeout, this, &Start::tickTimerexpa);
+
+    buildStartPart();
+    buildWirelessPart();
+    load();
+}
+
+void Start::buildStartPart()
+{
+    Labelstart = makeLabel(this, QStringLiteral("Labelstart"), QStringLiteral("欢迎使用 Pannix"),
+        Twips::rect(240, 240, 7455, 975), Qt::white, 26);
+    Labelstart->setAlignment(Qt::AlignCenter);
+    Label1nofo = makeLabel(this, QStringLiteral("Label1nofo"),
+        QStringLiteral("基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen"), Twips::rect(960, 1200, 5775, 375), Qt::white,
+        10);
+    Label1nofo->setAlignment(Qt::AlignCenter);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("请开启“USB调试”MIUI还需打开USB调试(安全设置)"),
+        Twips::rect(1080, 2640, 5535, 375), QColor(255, 255, 128), 10);
+    Label1->setAlignment(Qt::AlignCenter);
+
+    Label3 = new LinkLabel(QStringLiteral(" 下载ADB驱动 "), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(Twips::rect(120, 3120, 1695, 375));
+    Label3->setFont(captionFont(10));
+    Label3->setStyleSheet(QStringLiteral("color: rgb(128, 255, 255); text-decoration: underline;"));
+    connect(Label3, &LinkLabel::Click, this,
+        [] { Outside::current().openWebAddress(WebAddresses::DriverDownload); });
+
+    const PropertyBag large = ButtonLooks::window().with({{QStringLiteral("fontsize"), 12}});
+    cable = ButtonLooks::create(this, QStringLiteral("cable"), large, CableCaption);
+    cable->setGeometry(Twips::rect(1320, 1800, 2325, 615));
+    connect(cable, &N_Shape::Click, this, &Start::cableClick);
+    wireless = ButtonLooks::create(this, QStringLiteral("wireless"), large, QStringLiteral("设置与帮助"));
+    wireless->setGeometry(Twips::rect(4080, 1800, 2325, 615));
+    connect(wireless, &N_Shape::Click, this, &Start::wirelessClick);
+}
+
+// Step 1: without the bridge tool nothing else can work, so the program ends here.
+void Start::load()
+{
+    if (!ToolLocator::bridgeToolPresent()) {
+        Outside::current().showMessage(QStringLiteral("驱动不正常！请解压后运行或检查主程序目录下的文件！"),
+            QStringLiteral("警告！"), Outside::Icon::Stop);
+        Outside::current().endProgram();
+        return;
+    }
+    m_toolCheckPassed = true;
+    growSize = 0;
+    setOuterSize(0, 0);
+    Timerst->start();
+}
+
+QSize Start::frameAllowance() const
+{
+    const QSize measured = frameGeometry().size() - geometry().size();
+    if (isVisible() && measured.width() > 0 && measured.height() > 0)
+        return measured;
+    return NominalFrame;
+}
+
+void Start::setOuterSize(int widthTwips, int heightTwips)
+{
+    const QSize frame = frameAllowance();
+    setFixedSize(qMax(1, Twips::toPixels(widthTwips) - frame.width()),
+        qMax(1, Twips::toPixels(heightTwips) - frame.height()));
+}
+
+void Start::tickTimerst()
+{
+    growSize += GrowStep;
+    setOuterSize(2 * growSize, growSize);
+    if (growSize != GrownHeight)
+        return;
+    Timerst->stop();
+    Form1& launcher = m_windows.form1();
+    launcher.INTERTEXT = AdbCommands::maker();
+    CommandRunner::run(launcher.INTERTEXT, ResultFile::Man);
+}
+
+void Start::cableClick()
+{
+    cable->setCaption(Starting);
+    Form1& launcher = m_windows.form1();
+    launcher.INTERTEXT = AdbCommands::startServer();
+    CommandRunner::run(launcher.INTERTEXT);
+    Timer1->start(1000);
+    startTicks = 3;
+    launcher.INTERTEXT = AdbCommands::devices();
+    CommandRunner::run(launcher.INTERTEXT, ResultFile::Serno);
+}
+
+void Start::tickTimer1()
+{
+    startTicks += 1;
+    switch (startTicks) {
+    case 4:
+        cable->setCaption(Starting + QStringLiteral(".."));
+        break;
+    case 5:
+        cable->setCaption(Starting + QStringLiteral("..."));
+        break;
+    case 6:
+        cable->setCaption(Starting + QStringLiteral("...."));
+        readOut();
+        decide();
+        applyDeviceCount();
+        break;
+    default:
+        break;
+    }
+}
+
+void Start::readOut()
+{
+    ResultFiles::readLineAt(ResultFiles::path(ResultFile::Man), 1, ttts);
+    DeviceDetection::ReadSerials(m_windows.form1());
+}
+
+void Start::decide()
+{
+    Form1& launcher = m_windows.form1();
+    // The decision is final for this click; a new click arms the timer again, so its counter
+    // never runs on for hours.
+    Timer1->stop();
+    const bool isMeizu = ttts == QLatin1String("Meizu");
+    if (!isMeizu && launcher.devft.isEmpty()) {
+        Outside::current().showMessage(QStringLiteral("未检测到设备， 软件将自动关闭！\r\n"
+                                                      "请确定:\r\n"
+                                                      "1.开发者选项中的USB调试已经打开并授权 \r\n"
+                                                      "2.驱动正常安装\r\n"
+                                                      "3.更换电脑重试"),
+            QStringLiteral("提示"), Outside::Icon::Stop);
+        launcher.setWindowTitle(QStringLiteral("未检测到设备!"));
+        cable->setCaption(CableCaption);
+        return;
+    }
+    hide();
+    launcher.show();
+    if (isMeizu) {
+        launcher.hide();
+        m_windows.meizuWarning().show();
+    }
+}
+
+void Start::applyDeviceCount()
+{
+    Form1& launcher = m_windows.form1();
+    const QString& first = launcher.devft;
+    const QString& second = launcher.devst;
+    const QString& third = launcher.devtt;
+    const QString notAvailable = QStringLiteral("N/A");
+    if (third.isEmpty() && second.isEmpty() && !first.isEmpty()) {
+        launcher.setWindowTitle(Title + QStringLiteral(" 【已连接 1 台设备】"));
+        launcher.devfc->setCaption(first);
+        launcher.devsc->setCaption(notAvailable);
+        launcher.devsc->setEnabledState(false);
+        launcher.devtc->setCaption(notAvailable);
+        launcher.devtc->setEnabledState(false);
+        launcher.devfc->setEnabledState(false);
+    } else if (third.isEmpty() && !second.isEmpty() && !first.isEmpty()) {
+        launcher.setWindowTitle(Title + QStringLiteral(" 【已连接 2 台设备】"));
+        launcher.devfc->setCaption(first);
+        launcher.devsc->setCaption(second);
+        launcher.devtc->setCaption(notAvailable);
+        launcher.devtc->setEnabledState(false);
+    } else if (!third.isEmpty() && !second.isEmpty() && !first.isEmpty()) {
+        launcher.setWindowTitle(Title + QStringLiteral(" 【已连接 3 台设备】"));
+        launcher.devfc->setCaption(first);
+        launcher.devsc->setCaption(second);
+        launcher.devtc->setCaption(third);
+    }
+}
+
+void Start::wirelessClick()
+{
+    Timerexpa->start();
+    expandSize = ExpandFrom;
+}
+
+void Start::tickTimerexpa()
+{
+    expandSize += ExpandStep;
+    setOuterSize(2 * GrownHeight, expandSize);
+    if (expandSize > ExpandedBeyond)
+        Timerexpa->stop();
+}
+
+void Start::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Outside::current().endProgram();
+}

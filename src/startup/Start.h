@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QWidget>
+
+class AppWindows;
+class LinkLabel;
+class N_Shape;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QTimer;
+
+// The first window: checks for the bridge tool, grows into view, asks the phone for its maker,
+// and on "连接并启动" lists the devices into the launcher's slots and opens the launcher (or the
+// Meizu warning). Its lower part, uncovered by "设置与帮助", connects phones over the network.
+class Start : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Start(AppWindows& windows);
+
+    bool toolCheckPassed() const { return m_toolCheckPassed; }
+
+    // The maker field, read from line 1 of the maker query's answer.
+    QString ttts = QStringLiteral("Text5");
+
+    qint16 growSize = 0;
+    qint16 startTicks = 0;
+    qint16 expandSize = 0;
+
+    // One tick of each timer, as the timers deliver them.
+    void tickTimerst();
+    void tickTimer1();
+    void tickTimerexpa();
+
+    QTimer* Timerst = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timerexpa = nullptr;
+
+    // The window's outer size in twips, title bar and borders included.
+    void setOuterSize(int widthTwips, int heightTwips);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void load();
+    void buildStartPart();
+    void buildWirelessPart();
+    void cableClick();
+    void wirelessClick();
+    void readOut();
+    void decide();
+    void applyDeviceCount();
+    void devtectClick();
+    void wxtsClick();
+    void connfClick();
+    void disconnfClick();
+    void runIntoStatusBox(const QString& command, int waitMs);
+    void showLastAnswerLine();
+    QSize frameAllowance() const;
+
+    AppWindows& m_windows;
+    bool m_toolCheckPassed = false;
+
+    N_Shape* cable = nullptr;
+    N_Shape* wireless = nullptr;
+    QLabel* Labelstart = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label1nofo = nullptr;
+    LinkLabel* Label3 = nullptr;
+
+    N_Shape* wxts = nullptr;
+    QLineEdit* Textport = nullptr;
+    N_Shape* devtect = nullptr;
+    QLabel* Label2 = nullptr;
+    QGroupBox* addressFrame = nullptr;
+    QLineEdit* connft = nullptr;
+    N_Shape* connf = nullptr;
+    N_Shape* disconnf = nullptr;
+    QPlainTextEdit* ssxx = nullptr;
+};
