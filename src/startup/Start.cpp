@@ -32,8 +32,9 @@ constexpr int ExpandFrom = 4200;
 constexpr int ExpandStep = 150;
 constexpr int ExpandedBeyond = 7000;
 
-// A fixed-size window's title bar and borders where the window system does not tell them yet
-// (before the first show, or with no window manager): a Windows caption and thin borders.
+// The designed outer sizes count a Windows caption and thin borders. Where the window system
+// reports less (before the first show, with no window manager, or a slimmer title bar) this is
+// still taken off, so the wireless section never peeks out before the expansion uncovers it.
 constexpr QSize NominalFrame(8, 31);
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
@@ -124,10 +125,8 @@ void Start::load()
 
 QSize Start::frameAllowance() const
 {
-    const QSize measured = frameGeometry().size() - geometry().size();
-    if (isVisible() && measured.width() > 0 && measured.height() > 0)
-        return measured;
-    return NominalFrame;
+    const QSize measured = isVisible() ? frameGeometry().size() - geometry().size() : QSize();
+    return measured.expandedTo(NominalFrame);
 }
 
 void Start::setOuterSize(int widthTwips, int heightTwips)

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "AppWindows.h"
+#include "ProgramFolder.h"
+#include "RecordingOutside.h"
+#include "TestSupport.h"
+#include "controls/CheckButton.h"
+#include "controls/N_Shape.h"
+#include "info/About.h"
+#include "launcher/Form1.h"
+#include "startup/Start.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+// One run of the program: a program folder with a stand-in bridge tool, a recorder in place of
+// everything that leaves the process, instant blocking waits, and the windows.
+struct Fixture
+{
+    ProgramFolder program;
+    RecordingOutside outside;
+    TestSupport::InstantWaits waits;
+    AppWindows windows;
+
+    Fixture() { TestSupport::removeResults(); }
+
+    Start& start() { return windows.start(); }
+    Form1& launcher() { return windows.form1(); }
+
+    // Runs the opening animation to its end (the maker query included) and shows the start
+    // window; the recorder then starts empty.
+    Start& grownStart()
+    {
+        Start& window = start();
+        window.show();
+        while (window.Timerst->isActive())
+            window.tickTimerst();
+        outside.clear();
+        return window;
+    }
+
+    template <typename Widget = N_Shape>
+    static Widget* find(QWidget& window, const char* name)
+    {
+        auto* widget = window.findChild<Widget*>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control %s in %s", name, qPrintable(window.objectName()));
+        return widget;
+    }
+
+    static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+    // Serial fields as the device list left them, and the slot boxes checked as given.
+    void selectSlots(std::initializer_list<int> chosen)
+    {
+        for (int slot = 1; slot <= 3; ++slot) {
+            launcher().slotBox(slot)->setValue(0);
+            launcher().serial(slot) = QStringLiteral("SER%1\t").arg(slot);
+        }
+        for (int slot : chosen)
+            launcher().slotBox(slot)->setValue(1);
+    }
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "bridge/CommandRunner.h"
+#include "bridge/Paths.h"
+#include "bridge/ResultFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace TestSupport {
+
+inline QtMessageHandler& previousHandler()
+{
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+// The headless platform says on every fixed-size window that it cannot pass size hints on.
+inline void quietHeadlessPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("does not support propagateSizeHints")))
+        return;
+    previousHandler()(type, context, message);
+}
+
+// Result files and caches go to the test's own folder, never the user's.
+inline void useTestFolders()
+{
+    previousHandler() = qInstallMessageHandler(quietHeadlessPlatform);
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(Paths::resultFolder()).removeRecursively();
+}
+
+inline void writeResult(ResultFile file, const QByteArray& content)
+{
+    QFile out(ResultFiles::path(file));
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(content);
+}
+
+inline void removeResults()
+{
+    for (ResultFile file : {ResultFile::Serno, ResultFile::Man, ResultFile::Wireless})
+        QFile::remove(ResultFiles::path(file));
+}
+
+// The blocking waits of the detection and wireless buttons return at once; each wait is recorded.
+struct InstantWaits
+{
+    InstantWaits()
+    {
+        CommandRunner::setWaiter([this](int ms) {
+            waits.append(ms);
+            if (during)
+                during(ms);
+        });
+    }
+    ~InstantWaits() { CommandRunner::setWaiter({}); }
+    QList<int> waits;
+    std::function<void(int)> during;
+};
+
+} // namespace TestSupport
