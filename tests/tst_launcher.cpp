@@ -1,4 +1,485 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include "Fixture.h"
+#include "controls/OptionButton.h"
+#include "info/KJJ.h"
+#include "info/WebAddresses.h"
+#include "panels/Freeze.h"
+#include "panels/menu.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTimer>
+
+using namespace TestSupport;
+
+namespace {
+
+const QString InitialLine = QStringLiteral("scrcpy  -s SER1\t  -m 0  -b 8M  --always-on-top   ");
+
+struct Launch
+{
+    explicit Launch(Fixture& f)
+        : f(f)
+        , form(f.launcher())
+    {
+        form.show();
+    }
+
+    void click() { Fixture::click(form.QSNUM); }
+    // Drives the launch timer through all five ticks.
+    void runTicks(int count = 5)
+    {
+        for (int tick = 0; tick < count; ++tick)
+            form.tickTimerTOT();
+    }
+    QStringList clientLines() const
+    {
+        QStringList lines;
+        for (const QString& line : f.outside.lines()) {
+            if (line.startsWith(QLatin1String("scrcpy")))
+                lines.append(line);
+        }
+        return lines;
+    }
+
+    Fixture& f;
+    Form1& form;
+};
+
+} // namespace
+
+class TestLauncher : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { useTestFolders(); }
+
+    void freshWindowHoldsInitialValues();
+    void initialSettingsComposeExactLine();
+    void wordsReachStandInClient();
+    void refusals_data();
+    void refusals();
+    void recordingNoticeAndPiece();
+    void recordNamesStayOneWord_data();
+    void recordNamesStayOneWord();
+    void recordNameWithMetacharactersRunsNothing();
+    void optionTestOrders();
+    void slotReadAtItsTick();
+    void secondClickStartsSlotOneAgain();
+    void captionsThroughTheTicks();
+    void realTimerStartsSlotsNineHundredMsApart();
+    void panelClickCannotReplaceSlotOneLine();
+    void missingClientReportedOncePerLaunch();
+    void fullscreenHintOnEveryClick();
+    void helpOpensPageOnSelectedPhones();
+    void sideButtonsShowWindows();
+    void closingLauncherEndsProgram();
+};
+
+void TestLauncher::freshWindowHoldsInitialValues()
+{
+    Fixture f;
+    Form1& form = f.launcher();
+    QCOMPARE(form.devfc->Value(), 1);
+    QCOMPARE(form.devsc->Value(), 0);
+    QCOMPARE(form.devtc->Value(), 0);
+    QCOMPARE(form.topshow->Value(), 1);
+    for (CheckButton* off : {form.fmenux, form.HP, form.recor, form.ST, form.fulls})
+        QCOMPARE(off->Value(), 0);
+    QVERIFY(form.defa->Value());
+    QVERIFY(form.Bdefa->Value());
+    for (OptionButton* off : {form.BH, form.BM, form.BTW, form.BL, form.BZDY, form.QHD, form.FHD, form.HD})
+        QVERIFY(!off->Value());
+    QCOMPARE(form.scrtext->text(), QStringLiteral("ScrRec"));
+    QCOMPARE(form.QSNUM->Caption(), QStringLiteral("启动"));
+    QCOMPARE(form.INTERTEXT, QStringLiteral("Text1"));
+    QVERIFY(form.devfst.isEmpty() && form.devsst.isEmpty() && form.devtst.isEmpty());
+    QCOMPARE(form.TimerTOT->interval(), 900);
+    QVERIFY(!form.TimerTOT->isActive());
+}
+
+void TestLauncher::initialSettingsComposeExactLine()
+{
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1});
+    launch.click();
+    QCOMPARE(launch.form.INTERTEXT, InitialLine);
+    QCOMPARE(launch.form.devfst, QStringLiteral(" -s SER1\t"));
+    QVERIFY(launch.form.devsst.isEmpty());
+    QCOMPARE(launch.form.INTERTEXTS, QStringLiteral("scrcpy   -m 0  -b 8M  --always-on-top   "));
+    QVERIFY(f.outside.messages.isEmpty());
+    QVERIFY(f.outside.starts.isEmpty()); // the click itself starts nothing
+    launch.runTicks();
+    QCOMPARE(f.outside.starts.size(), 1);
+    QCOMPARE(f.outside.starts[0].words,
+        QStringList({"scrcpy", "-s", "SER1", "-m", "0", "-b", "8M", "--always-on-top"}));
+}
+
+void TestLauncher::wordsReachStandInClient()
+{
+    Fixture f;
+    f.program.addTool(QStringLiteral("scrcpy"));
+    f.outside.forwardTools = true;
+    Launch launch(f);
+    f.selectSlots({1, 3});
+    launch.form.HP->setValue(1);
+    launch.form.ST->setValue(1);
+    Fixture::click(launch.form.BH);
+    Fixture::click(launch.form.HD);
+    launch.click();
+    launch.runTicks();
+    QTRY_COMPARE(f.program.startsOf("scrcpy").size(), 2);
+    QCOMPARE(f.program.startsOf("scrcpy"),
+        QList<QStringList>({{"-s", "SER1", "-m", "1280", "-b", "30M", "--always-on-top", "--show-touches",
+                                "--turn-screen-off"},
+            {"-s", "SER3", "-m", "1280", "-b", "30M", "--always-on-top", "--show-touches", "--turn-screen-off"}}));
+}
+
+void TestLauncher::refusals_data()
+{
+    QTest::addColumn<QList<int>>("slotList");
+    QTest::addColumn<bool>("panels");
+    QTest::addColumn<bool>("recording");
+    QTest::addColumn<bool>("fullscreen");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QList<int>>("checkedAfter"); // fmenux, recor, fulls
+    QTest::addColumn<bool>("panelsShown");
+    QTest::addColumn<QString>("fullscreenPiece"); // in the lines, or empty for none
+    QTest::addColumn<int>("clients");
+
+    const QString noDevice = QStringLiteral("需要至少选择一个设备！");
+    const QString noFull = QStringLiteral("多设备下不支持全屏！");
+    QTest::newRow("no slot") << QList<int> {} << false << false << false << QStringList {noDevice}
+                             << QList<int> {0, 0, 0} << false << QString() << 0;
+    QTest::newRow("no slot, panels") << QList<int> {} << true << false << false << QStringList {noDevice}
+                                     << QList<int> {0, 0, 0} << false << QString() << 0;
+    QTest::newRow("one slot, panels") << QList<int> {2} << true << false << false << QStringList {}
+                                      << QList<int> {1, 0, 0} << true << QString() << 1;
+    QTest::newRow("one slot, fullscreen") << QList<int> {1} << false << false << true << QStringList {}
+                                          << QList<int> {0, 0, 1} << false << QStringLiteral("--fullscreen") << 1;
+    QTest::newRow("recording, two slots")
+        << QList<int> {1, 2} << false << true << true << QStringList {QStringLiteral("多设备下不支持录屏！")}
+        << QList<int> {0, 0, 1} << false << QString() << 2;
+    QTest::newRow("fullscreen, two slots") << QList<int> {1, 2} << false << false << true << QStringList {noFull}
+                                           << QList<int> {0, 0, 1} << false << QString() << 2;
+    QTest::newRow("fullscreen, three slots") << QList<int> {1, 2, 3} << false << false << true
+                                             << QStringList {noFull, noFull, noFull} << QList<int> {0, 0, 1} << false
+                                             << QString() << 3;
+    QTest::newRow("panels, 1 and 2") << QList<int> {1, 2} << true << false << false
+                                     << QStringList {QStringLiteral("多设备下不支持工具栏！")} << QList<int> {1, 0, 0}
+                                     << false << QString() << 2;
+    QTest::newRow("panels, 1 and 3") << QList<int> {1, 3} << true << false << false
+                                     << QStringList {QStringLiteral("多设备下不支持工具栏")} << QList<int> {1, 0, 0}
+                                     << false << QString() << 2;
+    QTest::newRow("panels, 2 and 3") << QList<int> {2, 3} << true << false << false
+                                     << QStringList {QStringLiteral("多设备下不支持工具栏！")} << QList<int> {1, 0, 0}
+                                     << false << QString() << 2;
+    QTest::newRow("panels and fullscreen, 1 and 2")
+        << QList<int> {1, 2} << true << false << true
+        << QStringList {noFull, QStringLiteral("多设备下不支持工具栏！")} << QList<int> {1, 0, 1} << false << QString()
+        << 2;
+}
+
+void TestLauncher::refusals()
+{
+    QFETCH(QList<int>, slotList);
+    QFETCH(bool, panels);
+    QFETCH(bool, recording);
+    QFETCH(bool, fullscreen);
+    QFETCH(QStringList, messages);
+    QFETCH(QList<int>, checkedAfter);
+    QFETCH(bool, panelsShown);
+    QFETCH(QString, fullscreenPiece);
+    QFETCH(int, clients);
+
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({});
+    for (int slot : slotList)
+        launch.form.slotBox(slot)->setValue(1);
+    launch.form.fmenux->setValue(panels ? 1 : 0);
+    launch.form.recor->setValue(recording ? 1 : 0);
+    launch.form.fulls->setValue(fullscreen ? 1 : 0);
+    launch.click();
+
+    QCOMPARE(f.outside.messageTexts(), messages);
+    for (const auto& message : f.outside.messages) {
+        QCOMPARE(message.title, QStringLiteral("警告！"));
+        QCOMPARE(message.icon, Outside::Icon::Stop);
+    }
+    QCOMPARE(launch.form.fmenux->Value(), checkedAfter[0]);
+    QCOMPARE(launch.form.recor->Value(), checkedAfter[1]);
+    QCOMPARE(launch.form.fulls->Value(), checkedAfter[2]);
+    QCOMPARE(f.windows.keyPanel().isVisible(), panelsShown);
+    QCOMPARE(f.windows.navigationBar().isVisible(), panelsShown);
+    QVERIFY(launch.form.TimerTOT->isActive());
+
+    launch.runTicks();
+    const QStringList lines = launch.clientLines();
+    QCOMPARE(lines.size(), clients);
+    for (const QString& line : lines) {
+        QVERIFY(!line.contains(QLatin1String("--record")));
+        QVERIFY(line.contains(QLatin1String("--always-on-top")));
+        QCOMPARE(line.contains(QLatin1String("--fullscreen")), !fullscreenPiece.isEmpty());
+        QVERIFY(!line.contains(QLatin1String(" --f ")));
+    }
+    QCOMPARE(launch.form.QSNUM->Caption(), QStringLiteral("应用配置并启动"));
+}
+
+void TestLauncher::recordingNoticeAndPiece()
+{
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1});
+    launch.form.recor->setValue(1);
+    launch.form.scrtext->setText(QStringLiteral("abc"));
+    launch.click();
+    QCOMPARE(f.outside.messages.size(), 1);
+    QCOMPARE(f.outside.messages[0].text,
+        QStringLiteral("启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存到软件同目录下abc.MP4！"));
+    QCOMPARE(f.outside.messages[0].icon, Outside::Icon::Warning);
+    QVERIFY(launch.form.INTERTEXT.endsWith(QLatin1String("  --record abc.mp4")));
+    QCOMPARE(launch.form.recor->Value(), 1);
+
+    f.outside.clear();
+    launch.form.scrtext->clear();
+    launch.click();
+    QCOMPARE(f.outside.messageTexts(), QStringList {QStringLiteral("请填写录屏文件名！")});
+    QCOMPARE(f.outside.messages[0].icon, Outside::Icon::Warning);
+    QCOMPARE(launch.form.recor->Value(), 0);
+    QVERIFY(!launch.form.INTERTEXT.contains(QLatin1String("--record")));
+    launch.runTicks();
+    QCOMPARE(launch.clientLines().size(), 1); // the launch goes on without recording
+}
+
+void TestLauncher::recordNamesStayOneWord_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("piece");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("plain") << "ScrRec" << "--record ScrRec.mp4" << "ScrRec.mp4";
+    QTest::newRow("blank") << "my rec" << "--record \"my rec.mp4\"" << "my rec.mp4";
+    QTest::newRow("double quote") << "a\"b" << "--record \"a\"\"\"b.mp4\"" << "a\"b.mp4";
+    QTest::newRow("metacharacters") << "x; touch Y" << "--record \"x; touch Y.mp4\"" << "x; touch Y.mp4";
+}
+
+void TestLauncher::recordNamesStayOneWord()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, piece);
+    QFETCH(QString, word);
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1});
+    launch.form.recor->setValue(1);
+    launch.form.scrtext->setText(name);
+    launch.click();
+    QVERIFY(launch.form.INTERTEXT.endsWith(piece));
+    QVERIFY(f.outside.messages[0].text.endsWith(name + QStringLiteral(".MP4！")));
+    launch.runTicks();
+    const QStringList words = f.outside.starts.at(0).words;
+    QCOMPARE(words.mid(words.size() - 2), QStringList({"--record", word}));
+}
+
+void TestLauncher::recordNameWithMetacharactersRunsNothing()
+{
+    Fixture f;
+    f.program.addTool(QStringLiteral("scrcpy"));
+    f.outside.forwardTools = true;
+    Launch launch(f);
+    f.selectSlots({1});
+    launch.form.recor->setValue(1);
+    launch.form.scrtext->setText(QStringLiteral("r & touch Y"));
+    launch.click();
+    launch.runTicks();
+    QTRY_COMPARE(f.program.startsOf("scrcpy").size(), 1);
+    QCOMPARE(f.program.startsOf("scrcpy")[0].last(), QStringLiteral("r & touch Y.mp4"));
+    QTest::qWait(100);
+    QVERIFY(!QFileInfo::exists(f.program.path("Y")));
+}
+
+void TestLauncher::optionTestOrders()
+{
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1});
+    Form1& form = launch.form;
+    // Assigned from code, nothing clears the others; the later one in the test order wins.
+    form.BH->setValue(true);
+    form.BZDY->setValue(true);
+    form.QHD->setValue(true);
+    launch.click();
+    QCOMPARE(form.TBIT, QStringLiteral(" -b 2M"));
+    QCOMPARE(form.TRES, QStringLiteral(" -m 0"));
+
+    form.BZDY->setValue(false);
+    form.BL->setValue(true);
+    form.defa->setValue(false);
+    form.HD->setValue(true);
+    launch.click();
+    QCOMPARE(form.TBIT, QStringLiteral(" -b 8M")); // Bdefa is tested after BL
+    QCOMPARE(form.TRES, QStringLiteral(" -m 1280"));
+
+    // A click selects one and clears the rest of its frame only.
+    Fixture::click(form.BM);
+    QVERIFY(form.BM->Value() && !form.BH->Value() && !form.BL->Value() && !form.Bdefa->Value());
+    QVERIFY(form.HD->Value() && form.QHD->Value());
+    launch.click();
+    QCOMPARE(form.TBIT, QStringLiteral(" -b 20M"));
+}
+
+void TestLauncher::slotReadAtItsTick()
+{
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1, 2});
+    launch.click();
+    launch.form.tickTimerTOT();
+    Fixture::click(launch.form.devsc); // unchecked before its tick
+    QCOMPARE(launch.form.devsc->Value(), 0);
+    launch.runTicks(4);
+    QCOMPARE(launch.clientLines().size(), 1);
+    QVERIFY(launch.clientLines()[0].contains(QLatin1String("SER1")));
+}
+
+void TestLauncher::secondClickStartsSlotOneAgain()
+{
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1});
+    launch.click();
+    launch.form.tickTimerTOT();
+    launch.click();
+    QCOMPARE(launch.form.launchTicks, qint16(0));
+    launch.runTicks();
+    QCOMPARE(launch.clientLines(), QStringList(2, "scrcpy -s SER1 -m 0 -b 8M --always-on-top"));
+}
+
+void TestLauncher::captionsThroughTheTicks()
+{
+    Fixture f;
+    Launch launch(f);
+    launch.click();
+    for (int tick = 1; tick <= 4; ++tick) {
+        QCOMPARE(launch.form.QSNUM->Caption(), QStringLiteral("正在启动..."));
+        launch.form.tickTimerTOT();
+    }
+    QVERIFY(launch.form.TimerTOT->isActive());
+    launch.form.tickTimerTOT();
+    QCOMPARE(launch.form.QSNUM->Caption(), QStringLiteral("应用配置并启动"));
+    QVERIFY(!launch.form.TimerTOT->isActive());
+}
+
+void TestLauncher::realTimerStartsSlotsNineHundredMsApart()
+{
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1, 2, 3});
+    QElapsedTimer clock;
+    QList<qint64> startedAt;
+    f.outside.onStart = [&](const Outside::ToolStart&) { startedAt.append(clock.elapsed()); };
+    clock.start();
+    launch.click();
+    QTRY_COMPARE_WITH_TIMEOUT(launch.form.QSNUM->Caption(), QStringLiteral("应用配置并启动"), 6000);
+    QCOMPARE(startedAt.size(), 3);
+    for (int slot = 1; slot <= 3; ++slot) {
+        const qint64 due = slot * 900;
+        QVERIFY2(startedAt[slot - 1] >= due - 50 && startedAt[slot - 1] < due + 600,
+            qPrintable(QStringLiteral("slot %1 started at %2 ms").arg(slot).arg(startedAt[slot - 1])));
+    }
+    QVERIFY(clock.elapsed() >= 4500 - 50);
+}
+
+void TestLauncher::panelClickCannotReplaceSlotOneLine()
+{
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1});
+    launch.form.fmenux->setValue(1);
+    launch.click();
+    Fixture::click(Fixture::find(f.windows.keyPanel(), "VOLUP"));
+    QCOMPARE(launch.form.INTERTEXT, QStringLiteral("adb  -s SER1\t shell input keyevent 24"));
+    launch.form.tickTimerTOT();
+    QCOMPARE(launch.clientLines(), QStringList {"scrcpy -s SER1 -m 0 -b 8M --always-on-top"});
+}
+
+void TestLauncher::missingClientReportedOncePerLaunch()
+{
+    Fixture f;
+    f.outside.toolsStart = false;
+    Launch launch(f);
+    f.selectSlots({1, 2, 3});
+    launch.click();
+    launch.runTicks();
+    QCOMPARE(f.outside.starts.size(), 3);
+    const QString text = QStringLiteral("无法启动 scrcpy！请将 scrcpy 放在本程序目录下，或安装后重试。");
+    QCOMPARE(f.outside.messageTexts(), QStringList {text});
+    QCOMPARE(f.outside.messages[0].title, QStringLiteral("警告！"));
+    QCOMPARE(f.outside.messages[0].icon, Outside::Icon::Warning);
+    launch.click();
+    launch.runTicks();
+    QCOMPARE(f.outside.messageTexts(), QStringList(2, text));
+}
+
+void TestLauncher::fullscreenHintOnEveryClick()
+{
+    Fixture f;
+    Launch launch(f);
+    Fixture::click(launch.form.fulls);
+    QCOMPARE(launch.form.fulls->Value(), 1);
+    Fixture::click(launch.form.fulls);
+    QCOMPARE(launch.form.fulls->Value(), 0);
+    QCOMPARE(f.outside.messageTexts(), QStringList(2, QStringLiteral("按Ctrl+f可退出(切换)全屏！")));
+    QCOMPARE(f.outside.messages[1].icon, Outside::Icon::Warning);
+    QCOMPARE(f.outside.messages[1].title, QStringLiteral("警告！"));
+    launch.form.fulls->setValue(1); // from code: no hint
+    QCOMPARE(f.outside.messages.size(), 2);
+}
+
+void TestLauncher::helpOpensPageOnSelectedPhones()
+{
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1, 3});
+    const QString tail = QStringLiteral(" shell am start -a android.intent.action.VIEW -d ") + WebAddresses::HelpPage
+        + QStringLiteral(" -p ") + WebAddresses::AppStorePackage;
+    Fixture::click(launch.form.helpp);
+    QCOMPARE(f.outside.lines(), QStringList(2, QStringLiteral("adb") + tail));
+    QVERIFY(f.windows.hasAbout());
+    QVERIFY(!f.windows.about().isVisible());
+    QCOMPARE(f.windows.about().Text1, QStringLiteral("adb ") + tail);
+    QCOMPARE(launch.form.INTERTEXT, QStringLiteral("Text1")); // the about window's field carries these lines
+
+    launch.click();
+    launch.runTicks();
+    f.outside.clear();
+    Fixture::click(launch.form.helpp);
+    QCOMPARE(f.outside.lines(),
+        QStringList({QStringLiteral("adb -s SER1") + tail, QStringLiteral("adb -s SER3") + tail}));
+    QCOMPARE(f.windows.about().Text1, QStringLiteral("adb  -s SER3\t") + tail);
+}
+
+void TestLauncher::sideButtonsShowWindows()
+{
+    Fixture f;
+    Launch launch(f);
+    Fixture::click(launch.form.N_Shape1hjj);
+    QVERIFY(f.windows.shortcutKeys().isVisible());
+    QCOMPARE(f.windows.shortcutKeys().windowTitle(), QStringLiteral("Shortcut Keys"));
+    Fixture::click(launch.form.N_Shape1about);
+    QVERIFY(f.windows.about().isVisible());
+    QCOMPARE(f.windows.about().windowTitle(), QStringLiteral("关于"));
+    QVERIFY(launch.form.isVisible());
+}
+
+void TestLauncher::closingLauncherEndsProgram()
+{
+    Fixture f;
+    Launch launch(f);
+    launch.form.close();
+    QCOMPARE(f.outside.programEnds, 1);
+}
+
+QTEST_MAIN(TestLauncher)
 #include "tst_launcher.moc"

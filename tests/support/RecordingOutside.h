@@ -3,6 +3,7 @@
 #include "bridge/Outside.h"
 
 #include <QList>
+#include <functional>
 #include <QStringList>
 
 // Stands in for everything that leaves the process: records each tool start, web address,
@@ -24,6 +25,8 @@ public:
     bool startTool(const ToolStart& start) override
     {
         starts.append(start);
+        if (onStart)
+            onStart(start);
         if (forwardTools)
             return m_system.startTool(start);
         return toolsStart;
@@ -67,6 +70,7 @@ public:
     bool toolsStart = true;
     bool forwardTools = false;
     std::function<void()> onMessage;
+    std::function<void(const ToolStart&)> onStart;
 
 private:
     SystemOutside m_system;

@@ -17,10 +17,10 @@ inline QtMessageHandler& previousHandler()
     return handler;
 }
 
-// The headless platform says on every fixed-size window that it cannot pass size hints on.
+// The headless platform says on every fixed-size or raised window what it cannot do.
 inline void quietHeadlessPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (message.contains(QLatin1String("does not support propagateSizeHints")))
+    if (message.startsWith(QLatin1String("This plugin does not support")))
         return;
     previousHandler()(type, context, message);
 }
