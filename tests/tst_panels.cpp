@@ -1,4 +1,275 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include "Fixture.h"
+#include "panels/Freeze.h"
+#include "panels/menu.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+using namespace TestSupport;
+
+namespace {
+
+const char* const KeyPanelButtons[] = {"LOCKSCR", "VOLUP", "VOLDOWN", "MUTE", "N_Shapexia", "N_Shapeshang", "N_Shapepause"};
+const char* const NavigationButtons[] = {"BACKWARD", "HOMEWARD", "MEUNWARD"};
+
+// Launches with slots 1 and 2 selected, so their selectors carry " -s "; slot 3's stays empty.
+void launchWithSlotsOneAndTwo(Fixture& f)
+{
+    f.selectSlots({1, 2});
+    Fixture::click(f.launcher().QSNUM);
+    for (int tick = 0; tick < 5; ++tick)
+        f.launcher().tickTimerTOT();
+    f.outside.clear();
+}
+
+QStringList focusChain(QWidget& window, const QStringList& names)
+{
+    QStringList order;
+    QWidget* widget = window.findChild<QWidget*>(names.first());
+    for (int i = 0; i < names.size() && widget; ++i) {
+        order.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+        while (widget && !names.contains(widget->objectName()))
+            widget = widget->nextInFocusChain();
+    }
+    return order;
+}
+
+} // namespace
+
+class TestPanels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { useTestFolders(); }
+
+    void keyButtonsReachSelectedSlots_data();
+    void keyButtonsReachSelectedSlots();
+    void panelsLookAsDesigned();
+    void screenshotTimeLine();
+    void secondClickRestartsSequence();
+    void selectionReadAtEachStep();
+    void screenshotLandsInOutputFolder();
+    void closingKeyPanelEndsSequence();
+    void launchShowsBothPanelsAgainAndAgain();
+};
+
+void TestPanels::keyButtonsReachSelectedSlots_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QList<int>>("selection");
+
+    const QList<int> codes {26, 24, 25, 164, 87, 88, 85};
+    const QList<QList<int>> selections {{}, {2}, {1, 3}, {1, 2, 3}};
+    for (int i = 0; i < 7; ++i) {
+        for (const QList<int>& selection : selections) {
+            QTest::addRow("%s, %d slots", KeyPanelButtons[i], int(selection.size()))
+                << "menu" << KeyPanelButtons[i] << codes[i] << selection;
+        }
+    }
+    const QList<int> navigation {4, 3, 187};
+    for (int i = 0; i < 3; ++i) {
+        for (const QList<int>& selection : selections) {
+            QTest::addRow("%s, %d slots", NavigationButtons[i], int(selection.size()))
+                << "Freeze" << NavigationButtons[i] << navigation[i] << selection;
+        }
+    }
+}
+
+void TestPanels::keyButtonsReachSelectedSlots()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    QFETCH(int, code);
+    QFETCH(QList<int>, selection);
+
+    Fixture f;
+    launchWithSlotsOneAndTwo(f);
+    for (int slot = 1; slot <= 3; ++slot)
+        f.launcher().slotBox(slot)->setValue(selection.contains(slot) ? 1 : 0);
+    QWidget& panel = window == "menu" ? static_cast<QWidget&>(f.windows.keyPanel()) : f.windows.navigationBar();
+    panel.show();
+    Fixture::click(Fixture::find(panel, qPrintable(button)));
+
+    QStringList expected;
+    for (int slot : selection) {
+        // Slot 3 was selected after the launch, so its selector is still empty.
+        const QString device = slot == 3 ? QString() : QStringLiteral(" -s SER%1").arg(slot);
+        expected.append(QStringLiteral("adb%1 shell input keyevent %2").arg(device).arg(code));
+    }
+    QCOMPARE(f.outside.lines(), expected);
+    if (!selection.isEmpty()) {
+        const int last = selection.last();
+        QCOMPARE(f.launcher().INTERTEXT, QStringLiteral("adb %1 shell input keyevent %2")
+                                             .arg(last == 3 ? QString() : QStringLiteral(" -s SER%1\t").arg(last))
+                                             .arg(code));
+    }
+}
+
+void TestPanels::panelsLookAsDesigned()
+{
+    Fixture f;
+    menu& keys = f.windows.keyPanel();
+    Freeze& bar = f.windows.navigationBar();
+    QCOMPARE(keys.size(), QSize(81, 409));
+    QCOMPARE(bar.size(), QSize(381, 117));
+    for (QWidget* panel : {static_cast<QWidget*>(&keys), static_cast<QWidget*>(&bar)}) {
+        QVERIFY(panel->windowTitle().isEmpty());
+        QCOMPARE(panel->windowType(), Qt::Tool);
+        QCOMPARE(panel->palette().color(QPalette::Window), QColor(Qt::white));
+    }
+    N_Shape* shot = Fixture::find(keys, "N_Shape1screencp");
+    QCOMPARE(shot->geometry(), QRect(8, 160, 67, 33));
+    QCOMPARE(shot->Caption(), QStringLiteral("截屏"));
+    QCOMPARE(shot->BorderColorNormal(), OleColors::rgb(224, 224, 224));
+    QCOMPARE(shot->BorderColorHover(), OleColors::rgb(0, 0, 0));
+    QCOMPARE(shot->ForeColorDown(), OleColors::rgb(192, 192, 192));
+    QCOMPARE(shot->FontSize(), 8);
+    QCOMPARE(Fixture::find(bar, "HOMEWARD")->geometry(), QRect(136, 8, 105, 33));
+    QCOMPARE(Fixture::find<QLabel>(keys, "Label4")->text(), QStringLiteral("截屏将保存到此程序所在目录下"));
+    QCOMPARE(focusChain(keys, {"LOCKSCR", "VOLDOWN", "VOLUP", "MUTE", "N_Shapepause", "N_Shapexia", "N_Shapeshang",
+                                  "N_Shape1screencp"}),
+        QStringList({"LOCKSCR", "VOLDOWN", "VOLUP", "MUTE", "N_Shapepause", "N_Shapexia", "N_Shapeshang",
+            "N_Shape1screencp"}));
+    QCOMPARE(focusChain(bar, {"MEUNWARD", "HOMEWARD", "BACKWARD"}), QStringList({"MEUNWARD", "HOMEWARD", "BACKWARD"}));
+}
+
+void TestPanels::screenshotTimeLine()
+{
+    Fixture f;
+    launchWithSlotsOneAndTwo(f);
+    menu& keys = f.windows.keyPanel();
+    keys.show();
+    Fixture::click(Fixture::find(keys, "N_Shape1screencp"));
+    QVERIFY(keys.INTERFACETimer->isActive());
+    QCOMPARE(keys.INTERFACETimer->interval(), 1000);
+    QCOMPARE(keys.shotTicks, qint16(1));
+    QCOMPARE(f.outside.lines(), QStringList({"adb -s SER1 shell /system/bin/screencap -p /sdcard/screen.png",
+                                    "adb -s SER2 shell /system/bin/screencap -p /sdcard/screen.png"}));
+    const QStringList perTick[] = {{},
+        {"adb -s SER1 pull /sdcard/screen.png", "adb -s SER2 pull /sdcard/screen.png"},
+        {},
+        {"adb -s SER1 shell rm /sdcard/screen.png", "adb -s SER2 shell rm /sdcard/screen.png"},
+        {}};
+    for (const QStringList& expected : perTick) {
+        f.outside.clear();
+        keys.tickINTERFACETimer();
+        QCOMPARE(f.outside.lines(), expected);
+    }
+    QCOMPARE(keys.shotTicks, qint16(6));
+    // The sequence is over at the removal, so the timer no longer runs.
+    QVERIFY(!keys.INTERFACETimer->isActive());
+    QCOMPARE(f.launcher().INTERTEXT, QStringLiteral("adb  -s SER2\t shell rm /sdcard/screen.png"));
+}
+
+void TestPanels::secondClickRestartsSequence()
+{
+    Fixture f;
+    f.selectSlots({1});
+    menu& keys = f.windows.keyPanel();
+    keys.show();
+    N_Shape* shot = Fixture::find(keys, "N_Shape1screencp");
+    Fixture::click(shot);
+    keys.tickINTERFACETimer();
+    Fixture::click(shot); // 1.5 s after the first
+    keys.tickINTERFACETimer();
+    keys.tickINTERFACETimer();
+    keys.tickINTERFACETimer();
+    QCOMPARE(f.outside.lines(), QStringList({"adb shell /system/bin/screencap -p /sdcard/screen.png",
+                                    "adb shell /system/bin/screencap -p /sdcard/screen.png",
+                                    "adb pull /sdcard/screen.png"}));
+}
+
+void TestPanels::selectionReadAtEachStep()
+{
+    Fixture f;
+    f.selectSlots({});
+    menu& keys = f.windows.keyPanel();
+    keys.show();
+    Fixture::click(Fixture::find(keys, "N_Shape1screencp"));
+    QVERIFY(keys.INTERFACETimer->isActive());
+    QVERIFY(f.outside.starts.isEmpty());
+    keys.tickINTERFACETimer();
+    f.launcher().devsc->setValue(1);
+    keys.tickINTERFACETimer();
+    f.launcher().devsc->setValue(0);
+    keys.tickINTERFACETimer();
+    keys.tickINTERFACETimer();
+    QCOMPARE(f.outside.lines(), QStringList {"adb pull /sdcard/screen.png"});
+}
+
+void TestPanels::screenshotLandsInOutputFolder()
+{
+    Fixture f;
+    QByteArray picture("\x89PNG\r\n\x1a\n-stand-in-picture-", 26);
+    f.program.write("adb.pull", picture);
+    f.outside.forwardTools = true;
+    f.selectSlots({1});
+    menu& keys = f.windows.keyPanel();
+    keys.show();
+    Fixture::click(Fixture::find(keys, "N_Shape1screencp"));
+    const QString landed = QDir(Paths::outputFolder()).filePath("screen.png");
+    QCOMPARE(QDir(Paths::outputFolder()).absolutePath(), QDir(f.program.folder()).absolutePath());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(landed), 4000); // with the real one-second timer
+    QFile file(landed);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), picture);
+    QTRY_VERIFY_WITH_TIMEOUT(!keys.INTERFACETimer->isActive(), 4000);
+    QTRY_COMPARE(f.program.startsOf("adb"),
+        QList<QStringList>({{"shell", "/system/bin/screencap", "-p", "/sdcard/screen.png"},
+            {"pull", "/sdcard/screen.png"}, {"shell", "rm", "/sdcard/screen.png"}}));
+}
+
+void TestPanels::closingKeyPanelEndsSequence()
+{
+    Fixture f;
+    menu& keys = f.windows.keyPanel();
+    keys.show();
+    Fixture::click(Fixture::find(keys, "N_Shape1screencp"));
+    keys.close();
+    QVERIFY(!keys.INTERFACETimer->isActive());
+    QCOMPARE(f.outside.programEnds, 0);
+}
+
+void TestPanels::launchShowsBothPanelsAgainAndAgain()
+{
+    Fixture f;
+    f.selectSlots({1});
+    f.launcher().show();
+    f.launcher().fmenux->setValue(1);
+    QStringList shownOrder;
+    struct ShowWatcher : QObject
+    {
+        QStringList& order;
+        explicit ShowWatcher(QStringList& order)
+            : order(order)
+        {
+        }
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+                order.append(watched->objectName());
+            return false;
+        }
+    } watcher(shownOrder);
+    menu& keys = f.windows.keyPanel();
+    Freeze& bar = f.windows.navigationBar();
+    keys.installEventFilter(&watcher);
+    bar.installEventFilter(&watcher);
+
+    Fixture::click(f.launcher().QSNUM);
+    QCOMPARE(shownOrder, QStringList({"menu", "Freeze"}));
+    keys.close();
+    bar.close();
+    Fixture::click(f.launcher().QSNUM);
+    QVERIFY(keys.isVisible() && bar.isVisible());
+    QCOMPARE(&f.windows.keyPanel(), &keys);
+    QCOMPARE(shownOrder, QStringList({"menu", "Freeze", "menu", "Freeze"}));
+}
+
+QTEST_MAIN(TestPanels)
 #include "tst_panels.moc"
