@@ -1,4 +1,198 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include "Fixture.h"
+#include "info/DonatION.h"
+#include "info/KJJ.h"
+#include "info/ShortcutTable.h"
+#include "info/WebAddresses.h"
+#include "info/meizu.h"
+
+#include <QLabel>
+#include <QTimer>
+
+using namespace TestSupport;
+
+class TestInfo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { useTestFolders(); }
+
+    void aboutTexts();
+    void aboutLinksOpenTheirAddresses_data();
+    void aboutLinksOpenTheirAddresses();
+    void makerPagesOnSelectedPhones_data();
+    void makerPagesOnSelectedPhones();
+    void donationWindow();
+    void meizuButtons();
+    void meizuContinueShowsLauncher();
+    void closingMeizuEndsProgram();
+    void shortcutPictureShowsBothTables();
+};
+
+void TestInfo::aboutTexts()
+{
+    Fixture f;
+    About& about = f.windows.about();
+    QCOMPARE(about.windowTitle(), QStringLiteral("关于"));
+    QCOMPARE(about.size(), QSize(473, 230));
+    QCOMPARE(Fixture::find<QLabel>(about, "Label2")->text(), QStringLiteral("V1.5.0"));
+    QCOMPARE(Fixture::find<QLabel>(about, "Label18")->text(), QStringLiteral("Scrcpy Version：1.10"));
+    QCOMPARE(Fixture::find<QLabel>(about, "Label6")->text(), QStringLiteral("酷安：@Tollen"));
+    QCOMPARE(Fixture::find<QLabel>(about, "Label11")->text(),
+        QStringLiteral("基于Scrcpy有线投屏工具命令库制作的GUI控制台。提供便捷的设置选项。"));
+    QVERIFY(!Fixture::find<QLabel>(about, "Image1")->pixmap().isNull());
+    QVERIFY(about.Text1.isEmpty());
+    for (const char* button : {"blockmi", "N_Shape2all", "N_Shape1boot", "N_Shape1"}) {
+        const QRect place = Fixture::find(about, button)->geometry();
+        QVERIFY2(about.rect().contains(place), button);
+    }
+}
+
+void TestInfo::aboutLinksOpenTheirAddresses_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("Label14") << "Label14" << WebAddresses::AndroidDeveloperReference;
+    QTest::newRow("Label13") << "Label13" << WebAddresses::AndroidOpenSourceProject;
+    QTest::newRow("Label15") << "Label15" << WebAddresses::MirroringClientProject;
+    QTest::newRow("Label16") << "Label16" << WebAddresses::MirroringClientIntroduction;
+    QTest::newRow("Label4") << "Label4" << WebAddresses::SupportGroupJoinPage;
+    QTest::newRow("N_Shape1") << "N_Shape1" << WebAddresses::SupportGroupJoinPage;
+}
+
+void TestInfo::aboutLinksOpenTheirAddresses()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, address);
+    Fixture f;
+    About& about = f.windows.about();
+    about.show();
+    Fixture::click(Fixture::find<QWidget>(about, qPrintable(control)));
+    QCOMPARE(f.outside.addresses, QStringList {address});
+    QVERIFY(f.outside.starts.isEmpty());
+    QVERIFY(address.startsWith(QLatin1String("https://")));
+}
+
+void TestInfo::makerPagesOnSelectedPhones_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QList<int>>("selection");
+    QTest::addColumn<bool>("afterLaunch");
+    for (bool afterLaunch : {false, true}) {
+        for (const QList<int>& selection : QList<QList<int>> {{1}, {1, 2}, {1, 2, 3}}) {
+            QTest::addRow("blockmi, %d slots%s", int(selection.size()), afterLaunch ? ", launched" : "")
+                << "blockmi" << WebAddresses::MakerHomePage << selection << afterLaunch;
+            QTest::addRow("N_Shape2all, %d slots%s", int(selection.size()), afterLaunch ? ", launched" : "")
+                << "N_Shape2all" << WebAddresses::MakerWorksPage << selection << afterLaunch;
+        }
+    }
+}
+
+void TestInfo::makerPagesOnSelectedPhones()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, page);
+    QFETCH(QList<int>, selection);
+    QFETCH(bool, afterLaunch);
+    Fixture f;
+    f.selectSlots({});
+    for (int slot : selection)
+        f.launcher().slotBox(slot)->setValue(1);
+    if (afterLaunch) {
+        Fixture::click(f.launcher().QSNUM);
+        f.outside.clear();
+    }
+    About& about = f.windows.about();
+    about.show();
+    Fixture::click(Fixture::find(about, qPrintable(button)));
+    QStringList expected;
+    for (int slot : selection) {
+        expected.append(QStringLiteral("adb%1 shell am start -a android.intent.action.VIEW -d %2 -p %3")
+                            .arg(afterLaunch ? QStringLiteral(" -s SER%1").arg(slot) : QString(), page,
+                                WebAddresses::AppStorePackage));
+    }
+    QCOMPARE(f.outside.lines(), expected);
+    QVERIFY(f.launcher().INTERTEXT.endsWith(QStringLiteral(" -p ") + WebAddresses::AppStorePackage));
+}
+
+void TestInfo::donationWindow()
+{
+    Fixture f;
+    About& about = f.windows.about();
+    about.show();
+    Fixture::click(Fixture::find(about, "N_Shape1boot"));
+    DonatION& donation = f.windows.donation();
+    QVERIFY(donation.isVisible());
+    QCOMPARE(donation.windowTitle(), QStringLiteral("支持作者"));
+    QCOMPARE(Fixture::find<QLabel>(donation, "Label1")->text(),
+        QStringLiteral("软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！"));
+    QVERIFY(!Fixture::find<QLabel>(donation, "Image1")->pixmap().isNull());
+    QVERIFY(!Fixture::find<QLabel>(donation, "Image2")->pixmap().isNull());
+}
+
+void TestInfo::meizuButtons()
+{
+    Fixture f;
+    meizu& warning = f.windows.meizuWarning();
+    warning.show();
+    QCOMPARE(warning.windowTitle(), QStringLiteral("检测到魅族设备！"));
+    QCOMPARE(Fixture::find<QLabel>(warning, "Label1")->text(),
+        QStringLiteral("很抱歉！由于Flyme魔改Android源码，导致大部分设备无法显示投屏画面。工具可能无法正常使用！"));
+    QCOMPARE(Fixture::find<QLabel>(warning, "Image1")->pixmap().size(), QSize(66, 66));
+    Fixture::click(Fixture::find(warning, "N_Shape2"));
+    QCOMPARE(f.outside.addresses, QStringList {WebAddresses::MeizuMirroringProblems});
+    QCOMPARE(Fixture::find(warning, "N_Shape1about")->Caption(), QStringLiteral("退出软件"));
+    Fixture::click(Fixture::find(warning, "N_Shape1about"));
+    QCOMPARE(f.outside.programEnds, 1);
+}
+
+void TestInfo::meizuContinueShowsLauncher()
+{
+    Fixture f;
+    Start& start = f.grownStart();
+    writeResult(ResultFile::Man, "Meizu\n");
+    writeResult(ResultFile::Serno, "List of devices attached\n\n");
+    Fixture::click(Fixture::find(start, "cable"));
+    start.tickTimer1();
+    start.tickTimer1();
+    start.tickTimer1();
+    meizu& warning = f.windows.meizuWarning();
+    QVERIFY(warning.isVisible());
+    start.Timer1->start(); // a timer still running must be stopped by the choice
+    Fixture::click(Fixture::find(warning, "N_Shape1"));
+    QVERIFY(!warning.isVisible());
+    QVERIFY(!start.isVisible());
+    QVERIFY(f.launcher().isVisible());
+    QVERIFY(!start.Timer1->isActive());
+    QCOMPARE(f.outside.programEnds, 0);
+}
+
+void TestInfo::closingMeizuEndsProgram()
+{
+    Fixture f;
+    meizu& warning = f.windows.meizuWarning();
+    warning.show();
+    warning.close();
+    QCOMPARE(f.outside.programEnds, 1);
+}
+
+void TestInfo::shortcutPictureShowsBothTables()
+{
+    Fixture f;
+    KJJ& keys = f.windows.shortcutKeys();
+    QCOMPARE(keys.windowTitle(), QStringLiteral("Shortcut Keys"));
+    QCOMPARE(keys.size(), QSize(954, 444));
+    QCOMPARE(ShortcutTable::leftRows().size() + ShortcutTable::rightRows().size(), 18);
+    QCOMPARE(ShortcutTable::leftRows().first().action, QStringLiteral("切换全屏模式"));
+    QCOMPARE(ShortcutTable::rightRows().last().shortcut, QStringLiteral("Ctrl + i"));
+    const QImage picture = Fixture::find<QLabel>(keys, "Image1")->pixmap().toImage();
+    QCOMPARE(picture.size(), keys.size());
+    // Both tables are drawn: their heads carry the window's blue in each half.
+    const QRgb head = QColor(128, 128, 255).rgb();
+    QCOMPARE(picture.pixel(30, 20), head);
+    QCOMPARE(picture.pixel(picture.width() / 2 + 30, 20), head);
+}
+
+QTEST_MAIN(TestInfo)
 #include "tst_info.moc"

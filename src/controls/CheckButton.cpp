@@ -95,8 +95,12 @@ void CheckButton::mouseReleaseEvent(QMouseEvent* event)
 {
     emit MouseUp(KeyCodes::buttonMask(event->button()), KeyCodes::shiftMask(event->modifiers()),
         float(event->position().x()), float(event->position().y()));
-    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
-        return;
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        click();
+}
+
+void CheckButton::click()
+{
     if (m_value == 0)
         m_value = 1;
     else if (m_value == 1 || m_value == 2)

@@ -19,6 +19,8 @@ public:
     void setValue(int value);
     bool Enabled() const { return isEnabled(); }
     void setEnabledState(bool enabled);
+    // What a completed click does: flips the value and raises Click.
+    void click();
 
 signals:
     void Click();

@@ -1,6 +1,7 @@
 #include "N_Shape.h"
 
 #include "CaptionFont.h"
+#include "ControlAccessibility.h"
 #include "KeyCodes.h"
 
 #include <QFocusEvent>
@@ -49,11 +50,16 @@ N_Shape::N_Shape(QWidget* parent)
     : QWidget(parent)
     , m_captionFont(captionFont(8))
 {
+    ControlAccessibility::install();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_Hover, false);
-    // A new instance, in the order the designer gives its values.
-    setCaption(objectName());
+    showPicture(m_pictureNormal);
+}
+
+void N_Shape::initNew(const QString& name)
+{
+    setObjectName(name);
+    setCaption(name);
     setEnabledState(true);
     setBackGround(OleColors::rgb(242, 241, 239));
     setBackColorNormal(OleColors::rgb(242, 241, 239));

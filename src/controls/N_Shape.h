@@ -17,8 +17,10 @@ public:
     enum ButtonState { Normal = 0, Hover = 1, Down = 2 };
     enum Shape { Rectangle = 0, Square = 1, Oval = 2, Circle = 3, RoundedRectangle = 4, RoundedSquare = 5 };
 
-    // A new instance placed on a window, with the values the designer gives it.
+    // Windows create their buttons from stored properties with load().
     explicit N_Shape(QWidget* parent = nullptr);
+    // A new instance placed on a window, given the values the designer gives it.
+    void initNew(const QString& name);
 
     // Assigns every stored property in load order, the load default where the bag holds none.
     void load(const PropertyBag& bag);
@@ -85,12 +87,15 @@ public:
     bool MouseInside() const { return m_mouseInside; }
     ButtonState state() const { return m_state; }
     void Ajustar_Botao();
+    // What a completed click does, for keyboard and assistive activation.
+    void click() { emit Click(); }
 
     // What the caption and the face look like now, for painting and for tests.
     QColor faceColor() const { return OleColors::toQColor(m_faceFill); }
     QColor borderColor() const { return OleColors::toQColor(m_faceBorder); }
     QColor captionColor() const { return OleColors::toQColor(m_captionColor); }
     QPointF captionPosition() const { return m_captionPos; }
+    QFont labelFont() const { return m_captionFont; }
 
     QSize sizeHint() const override;
 
@@ -158,8 +163,9 @@ private:
 
     int m_style = Rectangle;
     bool m_graphical = false;
-    bool m_textVisible = true;
-    bool m_stretchToText = true;
+    // Until loaded or set up as new, as a definition that holds no value would leave them.
+    bool m_textVisible = false;
+    bool m_stretchToText = false;
     bool m_stretch = false;
     bool m_borderGotFocus = false;
     QPointF m_captionPos;

@@ -20,6 +20,8 @@ public:
     bool Group() const { return m_group; }
     bool Enabled() const;
     void setEnabledState(bool enabled);
+    // What a completed click does: selects this option within its group.
+    void click() { clickStep(); }
 
 signals:
     void Click();

@@ -1,5 +1,7 @@
 #include "StatePictureControl.h"
 
+#include "ControlAccessibility.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -14,6 +16,7 @@ StatePictureControl::StatePictureControl(const QString& pictureFolder, int pictu
     m_pictures.reserve(pictureCount);
     for (int i = 0; i < pictureCount; ++i)
         m_pictures.append(QPixmap(QStringLiteral(":/assets/%1/%2.png").arg(pictureFolder).arg(i)));
+    ControlAccessibility::install();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 }
