@@ -1,0 +1,60 @@
+// Renders every window to a PNG in the folder given as the first argument, for looking at them
+// (run it under Xvfb, or with QT_QPA_PLATFORM=offscreen). Tool starts and message boxes go to a
+// recorder, so nothing leaves the process.
+#include "AppWindows.h"
+#include "ProgramFolder.h"
+#include "RecordingOutside.h"
+#include "TestSupport.h"
+#include "controls/CheckButton.h"
+#include "info/About.h"
+#include "info/DonatION.h"
+#include "info/KJJ.h"
+#include "info/meizu.h"
+#include "launcher/Form1.h"
+#include "panels/Freeze.h"
+#include "panels/menu.h"
+#include "startup/Start.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
+    QDir().mkpath(folder);
+    QStandardPaths::setTestModeEnabled(true);
+    ProgramFolder program;
+    RecordingOutside outside;
+    TestSupport::InstantWaits waits;
+    AppWindows windows;
+
+    Start& start = windows.start();
+    start.show();
+    while (start.Timerst->isActive())
+        start.tickTimerst();
+    start.expandSize = 4200;
+    for (int tick = 0; tick < 19; ++tick)
+        start.tickTimerexpa();
+
+    Form1& launcher = windows.form1();
+    launcher.devft = QStringLiteral("emulator-5554\t");
+    launcher.devfc->setCaption(launcher.devft);
+    launcher.devsc->setCaption(QStringLiteral("N/A"));
+    launcher.devsc->setEnabledState(false);
+    launcher.devtc->setCaption(QStringLiteral("N/A"));
+    launcher.devtc->setEnabledState(false);
+    launcher.setWindowTitle(QStringLiteral("Pannix 酷安@Tollen 【已连接 1 台设备】"));
+
+    const QList<QWidget*> all {&start, &launcher, &windows.keyPanel(), &windows.navigationBar(), &windows.about(),
+        &windows.donation(), &windows.meizuWarning(), &windows.shortcutKeys()};
+    for (QWidget* window : all)
+        window->show();
+    QTimer::singleShot(500, &app, [&] {
+        for (QWidget* window : all)
+            window->grab().save(folder + QLatin1Char('/') + window->objectName() + QStringLiteral(".png"));
+        app.quit();
+    });
+    return app.exec();
+}
