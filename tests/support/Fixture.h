@@ -23,7 +23,11 @@ struct Fixture
     TestSupport::InstantWaits waits;
     AppWindows windows;
 
-    Fixture() { TestSupport::removeResults(); }
+    explicit Fixture(const QStringList& standIns = {QStringLiteral("adb")})
+        : program(standIns)
+    {
+        TestSupport::removeResults();
+    }
 
     Start& start() { return windows.start(); }
     Form1& launcher() { return windows.form1(); }

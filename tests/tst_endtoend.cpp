@@ -1,0 +1,302 @@
+// The program's windows, driven through their real widgets and the real runner, against Debian's
+// adb and simulated phones on loopback.
+#include "Fixture.h"
+#include "RealBridge.h"
+#include "info/WebAddresses.h"
+#include "info/meizu.h"
+#include "panels/Freeze.h"
+#include "panels/menu.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+using namespace TestSupport;
+
+namespace {
+
+// The real tools, the real blocking waits; message boxes and web addresses still recorded.
+struct EndToEnd : Fixture
+{
+    EndToEnd()
+        : Fixture({QStringLiteral("scrcpy")})
+    {
+        outside.forwardTools = true;
+        CommandRunner::setWaiter({});
+    }
+
+    // "连接并启动" with the real tool; the ticks come once the device list has arrived.
+    void connectAndStart(int expectedLines)
+    {
+        Start& window = start();
+        Fixture::click(Fixture::find(window, "cable"));
+        QTRY_VERIFY_WITH_TIMEOUT(deviceListLines() >= expectedLines, 15000);
+        for (int tick = 0; tick < 3; ++tick)
+            window.tickTimer1();
+    }
+
+    static int deviceListLines()
+    {
+        QFile list(ResultFiles::path(ResultFile::Serno));
+        if (!list.open(QIODevice::ReadOnly))
+            return 0;
+        const QByteArray text = list.readAll();
+        return text.startsWith("List of devices attached") && text.endsWith("\n\n") ? int(text.count('\n')) - 1 : 0;
+    }
+};
+
+QString stateOf(const QString& devices, const QString& serial)
+{
+    for (const QString& line : devices.split(QLatin1Char('\n'))) {
+        if (line.startsWith(serial + QLatin1Char('\t')))
+            return line.section(QLatin1Char('\t'), 1);
+    }
+    return {};
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void firstRunFindsNoDevice();
+    void twoPhonesOpenTheLauncher();
+    void meizuPhoneGetsTheWarning();
+    void unauthorizedPhoneShowsItsState();
+    void wirelessBindConnectDisconnect();
+    void keyButtonsReachTheRightPhones();
+    void screenshotArrivesByteForByte();
+    void pagesOpenOnThePhones();
+    void mirroringWordsCarryTheRealSerials();
+
+private:
+    std::unique_ptr<RealBridge> m_bridge;
+};
+
+void TestEndToEnd::initTestCase()
+{
+    if (RealBridge::adbPath().isEmpty())
+        QFAIL("adb is not installed; the test command installs Debian's adb package");
+    m_bridge = std::make_unique<RealBridge>();
+    useTestFolders();
+}
+
+void TestEndToEnd::cleanup()
+{
+    m_bridge->disconnectAll();
+}
+
+// The program starts the server itself; what the server prints about starting is not a device.
+void TestEndToEnd::firstRunFindsNoDevice()
+{
+    EndToEnd f;
+    Start& start = f.grownStart();
+    f.connectAndStart(1);
+    QCOMPARE(f.outside.messages.size(), 1);
+    QCOMPARE(f.outside.messages[0].title, QStringLiteral("提示"));
+    QVERIFY(f.launcher().devft.isEmpty());
+    QVERIFY(start.isVisible());
+    QCOMPARE(f.launcher().windowTitle(), QStringLiteral("未检测到设备!"));
+    QTRY_VERIFY_WITH_TIMEOUT(m_bridge->devices().startsWith("List of devices attached"), 10000);
+}
+
+void TestEndToEnd::twoPhonesOpenTheLauncher()
+{
+    m_bridge->startServer();
+    const RealBridge::Phone first = m_bridge->startPhone();
+    const RealBridge::Phone second = m_bridge->startPhone();
+    QVERIFY(m_bridge->connectPhone(first));
+    QVERIFY(m_bridge->connectPhone(second));
+    const QStringList listed = m_bridge->devices().split('\n', Qt::SkipEmptyParts).mid(1);
+
+    EndToEnd f;
+    f.grownStart();
+    f.connectAndStart(3);
+    QCOMPARE(f.launcher().windowTitle(), QStringLiteral("Pannix 酷安@Tollen 【已连接 2 台设备】"));
+    QVERIFY(f.launcher().isVisible());
+    QCOMPARE(f.launcher().devfc->Caption(), listed[0].section('\t', 0, 0) + "\t");
+    QCOMPARE(f.launcher().devsc->Caption(), listed[1].section('\t', 0, 0) + "\t");
+    QCOMPARE(f.launcher().devtc->Caption(), QStringLiteral("N/A"));
+    QVERIFY(f.outside.messages.isEmpty());
+}
+
+void TestEndToEnd::meizuPhoneGetsTheWarning()
+{
+    m_bridge->startServer();
+    const RealBridge::Phone phone = m_bridge->startPhone(QStringLiteral("Meizu"));
+    QVERIFY(m_bridge->connectPhone(phone));
+
+    EndToEnd f;
+    Start& start = f.grownStart(); // asks the phone for its maker
+    QTRY_COMPARE_WITH_TIMEOUT(QFileInfo(ResultFiles::path(ResultFile::Man)).size(), qint64(6), 10000);
+    f.connectAndStart(2);
+    QCOMPARE(start.ttts, QStringLiteral("Meizu"));
+    QVERIFY(f.windows.meizuWarning().isVisible());
+    QVERIFY(!f.launcher().isVisible());
+    QVERIFY(!start.isVisible());
+    QVERIFY(phone.requests().contains("shell:getprop ro.product.manufacturer"));
+}
+
+void TestEndToEnd::unauthorizedPhoneShowsItsState()
+{
+    m_bridge->startServer();
+    const RealBridge::Phone phone = m_bridge->startPhone(QStringLiteral("Xiaomi"), false);
+    QVERIFY(m_bridge->connectPhone(phone, QStringLiteral("unauthorized")));
+
+    EndToEnd f;
+    f.grownStart();
+    f.connectAndStart(2);
+    QCOMPARE(f.launcher().devfc->Caption(), phone.serial + QStringLiteral("\tunauthorized"));
+    QCOMPARE(f.launcher().windowTitle(), QStringLiteral("Pannix 酷安@Tollen 【已连接 1 台设备】"));
+}
+
+void TestEndToEnd::wirelessBindConnectDisconnect()
+{
+    m_bridge->startServer();
+    const RealBridge::Phone cabled = m_bridge->startPhone();
+    const RealBridge::Phone wireless = m_bridge->startPhone();
+    QVERIFY(m_bridge->connectPhone(cabled));
+
+    EndToEnd f;
+    Start& start = f.grownStart();
+    auto* status = Fixture::find<QPlainTextEdit>(start, "ssxx");
+    Fixture::find<QLineEdit>(start, "Textport")->setText(QString::number(wireless.port));
+    Fixture::click(Fixture::find(start, "wxts"));
+    QCOMPARE(status->toPlainText(), QStringLiteral("restarting in TCP mode port: %1").arg(wireless.port));
+    QVERIFY(cabled.requests().contains(QStringLiteral("tcpip:%1").arg(wireless.port)));
+
+    Fixture::find<QLineEdit>(start, "connft")->setText(QStringLiteral("127.0.0.1"));
+    Fixture::click(Fixture::find(start, "connf"));
+    QCOMPARE(status->toPlainText(), QStringLiteral("connected to ") + wireless.serial);
+    QVERIFY(m_bridge->waitForState(wireless.serial, QStringLiteral("device")));
+
+    Fixture::click(Fixture::find(start, "disconnf"));
+    QCOMPARE(status->toPlainText(), QStringLiteral("disconnected ") + wireless.serial);
+    QVERIFY(stateOf(m_bridge->devices(), wireless.serial).isEmpty());
+    QCOMPARE(stateOf(m_bridge->devices(), cabled.serial), QStringLiteral("device"));
+}
+
+void TestEndToEnd::keyButtonsReachTheRightPhones()
+{
+    m_bridge->startServer();
+    const RealBridge::Phone first = m_bridge->startPhone();
+    const RealBridge::Phone second = m_bridge->startPhone();
+    QVERIFY(m_bridge->connectPhone(first));
+    QVERIFY(m_bridge->connectPhone(second));
+
+    EndToEnd f;
+    f.grownStart();
+    f.connectAndStart(3);
+    Form1& form = f.launcher();
+    form.devsc->setValue(1);
+    Fixture::click(form.QSNUM); // writes both selectors
+    menu& keys = f.windows.keyPanel();
+    Freeze& bar = f.windows.navigationBar();
+    keys.show();
+    bar.show();
+
+    const QList<std::pair<const char*, int>> buttons {{"LOCKSCR", 26}, {"VOLUP", 24}, {"VOLDOWN", 25}, {"MUTE", 164},
+        {"N_Shapexia", 87}, {"N_Shapeshang", 88}, {"N_Shapepause", 85}, {"BACKWARD", 4}, {"HOMEWARD", 3},
+        {"MEUNWARD", 187}};
+    QStringList both;
+    for (const auto& [name, code] : buttons) {
+        QWidget& panel = keys.findChild<N_Shape*>(name) ? static_cast<QWidget&>(keys) : bar;
+        Fixture::click(Fixture::find(panel, name));
+        both.append(QStringLiteral("shell:input keyevent %1").arg(code));
+    }
+    // Then with slot 1 alone: only the first phone hears it.
+    form.devsc->setValue(0);
+    Fixture::click(Fixture::find(keys, "VOLUP"));
+    // Slot 1 is whichever phone the device list named first.
+    const bool firstInSlotOne = form.devft.startsWith(first.serial + QLatin1Char('\t'));
+    const RealBridge::Phone& slotOne = firstInSlotOne ? first : second;
+    const RealBridge::Phone& slotTwo = firstInSlotOne ? second : first;
+    QTRY_COMPARE_WITH_TIMEOUT(slotOne.requests().filter("keyevent").size(), both.size() + 1, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(slotTwo.requests().filter("keyevent").size(), both.size(), 15000);
+    QTest::qWait(300);
+    QCOMPARE(slotTwo.requests().filter("keyevent").size(), both.size());
+    // Each phone heard every key once; the starts run side by side, so their order may differ.
+    QStringList heard = slotTwo.requests().filter("keyevent");
+    heard.sort();
+    both.sort();
+    QCOMPARE(heard, both);
+}
+
+void TestEndToEnd::screenshotArrivesByteForByte()
+{
+    m_bridge->startServer();
+    const RealBridge::Phone phone = m_bridge->startPhone();
+    QVERIFY(m_bridge->connectPhone(phone));
+
+    EndToEnd f;
+    f.grownStart();
+    f.connectAndStart(2);
+    Fixture::click(f.launcher().QSNUM);
+    menu& keys = f.windows.keyPanel();
+    keys.show();
+    Fixture::click(Fixture::find(keys, "N_Shape1screencp")); // the real one-second timer runs the rest
+    const QString landed = QDir(Paths::outputFolder()).filePath(QStringLiteral("screen.png"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(landed).size() == phone.picture().size(), 8000);
+    QFile file(landed);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), phone.picture());
+    QTRY_VERIFY_WITH_TIMEOUT(phone.requests().contains("shell:rm /sdcard/screen.png"), 8000);
+    const QStringList requests = phone.requests();
+    QVERIFY(requests.indexOf("shell:/system/bin/screencap -p /sdcard/screen.png")
+        < requests.indexOf("sync:RECV /sdcard/screen.png"));
+}
+
+void TestEndToEnd::pagesOpenOnThePhones()
+{
+    m_bridge->startServer();
+    const RealBridge::Phone phone = m_bridge->startPhone();
+    QVERIFY(m_bridge->connectPhone(phone));
+
+    EndToEnd f;
+    f.grownStart();
+    f.connectAndStart(2);
+    Fixture::click(f.launcher().QSNUM);
+    Fixture::click(f.launcher().helpp);
+    About& about = f.windows.about();
+    about.show();
+    Fixture::click(Fixture::find(about, "blockmi"));
+    Fixture::click(Fixture::find(about, "N_Shape2all"));
+    const QString form = QStringLiteral("shell:am start -a android.intent.action.VIEW -d %1 -p ")
+        + WebAddresses::AppStorePackage;
+    for (const QString& page : {WebAddresses::HelpPage, WebAddresses::MakerHomePage, WebAddresses::MakerWorksPage})
+        QTRY_VERIFY_WITH_TIMEOUT(phone.requests().contains(form.arg(page)), 10000);
+}
+
+void TestEndToEnd::mirroringWordsCarryTheRealSerials()
+{
+    m_bridge->startServer();
+    const RealBridge::Phone first = m_bridge->startPhone();
+    const RealBridge::Phone second = m_bridge->startPhone();
+    QVERIFY(m_bridge->connectPhone(first));
+    QVERIFY(m_bridge->connectPhone(second));
+
+    EndToEnd f;
+    f.grownStart();
+    f.connectAndStart(3);
+    Form1& form = f.launcher();
+    form.devsc->setValue(1);
+    Fixture::click(form.QSNUM);
+    for (int tick = 0; tick < 5; ++tick)
+        form.tickTimerTOT();
+    QTRY_COMPARE(f.program.startsOf("scrcpy").size(), 2);
+    const QString firstSerial = form.devft.section('\t', 0, 0);
+    const QString secondSerial = form.devst.section('\t', 0, 0);
+    QCOMPARE(QSet<QString>({firstSerial, secondSerial}), QSet<QString>({first.serial, second.serial}));
+    QCOMPARE(f.program.startsOf("scrcpy"),
+        QList<QStringList>({{"-s", firstSerial, "-m", "0", "-b", "8M", "--always-on-top"},
+            {"-s", secondSerial, "-m", "0", "-b", "8M", "--always-on-top"}}));
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
