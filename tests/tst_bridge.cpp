@@ -32,6 +32,7 @@ private slots:
     void splitsWordsWithoutAnInterpreter();
     void runsInOutputFolderWithResultFile();
     void composesTheBridgeLines();
+    void installedProgramWritesToHome();
 
     void findsToolBesideProgramFirst();
     void bridgeCheckNeedsAdb();
@@ -155,6 +156,18 @@ void TestBridge::composesTheBridgeLines()
         QStringLiteral("adb  pull /sdcard/screen.png"));
     QCOMPARE(AdbCommands::viewPageTail(QStringLiteral("https://x"), QStringLiteral("com.p")),
         QStringLiteral(" shell am start -a android.intent.action.VIEW -d https://x -p com.p"));
+}
+
+void TestBridge::installedProgramWritesToHome()
+{
+    Paths::setProgramFolder(QStringLiteral("/usr/bin"));
+    QCOMPARE(Paths::outputFolder(), QDir::homePath());
+    Paths::setProgramFolder(QStringLiteral("/no/such/folder"));
+    QCOMPARE(Paths::outputFolder(), QDir::homePath());
+    Paths::setProgramFolder(QString());
+    // The result files stay in the per-user cache folder wherever the program is.
+    QVERIFY(ResultFiles::path(ResultFile::Serno).startsWith(
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
 }
 
 void TestBridge::findsToolBesideProgramFirst()

@@ -9,8 +9,26 @@
 namespace Paths {
 
 namespace {
+
 QString programFolderOverride;
+
+// Where the system installs programs is no place for the user's pictures, even for a user (root,
+// say) who may write there.
+bool isSystemProgramFolder(const QString& folder)
+{
+#ifdef Q_OS_UNIX
+    const QString path = QFileInfo(folder).canonicalFilePath() + QLatin1Char('/');
+    for (const char* prefix : {"/usr/", "/bin/", "/sbin/", "/opt/"}) {
+        if (path.startsWith(QLatin1String(prefix)))
+            return true;
+    }
+#else
+    Q_UNUSED(folder)
+#endif
+    return false;
 }
+
+} // namespace
 
 QString programFolder()
 {
@@ -20,7 +38,7 @@ QString programFolder()
 QString outputFolder()
 {
     const QFileInfo folder(programFolder());
-    if (folder.isDir() && folder.isWritable())
+    if (folder.isDir() && folder.isWritable() && !isSystemProgramFolder(folder.absoluteFilePath()))
         return folder.absoluteFilePath();
     return QDir::homePath();
 }

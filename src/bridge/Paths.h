@@ -8,7 +8,8 @@ namespace Paths {
 // The folder that holds the program (and, on Windows, its tools).
 QString programFolder();
 // Where started commands run and where files they write by relative name land
-// (screenshots, recordings): the program's folder when writable, else the home folder.
+// (screenshots, recordings): the program's folder when writable, else the home folder. A program
+// installed in the system's folders (/usr/bin, /opt...) always uses the home folder.
 QString outputFolder();
 // The per-user folder of the result files, created readable and writable by the user only.
 QString resultFolder();
