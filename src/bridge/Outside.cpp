@@ -57,6 +57,7 @@ bool SystemOutside::startTool(const ToolStart& start)
     process.setStandardOutputFile(start.standardOutputFile.isEmpty() ? QProcess::nullDevice()
                                                                      : start.standardOutputFile);
     process.setStandardErrorFile(QProcess::nullDevice());
+    ToolLocator::hideConsoleWindow(process);
     if (!process.startDetached()) {
         qCWarning(lcBridge) << "cannot start" << start.words << "-" << process.errorString();
         return false;

@@ -3,8 +3,13 @@
 #include "Paths.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace ToolLocator {
 
@@ -46,6 +51,16 @@ bool bridgeToolPresent()
     return true;
 #else
     return !locate(QStringLiteral("adb")).isEmpty();
+#endif
+}
+
+void hideConsoleWindow(QProcess& process)
+{
+#ifdef Q_OS_WIN
+    process.setCreateProcessArgumentsModifier(
+        [](QProcess::CreateProcessArguments* arguments) { arguments->flags |= CREATE_NO_WINDOW; });
+#else
+    Q_UNUSED(process)
 #endif
 }
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QProcess;
+
 // Where the outside tools are found, and whether the bridge tool is complete enough to start.
 // This is the one place that knows how Windows and Unix differ in naming them.
 namespace ToolLocator {
@@ -16,5 +18,8 @@ QStringList requiredBridgeFiles();
 // True when every required file is present (on Unix: an executable adb in the program's folder
 // or on PATH).
 bool bridgeToolPresent();
+
+// Console tools start without a console window of their own (Windows); elsewhere nothing to do.
+void hideConsoleWindow(QProcess& process);
 
 } // namespace ToolLocator
