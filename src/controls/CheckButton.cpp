@@ -15,7 +15,6 @@ CheckButton::CheckButton(QWidget* parent)
     : StatePictureControl(QStringLiteral("check"), 12, parent)
 {
     showRestingPicture();
-    layoutParts();
     // The design polls from creation, so a box without the pointer over it reports MouseOut once
     // shortly after its window opens; after that only Qt's leave events are needed.
     QTimer::singleShot(FirstPollMs, this, [this] {

@@ -147,6 +147,7 @@ void N_Shape::setCaption(const QString& caption)
 {
     const bool changed = caption != m_caption;
     m_caption = caption;
+    m_captionSize.reset();
     setAccessibleName(caption);
     if (changed) {
         Ajustar_Botao();
@@ -191,6 +192,7 @@ void N_Shape::setFontSize(int points)
     if (points <= 0)
         return;
     m_captionFont.setPointSizeF(points);
+    m_captionSize.reset();
     Ajustar_Botao();
     update();
 }
@@ -198,6 +200,7 @@ void N_Shape::setFontSize(int points)
 void N_Shape::setFontBold(bool bold)
 {
     m_captionFont.setBold(bold);
+    m_captionSize.reset();
     Ajustar_Botao();
     update();
 }
@@ -272,8 +275,11 @@ int N_Shape::CurPicture() const
 
 QSizeF N_Shape::captionSize() const
 {
-    const QFontMetricsF metrics(m_captionFont);
-    return {metrics.horizontalAdvance(m_caption), metrics.height()};
+    if (!m_captionSize) {
+        const QFontMetricsF metrics(m_captionFont);
+        m_captionSize = QSizeF(metrics.horizontalAdvance(m_caption), metrics.height());
+    }
+    return *m_captionSize;
 }
 
 QSize N_Shape::pictureSize() const
@@ -289,24 +295,27 @@ QRectF N_Shape::pictureRect() const
 
 void N_Shape::Ajustar_Botao()
 {
-    const QSizeF caption = captionSize();
+    update();
+    if (!m_stretchToText)
+        return; // the caption is centred in the width the control has
     const QSize picture = pictureSize();
-    if (m_stretchToText) {
-        int width = 16;
-        if (m_textVisible && m_graphical)
-            width = qCeil(caption.width()) + 16 + picture.width() + 8;
-        else if (m_textVisible)
-            width = qCeil(caption.width()) + 16;
-        else if (m_graphical)
-            width = picture.width() + 16;
-        // Comes back through resizeEvent once when the width changes; an equal width does not.
-        resize(width, height());
-    }
-    if (m_stretchToText)
-        m_captionPos.setX(m_graphical ? 8.0 + picture.width() + 8.0 : 8.0);
-    else
-        m_captionPos.setX((width() - caption.width()) / 2.0);
-    m_captionPos.setY((height() - caption.height()) / 2.0);
+    int width = 16;
+    if (m_textVisible && m_graphical)
+        width = qCeil(captionSize().width()) + 16 + picture.width() + 8;
+    else if (m_textVisible)
+        width = qCeil(captionSize().width()) + 16;
+    else if (m_graphical)
+        width = picture.width() + 16;
+    // Comes back through resizeEvent once when the width changes; an equal width does not.
+    resize(width, height());
+}
+
+QPointF N_Shape::captionPosition() const
+{
+    const QSizeF caption = captionSize();
+    const qreal left = m_stretchToText ? (m_graphical ? 8.0 + pictureSize().width() + 8.0 : 8.0)
+                                       : (width() - caption.width()) / 2.0;
+    return {left, (height() - caption.height()) / 2.0};
 }
 
 QSize N_Shape::sizeHint() const
@@ -354,7 +363,7 @@ N_Shape::Part N_Shape::partAt(const QPointF& point) const
 {
     if (m_graphical && pictureRect().contains(point))
         return Part::Picture;
-    if (m_textVisible && QRectF(m_captionPos, captionSize()).contains(point))
+    if (m_textVisible && QRectF(captionPosition(), captionSize()).contains(point))
         return Part::Caption;
     return Part::Surface;
 }
@@ -396,7 +405,7 @@ void N_Shape::paintEvent(QPaintEvent*)
     if (m_textVisible) {
         painter.setFont(m_captionFont);
         painter.setPen(captionColor());
-        painter.drawText(QRectF(m_captionPos, captionSize()), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+        painter.drawText(QRectF(captionPosition(), captionSize()), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QPointF>
 #include <QWidget>
 
+#include <optional>
+
 // The push button of every window: a filled face, a caption, an optional picture, three colour
 // looks (normal, hover, down) and three pictures. Windows set Caption and handle Click.
 class N_Shape : public QWidget
@@ -94,7 +96,7 @@ public:
     QColor faceColor() const { return OleColors::toQColor(m_faceFill); }
     QColor borderColor() const { return OleColors::toQColor(m_faceBorder); }
     QColor captionColor() const { return OleColors::toQColor(m_captionColor); }
-    QPointF captionPosition() const { return m_captionPos; }
+    QPointF captionPosition() const;
     QFont labelFont() const { return m_captionFont; }
 
     QSize sizeHint() const override;
@@ -168,5 +170,7 @@ private:
     bool m_stretchToText = false;
     bool m_stretch = false;
     bool m_borderGotFocus = false;
-    QPointF m_captionPos;
+    // Measuring text loads fonts, so the caption is placed when first needed, not while the
+    // window is built.
+    mutable std::optional<QSizeF> m_captionSize;
 };

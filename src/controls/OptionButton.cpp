@@ -8,7 +8,6 @@
 OptionButton::OptionButton(QWidget* parent)
     : StatePictureControl(QStringLiteral("option"), 8, parent)
 {
-    layoutParts();
     showRestingPicture();
     m_lastHoverIndex = 1;
     m_group = false;

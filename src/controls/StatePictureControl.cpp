@@ -2,6 +2,7 @@
 
 #include "ControlAccessibility.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -27,7 +28,6 @@ void StatePictureControl::setCaption(const QString& caption)
         return;
     m_caption = caption;
     setAccessibleName(caption);
-    layoutParts();
     update();
 }
 
@@ -46,7 +46,6 @@ void StatePictureControl::setForeColor(OleColor color)
 void StatePictureControl::setControlFont(const QFont& font)
 {
     setFont(font);
-    layoutParts();
     update();
 }
 
@@ -70,12 +69,28 @@ void StatePictureControl::setCaptionColor(OleColor color)
     update();
 }
 
-// Halves with the remainder dropped, as the design places the picture and the caption.
-void StatePictureControl::layoutParts()
+int StatePictureControl::captionHeight() const
 {
-    const int captionHeight = QFontMetrics(font()).height();
-    m_pictureRect = QRect(0, (height() - PictureSide) / 2, PictureSide, PictureSide);
-    m_captionPos = QPoint(CaptionLeft, (height() - captionHeight) / 2);
+    if (!m_captionHeight)
+        m_captionHeight = QFontMetrics(font()).height();
+    return *m_captionHeight;
+}
+
+QRect StatePictureControl::pictureRect() const
+{
+    return {0, (height() - PictureSide) / 2, PictureSide, PictureSide};
+}
+
+QPoint StatePictureControl::captionPosition() const
+{
+    return {CaptionLeft, (height() - captionHeight()) / 2};
+}
+
+void StatePictureControl::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_captionHeight.reset();
+    QWidget::changeEvent(event);
 }
 
 void StatePictureControl::paintEvent(QPaintEvent*)
@@ -83,14 +98,8 @@ void StatePictureControl::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), OleColors::toQColor(m_backColor));
     if (m_pictureIndex >= 0)
-        painter.drawPixmap(m_pictureRect.topLeft(), m_pictures.at(m_pictureIndex));
+        painter.drawPixmap(pictureRect().topLeft(), m_pictures.at(m_pictureIndex));
     painter.setPen(captionColor());
-    const QFontMetrics metrics(font());
-    painter.drawText(QRect(m_captionPos, QSize(width() - CaptionLeft, metrics.height())),
+    painter.drawText(QRect(captionPosition(), QSize(width() - CaptionLeft, captionHeight())),
         Qt::AlignLeft | Qt::AlignVCenter, m_caption);
-}
-
-void StatePictureControl::resizeEvent(QResizeEvent*)
-{
-    layoutParts();
 }

@@ -6,6 +6,8 @@
 #include <QVector>
 #include <QWidget>
 
+#include <optional>
+
 // What the check box and the option button share: a 13 × 13 state picture at the left edge,
 // chosen from a stored set by value and look, and a caption 16 pixels in.
 class StatePictureControl : public QWidget
@@ -26,8 +28,9 @@ public:
     // Which stored picture the control shows now; -1 before any.
     int pictureIndex() const { return m_pictureIndex; }
     QColor captionColor() const { return OleColors::toQColor(m_captionColor); }
-    QRect pictureRect() const { return m_pictureRect; }
-    QPoint captionPosition() const { return m_captionPos; }
+    // Halves with the remainder dropped, as the design places the picture and the caption.
+    QRect pictureRect() const;
+    QPoint captionPosition() const;
 
     QSize sizeHint() const override;
 
@@ -38,9 +41,8 @@ protected:
     virtual void refreshLook() = 0;
     void showPicture(int index);
     void setCaptionColor(OleColor color);
-    void layoutParts();
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     OleColor m_foreColor = OleColors::rgb(0, 0, 0);
 
@@ -50,6 +52,7 @@ private:
     QString m_caption;
     OleColor m_backColor = OleColors::ButtonFace;
     OleColor m_captionColor = OleColors::rgb(0, 0, 0);
-    QRect m_pictureRect;
-    QPoint m_captionPos;
+    // Measuring text loads fonts, so it waits until the caption is first placed.
+    int captionHeight() const;
+    mutable std::optional<int> m_captionHeight;
 };

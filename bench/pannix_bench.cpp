@@ -1,0 +1,319 @@
+// Measures the program's costs side by side with a baseline in the same run and prints one table.
+// Each measure is repeated; ratios come from paired runs, and the medians are reported.
+//
+//   pannix_bench [repeats]
+#include "AppWindows.h"
+#include "bridge/Paths.h"
+#include "controls/CheckButton.h"
+#include "controls/N_Shape.h"
+#include "controls/OptionButton.h"
+#include "info/About.h"
+#include "info/DonatION.h"
+#include "info/KJJ.h"
+#include "info/meizu.h"
+#include "launcher/Form1.h"
+#include "panels/Freeze.h"
+#include "panels/menu.h"
+#include "startup/Start.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+const QString BenchFolder = QStringLiteral(PANNIX_BENCH_FOLDER);
+
+long long nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+double median(QList<double> values)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const qsizetype middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Row
+{
+    QString measure;
+    QString unit;
+    double program = 0;
+    double baseline = -1; // none when negative
+    double ratio = -1;
+    QString goal;
+    bool met = false;
+};
+
+// A program folder with stand-ins named as the tools, each logging when it started.
+class StandInFolder
+{
+public:
+    StandInFolder()
+    {
+        for (const char* tool : {"adb", "scrcpy"}) {
+            QFile::copy(BenchFolder + QStringLiteral("/bench_standin"), path(QString::fromLatin1(tool)));
+            QFile::setPermissions(path(QString::fromLatin1(tool)), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    }
+    QString folder() const { return m_dir.path(); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QList<long long> starts(const QString& tool) const
+    {
+        QFile log(path(tool + QStringLiteral(".log")));
+        QList<long long> times;
+        if (log.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : log.readAll().split('\n')) {
+                if (!line.isEmpty())
+                    times.append(line.toLongLong());
+            }
+        }
+        return times;
+    }
+    // Waits until the tool has logged count starts; returns the last one, or 0 on a time-out.
+    long long waitForStarts(const QString& tool, int count) const
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 5000) {
+            const QList<long long> times = starts(tool);
+            if (times.size() >= count)
+                return times.last();
+            QThread::usleep(200);
+        }
+        return 0;
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Starts a probe program and returns the number after the tag it prints.
+long long runProbe(const QString& program, const QStringList& arguments, const char* tag, long long* startedAt)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    *startedAt = nowNs();
+    process.start(program, arguments);
+    process.waitForFinished(20000);
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        if (line.startsWith(tag))
+            return line.mid(int(qstrlen(tag)) + 1).toLongLong();
+    }
+    return -1;
+}
+
+Row startUp(int repeats, const StandInFolder& tools)
+{
+    QList<double> program, baseline, ratios;
+    for (int i = 0; i < repeats; ++i) {
+        long long started = 0;
+        const bool programFirst = i % 2 == 0;
+        double p = 0, b = 0;
+        for (int turn = 0; turn < 2; ++turn) {
+            if ((turn == 0) == programFirst) {
+                const long long painted = runProbe(
+                    BenchFolder + "/pannix_probe", {"paint", tools.folder()}, "PAINT", &started);
+                p = (painted - started) / 1e6;
+            } else {
+                const long long painted = runProbe(BenchFolder + "/bare_window", {"paint"}, "PAINT", &started);
+                b = (painted - started) / 1e6;
+            }
+        }
+        program.append(p);
+        baseline.append(b);
+        ratios.append(p / b);
+    }
+    const double ratio = median(ratios);
+    return {"start-up to first paint", "ms", median(program), median(baseline), ratio, "<= 1.3x", ratio <= 1.3};
+}
+
+Row memory(int repeats, const StandInFolder& tools)
+{
+    QList<double> program, baseline, ratios;
+    for (int i = 0; i < repeats; ++i) {
+        long long started = 0;
+        const double p = runProbe(BenchFolder + "/pannix_probe", {"memory", tools.folder()}, "HWM", &started) / 1024.0;
+        const double b = runProbe(BenchFolder + "/bare_window", {"memory"}, "HWM", &started) / 1024.0;
+        program.append(p);
+        baseline.append(b);
+        ratios.append(p / b);
+    }
+    const double ratio = median(ratios);
+    return {"peak memory, launcher and panels shown", "MiB", median(program), median(baseline), ratio, "<= 1.3x",
+        ratio <= 1.3};
+}
+
+Row commandLatency(AppWindows& windows, const StandInFolder& tools)
+{
+    Form1& launcher = windows.form1();
+    launcher.devfc->setValue(1);
+    N_Shape* volumeUp = windows.keyPanel().findChild<N_Shape*>(QStringLiteral("VOLUP"));
+    const QString adb = tools.path(QStringLiteral("adb"));
+    QList<double> program, baseline, ratios;
+    int expected = int(tools.starts(QStringLiteral("adb")).size());
+    for (int i = 0; i < 200; ++i) {
+        long long before = nowNs();
+        emit volumeUp->Click();
+        const double p = (tools.waitForStarts(QStringLiteral("adb"), ++expected) - before) / 1e6;
+        before = nowNs();
+        QProcess::startDetached(adb, {"shell", "input", "keyevent", "24"}, Paths::outputFolder());
+        const double b = (tools.waitForStarts(QStringLiteral("adb"), ++expected) - before) / 1e6;
+        program.append(p);
+        baseline.append(b);
+        ratios.append(p / b);
+    }
+    const double ratio = median(ratios);
+    return {"panel click to tool start (200 clicks)", "ms", median(program), median(baseline), ratio, "<= 1.2x",
+        ratio <= 1.2};
+}
+
+// Counts timer events delivered to the program's own objects.
+class TimerCounter : public QObject
+{
+public:
+    explicit TimerCounter(QList<QWidget*> windows)
+        : m_windows(std::move(windows))
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Timer && isOurs(watched))
+            ++count;
+        return false;
+    }
+    int count = 0;
+
+private:
+    bool isOurs(QObject* object) const
+    {
+        for (; object; object = object->parent()) {
+            if (m_windows.contains(qobject_cast<QWidget*>(object)))
+                return true;
+        }
+        return false;
+    }
+    QList<QWidget*> m_windows;
+};
+
+void restPointerOver(QWidget* control)
+{
+    const QPointF inside(control->width() / 2.0, control->height() / 2.0);
+    QEnterEvent enter(inside, control->mapTo(control->window(), inside), control->mapToGlobal(inside));
+    QCoreApplication::sendEvent(control, &enter);
+    QMouseEvent move(QEvent::MouseMove, inside, control->mapToGlobal(inside), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(control, &move);
+}
+
+Row idleCost(AppWindows& windows)
+{
+    Start& start = windows.start();
+    while (start.Timerst->isActive())
+        start.tickTimerst(); // the opening animation is over before the program idles
+    Form1& launcher = windows.form1();
+    const QList<QWidget*> all {&start, &launcher, &windows.keyPanel(), &windows.navigationBar(), &windows.about(),
+        &windows.donation(), &windows.meizuWarning(), &windows.shortcutKeys()};
+    for (QWidget* window : all)
+        window->show();
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 300)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    restPointerOver(launcher.QSNUM);
+    restPointerOver(launcher.topshow);
+    restPointerOver(launcher.BH);
+
+    TimerCounter counter(all);
+    qApp->installEventFilter(&counter);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    qApp->removeEventFilter(&counter);
+    const double perSecond = counter.count / (clock.elapsed() / 1000.0);
+    return {"idle timer wake-ups, all windows open", "/s", perSecond, -1, -1, "none", counter.count == 0};
+}
+
+Row launchTiming(AppWindows& windows, const StandInFolder& tools, int repeats)
+{
+    Form1& launcher = windows.form1();
+    for (int slot = 1; slot <= 3; ++slot) {
+        launcher.slotBox(slot)->setValue(1);
+        launcher.serial(slot) = QStringLiteral("SER%1\t").arg(slot);
+    }
+    QList<double> drifts;
+    int expected = int(tools.starts(QStringLiteral("scrcpy")).size());
+    for (int i = 0; i < repeats; ++i) {
+        const long long clicked = nowNs();
+        emit launcher.QSNUM->Click();
+        QElapsedTimer clock;
+        clock.start();
+        while (launcher.TimerTOT->isActive() && clock.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        expected += 3;
+        tools.waitForStarts(QStringLiteral("scrcpy"), expected);
+        const QList<long long> starts = tools.starts(QStringLiteral("scrcpy")).mid(expected - 3);
+        for (int slot = 1; slot <= 3; ++slot)
+            drifts.append(qAbs((starts.value(slot - 1) - clicked) / 1e6 - slot * 900.0));
+    }
+    const double worst = *std::max_element(drifts.begin(), drifts.end());
+    return {QStringLiteral("launch start drift from 900/1800/2700 ms (worst of %1)").arg(drifts.size()), "ms", worst,
+        -1, -1, "< 20 ms", worst < 20};
+}
+
+QString number(double value)
+{
+    return value < 0 ? QStringLiteral("-") : QString::number(value, 'f', value < 10 ? 2 : 1);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("pannix.bridge.info=false"));
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(QLatin1String("This plugin does not support")))
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    QApplication::setQuitOnLastWindowClosed(false);
+    QStandardPaths::setTestModeEnabled(true);
+    const int repeats = argc > 1 ? std::max(3, atoi(argv[1])) : 11;
+
+    StandInFolder tools;
+    Paths::setProgramFolder(tools.folder());
+    QList<Row> rows;
+    rows << startUp(repeats, tools) << memory(repeats, tools);
+    {
+        AppWindows windows;
+        rows << commandLatency(windows, tools) << idleCost(windows) << launchTiming(windows, tools, 3);
+    }
+
+    std::printf("| Measure | Unit | Pannix | Baseline | Ratio | Goal | Met |\n|---|---|---|---|---|---|---|\n");
+    for (const Row& row : rows) {
+        std::printf("| %s | %s | %s | %s | %s | %s | %s |\n", qPrintable(row.measure), qPrintable(row.unit),
+            qPrintable(number(row.program)), qPrintable(number(row.baseline)), qPrintable(number(row.ratio)),
+            qPrintable(row.goal), row.met ? "yes" : "no");
+    }
+    std::printf("(medians of %d paired runs for start-up and memory, both under the offscreen platform)\n", repeats);
+    return 0;
+}
