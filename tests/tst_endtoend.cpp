@@ -26,14 +26,17 @@ struct EndToEnd : Fixture
         CommandRunner::setWaiter({});
     }
 
-    // "连接并启动" with the real tool; the ticks come once the device list has arrived.
+    // "连接并启动" with the real tool; the read-out's tick comes once the device list asked for
+    // at the tick before it has arrived.
     void connectAndStart(int expectedLines)
     {
         Start& window = start();
         Fixture::click(Fixture::find(window, "cable"));
+        window.tickTimer1();
+        QTest::qWait(300); // what the click started has begun; the list is asked again next
+        window.tickTimer1();
         QTRY_VERIFY_WITH_TIMEOUT(deviceListLines() >= expectedLines, 15000);
-        for (int tick = 0; tick < 3; ++tick)
-            window.tickTimer1();
+        window.tickTimer1();
     }
 
     static int deviceListLines()
@@ -76,8 +79,24 @@ private slots:
     void mirroringWordsCarryTheRealSerials();
 
 private:
+    // Starts the bridge server and the phones, each connected and listed as a device; an empty
+    // list when one did not come up.
+    QList<RealBridge::Phone> connectedPhones(int count, const QString& maker = QStringLiteral("Xiaomi"));
+
     std::unique_ptr<RealBridge> m_bridge;
 };
+
+QList<RealBridge::Phone> TestEndToEnd::connectedPhones(int count, const QString& maker)
+{
+    m_bridge->startServer();
+    QList<RealBridge::Phone> phones;
+    for (int i = 0; i < count; ++i) {
+        phones.append(m_bridge->startPhone(maker));
+        if (!m_bridge->connectPhone(phones.last()))
+            return {};
+    }
+    return phones;
+}
 
 void TestEndToEnd::initTestCase()
 {
@@ -108,11 +127,10 @@ void TestEndToEnd::firstRunFindsNoDevice()
 
 void TestEndToEnd::twoPhonesOpenTheLauncher()
 {
-    m_bridge->startServer();
-    const RealBridge::Phone first = m_bridge->startPhone();
-    const RealBridge::Phone second = m_bridge->startPhone();
-    QVERIFY(m_bridge->connectPhone(first));
-    QVERIFY(m_bridge->connectPhone(second));
+    const QList<RealBridge::Phone> phones = connectedPhones(2);
+    QCOMPARE(phones.size(), 2);
+    const RealBridge::Phone& first = phones[0];
+    const RealBridge::Phone& second = phones[1];
     const QStringList listed = m_bridge->devices().split('\n', Qt::SkipEmptyParts).mid(1);
 
     EndToEnd f;
@@ -128,9 +146,9 @@ void TestEndToEnd::twoPhonesOpenTheLauncher()
 
 void TestEndToEnd::meizuPhoneGetsTheWarning()
 {
-    m_bridge->startServer();
-    const RealBridge::Phone phone = m_bridge->startPhone(QStringLiteral("Meizu"));
-    QVERIFY(m_bridge->connectPhone(phone));
+    const QList<RealBridge::Phone> phones = connectedPhones(1, QStringLiteral("Meizu"));
+    QCOMPARE(phones.size(), 1);
+    const RealBridge::Phone& phone = phones[0];
 
     EndToEnd f;
     Start& start = f.grownStart(); // asks the phone for its maker
@@ -184,11 +202,10 @@ void TestEndToEnd::wirelessBindConnectDisconnect()
 
 void TestEndToEnd::keyButtonsReachTheRightPhones()
 {
-    m_bridge->startServer();
-    const RealBridge::Phone first = m_bridge->startPhone();
-    const RealBridge::Phone second = m_bridge->startPhone();
-    QVERIFY(m_bridge->connectPhone(first));
-    QVERIFY(m_bridge->connectPhone(second));
+    const QList<RealBridge::Phone> phones = connectedPhones(2);
+    QCOMPARE(phones.size(), 2);
+    const RealBridge::Phone& first = phones[0];
+    const RealBridge::Phone& second = phones[1];
 
     EndToEnd f;
     f.grownStart();
@@ -230,9 +247,9 @@ void TestEndToEnd::keyButtonsReachTheRightPhones()
 
 void TestEndToEnd::screenshotArrivesByteForByte()
 {
-    m_bridge->startServer();
-    const RealBridge::Phone phone = m_bridge->startPhone();
-    QVERIFY(m_bridge->connectPhone(phone));
+    const QList<RealBridge::Phone> phones = connectedPhones(1);
+    QCOMPARE(phones.size(), 1);
+    const RealBridge::Phone& phone = phones[0];
 
     EndToEnd f;
     f.grownStart();
@@ -254,9 +271,9 @@ void TestEndToEnd::screenshotArrivesByteForByte()
 
 void TestEndToEnd::pagesOpenOnThePhones()
 {
-    m_bridge->startServer();
-    const RealBridge::Phone phone = m_bridge->startPhone();
-    QVERIFY(m_bridge->connectPhone(phone));
+    const QList<RealBridge::Phone> phones = connectedPhones(1);
+    QCOMPARE(phones.size(), 1);
+    const RealBridge::Phone& phone = phones[0];
 
     EndToEnd f;
     f.grownStart();
@@ -275,11 +292,10 @@ void TestEndToEnd::pagesOpenOnThePhones()
 
 void TestEndToEnd::mirroringWordsCarryTheRealSerials()
 {
-    m_bridge->startServer();
-    const RealBridge::Phone first = m_bridge->startPhone();
-    const RealBridge::Phone second = m_bridge->startPhone();
-    QVERIFY(m_bridge->connectPhone(first));
-    QVERIFY(m_bridge->connectPhone(second));
+    const QList<RealBridge::Phone> phones = connectedPhones(2);
+    QCOMPARE(phones.size(), 2);
+    const RealBridge::Phone& first = phones[0];
+    const RealBridge::Phone& second = phones[1];
 
     EndToEnd f;
     f.grownStart();
@@ -287,7 +303,10 @@ void TestEndToEnd::mirroringWordsCarryTheRealSerials()
     Form1& form = f.launcher();
     form.devsc->setValue(1);
     Fixture::click(form.QSNUM);
-    for (int tick = 0; tick < 5; ++tick)
+    // Each tick waits for the client before it, so the two starts reach the log in slot order.
+    form.tickTimerTOT();
+    QTRY_COMPARE(f.program.startsOf("scrcpy").size(), 1);
+    for (int tick = 2; tick <= 5; ++tick)
         form.tickTimerTOT();
     QTRY_COMPARE(f.program.startsOf("scrcpy").size(), 2);
     const QString firstSerial = form.devft.section('\t', 0, 0);

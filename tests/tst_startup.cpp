@@ -106,14 +106,18 @@ void TestStartup::cableStartsServerAndDeviceList()
     writeResult(ResultFile::Serno, "List of devices attached\nSER1\tdevice\n\n");
     start.tickTimer1();
     QCOMPARE(cable->Caption(), QStringLiteral("正在启动.."));
+    QCOMPARE(f.outside.starts.size(), 2);
     start.tickTimer1();
     QCOMPARE(cable->Caption(), QStringLiteral("正在启动..."));
+    // The list is asked once more, a second before the read-out, when the server has surely started.
+    QCOMPARE(f.outside.lines().mid(2), QStringList {"adb devices"});
+    QCOMPARE(f.outside.starts[2].standardOutputFile, ResultFiles::path(ResultFile::Serno));
     QVERIFY(start.isVisible());
     start.tickTimer1();
     QCOMPARE(cable->Caption(), QStringLiteral("正在启动...."));
     QVERIFY(!start.isVisible());
     QVERIFY(f.launcher().isVisible());
-    QCOMPARE(f.outside.starts.size(), 2); // the read-out starts nothing
+    QCOMPARE(f.outside.starts.size(), 3); // the read-out starts nothing
 }
 
 void TestStartup::decisionAndDeviceCount_data()

@@ -22,16 +22,6 @@ public:
     // What a completed click does: flips the value and raises Click.
     void click();
 
-signals:
-    void Click();
-    void KeyDown(int keyCode, int shift);
-    void KeyPress(int keyAscii);
-    void KeyUp(int keyCode, int shift);
-    void MouseOut();
-    void MouseDown(int button, int shift, float x, float y);
-    void MouseMove(int button, int shift, float x, float y);
-    void MouseUp(int button, int shift, float x, float y);
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -23,16 +23,6 @@ public:
     // What a completed click does: selects this option within its group.
     void click() { clickStep(); }
 
-signals:
-    void Click();
-    void KeyDown(int keyCode, int shift);
-    void KeyPress(int keyAscii);
-    void KeyUp(int keyCode, int shift);
-    void MouseOut();
-    void MouseDown(int button, int shift, float x, float y);
-    void MouseMove(int button, int shift, float x, float y);
-    void MouseUp(int button, int shift, float x, float y);
-
 protected:
     void refreshLook() override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -34,6 +34,17 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // The events both controls raise, in the order the windows' definitions list them.
+    void Click();
+    void KeyDown(int keyCode, int shift);
+    void KeyPress(int keyAscii);
+    void KeyUp(int keyCode, int shift);
+    void MouseOut();
+    void MouseDown(int button, int shift, float x, float y);
+    void MouseMove(int button, int shift, float x, float y);
+    void MouseUp(int button, int shift, float x, float y);
+
 protected:
     StatePictureControl(const QString& pictureFolder, int pictureCount, QWidget* parent);
 

@@ -169,6 +169,9 @@ void Start::tickTimer1()
         break;
     case 5:
         cable->setCaption(Starting + QStringLiteral("..."));
+        // When the click found no server running, the device list it asked for raced the server's
+        // own start and may have come back empty; the server is up by now, so ask once more.
+        CommandRunner::run(AdbCommands::devices(), ResultFile::Serno);
         break;
     case 6:
         cable->setCaption(Starting + QStringLiteral("...."));

@@ -58,8 +58,8 @@ private:
     void wxtsClick();
     void connfClick();
     void disconnfClick();
-    void runIntoStatusBox(const QString& command, int waitMs);
-    void showLastAnswerLine();
+    void runIntoStatusBox(
+        const QString& command, int waitMs, N_Shape* pressed = nullptr, const QString& during = QString());
     QSize frameAllowance() const;
 
     AppWindows& m_windows;

@@ -95,42 +95,40 @@ void Start::devtectClick()
         + launcher.devtt);
 }
 
-void Start::runIntoStatusBox(const QString& command, int waitMs)
-{
-    Form1& launcher = m_windows.form1();
-    launcher.INTERTEXT = command;
-    CommandRunner::run(launcher.INTERTEXT, ResultFile::Wireless);
-    CommandRunner::waitMs(waitMs);
-}
-
 void Start::wxtsClick()
 {
     runIntoStatusBox(AdbCommands::tcpip(Textport->text()), 2000);
-    showLastAnswerLine();
 }
 
 void Start::connfClick()
 {
-    // Painted now, so the user sees it during the blocking wait.
-    connf->setCaption(QStringLiteral("正在连接..."));
-    connf->repaint();
-    runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), 1000);
-    connf->setCaption(QStringLiteral("连接"));
-    showLastAnswerLine();
+    const QString during = QStringLiteral("正在连接...");
+    runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), 1000, connf, during);
 }
 
 void Start::disconnfClick()
 {
-    disconnf->setCaption(QStringLiteral("正在断开..."));
-    disconnf->repaint();
-    runIntoStatusBox(AdbCommands::disconnect(connft->text(), Textport->text()), 1000);
-    disconnf->setCaption(QStringLiteral("断开"));
-    showLastAnswerLine();
+    const QString during = QStringLiteral("正在断开...");
+    runIntoStatusBox(AdbCommands::disconnect(connft->text(), Textport->text()), 1000, disconnf, during);
 }
 
-// Every line of the answer replaces the box's text in turn; an empty answer leaves it as it was.
-void Start::showLastAnswerLine()
+// The tool answers into the wireless result file while the window waits; the pressed button, if
+// given, shows its "during" caption meanwhile. Every line of the answer then replaces the status
+// box's text in turn, and an empty answer leaves it as it was.
+void Start::runIntoStatusBox(const QString& command, int waitMs, N_Shape* pressed, const QString& during)
 {
+    const QString after = pressed ? pressed->Caption() : QString();
+    if (pressed) {
+        pressed->setCaption(during);
+        pressed->repaint(); // painted now, so the user sees it during the blocking wait
+    }
+    Form1& launcher = m_windows.form1();
+    launcher.INTERTEXT = command;
+    CommandRunner::run(launcher.INTERTEXT, ResultFile::Wireless);
+    CommandRunner::waitMs(waitMs);
+    if (pressed)
+        pressed->setCaption(after);
+
     QString text = ssxx->toPlainText();
     ResultFiles::readLastLine(ResultFiles::path(ResultFile::Wireless), text);
     if (text != ssxx->toPlainText())
