@@ -240,6 +240,8 @@ void TestStartup::expandUncoversWirelessSection()
     Fixture f;
     Start& start = f.grownStart();
     N_Shape* wxts = Fixture::find(start, "wxts");
+    QCOMPARE(wxts->focusPolicy(), Qt::NoFocus); // out of sight, out of the Tab chain
+    QCOMPARE(Fixture::find<QLineEdit>(start, "connft")->focusPolicy(), Qt::NoFocus);
     QVERIFY2(wxts->geometry().top() >= start.height(),
         qPrintable(QStringLiteral("the wireless section shows at %1 in a window %2 high")
                 .arg(wxts->geometry().top())
@@ -253,6 +255,8 @@ void TestStartup::expandUncoversWirelessSection()
         ++ticks;
     }
     QCOMPARE(ticks, 19);
+    QCOMPARE(wxts->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(Fixture::find<QLineEdit>(start, "connft")->focusPolicy(), Qt::StrongFocus);
     QCOMPARE(start.expandSize, qint16(7050));
     QCOMPARE(start.height(), 470 - 31);
     QVERIFY(Fixture::find<QPlainTextEdit>(start, "ssxx")->geometry().bottom() < start.height());

@@ -1,6 +1,7 @@
 // Renders every window to a PNG in the folder given as the first argument, for looking at them
 // (run it under Xvfb, or with QT_QPA_PLATFORM=offscreen). Tool starts and message boxes go to a
-// recorder, so nothing leaves the process.
+// recorder, so nothing leaves the process. With "--stay" as the second argument the windows stay
+// open, for screenshots of the whole screen with the pointer over them.
 #include "AppWindows.h"
 #include "ProgramFolder.h"
 #include "RecordingOutside.h"
@@ -51,10 +52,13 @@ int main(int argc, char* argv[])
         &windows.donation(), &windows.meizuWarning(), &windows.shortcutKeys()};
     for (QWidget* window : all)
         window->show();
+    const bool stay = argc > 2 && qstrcmp(argv[2], "--stay") == 0;
+    launcher.move(0, 0);
     QTimer::singleShot(500, &app, [&] {
         for (QWidget* window : all)
             window->grab().save(folder + QLatin1Char('/') + window->objectName() + QStringLiteral(".png"));
-        app.quit();
+        if (!stay)
+            app.quit();
     });
     return app.exec();
 }

@@ -37,6 +37,7 @@ void CheckButton::load(const PropertyBag& bag)
 PropertyBag CheckButton::save() const
 {
     PropertyBag bag;
+    bag.write(QStringLiteral("Font"), font(), holderFont());
     bag.write(QStringLiteral("Value"), m_value, 0);
     bag.write(QStringLiteral("Caption"), Caption(), objectName());
     bag.write(QStringLiteral("Enabled"), Enabled(), true);

@@ -32,6 +32,7 @@ PropertyBag OptionButton::save() const
     bag.write(QStringLiteral("Enabled"), m_enabledFlag, true);
     bag.write(QStringLiteral("Value"), m_value, false);
     bag.write(QStringLiteral("Group"), m_group, false);
+    bag.write(QStringLiteral("Font"), font(), holderFont());
     bag.write(QStringLiteral("Caption"), Caption(), QStringLiteral("Option"));
     bag.write(QStringLiteral("BackColor"), BackColor(), OleColors::ButtonFace);
     bag.write(QStringLiteral("ForeColor"), ForeColor(), OleColors::rgb(0, 0, 0));
@@ -44,9 +45,11 @@ void OptionButton::setValue(bool value)
     showRestingPicture();
 }
 
+// Read from the surface, which a disabled container also disables.
 bool OptionButton::Enabled() const
 {
-    return isEnabled();
+    m_enabledFlag = isEnabled();
+    return m_enabledFlag;
 }
 
 void OptionButton::setEnabledState(bool enabled)

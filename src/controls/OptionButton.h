@@ -44,7 +44,7 @@ private:
 
     bool m_value = false;
     bool m_group = false;
-    bool m_enabledFlag = true;
+    mutable bool m_enabledFlag = true;
     bool m_pressed = false;
     int m_lastHoverIndex = 1;
     bool m_watchingPointer = false; // stands for the design's poll, which runs after a hover step

@@ -48,6 +48,8 @@ signals:
 protected:
     StatePictureControl(const QString& pictureFolder, int pictureCount, QWidget* parent);
 
+    // The font a definition that holds none gives the control: its holding window's.
+    QFont holderFont() const { return parentWidget() ? parentWidget()->font() : QFont(); }
     // Shows the picture and caption colour for the current value, enabled state and fore colour.
     virtual void refreshLook() = 0;
     void showPicture(int index);

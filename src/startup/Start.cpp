@@ -247,6 +247,7 @@ void Start::applyDeviceCount()
 
 void Start::wirelessClick()
 {
+    setWirelessPartReachable(true);
     Timerexpa->start();
     expandSize = ExpandFrom;
 }

@@ -49,6 +49,7 @@ private:
     void load();
     void buildStartPart();
     void buildWirelessPart();
+    void setWirelessPartReachable(bool reachable);
     void cableClick();
     void wirelessClick();
     void readOut();

@@ -78,6 +78,15 @@ void Start::buildWirelessPart()
     ssxx->setGeometry(Twips::rect(120, 5280, 4935, 1215));
     ssxx->setStyleSheet(FieldStyle);
     ssxx->setAccessibleName(QStringLiteral("操作返回结果"));
+    setWirelessPartReachable(false);
+}
+
+// Out of sight, the section must not take the keyboard focus either: a Tab and a Space could
+// otherwise run a command on a button the user cannot see.
+void Start::setWirelessPartReachable(bool reachable)
+{
+    for (QWidget* control : std::initializer_list<QWidget*> {wxts, Textport, devtect, connft, connf, disconnf, ssxx})
+        control->setFocusPolicy(reachable ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 // Detection blocks the window for two seconds while the tool answers, as the user expects of it.
