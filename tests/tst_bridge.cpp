@@ -40,6 +40,7 @@ private slots:
 
     void realRunnerHandsWordsAndFillsResultFile();
     void realRunnerDoesNotWaitForTheTool();
+    void serialTabSeparatesWords();
     void metacharactersRunNothing_data();
     void metacharactersRunNothing();
 };
@@ -231,6 +232,17 @@ void TestBridge::realRunnerDoesNotWaitForTheTool()
     QVERIFY2(returnedAfter < 1000, qPrintable(QString::number(returnedAfter)));
     QTRY_VERIFY_WITH_TIMEOUT(
         (ResultFiles::readLastLine(ResultFiles::path(ResultFile::Wireless), answer), answer == "connected"), 5000);
+}
+
+// The device list leaves a tab behind each serial; it separates words like a blank.
+void TestBridge::serialTabSeparatesWords()
+{
+    ProgramFolder program;
+    const QString line = AdbCommands::forSlot(QStringLiteral(" -s 127.0.0.1:5555\t"), AdbCommands::keyEventTail(24));
+    QCOMPARE(line, QStringLiteral("adb  -s 127.0.0.1:5555\t shell input keyevent 24"));
+    QVERIFY(CommandRunner::run(line));
+    QTRY_COMPARE(program.startsOf("adb"),
+        QList<QStringList>({{"-s", "127.0.0.1:5555", "shell", "input", "keyevent", "24"}}));
 }
 
 void TestBridge::metacharactersRunNothing_data()
