@@ -69,7 +69,8 @@ public:
     {
         for (const char* tool : {"adb", "scrcpy"}) {
             QFile::copy(BenchFolder + QStringLiteral("/bench_standin"), path(QString::fromLatin1(tool)));
-            QFile::setPermissions(path(QString::fromLatin1(tool)), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::setPermissions(
+                path(QString::fromLatin1(tool)), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
     }
     QString folder() const { return m_dir.path(); }
@@ -130,8 +131,8 @@ Row startUp(int repeats, const StandInFolder& tools)
         double p = 0, b = 0;
         for (int turn = 0; turn < 2; ++turn) {
             if ((turn == 0) == programFirst) {
-                const long long painted = runProbe(
-                    BenchFolder + "/pannix_probe", {"paint", tools.folder()}, "PAINT", &started);
+                const long long painted
+                    = runProbe(BenchFolder + "/pannix_probe", {"paint", tools.folder()}, "PAINT", &started);
                 p = (painted - started) / 1e6;
             } else {
                 const long long painted = runProbe(BenchFolder + "/bare_window", {"paint"}, "PAINT", &started);
@@ -219,7 +220,8 @@ void restPointerOver(QWidget* control)
     const QPointF inside(control->width() / 2.0, control->height() / 2.0);
     QEnterEvent enter(inside, control->mapTo(control->window(), inside), control->mapToGlobal(inside));
     QCoreApplication::sendEvent(control, &enter);
-    QMouseEvent move(QEvent::MouseMove, inside, control->mapToGlobal(inside), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(
+        QEvent::MouseMove, inside, control->mapToGlobal(inside), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(control, &move);
 }
 
@@ -292,7 +294,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("pannix.bridge.info=false"));
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(QLatin1String("This plugin does not support")))
+        if (type != QtDebugMsg && type != QtInfoMsg
+            && !message.startsWith(QLatin1String("This plugin does not support")))
             std::fprintf(stderr, "%s\n", qPrintable(message));
     });
     QApplication::setQuitOnLastWindowClosed(false);

@@ -51,8 +51,8 @@ void TestBridge::readsLineAtPosition_data()
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("expected");
     const QString unchanged = QStringLiteral("<earlier>");
-    QTest::newRow("LF, as adb on Linux prints") << QByteArray("List\nSER1\tdevice\nSER2\tdevice\n") << 3
-                                                << QStringLiteral("SER2\tdevice");
+    QTest::newRow("LF, as adb on Linux prints")
+        << QByteArray("List\nSER1\tdevice\nSER2\tdevice\n") << 3 << QStringLiteral("SER2\tdevice");
     QTest::newRow("CR LF") << QByteArray("List\r\nSER1\tdevice\r\n") << 2 << QStringLiteral("SER1\tdevice");
     QTest::newRow("lone CR") << QByteArray("a\rb\rc") << 3 << QStringLiteral("c");
     QTest::newRow("empty line counts") << QByteArray("List\nSER1\tdevice\n\n") << 3 << QString();
@@ -103,7 +103,8 @@ void TestBridge::missingFileLeavesTargets()
 void TestBridge::resultFolderIsTheUsersAlone()
 {
     const QString folder = Paths::resultFolder();
-    QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+    QCOMPARE(
+        QFileInfo(folder).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
         QFile::Permissions());
     QCOMPARE(QFileInfo(ResultFiles::path(ResultFile::Serno)).fileName(), QStringLiteral("serno.txt"));
     QCOMPARE(QFileInfo(ResultFiles::path(ResultFile::Man)).fileName(), QStringLiteral("man.txt"));
@@ -167,8 +168,8 @@ void TestBridge::installedProgramWritesToHome()
     QCOMPARE(Paths::outputFolder(), QDir::homePath());
     Paths::setProgramFolder(QString());
     // The result files stay in the per-user cache folder wherever the program is.
-    QVERIFY(ResultFiles::path(ResultFile::Serno).startsWith(
-        QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
+    QVERIFY(ResultFiles::path(ResultFile::Serno)
+                .startsWith(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
 }
 
 void TestBridge::findsToolBesideProgramFirst()
@@ -241,8 +242,8 @@ void TestBridge::serialTabSeparatesWords()
     const QString line = AdbCommands::forSlot(QStringLiteral(" -s 127.0.0.1:5555\t"), AdbCommands::keyEventTail(24));
     QCOMPARE(line, QStringLiteral("adb  -s 127.0.0.1:5555\t shell input keyevent 24"));
     QVERIFY(CommandRunner::run(line));
-    QTRY_COMPARE(program.startsOf("adb"),
-        QList<QStringList>({{"-s", "127.0.0.1:5555", "shell", "input", "keyevent", "24"}}));
+    QTRY_COMPARE(
+        program.startsOf("adb"), QList<QStringList>({{"-s", "127.0.0.1:5555", "shell", "input", "keyevent", "24"}}));
 }
 
 void TestBridge::metacharactersRunNothing_data()

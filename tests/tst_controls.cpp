@@ -45,8 +45,10 @@ struct EventLog
     {
         QObject::connect(button, &N_Shape::Click, [this] { events << "Click"; });
         QObject::connect(button, &N_Shape::DblClick, [this] { events << "DblClick"; });
-        QObject::connect(button, &N_Shape::MouseDown, [this](int b, int, float, float) { events << QStringLiteral("MouseDown%1").arg(b); });
-        QObject::connect(button, &N_Shape::MouseUp, [this](int b, int, float, float) { events << QStringLiteral("MouseUp%1").arg(b); });
+        QObject::connect(button, &N_Shape::MouseDown,
+            [this](int b, int, float, float) { events << QStringLiteral("MouseDown%1").arg(b); });
+        QObject::connect(button, &N_Shape::MouseUp,
+            [this](int b, int, float, float) { events << QStringLiteral("MouseUp%1").arg(b); });
         QObject::connect(button, &N_Shape::MouseEnter, [this] { events << "MouseEnter"; });
         QObject::connect(button, &N_Shape::MouseLeave, [this] { events << "MouseLeave"; });
     }

@@ -112,8 +112,8 @@ void TestLauncher::initialSettingsComposeExactLine()
     QVERIFY(f.outside.starts.isEmpty()); // the click itself starts nothing
     launch.runTicks();
     QCOMPARE(f.outside.starts.size(), 1);
-    QCOMPARE(f.outside.starts[0].words,
-        QStringList({"scrcpy", "-s", "SER1", "-m", "0", "-b", "8M", "--always-on-top"}));
+    QCOMPARE(
+        f.outside.starts[0].words, QStringList({"scrcpy", "-s", "SER1", "-m", "0", "-b", "8M", "--always-on-top"}));
 }
 
 void TestLauncher::wordsReachStandInClient()
@@ -134,9 +134,9 @@ void TestLauncher::wordsReachStandInClient()
     launch.runTicks(4);
     QTRY_COMPARE(f.program.startsOf("scrcpy").size(), 2);
     QCOMPARE(f.program.startsOf("scrcpy"),
-        QList<QStringList>({{"-s", "SER1", "-m", "1280", "-b", "30M", "--always-on-top", "--show-touches",
-                                "--turn-screen-off"},
-            {"-s", "SER3", "-m", "1280", "-b", "30M", "--always-on-top", "--show-touches", "--turn-screen-off"}}));
+        QList<QStringList>(
+            {{"-s", "SER1", "-m", "1280", "-b", "30M", "--always-on-top", "--show-touches", "--turn-screen-off"},
+                {"-s", "SER3", "-m", "1280", "-b", "30M", "--always-on-top", "--show-touches", "--turn-screen-off"}}));
 }
 
 void TestLauncher::refusals_data()
@@ -166,9 +166,9 @@ void TestLauncher::refusals_data()
         << QList<int> {0, 0, 1} << false << QString() << 2;
     QTest::newRow("fullscreen, two slots") << QList<int> {1, 2} << false << false << true << QStringList {noFull}
                                            << QList<int> {0, 0, 1} << false << QString() << 2;
-    QTest::newRow("fullscreen, three slots") << QList<int> {1, 2, 3} << false << false << true
-                                             << QStringList {noFull, noFull, noFull} << QList<int> {0, 0, 1} << false
-                                             << QString() << 3;
+    QTest::newRow("fullscreen, three slots")
+        << QList<int> {1, 2, 3} << false << false << true << QStringList {noFull, noFull, noFull}
+        << QList<int> {0, 0, 1} << false << QString() << 3;
     QTest::newRow("panels, 1 and 2") << QList<int> {1, 2} << true << false << false
                                      << QStringList {QStringLiteral("多设备下不支持工具栏！")} << QList<int> {1, 0, 0}
                                      << false << QString() << 2;
@@ -179,9 +179,8 @@ void TestLauncher::refusals_data()
                                      << QStringList {QStringLiteral("多设备下不支持工具栏！")} << QList<int> {1, 0, 0}
                                      << false << QString() << 2;
     QTest::newRow("panels and fullscreen, 1 and 2")
-        << QList<int> {1, 2} << true << false << true
-        << QStringList {noFull, QStringLiteral("多设备下不支持工具栏！")} << QList<int> {1, 0, 1} << false << QString()
-        << 2;
+        << QList<int> {1, 2} << true << false << true << QStringList {noFull, QStringLiteral("多设备下不支持工具栏！")}
+        << QList<int> {1, 0, 1} << false << QString() << 2;
 }
 
 void TestLauncher::refusals()
@@ -261,10 +260,18 @@ void TestLauncher::recordNamesStayOneWord_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("piece");
     QTest::addColumn<QString>("word");
-    QTest::newRow("plain") << "ScrRec" << "--record ScrRec.mp4" << "ScrRec.mp4";
-    QTest::newRow("blank") << "my rec" << "--record \"my rec.mp4\"" << "my rec.mp4";
-    QTest::newRow("double quote") << "a\"b" << "--record \"a\"\"\"b.mp4\"" << "a\"b.mp4";
-    QTest::newRow("metacharacters") << "x; touch Y" << "--record \"x; touch Y.mp4\"" << "x; touch Y.mp4";
+    QTest::newRow("plain") << "ScrRec"
+                           << "--record ScrRec.mp4"
+                           << "ScrRec.mp4";
+    QTest::newRow("blank") << "my rec"
+                           << "--record \"my rec.mp4\""
+                           << "my rec.mp4";
+    QTest::newRow("double quote") << "a\"b"
+                                  << "--record \"a\"\"\"b.mp4\""
+                                  << "a\"b.mp4";
+    QTest::newRow("metacharacters") << "x; touch Y"
+                                    << "--record \"x; touch Y.mp4\""
+                                    << "x; touch Y.mp4";
 }
 
 void TestLauncher::recordNamesStayOneWord()
@@ -458,8 +465,8 @@ void TestLauncher::helpOpensPageOnSelectedPhones()
     launch.runTicks();
     f.outside.clear();
     Fixture::click(launch.form.helpp);
-    QCOMPARE(f.outside.lines(),
-        QStringList({QStringLiteral("adb -s SER1") + tail, QStringLiteral("adb -s SER3") + tail}));
+    QCOMPARE(
+        f.outside.lines(), QStringList({QStringLiteral("adb -s SER1") + tail, QStringLiteral("adb -s SER3") + tail}));
     QCOMPARE(f.windows.about().Text1, QStringLiteral("adb  -s SER3\t") + tail);
 }
 

@@ -10,7 +10,8 @@ using namespace TestSupport;
 
 namespace {
 
-const char* const KeyPanelButtons[] = {"LOCKSCR", "VOLUP", "VOLDOWN", "MUTE", "N_Shapexia", "N_Shapeshang", "N_Shapepause"};
+const char* const KeyPanelButtons[]
+    = {"LOCKSCR", "VOLUP", "VOLDOWN", "MUTE", "N_Shapexia", "N_Shapeshang", "N_Shapepause"};
 const char* const NavigationButtons[] = {"BACKWARD", "HOMEWARD", "MEUNWARD"};
 
 // Launches with slots 1 and 2 selected, so their selectors carry " -s "; slot 3's stays empty.
@@ -104,9 +105,10 @@ void TestPanels::keyButtonsReachSelectedSlots()
     QCOMPARE(f.outside.lines(), expected);
     if (!selection.isEmpty()) {
         const int last = selection.last();
-        QCOMPARE(f.launcher().INTERTEXT, QStringLiteral("adb %1 shell input keyevent %2")
-                                             .arg(last == 3 ? QString() : QStringLiteral(" -s SER%1\t").arg(last))
-                                             .arg(code));
+        QCOMPARE(f.launcher().INTERTEXT,
+            QStringLiteral("adb %1 shell input keyevent %2")
+                .arg(last == 3 ? QString() : QStringLiteral(" -s SER%1\t").arg(last))
+                .arg(code));
     }
 }
 
@@ -131,10 +133,11 @@ void TestPanels::panelsLookAsDesigned()
     QCOMPARE(shot->FontSize(), 8);
     QCOMPARE(Fixture::find(bar, "HOMEWARD")->geometry(), QRect(136, 8, 105, 33));
     QCOMPARE(Fixture::find<QLabel>(keys, "Label4")->text(), QStringLiteral("截屏将保存到此程序所在目录下"));
-    QCOMPARE(focusChain(keys, {"LOCKSCR", "VOLDOWN", "VOLUP", "MUTE", "N_Shapepause", "N_Shapexia", "N_Shapeshang",
-                                  "N_Shape1screencp"}),
-        QStringList({"LOCKSCR", "VOLDOWN", "VOLUP", "MUTE", "N_Shapepause", "N_Shapexia", "N_Shapeshang",
-            "N_Shape1screencp"}));
+    QCOMPARE(
+        focusChain(keys,
+            {"LOCKSCR", "VOLDOWN", "VOLUP", "MUTE", "N_Shapepause", "N_Shapexia", "N_Shapeshang", "N_Shape1screencp"}),
+        QStringList(
+            {"LOCKSCR", "VOLDOWN", "VOLUP", "MUTE", "N_Shapepause", "N_Shapexia", "N_Shapeshang", "N_Shape1screencp"}));
     QCOMPARE(focusChain(bar, {"MEUNWARD", "HOMEWARD", "BACKWARD"}), QStringList({"MEUNWARD", "HOMEWARD", "BACKWARD"}));
 }
 
@@ -148,13 +151,11 @@ void TestPanels::screenshotTimeLine()
     QVERIFY(keys.INTERFACETimer->isActive());
     QCOMPARE(keys.INTERFACETimer->interval(), 1000);
     QCOMPARE(keys.shotTicks, qint16(1));
-    QCOMPARE(f.outside.lines(), QStringList({"adb -s SER1 shell /system/bin/screencap -p /sdcard/screen.png",
-                                    "adb -s SER2 shell /system/bin/screencap -p /sdcard/screen.png"}));
-    const QStringList perTick[] = {{},
-        {"adb -s SER1 pull /sdcard/screen.png", "adb -s SER2 pull /sdcard/screen.png"},
-        {},
-        {"adb -s SER1 shell rm /sdcard/screen.png", "adb -s SER2 shell rm /sdcard/screen.png"},
-        {}};
+    QCOMPARE(f.outside.lines(),
+        QStringList({"adb -s SER1 shell /system/bin/screencap -p /sdcard/screen.png",
+            "adb -s SER2 shell /system/bin/screencap -p /sdcard/screen.png"}));
+    const QStringList perTick[] = {{}, {"adb -s SER1 pull /sdcard/screen.png", "adb -s SER2 pull /sdcard/screen.png"},
+        {}, {"adb -s SER1 shell rm /sdcard/screen.png", "adb -s SER2 shell rm /sdcard/screen.png"}, {}};
     for (const QStringList& expected : perTick) {
         f.outside.clear();
         keys.tickINTERFACETimer();
@@ -179,9 +180,9 @@ void TestPanels::secondClickRestartsSequence()
     keys.tickINTERFACETimer();
     keys.tickINTERFACETimer();
     keys.tickINTERFACETimer();
-    QCOMPARE(f.outside.lines(), QStringList({"adb shell /system/bin/screencap -p /sdcard/screen.png",
-                                    "adb shell /system/bin/screencap -p /sdcard/screen.png",
-                                    "adb pull /sdcard/screen.png"}));
+    QCOMPARE(f.outside.lines(),
+        QStringList({"adb shell /system/bin/screencap -p /sdcard/screen.png",
+            "adb shell /system/bin/screencap -p /sdcard/screen.png", "adb pull /sdcard/screen.png"}));
 }
 
 void TestPanels::selectionReadAtEachStep()

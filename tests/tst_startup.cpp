@@ -11,8 +11,9 @@ using namespace TestSupport;
 
 namespace {
 const QString Title = QStringLiteral("Pannix 酷安@Tollen");
-const QString NoDeviceText = QStringLiteral(
-    "未检测到设备， 软件将自动关闭！\r\n请确定:\r\n1.开发者选项中的USB调试已经打开并授权 \r\n2.驱动正常安装\r\n3.更换电脑重试");
+const QString NoDeviceText
+    = QStringLiteral("未检测到设备， 软件将自动关闭！\r\n请确定:\r\n1.开发者选项中的USB调试已经打开并授权 "
+                     "\r\n2.驱动正常安装\r\n3.更换电脑重试");
 } // namespace
 
 class TestStartup : public QObject
@@ -133,27 +134,30 @@ void TestStartup::decisionAndDeviceCount_data()
 
     const QByteArray head = "List of devices attached\n";
     const QList<bool> allOn {true, true, true};
-    QTest::newRow("no device") << QByteArray("Xiaomi\n") << head + "\n" << QString() << "未检测到设备!"
-                               << QStringList {"", "", ""} << allOn << "Start" << true;
-    QTest::newRow("one device") << QByteArray("Xiaomi\n") << head + "SER1\tdevice\n\n" << QString()
-                                << Title + " 【已连接 1 台设备】" << QStringList {"SER1\t", "N/A", "N/A"}
+    QTest::newRow("no device") << QByteArray("Xiaomi\n") << head + "\n"
+                               << QString() << "未检测到设备!" << QStringList {"", "", ""} << allOn << "Start" << true;
+    QTest::newRow("one device") << QByteArray("Xiaomi\n") << head + "SER1\tdevice\n\n"
+                                << QString() << Title + " 【已连接 1 台设备】" << QStringList {"SER1\t", "N/A", "N/A"}
                                 << QList<bool> {false, false, false} << "Form1" << false;
-    QTest::newRow("two devices") << QByteArray("Xiaomi\n") << head + "SER1\tdevice\nSER2\tdevice\n\n" << QString()
-                                 << Title + " 【已连接 2 台设备】" << QStringList {"SER1\t", "SER2\t", "N/A"}
-                                 << QList<bool> {true, true, false} << "Form1" << false;
+    QTest::newRow("two devices") << QByteArray("Xiaomi\n") << head + "SER1\tdevice\nSER2\tdevice\n\n"
+                                 << QString() << Title + " 【已连接 2 台设备】"
+                                 << QStringList {"SER1\t", "SER2\t", "N/A"} << QList<bool> {true, true, false}
+                                 << "Form1" << false;
     QTest::newRow("three devices") << QByteArray("Xiaomi\n") << head + "SER1\tdevice\nSER2\tdevice\nSER3\tdevice\n"
                                    << QString() << Title + " 【已连接 3 台设备】"
                                    << QStringList {"SER1\t", "SER2\t", "SER3\t"} << allOn << "Form1" << false;
     QTest::newRow("slots 1 and 3 only") << QByteArray("Xiaomi\n") << head + "SER1\tdevice\n\nSER3\tdevice\n"
-                                        << QString() << Title << QStringList {"", "", ""} << allOn << "Form1"
-                                        << false;
-    QTest::newRow("Meizu with a device") << QByteArray("Meizu\n") << head + "SER1\tdevice\n" << QString()
-                                         << Title + " 【已连接 1 台设备】" << QStringList {"SER1\t", "N/A", "N/A"}
-                                         << QList<bool> {false, false, false} << "meizu" << false;
-    QTest::newRow("Meizu without a device") << QByteArray("Meizu\r\n") << head + "\n" << QString() << Title
-                                            << QStringList {"", "", ""} << allOn << "meizu" << false;
-    QTest::newRow("meizu in lower case") << QByteArray("meizu\n") << head + "\n" << QString() << "未检测到设备!"
-                                         << QStringList {"", "", ""} << allOn << "Start" << true;
+                                        << QString() << Title << QStringList {"", "", ""} << allOn << "Form1" << false;
+    QTest::newRow("Meizu with a device") << QByteArray("Meizu\n") << head + "SER1\tdevice\n"
+                                         << QString() << Title + " 【已连接 1 台设备】"
+                                         << QStringList {"SER1\t", "N/A", "N/A"} << QList<bool> {false, false, false}
+                                         << "meizu" << false;
+    QTest::newRow("Meizu without a device")
+        << QByteArray("Meizu\r\n") << head + "\n"
+        << QString() << Title << QStringList {"", "", ""} << allOn << "meizu" << false;
+    QTest::newRow("meizu in lower case") << QByteArray("meizu\n") << head + "\n"
+                                         << QString() << "未检测到设备!" << QStringList {"", "", ""} << allOn << "Start"
+                                         << true;
     QTest::newRow("list still empty after an earlier detection")
         << QByteArray("Xiaomi\n") << QByteArray() << QStringLiteral("OLD1\t") << Title + " 【已连接 1 台设备】"
         << QStringList {"OLD1\t", "N/A", "N/A"} << QList<bool> {false, false, false} << "Form1" << false;
@@ -244,8 +248,8 @@ void TestStartup::expandUncoversWirelessSection()
     QCOMPARE(Fixture::find<QLineEdit>(start, "connft")->focusPolicy(), Qt::NoFocus);
     QVERIFY2(wxts->geometry().top() >= start.height(),
         qPrintable(QStringLiteral("the wireless section shows at %1 in a window %2 high")
-                .arg(wxts->geometry().top())
-                .arg(start.height())));
+                       .arg(wxts->geometry().top())
+                       .arg(start.height())));
     Fixture::click(Fixture::find(start, "wireless"));
     QVERIFY(start.Timerexpa->isActive());
     QCOMPARE(start.expandSize, qint16(4200));
@@ -306,9 +310,15 @@ void TestStartup::wirelessCommands_data()
     QTest::addColumn<int>("wait");
     QTest::addColumn<QString>("during");
     QTest::addColumn<QString>("after");
-    QTest::newRow("wxts") << "wxts" << "adb tcpip 5555" << 2000 << "开启/更换端口：" << "开启/更换端口：";
-    QTest::newRow("connf") << "connf" << "adb connect :5555" << 1000 << "正在连接..." << "连接";
-    QTest::newRow("disconnf") << "disconnf" << "adb disconnect :5555" << 1000 << "正在断开..." << "断开";
+    QTest::newRow("wxts") << "wxts"
+                          << "adb tcpip 5555" << 2000 << "开启/更换端口："
+                          << "开启/更换端口：";
+    QTest::newRow("connf") << "connf"
+                           << "adb connect :5555" << 1000 << "正在连接..."
+                           << "连接";
+    QTest::newRow("disconnf") << "disconnf"
+                              << "adb disconnect :5555" << 1000 << "正在断开..."
+                              << "断开";
 }
 
 void TestStartup::wirelessCommands()
@@ -351,8 +361,9 @@ void TestStartup::wirelessShowsLastLineOnly()
     Fixture f;
     Start& start = f.grownStart();
     f.waits.during = [](int) {
-        writeResult(ResultFile::Wireless, "* daemon not running; starting now at tcp:5037\n"
-                                          "* daemon started successfully\nconnected to 10.0.0.5:5555\n");
+        writeResult(ResultFile::Wireless,
+            "* daemon not running; starting now at tcp:5037\n"
+            "* daemon started successfully\nconnected to 10.0.0.5:5555\n");
     };
     Fixture::click(Fixture::find(start, "connf"));
     QCOMPARE(Fixture::find<QPlainTextEdit>(start, "ssxx")->toPlainText(), QStringLiteral("connected to 10.0.0.5:5555"));

@@ -54,8 +54,8 @@ bool SystemOutside::startTool(const ToolStart& start)
     process.setArguments(start.words.mid(1));
     process.setWorkingDirectory(start.workingFolder);
     process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(start.standardOutputFile.isEmpty() ? QProcess::nullDevice()
-                                                                     : start.standardOutputFile);
+    process.setStandardOutputFile(
+        start.standardOutputFile.isEmpty() ? QProcess::nullDevice() : start.standardOutputFile);
     process.setStandardErrorFile(QProcess::nullDevice());
     ToolLocator::hideConsoleWindow(process);
     if (!process.startDetached()) {

@@ -313,8 +313,8 @@ void N_Shape::Ajustar_Botao()
 QPointF N_Shape::captionPosition() const
 {
     const QSizeF caption = captionSize();
-    const qreal left = m_stretchToText ? (m_graphical ? 8.0 + pictureSize().width() + 8.0 : 8.0)
-                                       : (width() - caption.width()) / 2.0;
+    const qreal left
+        = m_stretchToText ? (m_graphical ? 8.0 + pictureSize().width() + 8.0 : 8.0) : (width() - caption.width()) / 2.0;
     return {left, (height() - caption.height()) / 2.0};
 }
 

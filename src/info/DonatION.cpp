@@ -19,8 +19,8 @@ DonatION::DonatION(AppWindows&)
         code->setPixmap(QPixmap(codes.at(i)));
         code->setGeometry(118 + i * 300, 16, 240, 290);
     }
-    auto* note = new QLabel(
-        QStringLiteral("软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！"), this);
+    auto* note
+        = new QLabel(QStringLiteral("软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！"), this);
     note->setObjectName(QStringLiteral("Label1"));
     note->setGeometry(16, 320, width() - 32, 40);
     note->setAlignment(Qt::AlignCenter);

@@ -57,7 +57,8 @@ void drawTable(QPainter& painter, const QRectF& area, const QList<Row>& rows, co
     painter.fillRect(head, QColor(128, 128, 255));
     painter.setPen(Qt::white);
     painter.setFont(captionFont(11, true));
-    painter.drawText(QRectF(head.left() + 10, head.top(), actionWidth - 10, rowHeight), Qt::AlignVCenter, QStringLiteral("操作"));
+    painter.drawText(
+        QRectF(head.left() + 10, head.top(), actionWidth - 10, rowHeight), Qt::AlignVCenter, QStringLiteral("操作"));
     painter.drawText(QRectF(head.left() + actionWidth + 10, head.top(), area.width() - actionWidth - 10, rowHeight),
         Qt::AlignVCenter, QStringLiteral("快捷键"));
 
@@ -67,8 +68,8 @@ void drawTable(QPainter& painter, const QRectF& area, const QList<Row>& rows, co
         const QRectF row(area.left(), top, area.width(), rowHeight);
         painter.fillRect(row, i % 2 ? QColor(244, 244, 252) : Qt::white);
         painter.setPen(QColor(30, 30, 30));
-        painter.drawText(QRectF(row.left() + 10, row.top(), actionWidth - 14, rowHeight), Qt::AlignVCenter,
-            rows.at(i).action);
+        painter.drawText(
+            QRectF(row.left() + 10, row.top(), actionWidth - 14, rowHeight), Qt::AlignVCenter, rows.at(i).action);
         painter.drawText(QRectF(row.left() + actionWidth + 10, row.top(), area.width() - actionWidth - 14, rowHeight),
             Qt::AlignVCenter, rows.at(i).shortcut);
         painter.setPen(line);

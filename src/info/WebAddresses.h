@@ -9,7 +9,8 @@ namespace WebAddresses {
 inline const QString AndroidDeveloperReference = QStringLiteral("https://developer.android.com/");
 inline const QString AndroidOpenSourceProject = QStringLiteral("https://source.android.com/");
 inline const QString MirroringClientProject = QStringLiteral("https://github.com/Genymobile/scrcpy");
-inline const QString MirroringClientIntroduction = QStringLiteral("https://github.com/Genymobile/scrcpy/blob/master/README.md");
+inline const QString MirroringClientIntroduction
+    = QStringLiteral("https://github.com/Genymobile/scrcpy/blob/master/README.md");
 inline const QString DriverDownload = QStringLiteral("https://developer.android.com/studio/run/win-usb");
 inline const QString MeizuMirroringProblems = QStringLiteral("https://github.com/Genymobile/scrcpy/blob/master/FAQ.md");
 

@@ -39,7 +39,8 @@ meizu::meizu(AppWindows& windows)
     connect(quit, &N_Shape::Click, this, [] { Outside::current().endProgram(); });
     N_Shape* why = ButtonLooks::create(this, QStringLiteral("N_Shape2"), look, QStringLiteral("查看原因及解决方法"));
     why->setGeometry(134, 92, 164, 30);
-    connect(why, &N_Shape::Click, this, [] { Outside::current().openWebAddress(WebAddresses::MeizuMirroringProblems); });
+    connect(
+        why, &N_Shape::Click, this, [] { Outside::current().openWebAddress(WebAddresses::MeizuMirroringProblems); });
     N_Shape* keepOn = ButtonLooks::create(this, QStringLiteral("N_Shape1"), look, QStringLiteral("继续使用"));
     keepOn->setGeometry(308, 92, 110, 30);
     connect(keepOn, &N_Shape::Click, this, &meizu::continueClick);

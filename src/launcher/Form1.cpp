@@ -83,8 +83,8 @@ Form1::Form1(AppWindows& windows)
 
 void Form1::buildResolutionFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameResolution"), QStringLiteral("分辨率"),
-        Twips::rect(120, 120, 3855, 1215));
+    auto* frame = makeFrame(
+        this, QStringLiteral("frameResolution"), QStringLiteral("分辨率"), Twips::rect(120, 120, 3855, 1215));
     auto* hint = new QLabel(QStringLiteral("按原设备比例设定纵向分辨率"), frame);
     hint->setObjectName(QStringLiteral("resolutionHint"));
     hint->setGeometry(Twips::rect(480, 360, 3255, 255));
@@ -96,19 +96,21 @@ void Form1::buildResolutionFrame()
 
 void Form1::buildOptionsFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameOptions"), QStringLiteral("附加设置"),
-        Twips::rect(4080, 120, 4575, 1215));
+    auto* frame = makeFrame(
+        this, QStringLiteral("frameOptions"), QStringLiteral("附加设置"), Twips::rect(4080, 120, 4575, 1215));
     const int width = 1380;
-    topshow = makeCheck(frame, QStringLiteral("topshow"), QStringLiteral("主界面置顶"), 1,
-        Twips::rect(240, 360, width, RowHeight));
-    fmenux = makeCheck(frame, QStringLiteral("fmenux"), QStringLiteral("悬浮工具栏"), 0,
-        Twips::rect(1680, 360, width, RowHeight));
-    HP = makeCheck(frame, QStringLiteral("HP"), QStringLiteral("黑屏启动"), 0, Twips::rect(3120, 360, width, RowHeight));
-    recor = makeCheck(frame, QStringLiteral("recor"), QStringLiteral("启动时录屏"), 0,
-        Twips::rect(240, 720, width, RowHeight));
-    ST = makeCheck(frame, QStringLiteral("ST"), QStringLiteral("显示触摸"), 0, Twips::rect(1680, 720, width, RowHeight));
-    fulls = makeCheck(frame, QStringLiteral("fulls"), QStringLiteral("全屏启动"), 0,
-        Twips::rect(3120, 720, width, RowHeight));
+    topshow = makeCheck(
+        frame, QStringLiteral("topshow"), QStringLiteral("主界面置顶"), 1, Twips::rect(240, 360, width, RowHeight));
+    fmenux = makeCheck(
+        frame, QStringLiteral("fmenux"), QStringLiteral("悬浮工具栏"), 0, Twips::rect(1680, 360, width, RowHeight));
+    HP = makeCheck(
+        frame, QStringLiteral("HP"), QStringLiteral("黑屏启动"), 0, Twips::rect(3120, 360, width, RowHeight));
+    recor = makeCheck(
+        frame, QStringLiteral("recor"), QStringLiteral("启动时录屏"), 0, Twips::rect(240, 720, width, RowHeight));
+    ST = makeCheck(
+        frame, QStringLiteral("ST"), QStringLiteral("显示触摸"), 0, Twips::rect(1680, 720, width, RowHeight));
+    fulls = makeCheck(
+        frame, QStringLiteral("fulls"), QStringLiteral("全屏启动"), 0, Twips::rect(3120, 720, width, RowHeight));
     connect(fulls, &CheckButton::Click, this, &Form1::fullscreenHint);
 }
 
@@ -138,8 +140,8 @@ void Form1::buildRecordFrame()
 void Form1::buildButtons()
 {
     const PropertyBag look = ButtonLooks::window();
-    QSNUM = ButtonLooks::create(this, QStringLiteral("QSNUM"), look.with({{QStringLiteral("fontsize"), 12}}),
-        QStringLiteral("启动"));
+    QSNUM = ButtonLooks::create(
+        this, QStringLiteral("QSNUM"), look.with({{QStringLiteral("fontsize"), 12}}), QStringLiteral("启动"));
     QSNUM->setGeometry(Twips::rect(4080, 2520, 1935, 855));
     connect(QSNUM, &N_Shape::Click, this, &Form1::launchClick);
     helpp = ButtonLooks::create(this, QStringLiteral("helpp"), look, QStringLiteral("软件使用说明与帮助(酷安图文)"));
@@ -163,7 +165,8 @@ void Form1::buildButtons()
 
 void Form1::buildNoticeFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameNotice"), QStringLiteral("公告"), Twips::rect(120, 3480, 5895, 1575));
+    auto* frame
+        = makeFrame(this, QStringLiteral("frameNotice"), QStringLiteral("公告"), Twips::rect(120, 3480, 5895, 1575));
     auto* usb = new QLabel(
         QStringLiteral("使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。"), frame);
     usb->setObjectName(QStringLiteral("noticeUsb"));
@@ -178,8 +181,8 @@ void Form1::buildNoticeFrame()
 
 void Form1::buildDevicesFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameDevices"), QStringLiteral("多设备启动"),
-        Twips::rect(6120, 3480, 2535, 1575));
+    auto* frame = makeFrame(
+        this, QStringLiteral("frameDevices"), QStringLiteral("多设备启动"), Twips::rect(6120, 3480, 2535, 1575));
     devfc = makeCheck(frame, QStringLiteral("devfc"), QString(), 1, Twips::rect(240, 360, 2175, RowHeight + 60));
     devsc = makeCheck(frame, QStringLiteral("devsc"), QString(), 0, Twips::rect(240, 720, 2175, RowHeight + 60));
     devtc = makeCheck(frame, QStringLiteral("devtc"), QString(), 0, Twips::rect(240, 1080, 2175, RowHeight + 60));

@@ -63,14 +63,14 @@ void Form1::launchClick()
     FS = plan.FS;
 
     // Tested in this order, not the screen's; the last selected one wins.
-    const std::pair<OptionButton*, const char*> bitRates[] = {
-        {BH, " -b 30M"}, {BM, " -b 20M"}, {BTW, " -b 12M"}, {BL, " -b 4M"}, {Bdefa, " -b 8M"}, {BZDY, " -b 2M"}};
+    const std::pair<OptionButton*, const char*> bitRates[]
+        = {{BH, " -b 30M"}, {BM, " -b 20M"}, {BTW, " -b 12M"}, {BL, " -b 4M"}, {Bdefa, " -b 8M"}, {BZDY, " -b 2M"}};
     for (const auto& [option, fragment] : bitRates) {
         if (option->Value())
             TBIT = QString::fromLatin1(fragment);
     }
-    const std::pair<OptionButton*, const char*> sizes[] = {
-        {QHD, " -m 1920"}, {FHD, " -m 1440"}, {HD, " -m 1280"}, {defa, " -m 0"}};
+    const std::pair<OptionButton*, const char*> sizes[]
+        = {{QHD, " -m 1920"}, {FHD, " -m 1440"}, {HD, " -m 1280"}, {defa, " -m 0"}};
     for (const auto& [option, fragment] : sizes) {
         if (option->Value())
             TRES = QString::fromLatin1(fragment);

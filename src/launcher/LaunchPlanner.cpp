@@ -73,9 +73,10 @@ LaunchPlan plan(const LaunchSettings& s)
             p.messages.append({NoRecordName, Outside::Icon::Warning});
             p.clearRecor = true;
         } else {
-            p.messages.append({QStringLiteral("启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存到软件同目录下")
-                    + s.recordName + QStringLiteral(".MP4！"),
-                Outside::Icon::Warning});
+            p.messages.append(
+                {QStringLiteral("启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存到软件同目录下")
+                        + s.recordName + QStringLiteral(".MP4！"),
+                    Outside::Icon::Warning});
             p.RECO = LaunchCommandBuilder::recordPiece(s.recordName);
         }
     }

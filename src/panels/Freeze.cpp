@@ -23,7 +23,8 @@ Freeze::Freeze(AppWindows& windows)
     };
     using namespace AdbCommands::Key;
     N_Shape* back = keyButton(QStringLiteral("BACKWARD"), QStringLiteral("返回(鼠标右键)"), QRect(8, 8, 97, 33), Back);
-    N_Shape* home = keyButton(QStringLiteral("HOMEWARD"), QStringLiteral("主页(按下滚轮)"), QRect(136, 8, 105, 33), Home);
+    N_Shape* home
+        = keyButton(QStringLiteral("HOMEWARD"), QStringLiteral("主页(按下滚轮)"), QRect(136, 8, 105, 33), Home);
     N_Shape* recent = keyButton(QStringLiteral("MEUNWARD"), QStringLiteral("多任务"), QRect(272, 8, 97, 33), AppSwitch);
     PanelWindow::note(this,
         QStringLiteral("若出现点击按钮后标题栏变焦从而遮挡投屏画面的情况，建议开启附加设置中的“主界面置顶”。"),

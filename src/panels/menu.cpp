@@ -29,7 +29,8 @@ menu::menu(AppWindows& windows)
     N_Shape* up = keyButton(QStringLiteral("VOLUP"), QStringLiteral("音量+"), 40, VolumeUp);
     N_Shape* down = keyButton(QStringLiteral("VOLDOWN"), QStringLiteral("音量-"), 80, VolumeDown);
     N_Shape* mute = keyButton(QStringLiteral("MUTE"), QStringLiteral("静音"), 120, VolumeMute);
-    N_Shape* shot = ButtonLooks::create(this, QStringLiteral("N_Shape1screencp"), ButtonLooks::panel(), QStringLiteral("截屏"));
+    N_Shape* shot
+        = ButtonLooks::create(this, QStringLiteral("N_Shape1screencp"), ButtonLooks::panel(), QStringLiteral("截屏"));
     shot->setGeometry(QRect(QPoint(ButtonLeft, 160), ButtonSize));
     connect(shot, &N_Shape::Click, this, &menu::screenshotClick);
     N_Shape* next = keyButton(QStringLiteral("N_Shapexia"), QStringLiteral("音乐下一首"), 200, MediaNext);

@@ -37,8 +37,8 @@ constexpr int ExpandedBeyond = 7000;
 // still taken off, so the wireless section never peeks out before the expansion uncovers it.
 constexpr QSize NominalFrame(8, 31);
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
-    const QColor& color, double points)
+QLabel* makeLabel(
+    QWidget* parent, const QString& name, const QString& text, const QRect& place, const QColor& color, double points)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -96,8 +96,7 @@ void Start::buildStartPart()
     Label3->setGeometry(Twips::rect(120, 3120, 1695, 375));
     Label3->setFont(captionFont(10));
     Label3->setStyleSheet(QStringLiteral("color: rgb(128, 255, 255); text-decoration: underline;"));
-    connect(Label3, &LinkLabel::Click, this,
-        [] { Outside::current().openWebAddress(WebAddresses::DriverDownload); });
+    connect(Label3, &LinkLabel::Click, this, [] { Outside::current().openWebAddress(WebAddresses::DriverDownload); });
 
     const PropertyBag large = ButtonLooks::window().with({{QStringLiteral("fontsize"), 12}});
     cable = ButtonLooks::create(this, QStringLiteral("cable"), large, CableCaption);
@@ -132,8 +131,8 @@ QSize Start::frameAllowance() const
 void Start::setOuterSize(int widthTwips, int heightTwips)
 {
     const QSize frame = frameAllowance();
-    setFixedSize(qMax(1, Twips::toPixels(widthTwips) - frame.width()),
-        qMax(1, Twips::toPixels(heightTwips) - frame.height()));
+    setFixedSize(
+        qMax(1, Twips::toPixels(widthTwips) - frame.width()), qMax(1, Twips::toPixels(heightTwips) - frame.height()));
 }
 
 void Start::tickTimerst()

@@ -21,8 +21,8 @@ namespace {
 const QString DetectCaption = QStringLiteral("检测已连接设备");
 const QString FieldStyle = QStringLiteral("color: white; background-color: rgb(192, 192, 255);");
 
-QLineEdit* makeField(QWidget* parent, const QString& name, const QString& text, const QRect& place,
-    const QString& accessibleName)
+QLineEdit* makeField(
+    QWidget* parent, const QString& name, const QString& text, const QRect& place, const QString& accessibleName)
 {
     auto* field = new QLineEdit(text, parent);
     field->setObjectName(name);
@@ -49,9 +49,10 @@ void Start::buildWirelessPart()
     connect(devtect, &N_Shape::Click, this, &Start::devtectClick);
 
     Label2 = new QLabel(
-        QStringLiteral("说明：第一次进行网络调试的设备需要进行端口绑定。先使用有线方式连接电脑，再开启端口。"
-                       "输入设备IP地址(关于手机>状态信息>IPv4地址)若连接成功，则绑定完成，下次无需再次开启端口(请勿更换)，"
-                       "仅需输入IP连接即可！"),
+        QStringLiteral(
+            "说明：第一次进行网络调试的设备需要进行端口绑定。先使用有线方式连接电脑，再开启端口。"
+            "输入设备IP地址(关于手机>状态信息>IPv4地址)若连接成功，则绑定完成，下次无需再次开启端口(请勿更换)，"
+            "仅需输入IP连接即可！"),
         this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(Twips::rect(5280, 3720, 2535, 3255));

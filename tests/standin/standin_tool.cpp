@@ -26,8 +26,9 @@ int main(int argc, char* argv[])
     const std::string name = fs::path(argv[0]).filename().string();
     const fs::path base = folder / name;
 
-    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::system_clock::now().time_since_epoch()).count();
+    const auto now
+        = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
+              .count();
     std::vector<std::string> words(argv + 1, argv + argc);
     {
         std::ofstream log(base.string() + ".log", std::ios::app | std::ios::binary);

@@ -95,7 +95,8 @@ public:
             process->waitForReadyRead(200);
             printed += process->readAllStandardOutput();
         }
-        phone.port = quint16(QString::fromLatin1(printed).section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), 1, 1).toUInt());
+        phone.port = quint16(
+            QString::fromLatin1(printed).section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), 1, 1).toUInt());
         phone.serial = QStringLiteral("127.0.0.1:%1").arg(phone.port);
         m_phones.push_back(std::move(process));
         return phone;

@@ -3,8 +3,8 @@
 #include "bridge/Outside.h"
 
 #include <QList>
-#include <functional>
 #include <QStringList>
+#include <functional>
 
 // Stands in for everything that leaves the process: records each tool start, web address,
 // message box and end of the program, so no test blocks on a box or starts a stray tool.
