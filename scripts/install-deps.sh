@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-wqy-microhei
     adb
-    desktop-file-utils dpkg-dev
+    desktop-file-utils
 )
 
 missing=()
