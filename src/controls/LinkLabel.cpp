@@ -7,6 +7,9 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(text.trimmed());
 }

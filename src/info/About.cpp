@@ -10,6 +10,7 @@
 #include "controls/LinkLabel.h"
 #include "controls/N_Shape.h"
 #include "controls/Twips.h"
+#include "controls/WidgetColors.h"
 #include "launcher/Form1.h"
 #include "launcher/SendToSelectedSlots.h"
 
@@ -30,7 +31,7 @@ LinkLabel* link(QWidget* parent, const QString& name, const QString& text, const
     auto* label = new LinkLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(place);
-    label->setStyleSheet(QStringLiteral("color: rgb(0, 102, 204); text-decoration: underline;"));
+    WidgetColors::setText(label, QColor(0, 102, 204));
     QObject::connect(label, &LinkLabel::Click, label, [address] { Outside::current().openWebAddress(address); });
     return label;
 }
@@ -91,7 +92,7 @@ About::About(AppWindows& windows)
 
     auto* rights = plainLabel(this, QStringLiteral("Label3"),
         QStringLiteral("版权所有 © 酷安@Tollen 保留所有权利。Scrcpy 版权归其作者所有。"), QRect(12, 204, 449, 18));
-    rights->setStyleSheet(QStringLiteral("color: gray;"));
+    WidgetColors::setText(rights, Qt::gray);
 }
 
 void About::openOnPhones(const QString& page)

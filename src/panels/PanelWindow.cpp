@@ -1,6 +1,7 @@
 #include "PanelWindow.h"
 
 #include "controls/CaptionFont.h"
+#include "controls/WidgetColors.h"
 
 #include <QLabel>
 
@@ -26,7 +27,7 @@ QLabel* note(QWidget* panel, const QString& text, const QRect& place)
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(captionFont(9));
-    label->setStyleSheet(QStringLiteral("background-color: white; color: black;"));
+    WidgetColors::setText(label, Qt::black);
     return label;
 }
 

@@ -12,6 +12,7 @@
 #include "controls/LinkLabel.h"
 #include "controls/N_Shape.h"
 #include "controls/Twips.h"
+#include "controls/WidgetColors.h"
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
 #include "launcher/Form1.h"
@@ -44,7 +45,7 @@ QLabel* makeLabel(
     label->setObjectName(name);
     label->setGeometry(place);
     label->setFont(captionFont(points));
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
+    WidgetColors::setText(label, color);
     return label;
 }
 
@@ -94,8 +95,10 @@ void Start::buildStartPart()
     Label3 = new LinkLabel(QStringLiteral(" 下载ADB驱动 "), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(Twips::rect(120, 3120, 1695, 375));
-    Label3->setFont(captionFont(10));
-    Label3->setStyleSheet(QStringLiteral("color: rgb(128, 255, 255); text-decoration: underline;"));
+    QFont linkFont = captionFont(10);
+    linkFont.setUnderline(true);
+    Label3->setFont(linkFont);
+    WidgetColors::setText(Label3, QColor(128, 255, 255));
     connect(Label3, &LinkLabel::Click, this, [] { Outside::current().openWebAddress(WebAddresses::DriverDownload); });
 
     const PropertyBag large = ButtonLooks::window().with({{QStringLiteral("fontsize"), 12}});

@@ -9,6 +9,7 @@
 #include "controls/CaptionFont.h"
 #include "controls/N_Shape.h"
 #include "controls/Twips.h"
+#include "controls/WidgetColors.h"
 #include "launcher/Form1.h"
 
 #include <QGroupBox>
@@ -19,7 +20,7 @@
 namespace {
 
 const QString DetectCaption = QStringLiteral("检测已连接设备");
-const QString FieldStyle = QStringLiteral("color: white; background-color: rgb(192, 192, 255);");
+const QColor FieldFace(192, 192, 255);
 
 QLineEdit* makeField(
     QWidget* parent, const QString& name, const QString& text, const QRect& place, const QString& accessibleName)
@@ -27,7 +28,7 @@ QLineEdit* makeField(
     auto* field = new QLineEdit(text, parent);
     field->setObjectName(name);
     field->setGeometry(place);
-    field->setStyleSheet(FieldStyle);
+    WidgetColors::setField(field, Qt::white, FieldFace);
     field->setAccessibleName(accessibleName);
     return field;
 }
@@ -59,12 +60,12 @@ void Start::buildWirelessPart()
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setFont(captionFont(9));
-    Label2->setStyleSheet(QStringLiteral("color: white;"));
+    WidgetColors::setText(Label2, Qt::white);
 
     addressFrame = new QGroupBox(QStringLiteral("设备IP地址(免端口号)"), this);
     addressFrame->setObjectName(QStringLiteral("addressFrame"));
     addressFrame->setGeometry(Twips::rect(120, 4200, 4935, 975));
-    addressFrame->setStyleSheet(QStringLiteral("QGroupBox { color: white; }"));
+    WidgetColors::setText(addressFrame, Qt::white);
     connft = makeField(addressFrame, QStringLiteral("connft"), QString(), Twips::rect(240, 370, 2055, 350),
         QStringLiteral("设备IP地址(免端口号)"));
     connf = ButtonLooks::create(addressFrame, QStringLiteral("connf"), look, QStringLiteral("连接"));
@@ -77,7 +78,7 @@ void Start::buildWirelessPart()
     ssxx = new QPlainTextEdit(QStringLiteral("这里会显示操作返回结果\r\n"), this);
     ssxx->setObjectName(QStringLiteral("ssxx"));
     ssxx->setGeometry(Twips::rect(120, 5280, 4935, 1215));
-    ssxx->setStyleSheet(FieldStyle);
+    WidgetColors::setField(ssxx, Qt::white, FieldFace);
     ssxx->setAccessibleName(QStringLiteral("操作返回结果"));
     setWirelessPartReachable(false);
 }
