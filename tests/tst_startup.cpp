@@ -3,6 +3,7 @@
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -227,14 +228,27 @@ void TestStartup::cableCaptionsWithRealTimer()
     Start& start = f.grownStart();
     writeResult(ResultFile::Serno, "List of devices attached\nSER1\tdevice\n");
     N_Shape* cable = Fixture::find(start, "cable");
+    // Each caption and when it first showed, looked at every 10 ms.
+    QElapsedTimer clock;
+    QList<std::pair<qint64, QString>> seen;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+        if (seen.isEmpty() || seen.last().second != cable->Caption())
+            seen.append({clock.elapsed(), cable->Caption()});
+    });
+    clock.start();
     Fixture::click(cable);
-    QCOMPARE(cable->Caption(), QStringLiteral("正在启动"));
-    QTest::qWait(700);
-    QCOMPARE(cable->Caption(), QStringLiteral("正在启动"));
-    QTRY_COMPARE_WITH_TIMEOUT(cable->Caption(), QStringLiteral("正在启动.."), 1000);
-    QTRY_COMPARE_WITH_TIMEOUT(cable->Caption(), QStringLiteral("正在启动..."), 1500);
-    QVERIFY(start.isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(cable->Caption(), QStringLiteral("正在启动...."), 1500);
+    watch.start(10);
+    QTRY_COMPARE_WITH_TIMEOUT(cable->Caption(), QStringLiteral("正在启动...."), 6000);
+    watch.stop();
+    QStringList captions;
+    for (const auto& [at, caption] : seen)
+        captions.append(caption);
+    QCOMPARE(captions, QStringList({"正在启动", "正在启动..", "正在启动...", "正在启动...."}));
+    for (int second = 1; second <= 3; ++second) {
+        QVERIFY2(seen[second].first >= second * 1000 - 150 && seen[second].first < second * 1000 + 700,
+            qPrintable(QStringLiteral("%1 after %2 ms").arg(seen[second].second).arg(seen[second].first)));
+    }
     QVERIFY(!start.isVisible());
     QVERIFY(f.launcher().isVisible());
 }
