@@ -30,6 +30,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -122,45 +123,62 @@ long long runProbe(const QString& program, const QStringList& arguments, const c
     return -1;
 }
 
-Row startUp(int repeats, const StandInFolder& tools)
+// Measures the program and the baseline in pairs, taking turns at going first, and reports the
+// medians and the median of the pairs' ratios.
+Row pairedRuns(const QString& measure, const QString& unit, int repeats, double goal,
+    const std::function<double()>& program, const std::function<double()>& baseline)
 {
-    QList<double> program, baseline, ratios;
+    QList<double> programs, baselines, ratios;
     for (int i = 0; i < repeats; ++i) {
-        long long started = 0;
-        const bool programFirst = i % 2 == 0;
         double p = 0, b = 0;
-        for (int turn = 0; turn < 2; ++turn) {
-            if ((turn == 0) == programFirst) {
-                const long long painted
-                    = runProbe(BenchFolder + "/pannix_probe", {"paint", tools.folder()}, "PAINT", &started);
-                p = (painted - started) / 1e6;
-            } else {
-                const long long painted = runProbe(BenchFolder + "/bare_window", {"paint"}, "PAINT", &started);
-                b = (painted - started) / 1e6;
-            }
+        if (i % 2 == 0) {
+            p = program();
+            b = baseline();
+        } else {
+            b = baseline();
+            p = program();
         }
-        program.append(p);
-        baseline.append(b);
+        programs.append(p);
+        baselines.append(b);
         ratios.append(p / b);
     }
     const double ratio = median(ratios);
-    return {"start-up to first paint", "ms", median(program), median(baseline), ratio, "<= 1.3x", ratio <= 1.3};
+    return {
+        measure, unit, median(programs), median(baselines), ratio, QStringLiteral("<= %1x").arg(goal), ratio <= goal};
+}
+
+// Milliseconds from the probe's start to its first paint.
+double firstPaintMs(const QString& probe, const QStringList& arguments)
+{
+    long long started = 0;
+    const long long painted = runProbe(BenchFolder + probe, arguments, "PAINT", &started);
+    return (painted - started) / 1e6;
+}
+
+double peakMemoryMiB(const QString& probe, const QStringList& arguments)
+{
+    long long started = 0;
+    return runProbe(BenchFolder + probe, arguments, "HWM", &started) / 1024.0;
+}
+
+Row startUp(int repeats, const StandInFolder& tools)
+{
+    return pairedRuns(
+        "start-up to first paint", "ms", repeats, 1.3,
+        [&] {
+            return firstPaintMs("/pannix_probe", {"paint", tools.folder()});
+        },
+        [] { return firstPaintMs("/bare_window", {"paint"}); });
 }
 
 Row memory(int repeats, const StandInFolder& tools)
 {
-    QList<double> program, baseline, ratios;
-    for (int i = 0; i < repeats; ++i) {
-        long long started = 0;
-        const double p = runProbe(BenchFolder + "/pannix_probe", {"memory", tools.folder()}, "HWM", &started) / 1024.0;
-        const double b = runProbe(BenchFolder + "/bare_window", {"memory"}, "HWM", &started) / 1024.0;
-        program.append(p);
-        baseline.append(b);
-        ratios.append(p / b);
-    }
-    const double ratio = median(ratios);
-    return {"peak memory, launcher and panels shown", "MiB", median(program), median(baseline), ratio, "<= 1.3x",
-        ratio <= 1.3};
+    return pairedRuns(
+        "peak memory, launcher and panels shown", "MiB", repeats, 1.3,
+        [&] {
+            return peakMemoryMiB("/pannix_probe", {"memory", tools.folder()});
+        },
+        [] { return peakMemoryMiB("/bare_window", {"memory"}); });
 }
 
 Row commandLatency(AppWindows& windows, const StandInFolder& tools)
@@ -169,22 +187,21 @@ Row commandLatency(AppWindows& windows, const StandInFolder& tools)
     launcher.devfc->setValue(1);
     N_Shape* volumeUp = windows.keyPanel().findChild<N_Shape*>(QStringLiteral("VOLUP"));
     const QString adb = tools.path(QStringLiteral("adb"));
-    QList<double> program, baseline, ratios;
     int expected = int(tools.starts(QStringLiteral("adb")).size());
-    for (int i = 0; i < 200; ++i) {
-        long long before = nowNs();
-        emit volumeUp->Click();
-        const double p = (tools.waitForStarts(QStringLiteral("adb"), ++expected) - before) / 1e6;
-        before = nowNs();
-        QProcess::startDetached(adb, {"shell", "input", "keyevent", "24"}, Paths::outputFolder());
-        const double b = (tools.waitForStarts(QStringLiteral("adb"), ++expected) - before) / 1e6;
-        program.append(p);
-        baseline.append(b);
-        ratios.append(p / b);
-    }
-    const double ratio = median(ratios);
-    return {"panel click to tool start (200 clicks)", "ms", median(program), median(baseline), ratio, "<= 1.2x",
-        ratio <= 1.2};
+    // Milliseconds from the action to the stand-in's start.
+    auto untilStarted = [&](const std::function<void()>& action) {
+        const long long before = nowNs();
+        action();
+        return (tools.waitForStarts(QStringLiteral("adb"), ++expected) - before) / 1e6;
+    };
+    return pairedRuns(
+        "panel click to tool start (200 clicks)", "ms", 200, 1.2,
+        [&] { return untilStarted([&] { emit volumeUp->Click(); }); },
+        [&] {
+            return untilStarted([&] {
+                QProcess::startDetached(adb, {"shell", "input", "keyevent", "24"}, Paths::outputFolder());
+            });
+        });
 }
 
 // Counts timer events delivered to the program's own objects.

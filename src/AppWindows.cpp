@@ -11,6 +11,12 @@
 
 AppWindows::AppWindows() = default;
 
+void AppWindows::bringUp(QWidget& window)
+{
+    window.show();
+    window.raise();
+}
+
 AppWindows::~AppWindows()
 {
     // Windows may still reach each other while they close, so they go in reverse order of use.

@@ -10,6 +10,7 @@ class About;
 class DonatION;
 class meizu;
 class KJJ;
+class QWidget;
 
 // The program's windows. Each exists once and is created hidden, its load handler running, the
 // first time another window touches it; all of them end with this object.
@@ -29,6 +30,9 @@ public:
     DonatION& donation();
     meizu& meizuWarning();
     KJJ& shortcutKeys();
+
+    // Shows a window non-modal and brings it to the front; the opener stays usable.
+    static void bringUp(QWidget& window);
 
     // Whether a window has been created yet, for tests.
     bool hasForm1() const { return m_form1 != nullptr; }

@@ -39,6 +39,15 @@ struct EndToEnd : Fixture
         window.tickTimer1();
     }
 
+    // With two phones listed: both slots selected and launched, so both selectors are written.
+    void launchBothSlots()
+    {
+        grownStart();
+        connectAndStart(3);
+        launcher().devsc->setValue(1);
+        Fixture::click(launcher().QSNUM);
+    }
+
     static int deviceListLines()
     {
         QFile list(ResultFiles::path(ResultFile::Serno));
@@ -208,11 +217,8 @@ void TestEndToEnd::keyButtonsReachTheRightPhones()
     const RealBridge::Phone& second = phones[1];
 
     EndToEnd f;
-    f.grownStart();
-    f.connectAndStart(3);
+    f.launchBothSlots();
     Form1& form = f.launcher();
-    form.devsc->setValue(1);
-    Fixture::click(form.QSNUM); // writes both selectors
     menu& keys = f.windows.keyPanel();
     Freeze& bar = f.windows.navigationBar();
     keys.show();
@@ -298,11 +304,8 @@ void TestEndToEnd::mirroringWordsCarryTheRealSerials()
     const RealBridge::Phone& second = phones[1];
 
     EndToEnd f;
-    f.grownStart();
-    f.connectAndStart(3);
+    f.launchBothSlots();
     Form1& form = f.launcher();
-    form.devsc->setValue(1);
-    Fixture::click(form.QSNUM);
     // Each tick waits for the client before it, so the two starts reach the log in slot order.
     form.tickTimerTOT();
     QTRY_COMPARE(f.program.startsOf("scrcpy").size(), 1);

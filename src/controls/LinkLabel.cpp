@@ -7,11 +7,26 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
+    keepUnderlined();
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(text.trimmed());
+}
+
+// Whatever font the window gives the label, it stays underlined, as a link should.
+void LinkLabel::keepUnderlined()
+{
+    if (font().underline())
+        return;
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(text.trimmed());
+}
+
+void LinkLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        keepUnderlined();
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)

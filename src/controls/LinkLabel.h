@@ -14,6 +14,10 @@ signals:
     void Click();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void keepUnderlined();
 };

@@ -78,11 +78,7 @@ About::About(AppWindows& windows)
 
     N_Shape* donate = ButtonLooks::create(this, QStringLiteral("N_Shape1boot"), look, QStringLiteral("捐赠支持"));
     donate->setGeometry(12, 136, 96, 26);
-    connect(donate, &N_Shape::Click, this, [this] {
-        DonatION& donation = m_windows.donation();
-        donation.show();
-        donation.raise();
-    });
+    connect(donate, &N_Shape::Click, this, [this] { AppWindows::bringUp(m_windows.donation()); });
 
     link(this, QStringLiteral("Label4"), WebAddresses::SupportGroupNumber, QRect(120, 172, 230, 18),
         WebAddresses::SupportGroupJoinPage);

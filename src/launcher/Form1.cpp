@@ -149,18 +149,10 @@ void Form1::buildButtons()
     connect(helpp, &N_Shape::Click, this, &Form1::helpClick);
     N_Shape1hjj = ButtonLooks::create(this, QStringLiteral("N_Shape1hjj"), look, QStringLiteral("查看快捷键"));
     N_Shape1hjj->setGeometry(Twips::rect(6120, 3000, 1215, 375));
-    connect(N_Shape1hjj, &N_Shape::Click, this, [this] {
-        KJJ& keys = m_windows.shortcutKeys();
-        keys.show();
-        keys.raise();
-    });
+    connect(N_Shape1hjj, &N_Shape::Click, this, [this] { AppWindows::bringUp(m_windows.shortcutKeys()); });
     N_Shape1about = ButtonLooks::create(this, QStringLiteral("N_Shape1about"), look, QStringLiteral("关于"));
     N_Shape1about->setGeometry(Twips::rect(7440, 3000, 1215, 375));
-    connect(N_Shape1about, &N_Shape::Click, this, [this] {
-        About& about = m_windows.about();
-        about.show();
-        about.raise();
-    });
+    connect(N_Shape1about, &N_Shape::Click, this, [this] { AppWindows::bringUp(m_windows.about()); });
 }
 
 void Form1::buildNoticeFrame()

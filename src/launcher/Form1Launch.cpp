@@ -15,16 +15,6 @@
 
 #include <utility>
 
-namespace {
-
-void showWindow(QWidget& window)
-{
-    window.show();
-    window.raise();
-}
-
-} // namespace
-
 void Form1::launchClick()
 {
     launchTicks = 0;
@@ -57,8 +47,8 @@ void Form1::launchClick()
     HPT = plan.HPT;
     RECO = plan.RECO;
     if (plan.showPanels) {
-        showWindow(m_windows.keyPanel());
-        showWindow(m_windows.navigationBar());
+        AppWindows::bringUp(m_windows.keyPanel());
+        AppWindows::bringUp(m_windows.navigationBar());
     }
     FS = plan.FS;
 

@@ -95,9 +95,7 @@ void Start::buildStartPart()
     Label3 = new LinkLabel(QStringLiteral(" 下载ADB驱动 "), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(Twips::rect(120, 3120, 1695, 375));
-    QFont linkFont = captionFont(10);
-    linkFont.setUnderline(true);
-    Label3->setFont(linkFont);
+    Label3->setFont(captionFont(10));
     WidgetColors::setText(Label3, QColor(128, 255, 255));
     connect(Label3, &LinkLabel::Click, this, [] { Outside::current().openWebAddress(WebAddresses::DriverDownload); });
 
