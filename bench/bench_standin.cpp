@@ -1,8 +1,12 @@
 // A tool stand-in for the benchmarks: appends the monotonic time at which it started, in
-// nanoseconds, to <its own path>.log, and ends.
+// nanoseconds, to <its own path>.log; waits <its own path>.delay_ms milliseconds when that file
+// exists and then prints one answer line, and ends.
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
+#include <string>
+#include <thread>
 
 int main()
 {
@@ -10,5 +14,11 @@ int main()
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
     std::ofstream(self.string() + ".log", std::ios::app)
         << std::chrono::duration_cast<std::chrono::nanoseconds>(started).count() << '\n';
+    std::ifstream delay(self.string() + ".delay_ms");
+    int ms = 0;
+    if (delay >> ms) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        std::cout << "answered" << std::endl;
+    }
     return 0;
 }

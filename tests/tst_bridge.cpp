@@ -3,7 +3,9 @@
 #include "TestSupport.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/CommandRunner.h"
+#include "bridge/DeviceList.h"
 #include "bridge/ResultFiles.h"
+#include "bridge/ToolCall.h"
 #include "bridge/ToolLocator.h"
 
 #include <QElapsedTimer>
@@ -13,6 +15,30 @@
 
 using namespace TestSupport;
 
+namespace {
+
+// Calls the tool through the system's services and waits for its answer, as the window would.
+ToolAnswer callAndWait(const ToolCommand& command, CommandRunner::Streams streams = CommandRunner::Streams::Separate)
+{
+    std::optional<ToolAnswer> answer;
+    QObject receiver;
+    CommandRunner::call(
+        command, &receiver, [&](const ToolAnswer& a) { answer = a; }, streams);
+    if (!QTest::qWaitFor([&] { return answer.has_value(); }, 20000))
+        qFatal("no answer from %s", qPrintable(command.words.join(' ')));
+    return *answer;
+}
+
+bool processRuns(const QString& pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    return !status.readAll().contains("State:\tZ"); // a zombie has ended
+}
+
+} // namespace
+
 class TestBridge : public QObject
 {
     Q_OBJECT
@@ -20,6 +46,7 @@ class TestBridge : public QObject
 private slots:
     void initTestCase() { useTestFolders(); }
     void init() { removeResults(); }
+    void cleanup() { CommandRunner::setTimeLimitForTests(0); }
 
     void readsLineAtPosition_data();
     void readsLineAtPosition();
@@ -27,22 +54,29 @@ private slots:
     void lastLineOfAnswer();
     void missingFileLeavesTargets();
     void resultFolderIsTheUsersAlone();
+    void looseResultFolderIsMadePrivate();
+    void plantedLinkIsReplacedNotWrittenThrough();
+    void hugeResultFileIsReadWithinTheCap();
 
-    void splitsWordsWithoutAnInterpreter_data();
-    void splitsWordsWithoutAnInterpreter();
-    void runsInOutputFolderWithResultFile();
     void composesTheBridgeLines();
     void installedProgramWritesToHome();
-
     void findsToolBesideProgramFirst();
     void bridgeCheckNeedsAdb();
-    void missingToolIsReportedAndLogged();
 
-    void realRunnerHandsWordsAndFillsResultFile();
-    void realRunnerDoesNotWaitForTheTool();
-    void serialTabSeparatesWords();
-    void metacharactersRunNothing_data();
-    void metacharactersRunNothing();
+    void deviceLists_data();
+    void deviceLists();
+    void serialOutOfItsField_data();
+    void serialOutOfItsField();
+
+    void callCapturesBothStreamsAndExitStatus();
+    void callRunsInOutputFolder();
+    void mergedStreamsKeepTheirOrder();
+    void callDoesNotWaitForTheTool();
+    void hangingToolIsStoppedAtItsLimit();
+    void vanishedToolIsItsOwnAnswer();
+    void runawayOutputIsCapped();
+    void typedTextReachesTheToolAsOneWord_data();
+    void typedTextReachesTheToolAsOneWord();
 };
 
 void TestBridge::readsLineAtPosition_data()
@@ -112,52 +146,51 @@ void TestBridge::resultFolderIsTheUsersAlone()
     QVERIFY(ResultFiles::path(ResultFile::None).isEmpty());
 }
 
-void TestBridge::splitsWordsWithoutAnInterpreter_data()
+void TestBridge::looseResultFolderIsMadePrivate()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("words");
-    QTest::newRow("runs of blanks and a trailing tab")
-        << QStringLiteral("scrcpy  -s SER1\t  -m 0  -b 8M  --always-on-top   ")
-        << QStringList {"scrcpy", "-s", "SER1", "-m", "0", "-b", "8M", "--always-on-top"};
-    QTest::newRow("quotes group") << QStringLiteral("scrcpy --record \"my rec.mp4\"")
-                                  << QStringList {"scrcpy", "--record", "my rec.mp4"};
-    QTest::newRow("ampersand is a word") << QStringLiteral("adb connect 1.2.3.4 & del x:5555")
-                                         << QStringList {"adb", "connect", "1.2.3.4", "&", "del", "x:5555"};
+    const QString folder = Paths::resultFolder();
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
+    QCOMPARE(Paths::resultFolder(), folder);
+    QCOMPARE(QFileInfo(folder).permissions()
+            & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
+                | QFile::ExeOther),
+        QFile::Permissions());
 }
 
-void TestBridge::splitsWordsWithoutAnInterpreter()
+void TestBridge::plantedLinkIsReplacedNotWrittenThrough()
 {
-    QFETCH(QString, text);
-    QFETCH(QStringList, words);
-    RecordingOutside outside;
-    QVERIFY(CommandRunner::run(text));
-    QCOMPARE(outside.starts.size(), 1);
-    QCOMPARE(outside.starts.first().words, words);
-    QVERIFY(outside.starts.first().standardOutputFile.isEmpty());
+    QTemporaryDir elsewhere;
+    const QString victim = elsewhere.filePath(QStringLiteral("victim"));
+    QFile file(victim);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("precious");
+    file.close();
+    const QString serno = ResultFiles::path(ResultFile::Serno);
+    QVERIFY(QFile::link(victim, serno));
+
+    QVERIFY(ResultFiles::store(ResultFile::Serno, "List of devices attached\n"));
+    QVERIFY(!QFileInfo(serno).isSymLink());
+    QCOMPARE(ResultFiles::readLines(serno), QStringList {"List of devices attached"});
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("precious"));
 }
 
-void TestBridge::runsInOutputFolderWithResultFile()
+void TestBridge::hugeResultFileIsReadWithinTheCap()
 {
-    ProgramFolder program;
-    RecordingOutside outside;
-    CommandRunner::run(AdbCommands::devices(), ResultFile::Serno);
-    QCOMPARE(outside.starts.first().workingFolder, Paths::outputFolder());
-    QCOMPARE(Paths::outputFolder(), QFileInfo(program.folder()).absoluteFilePath());
-    QCOMPARE(outside.starts.first().standardOutputFile, ResultFiles::path(ResultFile::Serno));
-}
-
-void TestBridge::composesTheBridgeLines()
-{
-    QCOMPARE(AdbCommands::connect(QString(), QStringLiteral("5555")), QStringLiteral("adb connect :5555"));
-    QCOMPARE(AdbCommands::disconnect(QStringLiteral("10.0.0.5"), QStringLiteral("6000")),
-        QStringLiteral("adb disconnect 10.0.0.5:6000"));
-    QCOMPARE(AdbCommands::tcpip(QStringLiteral("5555")), QStringLiteral("adb tcpip 5555"));
-    QCOMPARE(AdbCommands::forSlot(QStringLiteral(" -s SER1\t"), AdbCommands::keyEventTail(24)),
-        QStringLiteral("adb  -s SER1\t shell input keyevent 24"));
-    QCOMPARE(AdbCommands::forSlot(QString(), AdbCommands::pullScreenshotTail()),
-        QStringLiteral("adb  pull /sdcard/screen.png"));
-    QCOMPARE(AdbCommands::viewPageTail(QStringLiteral("https://x"), QStringLiteral("com.p")),
-        QStringLiteral(" shell am start -a android.intent.action.VIEW -d https://x -p com.p"));
+    const QString serno = ResultFiles::path(ResultFile::Serno);
+    QFile file(serno);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("List of devices attached\nSER1\tdevice\n");
+    QVERIFY(file.resize(200LL * 1024 * 1024)); // the rest a 200 MB run of zero bytes, one endless line
+    file.close();
+    const QStringList lines = ResultFiles::readLines(serno);
+    qsizetype characters = 0;
+    for (const QString& line : lines)
+        characters += line.size();
+    QVERIFY(characters <= ResultFiles::ReadCap);
+    QCOMPARE(lines.mid(0, 2), QStringList({"List of devices attached", "SER1\tdevice"}));
+    QCOMPARE(DeviceList::serialFields(lines), std::optional<QStringList>(QStringList {"SER1\t"}));
+    QFile::remove(serno);
 }
 
 void TestBridge::installedProgramWritesToHome()
@@ -194,81 +227,217 @@ void TestBridge::bridgeCheckNeedsAdb()
     qputenv("PATH", path);
 }
 
-void TestBridge::missingToolIsReportedAndLogged()
+void TestBridge::composesTheBridgeLines()
 {
-    ProgramFolder program {QStringList()};
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot start .*no-such-tool-here.*not found"));
-    QVERIFY(!CommandRunner::run(QStringLiteral("no-such-tool-here --version")));
+    auto check = [](const ToolCommand& command, const QStringList& words, const QString& text) {
+        QCOMPARE(command.words, words);
+        QCOMPARE(command.text, text);
+    };
+    check(AdbCommands::connect(QString(), QStringLiteral("5555")), {"adb", "connect", ":5555"}, "adb connect :5555");
+    check(AdbCommands::disconnect(QStringLiteral("10.0.0.5"), QStringLiteral("6000")),
+        {"adb", "disconnect", "10.0.0.5:6000"}, "adb disconnect 10.0.0.5:6000");
+    check(AdbCommands::disconnect(QString(), QStringLiteral("6000")), {"adb", "disconnect"}, "adb disconnect ");
+    check(AdbCommands::tcpip(QStringLiteral("5555")), {"adb", "tcpip", "5555"}, "adb tcpip 5555");
+    check(AdbCommands::devices(), {"adb", "devices"}, "adb devices");
+    check(AdbCommands::startServer(), {"adb", "start-server"}, "adb start-server");
+    check(AdbCommands::maker(), {"adb", "shell", "getprop", "ro.product.manufacturer"},
+        "adb shell getprop ro.product.manufacturer");
+    check(AdbCommands::forSlot(QStringLiteral(" -s SER1\t"), AdbCommands::keyEventTail(24)),
+        {"adb", "-s", "SER1", "shell", "input", "keyevent", "24"}, "adb  -s SER1\t shell input keyevent 24");
+    check(AdbCommands::forSlot(QString(), AdbCommands::pullScreenshotTail()), {"adb", "pull", "/sdcard/screen.png"},
+        "adb  pull /sdcard/screen.png");
+    check(AdbCommands::forSlot(QStringLiteral(" -s a b\t"), AdbCommands::pullScreenshotTail("screen-a_b.png")),
+        {"adb", "-s", "a b", "pull", "/sdcard/screen.png", "screen-a_b.png"},
+        "adb  -s a b\t pull /sdcard/screen.png screen-a_b.png");
+    check(AdbCommands::forSlot(QStringLiteral(" -s SER1\t"), AdbCommands::screencapTail()),
+        {"adb", "-s", "SER1", "shell", "/system/bin/screencap", "-p", "/sdcard/screen.png"},
+        "adb  -s SER1\t shell /system/bin/screencap -p /sdcard/screen.png");
+    check(AdbCommands::forSlot(QStringLiteral(" -s SER1\t"), AdbCommands::removeScreenshotTail()),
+        {"adb", "-s", "SER1", "shell", "rm", "/sdcard/screen.png"}, "adb  -s SER1\t shell rm /sdcard/screen.png");
+    check(AdbCommands::viewPageTail(QStringLiteral("https://x"), QStringLiteral("com.p")),
+        {"shell", "am", "start", "-a", "android.intent.action.VIEW", "-d", "https://x", "-p", "com.p"},
+        " shell am start -a android.intent.action.VIEW -d https://x -p com.p");
 }
 
-void TestBridge::realRunnerHandsWordsAndFillsResultFile()
+// Device lists as the tool prints them in its many versions and moods.
+void TestBridge::deviceLists_data()
+{
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QStringList>("fields");
+    const QByteArray head = "List of devices attached\n";
+    QTest::newRow("usual") << head + "SER1\tdevice\nSER2\tdevice\n\n" << QStringList {"SER1\t", "SER2\t"};
+    QTest::newRow("CR LF") << QByteArray("List of devices attached\r\nSER1\tdevice\r\n\r\n") << QStringList {"SER1\t"};
+    QTest::newRow("no final line end") << head + "SER1\tdevice" << QStringList {"SER1\t"};
+    QTest::newRow("server start-up messages first")
+        << "* daemon not running; starting now at tcp:5037\n* daemon started successfully\n" + head + "SER1\tdevice\n\n"
+        << QStringList {"SER1\t"};
+    QTest::newRow("version mismatch") << "adb server version (41) doesn't match this client (39); killing...\n" + head
+            + "SER1\tdevice\n" << QStringList {"SER1\t"};
+    QTest::newRow("garbage between") << head + "SER1\tdevice\ngarbage\n!@#$ nonsense here\nSER2\tdevice\n"
+                                     << QStringList {"SER1\t", "SER2\t"};
+    QTest::newRow("blanks instead of the tab") << head + "SER1   device\n" << QStringList {"SER1   "};
+    QTest::newRow("unauthorized and offline keep their state")
+        << head + "SER1\tunauthorized\n192.168.1.5:5555\toffline\nSER3\tdevice\n"
+        << QStringList {"SER1\tunauthorized", "192.168.1.5:5555\toffline", "SER3\t"};
+    QTest::newRow("serial containing device") << head + "mydevice01\tdevice\n" << QStringList {"mydevice01\t"};
+    QTest::newRow("no permissions") << head
+            + "SER1\tno permissions (user in plugdev group; are your udev rules wrong?)\n"
+                                    << QStringList {
+                                           "SER1\tno permissions (user in plugdev group; are your udev rules wrong?)"};
+    QTest::newRow("endless line") << head + QByteArray(10 * 1024 * 1024, 'x') + "\tdevice\nSER2\tdevice\n"
+                                  << QStringList {"SER2\t"};
+    QTest::newRow("four devices, all listed") << head + "A\tdevice\nB\tdevice\nC\tdevice\nD\tdevice\n"
+                                              << QStringList {"A\t", "B\t", "C\t", "D\t"};
+}
+
+void TestBridge::deviceLists()
+{
+    QFETCH(QByteArray, output);
+    QFETCH(QStringList, fields);
+    QCOMPARE(DeviceList::serialFields(ResultFiles::splitLines(output)), std::optional<QStringList>(fields));
+    QCOMPARE(DeviceList::serialFields(ResultFiles::splitLines("error: protocol fault\n")), std::nullopt);
+}
+
+void TestBridge::serialOutOfItsField_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("serial");
+    QTest::newRow("tab") << "SER1\t"
+                         << "SER1";
+    QTest::newRow("state word") << "SER1\tunauthorized"
+                                << "SER1";
+    QTest::newRow("blank inside, tab after") << "my phone\t"
+                                             << "my phone";
+    QTest::newRow("blanks as separator") << "SER1   offline"
+                                         << "SER1";
+    QTest::newRow("network phone") << "192.168.1.5:5555\t"
+                                   << "192.168.1.5:5555";
+    QTest::newRow("serial with device") << "mydevice01\t"
+                                        << "mydevice01";
+}
+
+void TestBridge::serialOutOfItsField()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, serial);
+    QCOMPARE(DeviceList::serialInField(field), serial);
+}
+
+void TestBridge::callCapturesBothStreamsAndExitStatus()
 {
     ProgramFolder program;
-    program.setAnswer("adb", "devices", "List of devices attached\nSER1\tdevice\n\n");
-    QVERIFY(CommandRunner::run(AdbCommands::devices(), ResultFile::Serno));
-    QTRY_COMPARE(program.startsOf("adb"), QList<QStringList>({{"devices"}}));
-    QString serial;
-    QTRY_VERIFY((ResultFiles::readLineAt(ResultFiles::path(ResultFile::Serno), 2, serial), !serial.isEmpty()));
-    QCOMPARE(serial, QStringLiteral("SER1\tdevice"));
-
-    // A later start replaces the file's content.
-    program.setAnswer("adb", "devices", "List of devices attached\n\n");
-    QVERIFY(CommandRunner::run(AdbCommands::devices(), ResultFile::Serno));
-    QTRY_COMPARE(program.startsOf("adb").size(), 2);
-    QTRY_COMPARE(QFileInfo(ResultFiles::path(ResultFile::Serno)).size(), qint64(26));
+    program.setAnswer("adb", "tcpip", "");
+    program.write("adb.tcpip.err", "error: no devices/emulators found\n");
+    program.write("adb.tcpip.exit", "1");
+    const ToolAnswer answer = callAndWait(AdbCommands::tcpip(QStringLiteral("5555")));
+    QCOMPARE(answer.outcome, ToolAnswer::Outcome::Exited);
+    QCOMPARE(answer.exitCode, 1);
+    QCOMPARE(answer.errors, QByteArray("error: no devices/emulators found\n"));
+    QVERIFY(answer.output.isEmpty());
+    QCOMPARE(program.startsOf("adb"), QList<QStringList>({{"tcpip", "5555"}}));
 }
 
-void TestBridge::realRunnerDoesNotWaitForTheTool()
+void TestBridge::callRunsInOutputFolder()
+{
+    ProgramFolder program;
+    RecordingOutside outside;
+    QObject receiver;
+    CommandRunner::call(AdbCommands::devices(), &receiver, [](const ToolAnswer&) {});
+    QCOMPARE(outside.starts.first().workingFolder, Paths::outputFolder());
+    QCOMPARE(Paths::outputFolder(), QFileInfo(program.folder()).absoluteFilePath());
+    QCOMPARE(outside.starts.first().timeLimitMs, CommandRunner::TimeLimitMs);
+}
+
+void TestBridge::mergedStreamsKeepTheirOrder()
+{
+    ProgramFolder program;
+    program.setAnswer("adb", "connect", "failed to connect to 1.2.3.4:5555\n");
+    program.write("adb.connect.err", "* daemon started successfully\n");
+    const ToolAnswer answer = callAndWait(AdbCommands::connect("1.2.3.4", "5555"), CommandRunner::Streams::Merged);
+    QCOMPARE(answer.output, QByteArray("failed to connect to 1.2.3.4:5555\n* daemon started successfully\n"));
+    QVERIFY(answer.errors.isEmpty());
+}
+
+// The window goes on while the tool works; its answer comes when it has ended.
+void TestBridge::callDoesNotWaitForTheTool()
 {
     ProgramFolder program;
     program.write("adb.delay_ms", "1500");
-    program.setAnswer("adb", "connect", "connected\n");
+    program.setAnswer("adb", "connect", "connected to 1.2.3.4:5555\n");
+    std::optional<ToolAnswer> answer;
+    QObject receiver;
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(CommandRunner::run(QStringLiteral("adb connect 1.2.3.4:5555"), ResultFile::Wireless));
-    const qint64 returnedAfter = clock.elapsed();
-    QString answer;
-    ResultFiles::readLastLine(ResultFiles::path(ResultFile::Wireless), answer);
-    QVERIFY2(answer.isEmpty(), "the answer was there before the tool could have written it");
-    QVERIFY2(returnedAfter < 1000, qPrintable(QString::number(returnedAfter)));
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (ResultFiles::readLastLine(ResultFiles::path(ResultFile::Wireless), answer), answer == "connected"), 5000);
+    CommandRunner::call(AdbCommands::connect("1.2.3.4", "5555"), &receiver, [&](const ToolAnswer& a) { answer = a; });
+    QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!answer);
+    QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), 10000);
+    QVERIFY(clock.elapsed() >= 1400);
+    QCOMPARE(answer->output, QByteArray("connected to 1.2.3.4:5555\n"));
 }
 
-// The device list leaves a tab behind each serial; it separates words like a blank.
-void TestBridge::serialTabSeparatesWords()
+void TestBridge::hangingToolIsStoppedAtItsLimit()
 {
     ProgramFolder program;
-    const QString line = AdbCommands::forSlot(QStringLiteral(" -s 127.0.0.1:5555\t"), AdbCommands::keyEventTail(24));
-    QCOMPARE(line, QStringLiteral("adb  -s 127.0.0.1:5555\t shell input keyevent 24"));
-    QVERIFY(CommandRunner::run(line));
-    QTRY_COMPARE(
-        program.startsOf("adb"), QList<QStringList>({{"-s", "127.0.0.1:5555", "shell", "input", "keyevent", "24"}}));
+    program.write("adb.delay_ms", "60000");
+    CommandRunner::setTimeLimitForTests(300);
+    QElapsedTimer clock;
+    clock.start();
+    const ToolAnswer answer = callAndWait(AdbCommands::connect("1.2.3.4", "5555"));
+    QCOMPARE(answer.outcome, ToolAnswer::Outcome::TimedOut);
+    QVERIFY(clock.elapsed() < 10000);
+    QFile pids(program.path("adb.pids"));
+    QVERIFY(pids.open(QIODevice::ReadOnly));
+    const QString pid = QString::fromLatin1(pids.readAll()).trimmed();
+    QVERIFY(!pid.isEmpty());
+    QTRY_VERIFY(!processRuns(pid));
 }
 
-void TestBridge::metacharactersRunNothing_data()
+void TestBridge::vanishedToolIsItsOwnAnswer()
+{
+    ProgramFolder program {QStringList()};
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", program.folder().toLocal8Bit());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot start .*adb.*not found"));
+    const ToolAnswer answer = callAndWait(AdbCommands::devices());
+    qputenv("PATH", path);
+    QCOMPARE(answer.outcome, ToolAnswer::Outcome::Missing);
+}
+
+void TestBridge::runawayOutputIsCapped()
+{
+    ProgramFolder program;
+    program.setAnswer("adb", "devices", QByteArray(1024 * 1024, 'x'));
+    const ToolAnswer answer = callAndWait(AdbCommands::devices());
+    QCOMPARE(answer.outcome, ToolAnswer::Outcome::Exited);
+    QCOMPARE(answer.output.size(), ToolCall::OutputCap);
+}
+
+// At the real stand-in: whatever a field holds arrives as exactly one word.
+void TestBridge::typedTextReachesTheToolAsOneWord_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("words");
-    QTest::newRow("&") << "1.2.3.4 & touch X" << QStringList {"connect", "1.2.3.4", "&", "touch", "X:5555"};
-    QTest::newRow(";") << "1.2.3.4; touch X" << QStringList {"connect", "1.2.3.4;", "touch", "X:5555"};
-    QTest::newRow("$()") << "$(touch X)" << QStringList {"connect", "$(touch", "X):5555"};
-    QTest::newRow("backquotes") << "`touch X`" << QStringList {"connect", "`touch", "X`:5555"};
-    QTest::newRow("|") << "1.2.3.4 | touch X" << QStringList {"connect", "1.2.3.4", "|", "touch", "X:5555"};
-    QTest::newRow(">") << "1.2.3.4 > X" << QStringList {"connect", "1.2.3.4", ">", "X:5555"};
+    for (const char* hostile : {"5555 -s x", "1.2.3.4 & touch X", "a\tb", "line\nbreak", "\"quoted\" 'x'", "--help",
+             "$(touch X)", "`touch X`", "; touch X", "x|y>X"})
+        QTest::newRow(hostile) << QString::fromUtf8(hostile);
+    QTest::newRow("ideographic space") << QStringLiteral("rec\u3000--no-control\u3000x");
+    QTest::newRow("em space") << QStringLiteral("5555\u2003-s\u2003x");
 }
 
-void TestBridge::metacharactersRunNothing()
+void TestBridge::typedTextReachesTheToolAsOneWord()
 {
     QFETCH(QString, typed);
-    QFETCH(QStringList, words);
     ProgramFolder program;
-    QVERIFY(CommandRunner::run(AdbCommands::connect(typed, QStringLiteral("5555")), ResultFile::Wireless));
-    QTRY_COMPARE(program.startsOf("adb"), QList<QStringList>({words}));
-    QTest::qWait(100);
+    callAndWait(AdbCommands::tcpip(typed));
+    callAndWait(AdbCommands::connect(typed, typed));
+    callAndWait(AdbCommands::forSlot(QStringLiteral(" -s ") + typed, AdbCommands::keyEventTail(24)));
+    const QList<QStringList> starts = program.startsOf("adb");
+    QCOMPARE(starts.size(), 3);
+    QCOMPARE(starts[0], QStringList({"tcpip", typed}));
+    QCOMPARE(starts[1], QStringList({"connect", typed + ":" + typed}));
+    QCOMPARE(starts[2].mid(0, 2), QStringList({"-s", DeviceList::serialInField(typed)}));
+    QCOMPARE(starts[2].mid(2), QStringList({"shell", "input", "keyevent", "24"}));
     QVERIFY(!QFileInfo::exists(program.path("X")));
-    QVERIFY(!QFileInfo::exists(program.path("X:5555")));
-    QVERIFY(!QFileInfo::exists(QDir::current().filePath("X")));
 }
 
 QTEST_MAIN(TestBridge)

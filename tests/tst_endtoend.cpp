@@ -5,6 +5,7 @@
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
 #include "panels/Freeze.h"
+#include "panels/ScreenshotSequence.h"
 #include "panels/menu.h"
 
 #include <QFileInfo>
@@ -16,45 +17,32 @@ using namespace TestSupport;
 
 namespace {
 
-// The real tools, the real blocking waits; message boxes and web addresses still recorded.
+// The real tools; message boxes and web addresses still recorded.
 struct EndToEnd : Fixture
 {
     EndToEnd()
         : Fixture({QStringLiteral("scrcpy")})
     {
         outside.forwardTools = true;
-        CommandRunner::setWaiter({});
     }
 
-    // "连接并启动" with the real tool; the read-out's tick comes once the device list asked for
-    // at the tick before it has arrived.
-    void connectAndStart(int expectedLines)
+    // "连接并启动" with the real tool: three ticks, then the decision once its answers are in.
+    void connectAndStart()
     {
         Start& window = start();
         Fixture::click(Fixture::find(window, "cable"));
-        window.tickTimer1();
-        QTest::qWait(300); // what the click started has begun; the list is asked again next
-        window.tickTimer1();
-        QTRY_VERIFY_WITH_TIMEOUT(deviceListLines() >= expectedLines, 15000);
-        window.tickTimer1();
+        for (int tick = 0; tick < 3; ++tick)
+            window.tickTimer1();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.Timer1->isActive(), 20000);
     }
 
     // With two phones listed: both slots selected and launched, so both selectors are written.
     void launchBothSlots()
     {
         grownStart();
-        connectAndStart(3);
+        connectAndStart();
         launcher().devsc->setValue(1);
         Fixture::click(launcher().QSNUM);
-    }
-
-    static int deviceListLines()
-    {
-        QFile list(ResultFiles::path(ResultFile::Serno));
-        if (!list.open(QIODevice::ReadOnly))
-            return 0;
-        const QByteArray text = list.readAll();
-        return text.startsWith("List of devices attached") && text.endsWith("\n\n") ? int(text.count('\n')) - 1 : 0;
     }
 };
 
@@ -84,6 +72,9 @@ private slots:
     void wirelessBindConnectDisconnect();
     void keyButtonsReachTheRightPhones();
     void screenshotArrivesByteForByte();
+    void twoPhonesTwoPictures();
+    void tcpipWithoutPhoneShowsTheToolsError();
+    void typedTextReachesAdbAsOneArgument();
     void pagesOpenOnThePhones();
     void mirroringWordsCarryTheRealSerials();
 
@@ -125,7 +116,7 @@ void TestEndToEnd::firstRunFindsNoDevice()
 {
     EndToEnd f;
     Start& start = f.grownStart();
-    f.connectAndStart(1);
+    f.connectAndStart();
     QCOMPARE(f.outside.messages.size(), 1);
     QCOMPARE(f.outside.messages[0].title, QStringLiteral("提示"));
     QVERIFY(f.launcher().devft.isEmpty());
@@ -144,7 +135,7 @@ void TestEndToEnd::twoPhonesOpenTheLauncher()
 
     EndToEnd f;
     f.grownStart();
-    f.connectAndStart(3);
+    f.connectAndStart();
     QCOMPARE(f.launcher().windowTitle(), QStringLiteral("Pannix 酷安@Tollen 【已连接 2 台设备】"));
     QVERIFY(f.launcher().isVisible());
     QCOMPARE(f.launcher().devfc->Caption(), listed[0].section('\t', 0, 0) + "\t");
@@ -162,7 +153,7 @@ void TestEndToEnd::meizuPhoneGetsTheWarning()
     EndToEnd f;
     Start& start = f.grownStart(); // asks the phone for its maker
     QTRY_COMPARE_WITH_TIMEOUT(QFileInfo(ResultFiles::path(ResultFile::Man)).size(), qint64(6), 10000);
-    f.connectAndStart(2);
+    f.connectAndStart();
     QCOMPARE(start.ttts, QStringLiteral("Meizu"));
     QVERIFY(f.windows.meizuWarning().isVisible());
     QVERIFY(!f.launcher().isVisible());
@@ -178,7 +169,7 @@ void TestEndToEnd::unauthorizedPhoneShowsItsState()
 
     EndToEnd f;
     f.grownStart();
-    f.connectAndStart(2);
+    f.connectAndStart();
     QCOMPARE(f.launcher().devfc->Caption(), phone.serial + QStringLiteral("\tunauthorized"));
     QCOMPARE(f.launcher().windowTitle(), QStringLiteral("Pannix 酷安@Tollen 【已连接 1 台设备】"));
 }
@@ -195,16 +186,17 @@ void TestEndToEnd::wirelessBindConnectDisconnect()
     auto* status = Fixture::find<QPlainTextEdit>(start, "ssxx");
     Fixture::find<QLineEdit>(start, "Textport")->setText(QString::number(wireless.port));
     Fixture::click(Fixture::find(start, "wxts"));
-    QCOMPARE(status->toPlainText(), QStringLiteral("restarting in TCP mode port: %1").arg(wireless.port));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        status->toPlainText(), QStringLiteral("restarting in TCP mode port: %1").arg(wireless.port), 15000);
     QVERIFY(cabled.requests().contains(QStringLiteral("tcpip:%1").arg(wireless.port)));
 
     Fixture::find<QLineEdit>(start, "connft")->setText(QStringLiteral("127.0.0.1"));
     Fixture::click(Fixture::find(start, "connf"));
-    QCOMPARE(status->toPlainText(), QStringLiteral("connected to ") + wireless.serial);
+    QTRY_COMPARE_WITH_TIMEOUT(status->toPlainText(), QStringLiteral("connected to ") + wireless.serial, 15000);
     QVERIFY(m_bridge->waitForState(wireless.serial, QStringLiteral("device")));
 
     Fixture::click(Fixture::find(start, "disconnf"));
-    QCOMPARE(status->toPlainText(), QStringLiteral("disconnected ") + wireless.serial);
+    QTRY_COMPARE_WITH_TIMEOUT(status->toPlainText(), QStringLiteral("disconnected ") + wireless.serial, 15000);
     QVERIFY(stateOf(m_bridge->devices(), wireless.serial).isEmpty());
     QCOMPARE(stateOf(m_bridge->devices(), cabled.serial), QStringLiteral("device"));
 }
@@ -259,20 +251,86 @@ void TestEndToEnd::screenshotArrivesByteForByte()
 
     EndToEnd f;
     f.grownStart();
-    f.connectAndStart(2);
+    f.connectAndStart();
     Fixture::click(f.launcher().QSNUM);
     menu& keys = f.windows.keyPanel();
     keys.show();
-    Fixture::click(Fixture::find(keys, "N_Shape1screencp")); // the real one-second timer runs the rest
-    const QString landed = QDir(Paths::outputFolder()).filePath(QStringLiteral("screen.png"));
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(landed).size() == phone.picture().size(), 8000);
-    QFile file(landed);
+    Fixture::click(Fixture::find(keys, "N_Shape1screencp"));
+    QTRY_VERIFY_WITH_TIMEOUT(!keys.screenshots->isRunning(), 20000);
+    QFile file(QDir(Paths::outputFolder()).filePath(QStringLiteral("screen.png")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), phone.picture());
-    QTRY_VERIFY_WITH_TIMEOUT(phone.requests().contains("shell:rm /sdcard/screen.png"), 8000);
     const QStringList requests = phone.requests();
     QVERIFY(requests.indexOf("shell:/system/bin/screencap -p /sdcard/screen.png")
         < requests.indexOf("sync:RECV /sdcard/screen.png"));
+    QVERIFY(requests.indexOf("sync:RECV /sdcard/screen.png") < requests.indexOf("shell:rm /sdcard/screen.png"));
+    QVERIFY(f.outside.messages.isEmpty());
+}
+
+// Two phones, one click: each picture under its phone's name, byte for byte that phone's.
+void TestEndToEnd::twoPhonesTwoPictures()
+{
+    const QList<RealBridge::Phone> phones = connectedPhones(2);
+    QCOMPARE(phones.size(), 2);
+
+    EndToEnd f;
+    f.launchBothSlots();
+    menu& keys = f.windows.keyPanel();
+    keys.show();
+    Fixture::click(Fixture::find(keys, "N_Shape1screencp"));
+    QTRY_VERIFY_WITH_TIMEOUT(!keys.screenshots->isRunning(), 20000);
+    QVERIFY(f.outside.messages.isEmpty());
+    QVERIFY(phones[0].picture() != phones[1].picture());
+    for (const RealBridge::Phone& phone : phones) {
+        QFile file(QDir(Paths::outputFolder()).filePath(ScreenshotSequence::pictureNameFor(phone.serial)));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QCOMPARE(file.readAll(), phone.picture());
+        QVERIFY(phone.requests().contains("shell:rm /sdcard/screen.png"));
+    }
+    QVERIFY(!QFileInfo::exists(QDir(Paths::outputFolder()).filePath(QStringLiteral("screen.png"))));
+}
+
+// With no phone the tool's own error shows, never the answer of the click before.
+void TestEndToEnd::tcpipWithoutPhoneShowsTheToolsError()
+{
+    m_bridge->startServer();
+    EndToEnd f;
+    Start& start = f.grownStart();
+    auto* status = Fixture::find<QPlainTextEdit>(start, "ssxx");
+    status->setPlainText(QStringLiteral("connected to 1.2.3.4:5555"));
+    Fixture::click(Fixture::find(start, "wxts"));
+    QTRY_COMPARE_WITH_TIMEOUT(status->toPlainText(), QStringLiteral("error: no devices/emulators found"), 15000);
+}
+
+// Whatever is typed reaches the real adb as one argument: it answers about the whole text.
+void TestEndToEnd::typedTextReachesAdbAsOneArgument()
+{
+    m_bridge->startServer();
+    const RealBridge::Phone phone = m_bridge->startPhone();
+    QVERIFY(m_bridge->connectPhone(phone));
+    EndToEnd f;
+    Start& start = f.grownStart();
+    auto* status = Fixture::find<QPlainTextEdit>(start, "ssxx");
+    for (const QString& port :
+        {QStringLiteral("5555 -s x"), QStringLiteral("5555\u3000kill-server"), QStringLiteral("5555\nkill-server")}) {
+        Fixture::find<QLineEdit>(start, "Textport")->setText(port);
+        status->setPlainText(QString());
+        Fixture::click(Fixture::find(start, "wxts"));
+        QTRY_VERIFY_WITH_TIMEOUT(!status->toPlainText().isEmpty(), 15000);
+        // The tool quotes the whole text back; a text with a line break ends the status box's line.
+        QFile answer(ResultFiles::path(ResultFile::Wireless));
+        QVERIFY(answer.open(QIODevice::ReadOnly));
+        QVERIFY2(QString::fromUtf8(answer.readAll()).contains(QStringLiteral("invalid port: ") + port),
+            qPrintable(status->toPlainText()));
+        QCOMPARE(phone.requests().filter("tcpip").size(), 0);
+    }
+    Fixture::find<QLineEdit>(start, "Textport")->setText(QStringLiteral("5555"));
+    Fixture::find<QLineEdit>(start, "connft")->setText(QStringLiteral("127.0.0.1 -s x"));
+    Fixture::click(Fixture::find(start, "connf"));
+    QTRY_COMPARE_WITH_TIMEOUT(Fixture::find(start, "connf")->Caption(), QStringLiteral("连接"), 15000);
+    QVERIFY2(status->toPlainText().contains(QStringLiteral("127.0.0.1 -s x")), qPrintable(status->toPlainText()));
+    // The server still runs and still lists the phone: nothing typed became a command of its own.
+    QCOMPARE(stateOf(m_bridge->devices(), phone.serial), QStringLiteral("device"));
 }
 
 void TestEndToEnd::pagesOpenOnThePhones()
@@ -283,7 +341,7 @@ void TestEndToEnd::pagesOpenOnThePhones()
 
     EndToEnd f;
     f.grownStart();
-    f.connectAndStart(2);
+    f.connectAndStart();
     Fixture::click(f.launcher().QSNUM);
     Fixture::click(f.launcher().helpp);
     About& about = f.windows.about();

@@ -150,10 +150,11 @@ void TestInfo::meizuButtons()
 void TestInfo::meizuContinueShowsLauncher()
 {
     Fixture f;
+    f.answer(QStringLiteral("shell"), "Meizu\n");
+    f.answer(QStringLiteral("devices"), "List of devices attached\n\n");
     Start& start = f.grownStart();
-    writeResult(ResultFile::Man, "Meizu\n");
-    writeResult(ResultFile::Serno, "List of devices attached\n\n");
     Fixture::click(Fixture::find(start, "cable"));
+    f.outside.settle();
     start.tickTimer1();
     start.tickTimer1();
     start.tickTimer1();

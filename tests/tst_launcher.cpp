@@ -264,13 +264,16 @@ void TestLauncher::recordNamesStayOneWord_data()
                            << "--record ScrRec.mp4"
                            << "ScrRec.mp4";
     QTest::newRow("blank") << "my rec"
-                           << "--record \"my rec.mp4\""
+                           << "--record my rec.mp4"
                            << "my rec.mp4";
     QTest::newRow("double quote") << "a\"b"
-                                  << "--record \"a\"\"\"b.mp4\""
+                                  << "--record a\"b.mp4"
                                   << "a\"b.mp4";
+    QTest::newRow("ideographic spaces") << "rec\u3000--no-control\u3000x"
+                                        << "--record rec\u3000--no-control\u3000x.mp4"
+                                        << "rec\u3000--no-control\u3000x.mp4";
     QTest::newRow("metacharacters") << "x; touch Y"
-                                    << "--record \"x; touch Y.mp4\""
+                                    << "--record x; touch Y.mp4"
                                     << "x; touch Y.mp4";
 }
 

@@ -1,5 +1,6 @@
 #include "Fixture.h"
 #include "panels/Freeze.h"
+#include "panels/ScreenshotSequence.h"
 #include "panels/menu.h"
 
 #include <QFileInfo>
@@ -49,11 +50,11 @@ private slots:
     void keyButtonsReachSelectedSlots_data();
     void keyButtonsReachSelectedSlots();
     void panelsLookAsDesigned();
-    void screenshotTimeLine();
-    void secondClickRestartsSequence();
-    void selectionReadAtEachStep();
+    void screenshotStepsFollowTheAnswers();
+    void clickDuringSequenceIsNotTaken();
+    void failedCopyKeepsThePhonesPicture();
     void screenshotLandsInOutputFolder();
-    void closingKeyPanelEndsSequence();
+    void pictureNamesTellPhonesApart();
     void launchShowsBothPanelsAgainAndAgain();
 };
 
@@ -141,66 +142,78 @@ void TestPanels::panelsLookAsDesigned()
     QCOMPARE(focusChain(bar, {"MEUNWARD", "HOMEWARD", "BACKWARD"}), QStringList({"MEUNWARD", "HOMEWARD", "BACKWARD"}));
 }
 
-void TestPanels::screenshotTimeLine()
+// Each phone's steps follow one another as each answers: capture, copy, then removal.
+void TestPanels::screenshotStepsFollowTheAnswers()
 {
     Fixture f;
     launchWithSlotsOneAndTwo(f);
+    f.outside.holdAnswers = true;
     menu& keys = f.windows.keyPanel();
     keys.show();
     Fixture::click(Fixture::find(keys, "N_Shape1screencp"));
-    QVERIFY(keys.INTERFACETimer->isActive());
-    QCOMPARE(keys.INTERFACETimer->interval(), 1000);
-    QCOMPARE(keys.shotTicks, qint16(1));
     QCOMPARE(f.outside.lines(),
         QStringList({"adb -s SER1 shell /system/bin/screencap -p /sdcard/screen.png",
             "adb -s SER2 shell /system/bin/screencap -p /sdcard/screen.png"}));
-    const QStringList perTick[] = {{}, {"adb -s SER1 pull /sdcard/screen.png", "adb -s SER2 pull /sdcard/screen.png"},
-        {}, {"adb -s SER1 shell rm /sdcard/screen.png", "adb -s SER2 shell rm /sdcard/screen.png"}, {}};
-    for (const QStringList& expected : perTick) {
-        f.outside.clear();
-        keys.tickINTERFACETimer();
-        QCOMPARE(f.outside.lines(), expected);
-    }
-    QCOMPARE(keys.shotTicks, qint16(6));
-    // The sequence is over at the removal, so the timer no longer runs.
-    QVERIFY(!keys.INTERFACETimer->isActive());
-    QCOMPARE(f.launcher().INTERTEXT, QStringLiteral("adb  -s SER2\t shell rm /sdcard/screen.png"));
+    // Several phones: each picture under a name of its own, and the note says so.
+    f.outside.answer(1, ToolAnswer::exited(0, {}));
+    QTRY_COMPARE(f.outside.lines().value(2), QStringLiteral("adb -s SER2 pull /sdcard/screen.png screen-SER2.png"));
+    QCOMPARE(f.outside.starts.size(), 3);
+    f.outside.answer(0, ToolAnswer::exited(0, {}));
+    QTRY_COMPARE(f.outside.lines().value(3), QStringLiteral("adb -s SER1 pull /sdcard/screen.png screen-SER1.png"));
+    f.outside.answer(3, ToolAnswer::exited(0, "/sdcard/screen.png: 1 file pulled.\n"));
+    QTRY_COMPARE(f.outside.lines().value(4), QStringLiteral("adb -s SER1 shell rm /sdcard/screen.png"));
+    QCOMPARE(f.launcher().INTERTEXT, QStringLiteral("adb  -s SER1\t shell rm /sdcard/screen.png"));
+    QVERIFY(keys.screenshots->isRunning());
+    QCOMPARE(
+        Fixture::find<QLabel>(keys, "Label4")->text(), QStringLiteral("截屏将按手机序列号分别保存到此程序所在目录下"));
+    f.outside.answer(2, ToolAnswer::exited(0, {}));
+    f.outside.answer(4, ToolAnswer::exited(0, {}));
+    QTRY_COMPARE(f.outside.starts.size(), 6);
+    f.outside.answer(5, ToolAnswer::exited(0, {}));
+    QTRY_VERIFY(!keys.screenshots->isRunning());
+    QVERIFY(f.outside.messages.isEmpty());
 }
 
-void TestPanels::secondClickRestartsSequence()
+// While a sequence runs, a click would capture into the same file on the phone; it is not taken.
+void TestPanels::clickDuringSequenceIsNotTaken()
 {
     Fixture f;
     f.selectSlots({1});
+    f.outside.holdAnswers = true;
     menu& keys = f.windows.keyPanel();
     keys.show();
     N_Shape* shot = Fixture::find(keys, "N_Shape1screencp");
     Fixture::click(shot);
-    keys.tickINTERFACETimer();
-    Fixture::click(shot); // 1.5 s after the first
-    keys.tickINTERFACETimer();
-    keys.tickINTERFACETimer();
-    keys.tickINTERFACETimer();
-    QCOMPARE(f.outside.lines(),
-        QStringList({"adb shell /system/bin/screencap -p /sdcard/screen.png",
-            "adb shell /system/bin/screencap -p /sdcard/screen.png", "adb pull /sdcard/screen.png"}));
+    Fixture::click(shot);
+    QCOMPARE(f.outside.lines(), QStringList({"adb shell /system/bin/screencap -p /sdcard/screen.png"}));
+    QCOMPARE(Fixture::find<QLabel>(keys, "Label4")->text(), QStringLiteral("截屏将保存到此程序所在目录下"));
 }
 
-void TestPanels::selectionReadAtEachStep()
+// A copy that fails keeps the phone's picture (no removal) and says why, once for the click.
+void TestPanels::failedCopyKeepsThePhonesPicture()
 {
     Fixture f;
-    f.selectSlots({});
+    f.selectSlots({1, 2});
+    f.outside.answerer = [](const Outside::ToolStart& start) {
+        if (start.words.contains(QStringLiteral("pull")))
+            return ToolAnswer::exited(1, {}, "adb: error: cannot create 'screen.png': Permission denied\n");
+        return ToolAnswer::exited(0, {});
+    };
     menu& keys = f.windows.keyPanel();
     keys.show();
     Fixture::click(Fixture::find(keys, "N_Shape1screencp"));
-    QVERIFY(keys.INTERFACETimer->isActive());
-    QVERIFY(f.outside.starts.isEmpty());
-    keys.tickINTERFACETimer();
-    f.launcher().devsc->setValue(1);
-    keys.tickINTERFACETimer();
-    f.launcher().devsc->setValue(0);
-    keys.tickINTERFACETimer();
-    keys.tickINTERFACETimer();
-    QCOMPARE(f.outside.lines(), QStringList {"adb pull /sdcard/screen.png"});
+    f.outside.settle();
+    QCOMPARE(f.outside.starts.size(), 4); // two captures, two copies, no removal
+    for (const QString& line : f.outside.lines())
+        QVERIFY2(!line.contains(QStringLiteral(" rm ")), qPrintable(line));
+    QCOMPARE(f.outside.messages.size(), 1);
+    const QString text = f.outside.messages[0].text;
+    QCOMPARE(f.outside.messages[0].title, QStringLiteral("警告！"));
+    QVERIFY2(text.contains(QStringLiteral("SER1：截图未能复制到电脑，它仍保留在手机的 /sdcard/screen.png")),
+        qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("SER2：")));
+    QVERIFY(text.contains(QStringLiteral("adb: error: cannot create 'screen.png': Permission denied")));
+    QVERIFY(!keys.screenshots->isRunning());
 }
 
 void TestPanels::screenshotLandsInOutputFolder()
@@ -215,25 +228,21 @@ void TestPanels::screenshotLandsInOutputFolder()
     Fixture::click(Fixture::find(keys, "N_Shape1screencp"));
     const QString landed = QDir(Paths::outputFolder()).filePath("screen.png");
     QCOMPARE(QDir(Paths::outputFolder()).absolutePath(), QDir(f.program.folder()).absolutePath());
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(landed), 4000); // with the real one-second timer
+    QTRY_VERIFY_WITH_TIMEOUT(!keys.screenshots->isRunning(), 10000);
     QFile file(landed);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), picture);
-    QTRY_VERIFY_WITH_TIMEOUT(!keys.INTERFACETimer->isActive(), 4000);
-    QTRY_COMPARE(f.program.startsOf("adb"),
+    QCOMPARE(f.program.startsOf("adb"),
         QList<QStringList>({{"shell", "/system/bin/screencap", "-p", "/sdcard/screen.png"},
             {"pull", "/sdcard/screen.png"}, {"shell", "rm", "/sdcard/screen.png"}}));
+    QVERIFY(f.outside.messages.isEmpty());
 }
 
-void TestPanels::closingKeyPanelEndsSequence()
+void TestPanels::pictureNamesTellPhonesApart()
 {
-    Fixture f;
-    menu& keys = f.windows.keyPanel();
-    keys.show();
-    Fixture::click(Fixture::find(keys, "N_Shape1screencp"));
-    keys.close();
-    QVERIFY(!keys.INTERFACETimer->isActive());
-    QCOMPARE(f.outside.programEnds, 0);
+    QCOMPARE(ScreenshotSequence::pictureNameFor("SER1"), QStringLiteral("screen-SER1.png"));
+    QCOMPARE(ScreenshotSequence::pictureNameFor("192.168.1.5:5555"), QStringLiteral("screen-192.168.1.5_5555.png"));
+    QCOMPARE(ScreenshotSequence::pictureNameFor("../a b"), QStringLiteral("screen-.._a_b.png"));
 }
 
 void TestPanels::launchShowsBothPanelsAgainAndAgain()

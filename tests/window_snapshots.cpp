@@ -28,7 +28,6 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     ProgramFolder program;
     RecordingOutside outside;
-    TestSupport::InstantWaits waits;
     AppWindows windows;
 
     Start& start = windows.start();

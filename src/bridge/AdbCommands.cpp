@@ -1,68 +1,102 @@
 #include "AdbCommands.h"
 
+#include "DeviceList.h"
+
 namespace AdbCommands {
 
-QString startServer()
+namespace {
+
+const QString Adb = QStringLiteral("adb");
+const QString Selector = QStringLiteral(" -s ");
+
+// A command of fixed words, whose text is those words joined by blanks.
+ToolCommand fixed(const QStringList& words)
 {
-    return QStringLiteral("adb start-server");
+    return {words, words.join(QLatin1Char(' '))};
 }
 
-QString devices()
+const QString ScreenOnPhone = QStringLiteral("/sdcard/screen.png");
+
+} // namespace
+
+ToolCommand startServer()
 {
-    return QStringLiteral("adb devices");
+    return fixed({Adb, QStringLiteral("start-server")});
 }
 
-QString maker()
+ToolCommand devices()
 {
-    return QStringLiteral("adb shell getprop ro.product.manufacturer");
+    return fixed({Adb, QStringLiteral("devices")});
 }
 
-QString tcpip(const QString& port)
+ToolCommand maker()
 {
-    return QStringLiteral("adb tcpip ") + port;
+    return fixed({Adb, QStringLiteral("shell"), QStringLiteral("getprop"), QStringLiteral("ro.product.manufacturer")});
 }
 
-QString connect(const QString& address, const QString& port)
+ToolCommand tcpip(const QString& port)
 {
-    return QStringLiteral("adb connect ") + address + QLatin1Char(':') + port;
+    return {{Adb, QStringLiteral("tcpip"), port}, QStringLiteral("adb tcpip ") + port};
 }
 
-// With the address alone the tool assumes port 5555, so a phone bound to any other port would
-// never be disconnected.
-QString disconnect(const QString& address, const QString& port)
+ToolCommand connect(const QString& address, const QString& port)
 {
-    return QStringLiteral("adb disconnect ") + address + QLatin1Char(':') + port;
+    const QString target = address + QLatin1Char(':') + port;
+    return {{Adb, QStringLiteral("connect"), target}, QStringLiteral("adb connect ") + target};
 }
 
-QString forSlot(const QString& selector, const QString& tail)
+ToolCommand disconnect(const QString& address, const QString& port)
 {
-    return QStringLiteral("adb ") + selector + tail;
+    if (address.isEmpty())
+        return {{Adb, QStringLiteral("disconnect")}, QStringLiteral("adb disconnect ")};
+    const QString target = address + QLatin1Char(':') + port;
+    return {{Adb, QStringLiteral("disconnect"), target}, QStringLiteral("adb disconnect ") + target};
 }
 
-QString keyEventTail(int code)
+ToolCommand forSlot(const QString& selector, const ToolCommand& tail)
 {
-    return QStringLiteral(" shell input keyevent ") + QString::number(code);
+    QStringList words {Adb};
+    if (selector.startsWith(Selector))
+        words << QStringLiteral("-s") << DeviceList::serialInField(selector.mid(Selector.size()));
+    return {words + tail.words, QStringLiteral("adb ") + selector + tail.text};
 }
 
-QString screencapTail()
+ToolCommand keyEventTail(int code)
 {
-    return QStringLiteral(" shell /system/bin/screencap -p /sdcard/screen.png");
+    const QString number = QString::number(code);
+    return {{QStringLiteral("shell"), QStringLiteral("input"), QStringLiteral("keyevent"), number},
+        QStringLiteral(" shell input keyevent ") + number};
 }
 
-QString pullScreenshotTail()
+ToolCommand screencapTail()
 {
-    return QStringLiteral(" pull /sdcard/screen.png");
+    return {{QStringLiteral("shell"), QStringLiteral("/system/bin/screencap"), QStringLiteral("-p"), ScreenOnPhone},
+        QStringLiteral(" shell /system/bin/screencap -p ") + ScreenOnPhone};
 }
 
-QString removeScreenshotTail()
+ToolCommand pullScreenshotTail(const QString& target)
 {
-    return QStringLiteral(" shell rm /sdcard/screen.png");
+    ToolCommand tail {{QStringLiteral("pull"), ScreenOnPhone}, QStringLiteral(" pull ") + ScreenOnPhone};
+    if (!target.isEmpty()) {
+        tail.words << target;
+        tail.text += QLatin1Char(' ') + target;
+    }
+    return tail;
 }
 
-QString viewPageTail(const QString& webAddress, const QString& appPackage)
+ToolCommand removeScreenshotTail()
 {
-    return QStringLiteral(" shell am start -a android.intent.action.VIEW -d ") + webAddress + QStringLiteral(" -p ")
-        + appPackage;
+    return {
+        {QStringLiteral("shell"), QStringLiteral("rm"), ScreenOnPhone}, QStringLiteral(" shell rm ") + ScreenOnPhone};
+}
+
+ToolCommand viewPageTail(const QString& webAddress, const QString& appPackage)
+{
+    return {{QStringLiteral("shell"), QStringLiteral("am"), QStringLiteral("start"), QStringLiteral("-a"),
+                QStringLiteral("android.intent.action.VIEW"), QStringLiteral("-d"), webAddress, QStringLiteral("-p"),
+                appPackage},
+        QStringLiteral(" shell am start -a android.intent.action.VIEW -d ") + webAddress + QStringLiteral(" -p ")
+            + appPackage};
 }
 
 } // namespace AdbCommands

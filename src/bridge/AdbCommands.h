@@ -1,26 +1,33 @@
 #pragma once
 
+#include "ToolCommand.h"
+
 #include <QString>
 
-// The bridge tool's command lines, composed exactly as the windows hand them to the runner.
-// The "tails" are appended to "adb " + a slot's device selector by the per-slot fan-out.
+// The bridge tool's commands, each as its words and as the text the windows show. The "tails"
+// follow "adb " + a slot's device selector in the per-slot fan-out.
 namespace AdbCommands {
 
-QString startServer();
-QString devices();
-QString maker();
-QString tcpip(const QString& port);
-QString connect(const QString& address, const QString& port);
-QString disconnect(const QString& address, const QString& port);
+ToolCommand startServer();
+ToolCommand devices();
+ToolCommand maker();
+// The port is one argument, and address + ":" + port another, whatever they hold.
+ToolCommand tcpip(const QString& port);
+ToolCommand connect(const QString& address, const QString& port);
+// With no address every network connection is dropped; with one, address + ":" + port, since the
+// tool otherwise assumes port 5555 and a phone bound to another port would stay connected.
+ToolCommand disconnect(const QString& address, const QString& port);
 
-// "adb " + selector + tail, the line sent to one device slot.
-QString forSlot(const QString& selector, const QString& tail);
+// "adb " + selector + tail, the command sent to one device slot. The selector is " -s " + the
+// slot's serial field, or empty; the tool receives the serial alone, as one argument.
+ToolCommand forSlot(const QString& selector, const ToolCommand& tail);
 
-QString keyEventTail(int code);
-QString screencapTail();
-QString pullScreenshotTail();
-QString removeScreenshotTail();
-QString viewPageTail(const QString& webAddress, const QString& appPackage);
+ToolCommand keyEventTail(int code);
+ToolCommand screencapTail();
+// Without a target the picture lands as "screen.png" in the folder the tool runs in.
+ToolCommand pullScreenshotTail(const QString& target = {});
+ToolCommand removeScreenshotTail();
+ToolCommand viewPageTail(const QString& webAddress, const QString& appPackage);
 
 // Android key event codes.
 namespace Key {

@@ -1,42 +1,61 @@
 #include "CommandRunner.h"
 
 #include "BridgeLog.h"
-#include "Outside.h"
+#include "BridgeProblems.h"
 #include "Paths.h"
 
-#include <QProcess>
-#include <QThread>
-
-#include <functional>
+#include <QCoreApplication>
 
 namespace CommandRunner {
 
 namespace {
-std::function<void(int)> waiterOverride;
-}
 
-bool run(const QString& commandText, ResultFile resultFile)
+int limitOverride = 0;
+
+Outside::ToolStart toolStart(const ToolCommand& command, Streams streams)
 {
     Outside::ToolStart start;
-    start.words = QProcess::splitCommand(commandText);
+    start.words = command.words;
     start.workingFolder = Paths::outputFolder();
-    start.standardOutputFile = ResultFiles::path(resultFile);
-    qCInfo(lcBridge) << "run" << start.words << "in" << start.workingFolder
-                     << (start.standardOutputFile.isEmpty() ? QString() : "> " + start.standardOutputFile);
+    start.mergeErrors = streams == Streams::Merged;
+    start.timeLimitMs = timeLimitMs();
+    return start;
+}
+
+} // namespace
+
+int timeLimitMs()
+{
+    return limitOverride > 0 ? limitOverride : TimeLimitMs;
+}
+
+void setTimeLimitForTests(int ms)
+{
+    limitOverride = ms;
+}
+
+void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler onAnswer, Streams streams)
+{
+    const Outside::ToolStart start = toolStart(command, streams);
+    qCInfo(lcBridge) << "call" << start.words << "in" << start.workingFolder;
+    Outside::current().callTool(start, receiver, std::move(onAnswer));
+}
+
+void send(const ToolCommand& command)
+{
+    call(command, QCoreApplication::instance(), [words = command.words](const ToolAnswer& answer) {
+        if (!answer.succeeded())
+            qCWarning(lcBridge) << words << "failed:" << BridgeProblems::describe(answer, words.value(0));
+        if (answer.outcome == ToolAnswer::Outcome::Missing || answer.outcome == ToolAnswer::Outcome::FailedToStart)
+            BridgeProblems::reportOnce(BridgeProblems::describe(answer, words.value(0)));
+    });
+}
+
+bool startClient(const ToolCommand& command)
+{
+    const Outside::ToolStart start = toolStart(command, Streams::Separate);
+    qCInfo(lcBridge) << "start" << start.words << "in" << start.workingFolder;
     return Outside::current().startTool(start);
-}
-
-void waitMs(int ms)
-{
-    if (waiterOverride)
-        waiterOverride(ms);
-    else
-        QThread::msleep(static_cast<unsigned long>(ms));
-}
-
-void setWaiter(std::function<void(int)> waiter)
-{
-    waiterOverride = std::move(waiter);
 }
 
 } // namespace CommandRunner

@@ -1,25 +1,31 @@
 #pragma once
 
-#include "ResultFiles.h"
+#include "Outside.h"
+#include "ToolCommand.h"
 
-#include <QString>
-
-#include <functional>
-
-// Runs one composed command line. The text is split into words the way a command line is split
-// (blanks and tabs separate, double quotes group) and the first word is started as the program
-// with the others as its arguments. No command interpreter is involved, so a text typed into a
-// field can never run a second command. The tool starts detached in the output folder and is
-// never awaited; with a result file its standard output replaces the file's content.
+// Starts the tools from their words, never through a command interpreter, in the output folder.
+// A called tool's answer is awaited while the window goes on; every called tool is stopped at the
+// time limit. Only the mirroring clients start detached and run on by themselves.
 namespace CommandRunner {
 
-// Returns whether the tool could be started at all.
-bool run(const QString& commandText, ResultFile resultFile = ResultFile::None);
+// How long a called tool may run before it is stopped.
+constexpr int TimeLimitMs = 15000;
 
-// Blocks the window thread for ms milliseconds; nothing is painted meanwhile.
-void waitMs(int ms);
+enum class Streams { Separate, Merged };
 
-// Tests replace the blocking wait; an empty function restores the real one.
-void setWaiter(std::function<void(int)> waiter);
+// Calls the tool; onAnswer receives its answer on the window thread, unless receiver is gone.
+void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler onAnswer,
+    Streams streams = Streams::Separate);
+
+// Calls the tool for its effect alone: its answer is logged, and a bridge tool that is gone is
+// reported to the user.
+void send(const ToolCommand& command);
+
+// Starts a mirroring client detached; false when it could not be started at all.
+bool startClient(const ToolCommand& command);
+
+// Tests shorten the limit; 0 restores it.
+void setTimeLimitForTests(int ms);
+int timeLimitMs();
 
 } // namespace CommandRunner

@@ -1,6 +1,7 @@
 #include "Outside.h"
 
 #include "BridgeLog.h"
+#include "ToolCall.h"
 #include "ToolLocator.h"
 
 #include <QApplication>
@@ -54,8 +55,7 @@ bool SystemOutside::startTool(const ToolStart& start)
     process.setArguments(start.words.mid(1));
     process.setWorkingDirectory(start.workingFolder);
     process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(
-        start.standardOutputFile.isEmpty() ? QProcess::nullDevice() : start.standardOutputFile);
+    process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     ToolLocator::hideConsoleWindow(process);
     if (!process.startDetached()) {
@@ -63,6 +63,11 @@ bool SystemOutside::startTool(const ToolStart& start)
         return false;
     }
     return true;
+}
+
+void SystemOutside::callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer)
+{
+    (new ToolCall(start, receiver, std::move(onAnswer)))->start();
 }
 
 void SystemOutside::openWebAddress(const QString& address)
@@ -77,11 +82,12 @@ void SystemOutside::showMessage(const QString& text, const QString& title, Icon 
     box.exec();
 }
 
-void SystemOutside::endProgram()
+void SystemOutside::endProgram(int exitStatus)
 {
-    // Started tools are detached and keep running whichever way the program ends.
+    // Mirroring clients are detached and keep running whichever way the program ends; called
+    // tools end with it.
     if (QThread::currentThread()->loopLevel() > 0)
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(exitStatus);
     else
-        std::exit(0);
+        std::exit(exitStatus);
 }

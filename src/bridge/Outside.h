@@ -1,7 +1,13 @@
 #pragma once
 
+#include "ToolAnswer.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+
+class QObject;
 
 // Everything that leaves the process passes through here: starting a tool, opening a web
 // address, showing a modal message box and ending the program. The program uses the system's
@@ -15,16 +21,24 @@ public:
     {
         QStringList words; // the tool's name as written, then its arguments
         QString workingFolder;
-        QString standardOutputFile; // empty: standard output is dropped
+        bool mergeErrors = false; // standard error joins standard output, in the order printed
+        int timeLimitMs = 0; // a called tool still running after this long is stopped
     };
+
+    using AnswerHandler = std::function<void(const ToolAnswer&)>;
 
     virtual ~Outside() = default;
 
-    // Starts the tool detached and returns at once; false when it could not be started at all.
+    // Starts the tool detached, to run on after the program, and returns at once; false when it
+    // could not be started at all. Only the mirroring clients start this way.
     virtual bool startTool(const ToolStart& start) = 0;
+    // Starts the tool, captures what it prints and, once it has ended or been stopped at its time
+    // limit, hands its answer to onAnswer on the window thread, never before this call returns.
+    // Nothing is handed over once receiver is gone.
+    virtual void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) = 0;
     virtual void openWebAddress(const QString& address) = 0;
     virtual void showMessage(const QString& text, const QString& title, Icon icon) = 0;
-    virtual void endProgram() = 0;
+    virtual void endProgram(int exitStatus = 0) = 0;
 
     static Outside& current();
     // Installs a replacement (not owned); nullptr restores the system's services.
@@ -35,7 +49,8 @@ class SystemOutside : public Outside
 {
 public:
     bool startTool(const ToolStart& start) override;
+    void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) override;
     void openWebAddress(const QString& address) override;
     void showMessage(const QString& text, const QString& title, Icon icon) override;
-    void endProgram() override;
+    void endProgram(int exitStatus = 0) override;
 };

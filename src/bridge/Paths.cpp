@@ -46,10 +46,12 @@ QString outputFolder()
 QString resultFolder()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (!QFileInfo::exists(folder)) {
-        QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    QDir().mkpath(folder);
+    // Made the user's alone on every use, also when it was there before with looser permissions.
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const QFileInfo info(folder);
+    if (info.isDir() && (info.permissions() & ~(ownerOnly | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser)))
+        QFile::setPermissions(folder, ownerOnly);
     return folder;
 }
 

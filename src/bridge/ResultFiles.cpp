@@ -1,22 +1,20 @@
 #include "ResultFiles.h"
 
+#include "BridgeLog.h"
+#include "BridgeProblems.h"
 #include "Paths.h"
 
 #include <QFile>
-#include <QStringList>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
 
 namespace ResultFiles {
 
-namespace {
-
-// The tools write in the system's narrow code page; a line ends at CR LF, CR or a lone LF
-// (adb on Linux prints LF only).
-QStringList readLines(const QString& path)
+QStringList splitLines(const QByteArray& bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = QString::fromLocal8Bit(file.readAll());
+    const QString text = QString::fromLocal8Bit(bytes);
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -33,7 +31,13 @@ QStringList readLines(const QString& path)
     return lines;
 }
 
-} // namespace
+QStringList readLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return splitLines(file.read(ReadCap));
+}
 
 QString path(ResultFile file)
 {
@@ -48,6 +52,43 @@ QString path(ResultFile file)
         break;
     }
     return {};
+}
+
+bool store(ResultFile file, const QByteArray& content, QString* reason)
+{
+    const QString target = path(file);
+    // Written beside the target and renamed over it: the rename replaces whatever sits at the
+    // target's name, a planted link included, and never writes through it.
+    QTemporaryFile out(target + QStringLiteral(".XXXXXX"));
+    QString problem;
+    if (!out.open()) {
+        problem = out.errorString();
+    } else if (out.write(content) != content.size() || !out.flush()) {
+        problem = out.errorString();
+    } else {
+        out.close();
+        std::error_code error;
+        std::filesystem::rename(
+            std::filesystem::path(out.fileName().toStdWString()), std::filesystem::path(target.toStdWString()), error);
+        if (!error) {
+            out.setAutoRemove(false);
+            return true;
+        }
+        problem = QString::fromLocal8Bit(error.message());
+    }
+    qCWarning(lcBridge) << "cannot write" << target << "-" << problem;
+    if (reason)
+        *reason = problem;
+    return false;
+}
+
+QStringList keep(ResultFile file, const QByteArray& content)
+{
+    QString reason;
+    if (store(file, content, &reason))
+        return readLines(path(file));
+    BridgeProblems::reportOnce(BridgeProblems::cannotKeepResult(path(file), reason));
+    return splitLines(content.left(ReadCap));
 }
 
 std::optional<QString> lineAt(const QString& path, int n)

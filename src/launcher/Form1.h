@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bridge/ToolCommand.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -33,12 +35,10 @@ public:
     QString devft, devst, devtt;
     QString devfst, devsst, devtst;
 
-    // Scratch fields. Slot 1's launch line has a field of its own so that a panel click in the
-    // first 900 ms cannot replace it before the first tick; INTERTEXT still receives it.
+    // Scratch fields: the text of the last command each one was written with.
     QString INTERTEXT = QStringLiteral("Text1");
     QString INTERTEXTS = QStringLiteral("Text1");
     QString INTERTEXTT = QStringLiteral("Text1");
-    QString slot1LaunchLine;
 
     // Option fragments of the last launch.
     QString TRES, TBIT, FS, TS, STT, HPT, RECO;
@@ -80,10 +80,14 @@ private:
     void load();
 
     void launchClick();
-    void runLaunchLine(const QString& line);
+    void runLaunchLine(const ToolCommand& command);
     void fullscreenHint();
     void helpClick();
 
     AppWindows& m_windows;
     bool m_clientMissingReported = false;
+    // Each slot's launch line as its words, kept apart from the scratch fields so that a panel
+    // click in the first 900 ms cannot replace slot 1's line before the first tick.
+    std::array<ToolCommand, 3> m_launchCommands;
+    QString m_recordFile;
 };

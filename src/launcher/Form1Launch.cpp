@@ -46,6 +46,7 @@ void Form1::launchClick()
     STT = plan.STT;
     HPT = plan.HPT;
     RECO = plan.RECO;
+    m_recordFile = plan.recordFile;
     if (plan.showPanels) {
         AppWindows::bringUp(m_windows.keyPanel());
         AppWindows::bringUp(m_windows.navigationBar());
@@ -70,11 +71,13 @@ void Form1::launchClick()
     TimerTOT->start();
     QSNUM->setCaption(QStringLiteral("正在启动..."));
 
-    const LaunchFragments fragments {TRES, TBIT, FS, TS, STT, HPT, RECO};
-    INTERTEXTT = LaunchCommandBuilder::line(devtst, fragments);
-    INTERTEXTS = LaunchCommandBuilder::line(devsst, fragments);
-    INTERTEXT = LaunchCommandBuilder::line(devfst, fragments);
-    slot1LaunchLine = INTERTEXT;
+    const LaunchFragments fragments {TRES, TBIT, FS, TS, STT, HPT, RECO, m_recordFile};
+    m_launchCommands[2] = LaunchCommandBuilder::line(devtst, fragments);
+    m_launchCommands[1] = LaunchCommandBuilder::line(devsst, fragments);
+    m_launchCommands[0] = LaunchCommandBuilder::line(devfst, fragments);
+    INTERTEXTT = m_launchCommands[2].text;
+    INTERTEXTS = m_launchCommands[1].text;
+    INTERTEXT = m_launchCommands[0].text;
 }
 
 // The slot boxes are read at the tick, not at the click.
@@ -82,20 +85,20 @@ void Form1::tickTimerTOT()
 {
     launchTicks += 1;
     if (launchTicks == 1 && devfc->Value() == 1)
-        runLaunchLine(slot1LaunchLine);
+        runLaunchLine(m_launchCommands[0]);
     if (launchTicks == 2 && devsc->Value() == 1)
-        runLaunchLine(INTERTEXTS);
+        runLaunchLine(m_launchCommands[1]);
     if (launchTicks == 3 && devtc->Value() == 1)
-        runLaunchLine(INTERTEXTT);
+        runLaunchLine(m_launchCommands[2]);
     if (launchTicks == 5) {
         TimerTOT->stop();
         QSNUM->setCaption(QStringLiteral("应用配置并启动"));
     }
 }
 
-void Form1::runLaunchLine(const QString& line)
+void Form1::runLaunchLine(const ToolCommand& command)
 {
-    if (CommandRunner::run(line) || m_clientMissingReported)
+    if (CommandRunner::startClient(command) || m_clientMissingReported)
         return;
     // Reported once per launch; later ticks may come while the box is open.
     m_clientMissingReported = true;

@@ -1,30 +1,44 @@
 #include "LaunchCommandBuilder.h"
 
+#include "bridge/DeviceList.h"
+
 namespace LaunchCommandBuilder {
+
+namespace {
+const QString SelectorStart = QStringLiteral(" -s ");
+}
 
 QString selector(bool selected, const QString& serial)
 {
-    return selected ? QStringLiteral(" -s ") + serial : QString();
+    return selected ? SelectorStart + serial : QString();
+}
+
+QString recordFile(const QString& recordName)
+{
+    return recordName + QStringLiteral(".mp4");
 }
 
 QString recordPiece(const QString& recordName)
 {
-    QString fileName = recordName + QStringLiteral(".mp4");
-    const bool needsQuotes = fileName.contains(QLatin1Char(' ')) || fileName.contains(QLatin1Char('\t'))
-        || fileName.contains(QLatin1Char('"'));
-    if (needsQuotes) {
-        // Inside quotes, three double quotes stand for one literal double quote.
-        fileName.replace(QLatin1String("\""), QLatin1String("\"\"\""));
-        fileName = QLatin1Char('"') + fileName + QLatin1Char('"');
-    }
-    return QStringLiteral("--record ") + fileName;
+    return QStringLiteral("--record ") + recordFile(recordName);
 }
 
-QString line(const QString& selector, const LaunchFragments& f)
+ToolCommand line(const QString& selector, const LaunchFragments& f)
 {
     const QString blank = QStringLiteral(" ");
-    return QStringLiteral("scrcpy ") + selector + blank + f.TRES + blank + f.TBIT + blank + f.FS + blank + f.TS + blank
-        + f.STT + blank + f.HPT + blank + f.RECO;
+    ToolCommand command;
+    command.text = QStringLiteral("scrcpy ") + selector + blank + f.TRES + blank + f.TBIT + blank + f.FS + blank + f.TS
+        + blank + f.STT + blank + f.HPT + blank + f.RECO;
+
+    command.words << QStringLiteral("scrcpy");
+    if (selector.startsWith(SelectorStart))
+        command.words << QStringLiteral("-s") << DeviceList::serialInField(selector.mid(SelectorStart.size()));
+    // The option fragments are the program's own constants; only they are split at blanks.
+    for (const QString& fragment : {f.TRES, f.TBIT, f.FS, f.TS, f.STT, f.HPT})
+        command.words << fragment.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (!f.RECO.isEmpty())
+        command.words << QStringLiteral("--record") << f.recordFile;
+    return command;
 }
 
 } // namespace LaunchCommandBuilder

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "bridge/ToolCommand.h"
+
 #include <QString>
 
-// The mirroring client's command line of one device slot, composed piece by piece. Every
-// separator is written even where the pieces around it are empty, so the line has runs of blanks;
-// the runner's word splitting makes nothing of them.
+// The mirroring client's command of one device slot, composed piece by piece. The text writes
+// every separator even where the pieces around it are empty, so it has runs of blanks; the words
+// are built beside it, each typed value (serial, record file) as one word of its own.
 struct LaunchFragments
 {
     QString TRES; // " -m 1920", " -m 1440", " -m 1280" or " -m 0"
@@ -13,7 +15,8 @@ struct LaunchFragments
     QString TS;
     QString STT;
     QString HPT;
-    QString RECO;
+    QString RECO; // "--record " + the record file, or empty
+    QString recordFile; // the record file alone, when RECO is set
 };
 
 namespace LaunchCommandBuilder {
@@ -26,10 +29,11 @@ inline const QString TurnScreenOff = QStringLiteral("--turn-screen-off");
 // " -s " + the serial text as the device list left it, or empty for an unselected slot.
 QString selector(bool selected, const QString& serial);
 
-// "--record " + the file name; a name with blanks or double quotes is quoted, so the client
-// receives exactly one file name.
+// The record file of a record name: the name + ".mp4".
+QString recordFile(const QString& recordName);
+// "--record " + the record file.
 QString recordPiece(const QString& recordName);
 
-QString line(const QString& selector, const LaunchFragments& fragments);
+ToolCommand line(const QString& selector, const LaunchFragments& fragments);
 
 } // namespace LaunchCommandBuilder

@@ -78,6 +78,7 @@ LaunchPlan plan(const LaunchSettings& s)
                         + s.recordName + QStringLiteral(".MP4！"),
                     Outside::Icon::Warning});
             p.RECO = LaunchCommandBuilder::recordPiece(s.recordName);
+            p.recordFile = LaunchCommandBuilder::recordFile(s.recordName);
         }
     }
     // The flags follow the boxes on every path, so no line carries an option from an earlier launch.

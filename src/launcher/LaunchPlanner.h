@@ -36,7 +36,7 @@ struct LaunchPlan
     bool clearFmenux = false;
     bool showPanels = false;
     std::array<QString, 3> selectors;
-    QString FS, TS, STT, HPT, RECO;
+    QString FS, TS, STT, HPT, RECO, recordFile;
 };
 
 namespace LaunchPlanner {

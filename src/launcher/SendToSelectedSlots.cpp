@@ -5,17 +5,18 @@
 #include "bridge/CommandRunner.h"
 #include "controls/CheckButton.h"
 
-void SendToSelectedSlots(Form1& launcher, const QString& tail, QString& scratchField)
+void SendToSelectedSlots(Form1& launcher, const ToolCommand& tail, QString& scratchField)
 {
     for (int slot = 1; slot <= 3; ++slot) {
         if (launcher.slotBox(slot)->Value() != 1)
             continue;
-        scratchField = AdbCommands::forSlot(launcher.selector(slot), tail);
-        CommandRunner::run(scratchField);
+        const ToolCommand command = AdbCommands::forSlot(launcher.selector(slot), tail);
+        scratchField = command.text;
+        CommandRunner::send(command);
     }
 }
 
-void SendToSelectedSlots(Form1& launcher, const QString& tail)
+void SendToSelectedSlots(Form1& launcher, const ToolCommand& tail)
 {
     SendToSelectedSlots(launcher, tail, launcher.INTERTEXT);
 }

@@ -2,20 +2,21 @@
 
 #include "AppWindows.h"
 #include "PanelWindow.h"
+#include "ScreenshotSequence.h"
 #include "bridge/AdbCommands.h"
 #include "controls/ButtonLooks.h"
+#include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "launcher/Form1.h"
 #include "launcher/SendToSelectedSlots.h"
 
-#include <QCloseEvent>
-#include <QTimer>
+#include <QLabel>
 
 namespace {
 constexpr int ButtonLeft = 8;
 constexpr QSize ButtonSize(67, 33);
-constexpr int CopyAtTick = 3;
-constexpr int RemoveAtTick = 5;
+const QString OneFolderNote = QStringLiteral("截屏将保存到此程序所在目录下");
+const QString SeveralPhonesNote = QStringLiteral("截屏将按手机序列号分别保存到此程序所在目录下");
 } // namespace
 
 menu::menu(AppWindows& windows)
@@ -36,7 +37,7 @@ menu::menu(AppWindows& windows)
     N_Shape* next = keyButton(QStringLiteral("N_Shapexia"), QStringLiteral("音乐下一首"), 200, MediaNext);
     N_Shape* previous = keyButton(QStringLiteral("N_Shapeshang"), QStringLiteral("音乐上一首"), 240, MediaPrevious);
     N_Shape* pause = keyButton(QStringLiteral("N_Shapepause"), QStringLiteral("暂停/继续"), 280, MediaPlayPause);
-    PanelWindow::note(this, QStringLiteral("截屏将保存到此程序所在目录下"), QRect(8, 336, 65, 81));
+    m_note = PanelWindow::note(this, OneFolderNote, QRect(8, 336, 65, 81));
 
     // The designed focus order, which is not the order on the screen.
     setTabOrder(lock, down);
@@ -47,9 +48,7 @@ menu::menu(AppWindows& windows)
     setTabOrder(next, previous);
     setTabOrder(previous, shot);
 
-    INTERFACETimer = new QTimer(this);
-    INTERFACETimer->setObjectName(QStringLiteral("INTERFACETimer"));
-    connect(INTERFACETimer, &QTimer::timeout, this, &menu::tickINTERFACETimer);
+    screenshots = new ScreenshotSequence(m_windows.form1(), this);
 }
 
 N_Shape* menu::keyButton(const QString& name, const QString& caption, int top, int keyCode)
@@ -61,29 +60,14 @@ N_Shape* menu::keyButton(const QString& name, const QString& caption, int top, i
     return button;
 }
 
-// Capture now, copy two ticks later, remove the phone's copy two ticks after that. A new click
-// starts a new sequence.
+// One sequence at a time: a click while one runs is not taken, since both would capture to the
+// same file on the phone.
 void menu::screenshotClick()
 {
-    INTERFACETimer->start(1000);
-    shotTicks = 1;
-    SendToSelectedSlots(m_windows.form1(), AdbCommands::screencapTail());
-}
-
-void menu::tickINTERFACETimer()
-{
-    shotTicks += 1;
-    if (shotTicks == CopyAtTick)
-        SendToSelectedSlots(m_windows.form1(), AdbCommands::pullScreenshotTail());
-    if (shotTicks == RemoveAtTick) {
-        SendToSelectedSlots(m_windows.form1(), AdbCommands::removeScreenshotTail());
-        // Nothing is left to do, so the counter does not run on for hours.
-        INTERFACETimer->stop();
-    }
-}
-
-void menu::closeEvent(QCloseEvent* event)
-{
-    INTERFACETimer->stop();
-    event->accept();
+    Form1& launcher = m_windows.form1();
+    int selected = 0;
+    for (int slot = 1; slot <= 3; ++slot)
+        selected += launcher.slotBox(slot)->Value() == 1 ? 1 : 0;
+    if (screenshots->start())
+        m_note->setText(selected > 1 ? SeveralPhonesNote : OneFolderNote);
 }

@@ -4,10 +4,12 @@
 
 class AppWindows;
 class N_Shape;
-class QTimer;
+class QLabel;
+class ScreenshotSequence;
 
 // The floating key panel: lock, volume, mute and media keys for every selected phone, and the
-// screenshot, which lands as "screen.png" in the output folder.
+// screenshot, which lands as "screen.png" in the output folder (one picture per phone when several
+// are selected).
 class menu : public QWidget
 {
     Q_OBJECT
@@ -15,17 +17,12 @@ class menu : public QWidget
 public:
     explicit menu(AppWindows& windows);
 
-    QTimer* INTERFACETimer = nullptr;
-    qint16 shotTicks = 0;
-
-    void tickINTERFACETimer();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    ScreenshotSequence* screenshots = nullptr;
 
 private:
     N_Shape* keyButton(const QString& name, const QString& caption, int top, int keyCode);
     void screenshotClick();
 
     AppWindows& m_windows;
+    QLabel* m_note = nullptr;
 };

@@ -1,17 +1,18 @@
 #include "DeviceDetection.h"
 
-#include "bridge/ResultFiles.h"
+#include "bridge/DeviceList.h"
 #include "launcher/Form1.h"
 
 namespace DeviceDetection {
 
-void ReadSerials(Form1& launcher)
+bool ReadSerials(Form1& launcher, const QStringList& deviceListLines)
 {
-    const QString list = ResultFiles::path(ResultFile::Serno);
-    for (int slot = 1; slot <= 3; ++slot) {
-        if (auto line = ResultFiles::lineAt(list, slot + 1))
-            launcher.serial(slot) = line->remove(QStringLiteral("device"));
-    }
+    const auto fields = DeviceList::serialFields(deviceListLines);
+    if (!fields)
+        return false;
+    for (int slot = 1; slot <= 3; ++slot)
+        launcher.serial(slot) = fields->value(slot - 1);
+    return true;
 }
 
 } // namespace DeviceDetection

@@ -3,8 +3,10 @@
 #include "AppWindows.h"
 #include "DeviceDetection.h"
 #include "bridge/AdbCommands.h"
+#include "bridge/BridgeProblems.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/Outside.h"
+#include "bridge/ResultFiles.h"
 #include "bridge/ToolLocator.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
@@ -114,7 +116,7 @@ void Start::load()
     if (!ToolLocator::bridgeToolPresent()) {
         Outside::current().showMessage(QStringLiteral("驱动不正常！请解压后运行或检查主程序目录下的文件！"),
             QStringLiteral("警告！"), Outside::Icon::Stop);
-        Outside::current().endProgram();
+        Outside::current().endProgram(1);
         return;
     }
     m_toolCheckPassed = true;
@@ -143,21 +145,64 @@ void Start::tickTimerst()
     if (growSize != GrownHeight)
         return;
     Timerst->stop();
-    Form1& launcher = m_windows.form1();
-    launcher.INTERTEXT = AdbCommands::maker();
-    CommandRunner::run(launcher.INTERTEXT, ResultFile::Man);
+    askMaker();
 }
 
+void Start::askMaker()
+{
+    m_makerPending = true;
+    const ToolCommand query = AdbCommands::maker();
+    m_windows.form1().INTERTEXT = query.text;
+    CommandRunner::call(query, this, [this](const ToolAnswer& answer) {
+        m_makerPending = false;
+        // A failed query keeps nothing, so the maker field keeps its text.
+        m_makerLines = answer.ranToEnd() ? ResultFiles::keep(ResultFile::Man, answer.output) : QStringList();
+        if (m_serverWanted)
+            startServer();
+        maybeDecide();
+    });
+}
+
+// The dots count at least three ticks; the read-out waits for the answers beyond that if need be.
+// While a start is under way a further click is not taken: it would start the server twice.
 void Start::cableClick()
 {
+    if (Timer1->isActive())
+        return;
     cable->setCaption(Starting);
-    Form1& launcher = m_windows.form1();
-    launcher.INTERTEXT = AdbCommands::startServer();
-    CommandRunner::run(launcher.INTERTEXT);
     Timer1->start(1000);
     startTicks = 3;
-    launcher.INTERTEXT = AdbCommands::devices();
-    CommandRunner::run(launcher.INTERTEXT, ResultFile::Serno);
+    m_deviceAnswer.reset();
+    m_serverWanted = true;
+    if (!m_makerPending)
+        startServer();
+}
+
+void Start::startServer()
+{
+    m_serverWanted = false;
+    const ToolCommand server = AdbCommands::startServer();
+    m_windows.form1().INTERTEXT = server.text;
+    CommandRunner::call(server, this, [this](const ToolAnswer& answer) {
+        if (!answer.succeeded()) {
+            m_deviceAnswer = answer;
+            maybeDecide();
+            return;
+        }
+        askDevices();
+    });
+}
+
+void Start::askDevices()
+{
+    const ToolCommand list = AdbCommands::devices();
+    m_windows.form1().INTERTEXT = list.text;
+    CommandRunner::call(list, this, [this](const ToolAnswer& answer) {
+        m_deviceAnswer = answer;
+        if (answer.ranToEnd())
+            m_deviceLines = ResultFiles::keep(ResultFile::Serno, answer.output);
+        maybeDecide();
+    });
 }
 
 void Start::tickTimer1()
@@ -169,33 +214,54 @@ void Start::tickTimer1()
         break;
     case 5:
         cable->setCaption(Starting + QStringLiteral("..."));
-        // When the click found no server running, the device list it asked for raced the server's
-        // own start and may have come back empty; the server is up by now, so ask once more.
-        CommandRunner::run(AdbCommands::devices(), ResultFile::Serno);
         break;
     case 6:
         cable->setCaption(Starting + QStringLiteral("...."));
-        readOut();
-        decide();
-        applyDeviceCount();
         break;
     default:
         break;
     }
+    maybeDecide();
+}
+
+// Decides once the third tick has come and both the maker and the device list have answered. The
+// decision is final for this click; a new click arms the timer again, so its counter never runs on.
+void Start::maybeDecide()
+{
+    if (!Timer1->isActive() || startTicks < 6 || m_makerPending || !m_deviceAnswer)
+        return;
+    Timer1->stop();
+    if (!m_deviceAnswer->succeeded()) {
+        reportStartFailure(*m_deviceAnswer);
+        return;
+    }
+    readOut();
+    decide();
+    applyDeviceCount();
+}
+
+// The device list never came: the user learns why, not that no phone is connected.
+void Start::reportStartFailure(const ToolAnswer& answer)
+{
+    const QString toolWords = BridgeProblems::errorLines(answer);
+    const QString cause = answer.ranToEnd() && !toolWords.isEmpty()
+        ? toolWords
+        : BridgeProblems::describe(answer, QStringLiteral("adb"));
+    Outside::current().showMessage(
+        QStringLiteral("无法列出已连接的设备：\r\n") + cause, QStringLiteral("警告！"), Outside::Icon::Stop);
+    cable->setCaption(CableCaption);
 }
 
 void Start::readOut()
 {
-    ResultFiles::readLineAt(ResultFiles::path(ResultFile::Man), 1, ttts);
-    DeviceDetection::ReadSerials(m_windows.form1());
+    if (!m_makerLines.isEmpty())
+        ttts = m_makerLines.first();
+    DeviceDetection::ReadSerials(m_windows.form1(), m_deviceLines);
 }
 
 void Start::decide()
 {
     Form1& launcher = m_windows.form1();
-    // The decision is final for this click; a new click arms the timer again, so its counter
-    // never runs on for hours.
-    Timer1->stop();
     const bool isMeizu = ttts == QLatin1String("Meizu");
     if (!isMeizu && launcher.devft.isEmpty()) {
         Outside::current().showMessage(QStringLiteral("未检测到设备， 软件将自动关闭！\r\n"

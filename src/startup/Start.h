@@ -1,6 +1,12 @@
 #pragma once
 
+#include "bridge/ToolAnswer.h"
+#include "bridge/ToolCommand.h"
+
+#include <QStringList>
 #include <QWidget>
+
+#include <optional>
 
 class AppWindows;
 class LinkLabel;
@@ -51,6 +57,11 @@ private:
     void buildWirelessPart();
     void setWirelessPartReachable(bool reachable);
     void cableClick();
+    void askMaker();
+    void startServer();
+    void askDevices();
+    void maybeDecide();
+    void reportStartFailure(const ToolAnswer& answer);
     void wirelessClick();
     void readOut();
     void decide();
@@ -59,12 +70,21 @@ private:
     void wxtsClick();
     void connfClick();
     void disconnfClick();
-    void runIntoStatusBox(
-        const QString& command, int waitMs, N_Shape* pressed = nullptr, const QString& during = QString());
+    void runIntoStatusBox(const ToolCommand& command, N_Shape* pressed = nullptr, const QString& during = QString());
     QSize frameAllowance() const;
 
     AppWindows& m_windows;
     bool m_toolCheckPassed = false;
+
+    // The start-up's answers: the maker query runs from the end of the opening animation, and the
+    // server is started only after it, so that two commands never race to start the server.
+    bool m_makerPending = false;
+    bool m_serverWanted = false;
+    QStringList m_makerLines;
+    std::optional<ToolAnswer> m_deviceAnswer;
+    QStringList m_deviceLines;
+    // A button of the wireless section is waiting for its answer; the others take no click.
+    bool m_wirelessBusy = false;
 
     N_Shape* cable = nullptr;
     N_Shape* wireless = nullptr;

@@ -4,7 +4,9 @@
 #include "AppWindows.h"
 #include "DeviceDetection.h"
 #include "bridge/AdbCommands.h"
+#include "bridge/BridgeProblems.h"
 #include "bridge/CommandRunner.h"
+#include "bridge/ResultFiles.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/N_Shape.h"
@@ -91,57 +93,67 @@ void Start::setWirelessPartReachable(bool reachable)
         control->setFocusPolicy(reachable ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-// Detection blocks the window for two seconds while the tool answers, as the user expects of it.
+// The pressed button shows that it waits for the tool; the window goes on meanwhile, and the
+// section's buttons take no second click until the answer is in.
 void Start::devtectClick()
 {
+    if (m_wirelessBusy)
+        return;
+    m_wirelessBusy = true;
     devtect->setCaption(QStringLiteral("检测中..."));
-    devtect->repaint();
-    Form1& launcher = m_windows.form1();
-    launcher.INTERTEXT = AdbCommands::devices();
-    CommandRunner::run(launcher.INTERTEXT, ResultFile::Serno);
-    CommandRunner::waitMs(2000);
-    devtect->setCaption(DetectCaption);
-    DeviceDetection::ReadSerials(launcher);
-    ssxx->setPlainText(launcher.devft + QString(5, QLatin1Char(' ')) + launcher.devst + QString(14, QLatin1Char(' '))
-        + launcher.devtt);
+    const ToolCommand list = AdbCommands::devices();
+    m_windows.form1().INTERTEXT = list.text;
+    CommandRunner::call(list, this, [this](const ToolAnswer& answer) {
+        m_wirelessBusy = false;
+        devtect->setCaption(DetectCaption);
+        if (!answer.succeeded()) {
+            ssxx->setPlainText(BridgeProblems::statusLine(answer, QStringLiteral("adb")));
+            return;
+        }
+        Form1& launcher = m_windows.form1();
+        DeviceDetection::ReadSerials(launcher, ResultFiles::keep(ResultFile::Serno, answer.output));
+        ssxx->setPlainText(launcher.devft + QString(5, QLatin1Char(' ')) + launcher.devst
+            + QString(14, QLatin1Char(' ')) + launcher.devtt);
+    });
 }
 
 void Start::wxtsClick()
 {
-    runIntoStatusBox(AdbCommands::tcpip(Textport->text()), 2000);
+    runIntoStatusBox(AdbCommands::tcpip(Textport->text()));
 }
 
 void Start::connfClick()
 {
-    const QString during = QStringLiteral("正在连接...");
-    runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), 1000, connf, during);
+    runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), connf, QStringLiteral("正在连接..."));
 }
 
 void Start::disconnfClick()
 {
-    const QString during = QStringLiteral("正在断开...");
-    runIntoStatusBox(AdbCommands::disconnect(connft->text(), Textport->text()), 1000, disconnf, during);
+    runIntoStatusBox(
+        AdbCommands::disconnect(connft->text(), Textport->text()), disconnf, QStringLiteral("正在断开..."));
 }
 
-// The tool answers into the wireless result file while the window waits; the pressed button, if
-// given, shows its "during" caption meanwhile. Every line of the answer then replaces the status
-// box's text in turn, and an empty answer leaves it as it was.
-void Start::runIntoStatusBox(const QString& command, int waitMs, N_Shape* pressed, const QString& during)
+// The tool's answer, from either stream in the order printed, is kept in the wireless result file
+// and its last line shown in the status box; a tool that printed nothing, failed to run or was
+// stopped at its limit is described instead, so the box never shows an earlier answer.
+void Start::runIntoStatusBox(const ToolCommand& command, N_Shape* pressed, const QString& during)
 {
+    if (m_wirelessBusy)
+        return;
+    m_wirelessBusy = true;
     const QString after = pressed ? pressed->Caption() : QString();
-    if (pressed) {
-        pressed->setCaption(during);
-        pressed->repaint(); // painted now, so the user sees it during the blocking wait
-    }
-    Form1& launcher = m_windows.form1();
-    launcher.INTERTEXT = command;
-    CommandRunner::run(launcher.INTERTEXT, ResultFile::Wireless);
-    CommandRunner::waitMs(waitMs);
     if (pressed)
-        pressed->setCaption(after);
-
-    QString text = ssxx->toPlainText();
-    ResultFiles::readLastLine(ResultFiles::path(ResultFile::Wireless), text);
-    if (text != ssxx->toPlainText())
-        ssxx->setPlainText(text);
+        pressed->setCaption(during);
+    m_windows.form1().INTERTEXT = command.text;
+    CommandRunner::call(
+        command, this,
+        [this, pressed, after](const ToolAnswer& answer) {
+            m_wirelessBusy = false;
+            if (pressed)
+                pressed->setCaption(after);
+            if (answer.ranToEnd())
+                ResultFiles::keep(ResultFile::Wireless, answer.output);
+            ssxx->setPlainText(BridgeProblems::statusLine(answer, QStringLiteral("adb")));
+        },
+        CommandRunner::Streams::Merged);
 }

@@ -1,7 +1,9 @@
 // A stand-in for the outside tools. Copied into a test's program folder under the tool's name, it
 // appends the words it was started with (and when) to <name>.log beside itself, prints the answer
 // file <name>.<subcommand> if there is one, and for "pull" writes the picture <name>.pull into the
-// folder it runs in. <name>.delay_ms makes it wait before answering.
+// folder it runs in. <name>.delay_ms makes it wait before answering; <name>.<subcommand>.err is
+// printed on standard error and <name>.<subcommand>.exit names its exit status. Its process
+// number is appended to <name>.pids, so a test can tell whether it was stopped.
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +12,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -35,7 +39,12 @@ int main(int argc, char* argv[])
         log << now;
         for (const std::string& word : words)
             log << '\x1f' << word;
-        log << '\n';
+        log << '\x1e'; // words may hold line breaks, so a record ends with a separator of its own
+    }
+
+    {
+        std::ofstream pids(base.string() + ".pids", std::ios::app);
+        pids << getpid() << '\n';
     }
 
     const std::string delay = readAll(base.string() + ".delay_ms");
@@ -57,7 +66,10 @@ int main(int argc, char* argv[])
         const fs::path target = fs::current_path() / fs::path(words.back()).filename();
         std::ofstream(target, std::ios::binary) << readAll(base.string() + ".pull");
     }
-    if (!subcommand.empty())
-        std::cout << readAll(base.string() + "." + subcommand);
-    return 0;
+    if (subcommand.empty())
+        return 0;
+    std::cout << readAll(base.string() + "." + subcommand);
+    std::cerr << readAll(base.string() + "." + subcommand + ".err");
+    const std::string exitStatus = readAll(base.string() + "." + subcommand + ".exit");
+    return exitStatus.empty() ? 0 : std::stoi(exitStatus);
 }

@@ -15,12 +15,11 @@
 #include <QTimer>
 
 // One run of the program: a program folder with a stand-in bridge tool, a recorder in place of
-// everything that leaves the process, instant blocking waits, and the windows.
+// everything that leaves the process, and the windows.
 struct Fixture
 {
     ProgramFolder program;
     RecordingOutside outside;
-    TestSupport::InstantWaits waits;
     AppWindows windows;
 
     explicit Fixture(const QStringList& standIns = {QStringLiteral("adb")})
@@ -32,16 +31,23 @@ struct Fixture
     Start& start() { return windows.start(); }
     Form1& launcher() { return windows.form1(); }
 
-    // Runs the opening animation to its end (the maker query included) and shows the start
-    // window; the recorder then starts empty.
+    // Runs the opening animation to its end (the maker query and its answer included) and shows
+    // the start window; the recorder then starts empty.
     Start& grownStart()
     {
         Start& window = start();
         window.show();
         while (window.Timerst->isActive())
             window.tickTimerst();
+        outside.settle();
         outside.clear();
         return window;
+    }
+
+    // What a called tool answers, by subcommand.
+    void answer(const QString& subcommand, const QByteArray& output, int exitCode = 0, const QByteArray& errors = {})
+    {
+        outside.answers[subcommand] = ToolAnswer::exited(exitCode, output, errors);
     }
 
     template <typename Widget = N_Shape>

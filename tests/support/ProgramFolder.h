@@ -51,7 +51,7 @@ public:
         QFile log(path(tool + QStringLiteral(".log")));
         if (!log.open(QIODevice::ReadOnly))
             return result;
-        for (const QByteArray& line : log.readAll().split('\n')) {
+        for (const QByteArray& line : log.readAll().split('\x1e')) {
             if (line.isEmpty())
                 continue;
             QStringList words = QString::fromUtf8(line).split(QChar(0x1f));

@@ -2,13 +2,21 @@
 
 #include "bridge/Outside.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QList>
+#include <QMap>
+#include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
+#include <memory>
 
 // Stands in for everything that leaves the process: records each tool start, web address,
 // message box and end of the program, so no test blocks on a box or starts a stray tool.
-// With forwardTools set, tools are really started after being recorded.
+// A called tool answers from the event loop, as a real one would: with its canned answer (by
+// subcommand), or, with holdAnswers, only when the test hands one over. With forwardTools set,
+// tools are really started after being recorded.
 class RecordingOutside : public Outside
 {
 public:
@@ -18,18 +26,37 @@ public:
         QString title;
         Icon icon;
     };
+    struct PendingCall
+    {
+        ToolStart start;
+        QPointer<QObject> receiver;
+        AnswerHandler onAnswer;
+    };
 
     RecordingOutside() { Outside::install(this); }
     ~RecordingOutside() override { Outside::install(nullptr); }
 
     bool startTool(const ToolStart& start) override
     {
-        starts.append(start);
-        if (onStart)
-            onStart(start);
+        record(start);
         if (forwardTools)
             return m_system.startTool(start);
         return toolsStart;
+    }
+    void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) override
+    {
+        record(start);
+        if (forwardTools) {
+            ++*m_outstanding;
+            m_system.callTool(start, receiver, [outstanding = m_outstanding, onAnswer](const ToolAnswer& answer) {
+                --*outstanding;
+                onAnswer(answer);
+            });
+            return;
+        }
+        pending.append({start, receiver, onAnswer});
+        if (!holdAnswers)
+            deliver(pending.size() - 1, answerFor(start));
     }
     void openWebAddress(const QString& address) override { addresses.append(address); }
     void showMessage(const QString& text, const QString& title, Icon icon) override
@@ -38,7 +65,44 @@ public:
         if (onMessage)
             onMessage();
     }
-    void endProgram() override { ++programEnds; }
+    void endProgram(int exitStatus) override
+    {
+        ++programEnds;
+        lastExitStatus = exitStatus;
+    }
+
+    // The canned answer: answerFor if set, else the answer set for the command's subcommand (the
+    // first word after the tool's options), else success with no output.
+    ToolAnswer answerFor(const ToolStart& start) const
+    {
+        if (answerer)
+            return answerer(start);
+        return answers.value(subcommandOf(start.words), ToolAnswer::exited(0, {}));
+    }
+    static QString subcommandOf(const QStringList& words)
+    {
+        for (qsizetype i = 1; i < words.size(); ++i) {
+            if (words[i] == QLatin1String("-s")) {
+                ++i;
+                continue;
+            }
+            if (!words[i].startsWith(QLatin1Char('-')))
+                return words[i];
+        }
+        return {};
+    }
+
+    // Hands a held call its answer, from the event loop.
+    void answer(int index, const ToolAnswer& answer) { deliver(index, answer); }
+    // Runs the event loop until every answer on its way has been handed over, the ones that the
+    // answered handlers call for included.
+    void settle(int timeoutMs = 20000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (*m_outstanding > 0 && clock.elapsed() < timeoutMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
 
     // The started command lines, each as its words joined by single blanks.
     QStringList lines() const
@@ -58,20 +122,45 @@ public:
     void clear()
     {
         starts.clear();
+        pending.clear();
         addresses.clear();
         messages.clear();
         programEnds = 0;
     }
 
     QList<ToolStart> starts;
+    QList<PendingCall> pending;
     QStringList addresses;
     QList<Message> messages;
     int programEnds = 0;
+    int lastExitStatus = -1;
     bool toolsStart = true;
     bool forwardTools = false;
+    bool holdAnswers = false;
+    QMap<QString, ToolAnswer> answers;
+    std::function<ToolAnswer(const ToolStart&)> answerer;
     std::function<void()> onMessage;
     std::function<void(const ToolStart&)> onStart;
 
 private:
+    void record(const ToolStart& start)
+    {
+        starts.append(start);
+        if (onStart)
+            onStart(start);
+    }
+    void deliver(qsizetype index, const ToolAnswer& answer)
+    {
+        const PendingCall call = pending.at(index);
+        ++*m_outstanding;
+        QTimer::singleShot(0, &m_context, [outstanding = m_outstanding, call, answer] {
+            --*outstanding;
+            if (call.receiver && call.onAnswer)
+                call.onAnswer(answer);
+        });
+    }
+
+    std::shared_ptr<int> m_outstanding = std::make_shared<int>(0);
+    QObject m_context; // answers not yet handed over go with the recorder
     SystemOutside m_system;
 };

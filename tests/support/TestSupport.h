@@ -1,6 +1,5 @@
 #pragma once
 
-#include "bridge/CommandRunner.h"
 #include "bridge/Paths.h"
 #include "bridge/ResultFiles.h"
 
@@ -45,21 +44,5 @@ inline void removeResults()
     for (ResultFile file : {ResultFile::Serno, ResultFile::Man, ResultFile::Wireless})
         QFile::remove(ResultFiles::path(file));
 }
-
-// The blocking waits of the detection and wireless buttons return at once; each wait is recorded.
-struct InstantWaits
-{
-    InstantWaits()
-    {
-        CommandRunner::setWaiter([this](int ms) {
-            waits.append(ms);
-            if (during)
-                during(ms);
-        });
-    }
-    ~InstantWaits() { CommandRunner::setWaiter({}); }
-    QList<int> waits;
-    std::function<void(int)> during;
-};
 
 } // namespace TestSupport

@@ -1,0 +1,66 @@
+#include "BridgeProblems.h"
+
+#include "CommandRunner.h"
+#include "Outside.h"
+#include "ResultFiles.h"
+
+namespace BridgeProblems {
+
+QString describe(const ToolAnswer& answer, const QString& tool)
+{
+    switch (answer.outcome) {
+    case ToolAnswer::Outcome::Missing:
+        return QStringLiteral("找不到 %1！它已不在本程序目录下，也不在系统路径(PATH)中，请放回后重试。").arg(tool);
+    case ToolAnswer::Outcome::FailedToStart:
+        return QStringLiteral("无法启动 %1：%2").arg(tool, answer.problem);
+    case ToolAnswer::Outcome::TimedOut:
+        return QStringLiteral("%1 在 %2 秒内没有应答，已被停止。").arg(tool).arg(CommandRunner::timeLimitMs() / 1000.0);
+    case ToolAnswer::Outcome::Crashed:
+        return QStringLiteral("%1 意外退出，没有完成。").arg(tool);
+    case ToolAnswer::Outcome::Exited:
+        break;
+    }
+    if (answer.exitCode != 0)
+        return QStringLiteral("%1 执行失败（退出码 %2）。").arg(tool).arg(answer.exitCode);
+    return QStringLiteral("%1 已完成，没有返回任何信息。").arg(tool);
+}
+
+QString statusLine(const ToolAnswer& answer, const QString& tool)
+{
+    if (!answer.ranToEnd())
+        return describe(answer, tool);
+    // A failing tool's last word is usually on standard error, a succeeding one's on standard
+    // output; with merged streams everything is in the output, in the order printed.
+    const QByteArray& first = answer.exitCode == 0 ? answer.errors : answer.output;
+    const QByteArray& last = answer.exitCode == 0 ? answer.output : answer.errors;
+    QStringList lines = ResultFiles::splitLines(first) + ResultFiles::splitLines(last);
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    return lines.isEmpty() ? describe(answer, tool) : lines.last();
+}
+
+QString errorLines(const ToolAnswer& answer)
+{
+    if (answer.succeeded())
+        return {};
+    QStringList lines = ResultFiles::splitLines(answer.errors + '\n' + answer.output);
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString cannotKeepResult(const QString& path, const QString& reason)
+{
+    return QStringLiteral("无法写入结果文件 %1：%2\r\n请检查缓存文件夹的权限。").arg(path, reason);
+}
+
+void reportOnce(const QString& text)
+{
+    static bool showing = false;
+    if (showing)
+        return;
+    showing = true;
+    Outside::current().showMessage(text, QStringLiteral("警告！"), Outside::Icon::Warning);
+    showing = false;
+}
+
+} // namespace BridgeProblems

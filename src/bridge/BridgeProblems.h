@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ToolAnswer.h"
+
+#include <QString>
+
+// What the user is told when a tool did not give the answer asked of it: each cause in words of
+// its own, so a vanished tool, a time-out and a folder that cannot be written are told apart.
+namespace BridgeProblems {
+
+// The outcome in one sentence, naming the tool.
+QString describe(const ToolAnswer& answer, const QString& tool);
+
+// The line a status box shows for an answer: the tool's own last line, from either stream, when
+// it ran to its end and printed one; otherwise the outcome in words.
+QString statusLine(const ToolAnswer& answer, const QString& tool);
+
+// The tool's own error lines when it failed, else nothing.
+QString errorLines(const ToolAnswer& answer);
+
+// A result file could not be replaced; the answer is still used, from memory.
+QString cannotKeepResult(const QString& path, const QString& reason);
+
+// Shows the text in a warning box, unless such a box is already open (several calls of one
+// click fail alike).
+void reportOnce(const QString& text);
+
+} // namespace BridgeProblems

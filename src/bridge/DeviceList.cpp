@@ -1,0 +1,70 @@
+#include "DeviceList.h"
+
+#include <QSet>
+
+namespace DeviceList {
+
+namespace {
+
+const QString Header = QStringLiteral("List of devices attached");
+
+// The states the bridge tool reports for a device.
+bool isState(const QString& rest)
+{
+    static const QSet<QString> states {QStringLiteral("device"), QStringLiteral("offline"),
+        QStringLiteral("unauthorized"), QStringLiteral("authorizing"), QStringLiteral("connecting"),
+        QStringLiteral("bootloader"), QStringLiteral("recovery"), QStringLiteral("rescue"), QStringLiteral("sideload"),
+        QStringLiteral("host"), QStringLiteral("unknown"), QStringLiteral("detached")};
+    return states.contains(rest.section(QLatin1Char(' '), 0, 0)) || rest.startsWith(QLatin1String("no permissions"));
+}
+
+std::optional<QString> fieldOf(const QString& line)
+{
+    if (line.size() > LongestLine || line.startsWith(QLatin1Char('*')))
+        return std::nullopt;
+    const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+    const qsizetype serialEnd = tab >= 0 ? tab : line.indexOf(QLatin1Char(' '));
+    if (serialEnd <= 0)
+        return std::nullopt;
+    qsizetype restStart = serialEnd;
+    while (
+        restStart < line.size() && (line.at(restStart) == QLatin1Char('\t') || line.at(restStart) == QLatin1Char(' ')))
+        ++restStart;
+    const QString serial = line.left(serialEnd);
+    const QString rest = line.mid(restStart).trimmed();
+    if (serial.trimmed().isEmpty() || !isState(rest))
+        return std::nullopt;
+    for (const QChar c : serial) {
+        if (c.category() == QChar::Other_Control)
+            return std::nullopt;
+    }
+    const QString separator = line.mid(serialEnd, restStart - serialEnd);
+    return serial + separator + (rest == QLatin1String("device") ? QString() : rest);
+}
+
+} // namespace
+
+std::optional<QStringList> serialFields(const QStringList& lines)
+{
+    qsizetype header = 0;
+    while (header < lines.size() && !lines.at(header).startsWith(Header))
+        ++header;
+    if (header == lines.size())
+        return std::nullopt;
+    QStringList fields;
+    for (qsizetype i = header + 1; i < lines.size(); ++i) {
+        if (const auto field = fieldOf(lines.at(i)))
+            fields.append(*field);
+    }
+    return fields;
+}
+
+QString serialInField(const QString& field)
+{
+    const qsizetype tab = field.indexOf(QLatin1Char('\t'));
+    if (tab >= 0)
+        return field.left(tab);
+    return field.section(QLatin1Char(' '), 0, 0);
+}
+
+} // namespace DeviceList

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Reading the bridge tool's device list. A device line is a serial, a separator (a tab, or blanks
+// in some versions) and a state word; everything else the tool may print around them (the header,
+// the server's start-up messages, a version-mismatch warning, garbage) is skipped.
+namespace DeviceList {
+
+// Longer lines are never device lines.
+constexpr qsizetype LongestLine = 512;
+
+// The serial fields of the devices, in the list's order: the serial and its separator, followed by
+// the state word unless that is "device" (so a phone that is unauthorized or offline says so and
+// still counts). Nothing when the text holds no device list header.
+std::optional<QStringList> serialFields(const QStringList& lines);
+
+// The serial alone, out of a serial field: up to its tab, or its first blank when it has no tab.
+QString serialInField(const QString& field);
+
+} // namespace DeviceList

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Outside.h"
+
+#include <QPointer>
+#include <QProcess>
+#include <QTimer>
+
+// One called tool: started from its words, its output captured (up to a cap, so a runaway tool
+// cannot fill the memory), stopped at its time limit, and its answer handed over once.
+class ToolCall : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Only so much of each stream is kept; the rest is read and dropped.
+    static constexpr qsizetype OutputCap = 64 * 1024;
+
+    ToolCall(const Outside::ToolStart& start, QObject* receiver, Outside::AnswerHandler onAnswer);
+    ~ToolCall() override;
+
+    void start();
+
+private:
+    void keep(QByteArray& kept, QByteArray&& arrived);
+    void processFinished(int exitCode, QProcess::ExitStatus status);
+    void processFailed(QProcess::ProcessError error);
+    void timeLimitReached();
+    void answer(const ToolAnswer& answer);
+
+    Outside::ToolStart m_start;
+    QPointer<QObject> m_receiver;
+    Outside::AnswerHandler m_onAnswer;
+    QProcess m_process;
+    QTimer m_deadline;
+    QByteArray m_output;
+    QByteArray m_errors;
+    bool m_timedOut = false;
+    bool m_answered = false;
+};
