@@ -7,7 +7,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-wqy-microhei
     adb
-    desktop-file-utils
+    desktop-file-utils appstream lintian man-db
+    g++-mingw-w64-x86-64-posix
 )
 
 missing=()
