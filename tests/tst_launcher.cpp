@@ -1,4 +1,5 @@
 #include "Fixture.h"
+#include "bridge/Paths.h"
 #include "controls/OptionButton.h"
 #include "info/KJJ.h"
 #include "info/WebAddresses.h"
@@ -63,6 +64,10 @@ private slots:
     void recordNamesStayOneWord_data();
     void recordNamesStayOneWord();
     void recordNameWithMetacharactersRunsNothing();
+    void recordNameHoldingAPathIsRefused_data();
+    void recordNameHoldingAPathIsRefused();
+    void existingRecordingIsNeverReplaced();
+    void newLaunchStopsTheOldTicksFirst();
     void optionTestOrders();
     void slotReadAtItsTick();
     void secondClickStartsSlotOneAgain();
@@ -239,7 +244,8 @@ void TestLauncher::recordingNoticeAndPiece()
     launch.click();
     QCOMPARE(f.outside.messages.size(), 1);
     QCOMPARE(f.outside.messages[0].text,
-        QStringLiteral("启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存到软件同目录下abc.MP4！"));
+        QStringLiteral("启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存为：")
+            + QDir::toNativeSeparators(QDir(Paths::outputFolder()).filePath("abc.mp4")) + QStringLiteral("！"));
     QCOMPARE(f.outside.messages[0].icon, Outside::Icon::Warning);
     QVERIFY(launch.form.INTERTEXT.endsWith(QLatin1String("  --record abc.mp4")));
     QCOMPARE(launch.form.recor->Value(), 1);
@@ -289,7 +295,7 @@ void TestLauncher::recordNamesStayOneWord()
     launch.form.scrtext->setText(name);
     launch.click();
     QVERIFY(launch.form.INTERTEXT.endsWith(piece));
-    QVERIFY(f.outside.messages[0].text.endsWith(name + QStringLiteral(".MP4！")));
+    QVERIFY(f.outside.messages[0].text.endsWith(name + QStringLiteral(".mp4！")));
     launch.runTicks();
     const QStringList words = f.outside.starts.at(0).words;
     QCOMPARE(words.mid(words.size() - 2), QStringList({"--record", word}));
@@ -492,6 +498,82 @@ void TestLauncher::closingLauncherEndsProgram()
     Launch launch(f);
     launch.form.close();
     QCOMPARE(f.outside.programEnds, 1);
+}
+
+void TestLauncher::recordNameHoldingAPathIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("parent") << "../x";
+    QTest::newRow("sub-folder") << "a/b";
+    QTest::newRow("absolute") << "/srv/x";
+    QTest::newRow("backslash") << "..\\..\\x";
+}
+
+// A record name is a file name: one holding a path is refused like an empty one, and the launch
+// goes on without recording.
+void TestLauncher::recordNameHoldingAPathIsRefused()
+{
+    QFETCH(QString, name);
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1});
+    launch.form.recor->setValue(1);
+    launch.form.scrtext->setText(name);
+    launch.click();
+    QCOMPARE(f.outside.messageTexts(), QStringList {QStringLiteral("录屏文件名不能含有路径（“/”、“\\”或“..”）！")});
+    QCOMPARE(f.outside.messages[0].icon, Outside::Icon::Warning);
+    QCOMPARE(launch.form.recor->Value(), 0);
+    launch.runTicks();
+    QCOMPARE(launch.clientLines().size(), 1);
+    QVERIFY(!f.outside.starts[0].words.contains(QStringLiteral("--record")));
+}
+
+// An earlier recording of the same name stays; the new one takes the first free number.
+void TestLauncher::existingRecordingIsNeverReplaced()
+{
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1});
+    for (const char* existing : {"ScrRec.mp4", "ScrRec-2.mp4"}) {
+        QFile file(QDir(Paths::outputFolder()).filePath(existing));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    launch.form.recor->setValue(1);
+    launch.form.scrtext->setText(QStringLiteral("ScrRec"));
+    launch.click();
+    QVERIFY2(f.outside.messages[0].text.endsWith(
+                 QDir::toNativeSeparators(QDir(Paths::outputFolder()).filePath("ScrRec-3.mp4")) + QStringLiteral("！")),
+        qPrintable(f.outside.messages[0].text));
+    launch.runTicks();
+    const QStringList words = f.outside.starts.at(0).words;
+    QCOMPARE(words.mid(words.size() - 2), QStringList({"--record", "ScrRec-3.mp4"}));
+}
+
+// A second click 300 ms after the first, with two slots and fullscreen: the first launch's lines
+// never start after it, not even while the second click's boxes are open.
+void TestLauncher::newLaunchStopsTheOldTicksFirst()
+{
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1});
+    launch.form.recor->setValue(1);
+    launch.form.scrtext->setText(QStringLiteral("first"));
+    launch.click();
+    QVERIFY(launch.form.TimerTOT->isActive());
+    f.outside.clear();
+    f.selectSlots({1, 2});
+    launch.form.fulls->setValue(1);
+    bool ticksRanDuringABox = false;
+    f.outside.onMessage = [&] { ticksRanDuringABox = ticksRanDuringABox || launch.form.TimerTOT->isActive(); };
+    launch.click();
+    QVERIFY(!f.outside.messages.isEmpty());
+    QVERIFY(!ticksRanDuringABox);
+    launch.runTicks();
+    for (const Outside::ToolStart& start : f.outside.starts) {
+        QVERIFY(!start.words.contains(QStringLiteral("first.mp4")));
+        QCOMPARE(start.words.mid(0, 2).value(1), QStringLiteral("-s"));
+    }
+    QCOMPARE(launch.clientLines().size(), 2);
 }
 
 QTEST_MAIN(TestLauncher)

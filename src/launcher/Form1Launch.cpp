@@ -4,19 +4,25 @@
 #include "Form1.h"
 #include "LaunchPlanner.h"
 #include "bridge/CommandRunner.h"
+#include "bridge/Paths.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTimer>
 
 #include <utility>
 
+// One launch at a time: the ticks of an earlier launch stop before any message of this one can
+// open, so none of its lines starts behind the boxes.
 void Form1::launchClick()
 {
+    TimerTOT->stop();
     launchTicks = 0;
     m_clientMissingReported = false;
 
@@ -32,6 +38,9 @@ void Form1::launchClick()
     settings.ST = ST->Value() == 1;
     settings.fulls = fulls->Value() == 1;
     settings.recordName = scrtext->text();
+    settings.outputFolder = Paths::outputFolder();
+    settings.fileExists = [folder = settings.outputFolder](
+                              const QString& file) { return QFileInfo::exists(QDir(folder).filePath(file)); };
 
     const LaunchPlan plan = LaunchPlanner::plan(settings);
     for (int slot = 1; slot <= 3; ++slot)

@@ -1,5 +1,7 @@
 #include "LaunchPlanner.h"
 
+#include <QDir>
+
 namespace LaunchPlanner {
 
 namespace {
@@ -10,6 +12,23 @@ const QString NoMultiFullscreen = QStringLiteral("多设备下不支持全屏！
 const QString NoMultiPanels = QStringLiteral("多设备下不支持工具栏！");
 const QString NoMultiPanelsOneAndThree = QStringLiteral("多设备下不支持工具栏");
 const QString NoRecordName = QStringLiteral("请填写录屏文件名！");
+const QString RecordNameWithPath = QStringLiteral("录屏文件名不能含有路径（“/”、“\\”或“..”）！");
+
+// A record name is a file name: one holding a path could write anywhere.
+bool holdsPath(const QString& name)
+{
+    return name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QLatin1String(".."));
+}
+
+// "<name>.mp4", or the first of "<name>-2.mp4", "<name>-3.mp4"... that is not there yet, so an
+// earlier recording is never replaced.
+QString freeRecordFile(const LaunchSettings& s)
+{
+    QString file = LaunchCommandBuilder::recordFile(s.recordName);
+    for (int number = 2; s.fileExists && s.fileExists(file); ++number)
+        file = LaunchCommandBuilder::recordFile(s.recordName + QStringLiteral("-%1").arg(number));
+    return file;
+}
 
 struct Pair
 {
@@ -69,16 +88,19 @@ LaunchPlan plan(const LaunchSettings& s)
         }
     }
     if (!skipToFullscreen && recor) {
-        if (s.recordName.isEmpty()) {
-            p.messages.append({NoRecordName, Outside::Icon::Warning});
+        if (s.recordName.isEmpty() || holdsPath(s.recordName)) {
+            p.messages.append({s.recordName.isEmpty() ? NoRecordName : RecordNameWithPath, Outside::Icon::Warning});
             p.clearRecor = true;
         } else {
+            p.recordFile = freeRecordFile(s);
+            const QString landsAt = s.outputFolder.isEmpty()
+                ? p.recordFile
+                : QDir::toNativeSeparators(QDir(s.outputFolder).filePath(p.recordFile));
             p.messages.append(
-                {QStringLiteral("启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存到软件同目录下")
-                        + s.recordName + QStringLiteral(".MP4！"),
+                {QStringLiteral("启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存为：") + landsAt
+                        + QStringLiteral("！"),
                     Outside::Icon::Warning});
-            p.RECO = LaunchCommandBuilder::recordPiece(s.recordName);
-            p.recordFile = LaunchCommandBuilder::recordFile(s.recordName);
+            p.RECO = QStringLiteral("--record ") + p.recordFile;
         }
     }
     // The flags follow the boxes on every path, so no line carries an option from an earlier launch.

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 // What a click on "启动" reads from the launcher.
 struct LaunchSettings
@@ -20,6 +21,9 @@ struct LaunchSettings
     bool ST = false;
     bool fulls = false;
     QString recordName;
+    // Where the recording lands, and whether a file of that name is there already.
+    QString outputFolder;
+    std::function<bool(const QString& fileName)> fileExists;
 };
 
 // What the launch does with them: the messages in the order they are shown, the options it
