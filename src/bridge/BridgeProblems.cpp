@@ -48,6 +48,12 @@ QString errorLines(const ToolAnswer& answer)
     return lines.join(QLatin1Char('\n'));
 }
 
+QString cause(const ToolAnswer& answer, const QString& tool)
+{
+    const QString toolWords = errorLines(answer);
+    return answer.ranToEnd() && !toolWords.isEmpty() ? toolWords : describe(answer, tool);
+}
+
 QString cannotKeepResult(const QString& path, const QString& reason)
 {
     return QStringLiteral("无法写入结果文件 %1：%2\r\n请检查缓存文件夹的权限。").arg(path, reason);

@@ -18,6 +18,9 @@ QString statusLine(const ToolAnswer& answer, const QString& tool);
 // The tool's own error lines when it failed, else nothing.
 QString errorLines(const ToolAnswer& answer);
 
+// Why a tool failed: its own error lines when it ran to its end and printed some, else the outcome.
+QString cause(const ToolAnswer& answer, const QString& tool);
+
 // A result file could not be replaced; the answer is still used, from memory.
 QString cannotKeepResult(const QString& path, const QString& reason);
 

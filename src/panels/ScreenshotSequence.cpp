@@ -79,10 +79,7 @@ void ScreenshotSequence::remove(const Phone& phone)
 
 void ScreenshotSequence::fail(const Phone& phone, const QString& what, const ToolAnswer& answer)
 {
-    const QString toolWords = BridgeProblems::errorLines(answer);
-    const QString why = answer.ranToEnd() && !toolWords.isEmpty()
-        ? toolWords
-        : BridgeProblems::describe(answer, QStringLiteral("adb"));
+    const QString why = BridgeProblems::cause(answer, QStringLiteral("adb"));
     const QString name = phone.serial.isEmpty() ? QStringLiteral("设备") : phone.serial;
     m_failures.append(name + QStringLiteral("：") + what + QStringLiteral("。\r\n") + why);
     phoneDone();

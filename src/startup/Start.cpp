@@ -243,12 +243,9 @@ void Start::maybeDecide()
 // The device list never came: the user learns why, not that no phone is connected.
 void Start::reportStartFailure(const ToolAnswer& answer)
 {
-    const QString toolWords = BridgeProblems::errorLines(answer);
-    const QString cause = answer.ranToEnd() && !toolWords.isEmpty()
-        ? toolWords
-        : BridgeProblems::describe(answer, QStringLiteral("adb"));
     Outside::current().showMessage(
-        QStringLiteral("无法列出已连接的设备：\r\n") + cause, QStringLiteral("警告！"), Outside::Icon::Stop);
+        QStringLiteral("无法列出已连接的设备：\r\n") + BridgeProblems::cause(answer, QStringLiteral("adb")),
+        QStringLiteral("警告！"), Outside::Icon::Stop);
     cable->setCaption(CableCaption);
 }
 
