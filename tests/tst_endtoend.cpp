@@ -366,14 +366,14 @@ void TestEndToEnd::mirroringWordsCarryTheRealSerials()
     Form1& form = f.launcher();
     // Each tick waits for the client before it, so the two starts reach the log in slot order.
     form.tickTimerTOT();
-    QTRY_COMPARE(f.program.startsOf("scrcpy").size(), 1);
+    QTRY_COMPARE(f.program.launchesOf("scrcpy").size(), 1);
     for (int tick = 2; tick <= 5; ++tick)
         form.tickTimerTOT();
-    QTRY_COMPARE(f.program.startsOf("scrcpy").size(), 2);
+    QTRY_COMPARE(f.program.launchesOf("scrcpy").size(), 2);
     const QString firstSerial = form.devft.section('\t', 0, 0);
     const QString secondSerial = form.devst.section('\t', 0, 0);
     QCOMPARE(QSet<QString>({firstSerial, secondSerial}), QSet<QString>({first.serial, second.serial}));
-    QCOMPARE(f.program.startsOf("scrcpy"),
+    QCOMPARE(f.program.launchesOf("scrcpy"),
         QList<QStringList>({{"-s", firstSerial, "-m", "0", "-b", "8M", "--always-on-top"},
             {"-s", secondSerial, "-m", "0", "-b", "8M", "--always-on-top"}}));
 }

@@ -4,6 +4,7 @@
 #include "info/ShortcutTable.h"
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
+#include "launcher/ClientVersion.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -27,6 +28,10 @@ private slots:
     void meizuContinueShowsLauncher();
     void closingMeizuEndsProgram();
     void shortcutPictureShowsBothTables();
+    void shortcutsFollowTheInstalledClient_data();
+    void shortcutsFollowTheInstalledClient();
+    void versionAnswersAreRead_data();
+    void versionAnswersAreRead();
 };
 
 void TestInfo::aboutTexts()
@@ -184,15 +189,134 @@ void TestInfo::shortcutPictureShowsBothTables()
     KJJ& keys = f.windows.shortcutKeys();
     QCOMPARE(keys.windowTitle(), QStringLiteral("Shortcut Keys"));
     QCOMPARE(keys.size(), QSize(954, 444));
-    QCOMPARE(ShortcutTable::leftRows().size() + ShortcutTable::rightRows().size(), 18);
-    QCOMPARE(ShortcutTable::leftRows().first().action, QStringLiteral("切换全屏模式"));
-    QCOMPARE(ShortcutTable::rightRows().last().shortcut, QStringLiteral("Ctrl + i"));
+    const QVersionNumber old(1, 14);
+    QCOMPARE(ShortcutTable::leftRows(old).size(), 9);
+    QCOMPARE(ShortcutTable::rightRows(old).size(), 9);
+    QCOMPARE(ShortcutTable::leftRows(old).first().action, QStringLiteral("切换全屏模式"));
+    QCOMPARE(ShortcutTable::rightRows(old).last().shortcut, QStringLiteral("Ctrl + i"));
     const QImage picture = Fixture::find<QLabel>(keys, "Image1")->pixmap().toImage();
     QCOMPARE(picture.size(), keys.size());
     // Both tables are drawn: their heads carry the window's blue in each half.
     const QRgb head = QColor(128, 128, 255).rgb();
-    QCOMPARE(picture.pixel(30, 20), head);
-    QCOMPARE(picture.pixel(picture.width() / 2 + 30, 20), head);
+    QCOMPARE(picture.pixel(200, 14), head);
+    QCOMPARE(picture.pixel(picture.width() / 2 + 200, 14), head);
+}
+
+void TestInfo::shortcutsFollowTheInstalledClient_data()
+{
+    QTest::addColumn<QByteArray>("answer"); // what "scrcpy --version" prints; empty: no client at all
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("fullscreen");
+    QTest::addColumn<QString>("blackBorders");
+    QTest::addColumn<QString>("screenOn");
+    QTest::addColumn<QString>("pushFolder");
+    QTest::addColumn<QString>("versionLine");
+    const QString ctrl = QStringLiteral("按Ctrl+f可退出(切换)全屏！");
+    const QString alt = QStringLiteral("按Alt+f可退出(切换)全屏！");
+    const QString modNote = QStringLiteral("；Alt 指左 Alt 或左 Super 键，* 仅限 Android 7 及以上");
+    QTest::newRow("1.10") << QByteArray("scrcpy 1.10 <https://github.com/Genymobile/scrcpy>\n") << ctrl << 18
+                          << "Ctrl + f"
+                          << "Ctrl + x 或 双击黑边"
+                          << "单击右键（息屏时）"
+                          << "/sdcard/" << QStringLiteral("以下为 scrcpy 1.10 的快捷键（适用于 1.14 及更早）");
+    QTest::newRow("1.14") << QByteArray("scrcpy 1.14\n\ndependencies:\n") << ctrl << 18 << "Ctrl + f"
+                          << "Ctrl + x 或 双击黑边"
+                          << "单击右键（息屏时）"
+                          << "/sdcard/" << QStringLiteral("以下为 scrcpy 1.14 的快捷键（适用于 1.14 及更早）");
+    QTest::newRow("1.15") << QByteArray("scrcpy 1.15.1 <https://github.com/Genymobile/scrcpy>\n") << alt << 23
+                          << "Alt + f"
+                          << "Alt + w 或 双击黑边"
+                          << "单击右键（息屏时）"
+                          << "/sdcard/"
+                          << QStringLiteral("以下为 scrcpy 1.15.1 的快捷键（适用于 1.15 - 1.15.1）") + modNote;
+    QTest::newRow("2.4") << QByteArray("scrcpy 2.4 <https://github.com/Genymobile/scrcpy>\r\n") << alt << 31
+                         << "Alt + f"
+                         << "Alt + w 或 左键双击黑边"
+                         << "单击右键（息屏时）"
+                         << "/sdcard/Download/" << QStringLiteral("以下为 scrcpy 2.4 的快捷键（适用于 2.4）") + modNote;
+    QTest::newRow("4.1") << QByteArray("scrcpy 4.1 <https://github.com/Genymobile/scrcpy>\n") << alt << 40
+                         << "Alt + f 或 F11"
+                         << "Alt + w 或 左键双击黑边"
+                         << "单击右键（息屏时）"
+                         << "/sdcard/Download/"
+                         << QStringLiteral("以下为 scrcpy 4.1 的快捷键（适用于 4.0 - 4.1）") + modNote;
+    QTest::newRow("missing") << QByteArray() << alt << 40 << "Alt + f 或 F11"
+                             << "Alt + w 或 左键双击黑边"
+                             << "单击右键（息屏时）"
+                             << "/sdcard/Download/"
+                             << QStringLiteral("未能读取已安装的 scrcpy 版本，以下为最新版 4.0 - 4.1 的快捷键")
+            + modNote;
+}
+
+// A stand-in client answers "--version"; the fullscreen hint and the shortcut window follow it.
+void TestInfo::shortcutsFollowTheInstalledClient()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, hint);
+    QFETCH(int, rows);
+    QFETCH(QString, fullscreen);
+    QFETCH(QString, blackBorders);
+    QFETCH(QString, screenOn);
+    QFETCH(QString, pushFolder);
+    QFETCH(QString, versionLine);
+    const QByteArray path = qgetenv("PATH");
+    Fixture f(answer.isEmpty() ? QStringList {QStringLiteral("adb")} : QStringList {"adb", "scrcpy"});
+    qputenv("PATH", f.program.folder().toLocal8Bit()); // no client but the stand-in
+    f.outside.forwardTools = true;
+    f.program.write(QStringLiteral("scrcpy.version"), answer);
+    Form1& launcher = f.launcher();
+    launcher.show();
+    QTRY_VERIFY(launcher.clientVersion->answered());
+    qputenv("PATH", path);
+
+    Fixture::click(launcher.fulls);
+    QCOMPARE(f.outside.messageTexts(), QStringList {hint});
+
+    KJJ& keys = f.windows.shortcutKeys();
+    const QVersionNumber version = launcher.clientVersion->version();
+    const QList<ShortcutTable::Row> all = ShortcutTable::leftRows(version) + ShortcutTable::rightRows(version);
+    QCOMPARE(int(all.size()), rows);
+    auto shortcutOf = [&all](const QString& action) {
+        for (const ShortcutTable::Row& row : all) {
+            if (row.action == action)
+                return row.shortcut;
+        }
+        return QStringLiteral("<no row %1>").arg(action);
+    };
+    QCOMPARE(shortcutOf(QStringLiteral("切换全屏模式")), fullscreen);
+    QCOMPARE(shortcutOf(QStringLiteral("调整窗口大小以删除黑色边框")), blackBorders);
+    QCOMPARE(shortcutOf(QStringLiteral("亮屏")), screenOn);
+    QVERIFY(ShortcutTable::leftNote(version).contains(pushFolder + QStringLiteral(" 文件夹")));
+    QCOMPARE(Fixture::find<QLabel>(keys, "Image1")->accessibleDescription(), versionLine);
+    QCOMPARE(keys.size(), QSize(954, 444));
+    // The ranges' own tables hold the client's rows in its order: spot checks on the newest.
+    if (rows == 40) {
+        QCOMPARE(all.first().action, QStringLiteral("退出"));
+        QCOMPARE(all.last().shortcut, QStringLiteral("Alt + ↓"));
+        QCOMPARE(shortcutOf(QStringLiteral("打开设备屏幕")), QStringLiteral("Alt + Shift + o"));
+        QCOMPARE(shortcutOf(QStringLiteral("点击 BACK")),
+            QStringLiteral("Alt + b 或 Alt + Backspace 或 单击右键（亮屏时）"));
+    }
+}
+
+void TestInfo::versionAnswersAreRead_data()
+{
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QString>("version");
+    QTest::newRow("two parts") << QByteArray("scrcpy 1.14\n") << "1.14";
+    QTest::newRow("three parts") << QByteArray("scrcpy 1.15.1 <https://github.com/Genymobile/scrcpy>\n") << "1.15.1";
+    QTest::newRow("CR LF") << QByteArray("scrcpy 2.4\r\n") << "2.4";
+    QTest::newRow("no version line") << QByteArray("usage: scrcpy [options]\n") << "";
+    QTest::newRow("nothing") << QByteArray() << "";
+    QTest::newRow("another program") << QByteArray("notscrcpy 9.9\n") << "";
+}
+
+void TestInfo::versionAnswersAreRead()
+{
+    QFETCH(QByteArray, output);
+    QFETCH(QString, version);
+    QCOMPARE(ClientVersion::parse(output).toString(), version);
 }
 
 QTEST_MAIN(TestInfo)

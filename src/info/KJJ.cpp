@@ -1,17 +1,32 @@
 #include "KJJ.h"
 
+#include "AppWindows.h"
 #include "ShortcutTable.h"
 #include "controls/Twips.h"
+#include "launcher/ClientVersion.h"
+#include "launcher/Form1.h"
 
 #include <QLabel>
 
-KJJ::KJJ(AppWindows&)
+KJJ::KJJ(AppWindows& windows)
+    : m_windows(windows)
 {
     setObjectName(QStringLiteral("KJJ"));
     setWindowTitle(QStringLiteral("Shortcut Keys"));
     setFixedSize(Twips::toPixels(14310), Twips::toPixels(6660));
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setGeometry(rect());
-    picture->setPixmap(ShortcutTable::render(size()));
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("Image1"));
+    m_picture->setGeometry(rect());
+    // The table of the client installed, drawn again when its version becomes known.
+    ClientVersion* client = m_windows.form1().clientVersion;
+    connect(client, &ClientVersion::changed, this, &KJJ::draw);
+    client->ask();
+    draw();
+}
+
+void KJJ::draw()
+{
+    const QVersionNumber version = m_windows.form1().clientVersion->version();
+    m_picture->setPixmap(ShortcutTable::render(size(), version));
+    m_picture->setAccessibleDescription(ShortcutTable::versionLine(version));
 }

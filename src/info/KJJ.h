@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class AppWindows;
+class QLabel;
 
 // The mirroring client's shortcut keys, one picture filling the window.
 class KJJ : public QWidget
@@ -11,4 +12,10 @@ class KJJ : public QWidget
 
 public:
     explicit KJJ(AppWindows& windows);
+
+private:
+    void draw();
+
+    AppWindows& m_windows;
+    QLabel* m_picture = nullptr;
 };

@@ -3,9 +3,12 @@
 #include <QList>
 #include <QPixmap>
 #include <QString>
+#include <QVersionNumber>
 
-// The mirroring client's keyboard and mouse shortcuts, drawn as two tables side by side with a
-// line of text under each.
+// The mirroring client's keyboard and mouse shortcuts for the version installed, drawn as two
+// tables side by side with a line of text under each and a small line naming the version. The
+// rows are the client's own documentation, one table per range of versions; from 1.15 on its
+// shortcut key (MOD) is left Alt (or left Super), written "Alt".
 namespace ShortcutTable {
 
 struct Row
@@ -14,11 +17,25 @@ struct Row
     QString shortcut;
 };
 
-QList<Row> leftRows();
-QList<Row> rightRows();
-QString leftNote();
-QString rightNote();
+struct Range
+{
+    QVersionNumber from; // the first version the table is for
+    QString versions; // the range, as the window names it
+    QString pushFolder; // where a dropped file lands on the phone
+    QList<Row> rows;
+};
 
-QPixmap render(const QSize& size);
+// Oldest first.
+const QList<Range>& ranges();
+// The table of a version; an unknown (null) version gets the newest.
+const Range& rangeFor(const QVersionNumber& version);
+
+QList<Row> leftRows(const QVersionNumber& version);
+QList<Row> rightRows(const QVersionNumber& version);
+QString leftNote(const QVersionNumber& version);
+QString rightNote();
+QString versionLine(const QVersionNumber& version);
+
+QPixmap render(const QSize& size, const QVersionNumber& version);
 
 } // namespace ShortcutTable

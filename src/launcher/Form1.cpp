@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "AppWindows.h"
+#include "ClientVersion.h"
 #include "SendToSelectedSlots.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/Outside.h"
@@ -70,6 +71,9 @@ Form1::Form1(AppWindows& windows)
     buildButtons();
     buildNoticeFrame();
     buildDevicesFrame();
+
+    clientVersion = new ClientVersion(this);
+    clientVersion->setObjectName(QStringLiteral("clientVersion"));
 
     TimerTOT = new QTimer(this);
     TimerTOT->setObjectName(QStringLiteral("TimerTOT"));
@@ -203,8 +207,10 @@ QString& Form1::selector(int slot)
 
 void Form1::fullscreenHint()
 {
-    Outside::current().showMessage(
-        QStringLiteral("按Ctrl+f可退出(切换)全屏！"), QStringLiteral("警告！"), Outside::Icon::Warning);
+    // The key that works with the client installed; Alt whenever its version is not known.
+    const QString hint = clientVersion->usesCtrlShortcuts() ? QStringLiteral("按Ctrl+f可退出(切换)全屏！")
+                                                            : QStringLiteral("按Alt+f可退出(切换)全屏！");
+    Outside::current().showMessage(hint, QStringLiteral("警告！"), Outside::Icon::Warning);
 }
 
 // The help page opens in the app-store app of every selected phone; the about window's hidden
@@ -214,6 +220,14 @@ void Form1::helpClick()
     About& about = m_windows.about();
     SendToSelectedSlots(
         *this, AdbCommands::viewPageTail(WebAddresses::HelpPage, WebAddresses::AppStorePackage), about.Text1);
+}
+
+// Asked once, when the launcher first shows: by the time the user can tick fullscreen or open
+// the shortcut keys, the client has answered.
+void Form1::showEvent(QShowEvent* event)
+{
+    clientVersion->ask();
+    QWidget::showEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -8,6 +8,7 @@
 #include <array>
 
 class AppWindows;
+class ClientVersion;
 class CheckButton;
 class N_Shape;
 class OptionButton;
@@ -61,6 +62,9 @@ public:
     N_Shape* N_Shape1hjj = nullptr;
     N_Shape* N_Shape1about = nullptr;
 
+    // The installed mirroring client's version, asked for when the launcher is created.
+    ClientVersion* clientVersion = nullptr;
+
     QTimer* TimerTOT = nullptr;
     qint16 launchTicks = 0;
 
@@ -68,6 +72,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildResolutionFrame();

@@ -51,6 +51,12 @@ int main(int argc, char* argv[])
     if (!delay.empty())
         std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(delay)));
 
+    // "--version" answers from <name>.version, as the client prints its version.
+    if (words.size() == 1 && words[0] == "--version") {
+        std::cout << readAll(base.string() + ".version");
+        return 0;
+    }
+
     std::string subcommand;
     for (size_t i = 0; i < words.size(); ++i) {
         if (words[i] == "-s") {

@@ -61,6 +61,14 @@ public:
         return result;
     }
 
+    // The mirroring client's starts, less the version query the launcher makes when it first shows.
+    QList<QStringList> launchesOf(const QString& tool) const
+    {
+        QList<QStringList> starts = startsOf(tool);
+        starts.removeAll(QStringList {QStringLiteral("--version")});
+        return starts;
+    }
+
     QString folder() const { return m_dir.path(); }
 
 private:

@@ -1,0 +1,40 @@
+#include "ClientVersion.h"
+
+#include "bridge/CommandRunner.h"
+#include "bridge/ResultFiles.h"
+
+#include <QRegularExpression>
+
+void ClientVersion::ask()
+{
+    if (m_asked)
+        return;
+    m_asked = true;
+    const ToolCommand command {
+        {QStringLiteral("scrcpy"), QStringLiteral("--version")}, QStringLiteral("scrcpy --version")};
+    CommandRunner::call(command, this, [this](const ToolAnswer& answer) {
+        m_answered = true;
+        m_version = answer.succeeded() ? parse(answer.output) : QVersionNumber();
+        emit changed();
+    });
+}
+
+bool ClientVersion::usesCtrlShortcuts() const
+{
+    return !m_version.isNull() && m_version < QVersionNumber(1, 15);
+}
+
+QVersionNumber ClientVersion::parse(const QByteArray& output)
+{
+    static const QRegularExpression firstLine(QStringLiteral("^scrcpy v?(\\d+)\\.(\\d+)(?:\\.(\\d+))?(?:\\s|$)"));
+    const QStringList lines = ResultFiles::splitLines(output);
+    if (lines.isEmpty())
+        return {};
+    const QRegularExpressionMatch match = firstLine.match(lines.first());
+    if (!match.hasMatch())
+        return {};
+    QList<int> parts {match.captured(1).toInt(), match.captured(2).toInt()};
+    if (match.hasCaptured(3))
+        parts.append(match.captured(3).toInt());
+    return QVersionNumber(parts);
+}
