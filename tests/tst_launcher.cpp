@@ -3,11 +3,13 @@
 #include "controls/OptionButton.h"
 #include "info/KJJ.h"
 #include "info/WebAddresses.h"
+#include "launcher/ClientWatch.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTimer>
 
 using namespace TestSupport;
@@ -71,6 +73,9 @@ private slots:
     void recordNameHoldingAPathIsRefused();
     void existingRecordingIsNeverReplaced();
     void newLaunchStopsTheOldTicksFirst();
+    void failingClientIsToldOncePerLaunch();
+    void runningClientOutlivesTheProgram();
+    void onlyTheLatestClientLogsAreKept();
     void optionTestOrders();
     void slotReadAtItsTick();
     void secondClickStartsSlotOneAgain();
@@ -578,6 +583,84 @@ void TestLauncher::newLaunchStopsTheOldTicksFirst()
         QCOMPARE(start.words.mid(0, 2).value(1), QStringLiteral("-s"));
     }
     QCOMPARE(launch.clientLines().size(), 2);
+}
+
+// A client that fails as it starts is told once for the launch, naming each phone and quoting its
+// own error line and its log.
+void TestLauncher::failingClientIsToldOncePerLaunch()
+{
+    Fixture f;
+    f.program.addTool(QStringLiteral("scrcpy"));
+    f.program.write(QStringLiteral("scrcpy.stderr"),
+        "INFO: scrcpy 2.4 <https://github.com/Genymobile/scrcpy>\n"
+        "ERROR: Device is unauthorized\n");
+    f.program.write(QStringLiteral("scrcpy.status"), "1");
+    f.outside.forwardTools = true;
+    Launch launch(f);
+    launch.form.clientCheckMs = 300;
+    f.selectSlots({1, 2});
+    launch.click();
+    QVERIFY(f.outside.messages.isEmpty());
+    launch.runTicks();
+    QTRY_COMPARE(f.outside.messages.size(), 1);
+    const RecordingOutside::Message& message = f.outside.messages[0];
+    QCOMPARE(message.title, QStringLiteral("警告！"));
+    QCOMPARE(message.icon, Outside::Icon::Warning);
+    QVERIFY2(message.text.contains(
+                 QStringLiteral("设备 SER1 未能开始投屏：\r\nERROR: Device is unauthorized\r\n完整记录见：")),
+        qPrintable(message.text));
+    QVERIFY(message.text.contains(QStringLiteral("设备 SER2 未能开始投屏")));
+    QVERIFY(!message.text.contains(QStringLiteral("INFO:")));
+    const QString log
+        = message.text.section(QStringLiteral("完整记录见："), 1, 1).section(QStringLiteral("\r\n"), 0, 0);
+    QFile file(QDir::fromNativeSeparators(log));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(log));
+    QVERIFY(file.readAll().contains("ERROR: Device is unauthorized"));
+    QTest::qWait(500);
+    QCOMPARE(f.outside.messages.size(), 1);
+}
+
+// A client that mirrors keeps running on its own: no message, and it outlives the program.
+void TestLauncher::runningClientOutlivesTheProgram()
+{
+    QString pid;
+    {
+        Fixture f;
+        f.program.addTool(QStringLiteral("scrcpy"));
+        f.outside.forwardTools = true;
+        Launch launch(f); // the version query is answered by now
+        f.program.write(QStringLiteral("scrcpy.delay_ms"), "20000");
+        launch.form.clientCheckMs = 200;
+        f.selectSlots({1});
+        launch.click();
+        launch.runTicks();
+        QTRY_VERIFY(QFileInfo(f.program.path("scrcpy.pids")).size() > 0);
+        QTest::qWait(600);
+        QVERIFY(f.outside.messages.isEmpty());
+        QFile pids(f.program.path("scrcpy.pids"));
+        QVERIFY(pids.open(QIODevice::ReadOnly));
+        // The last start is the client; the one before it, the version query.
+        pid = QString::fromLatin1(pids.readAll()).split('\n', Qt::SkipEmptyParts).last();
+    }
+    QVERIFY(QFileInfo::exists(QStringLiteral("/proc/") + pid));
+    QProcess::execute(QStringLiteral("kill"), {pid});
+}
+
+void TestLauncher::onlyTheLatestClientLogsAreKept()
+{
+    QDir(Paths::resultFolder() + QStringLiteral("/clients")).removeRecursively();
+    QStringList made;
+    for (int i = 0; i < ClientWatch::KeptLogs + 3; ++i) {
+        made.append(ClientWatch::newLogFile(QStringLiteral("192.168.1.5:5555")));
+        QFile file(made.last());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QTest::qWait(3); // the names carry the time to the millisecond
+    }
+    const QStringList kept = QDir(Paths::resultFolder() + QStringLiteral("/clients")).entryList(QDir::Files);
+    QCOMPARE(kept.size(), ClientWatch::KeptLogs);
+    QVERIFY(kept.contains(QFileInfo(made.last()).fileName()));
+    QVERIFY(!kept.contains(QFileInfo(made.first()).fileName()));
+    QVERIFY(made.last().endsWith(QStringLiteral("-192.168.1.5_5555.log")));
 }
 
 QTEST_MAIN(TestLauncher)

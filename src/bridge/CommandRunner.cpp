@@ -51,9 +51,10 @@ void send(const ToolCommand& command)
     });
 }
 
-bool startClient(const ToolCommand& command)
+bool startClient(const ToolCommand& command, const QString& logFile)
 {
-    const Outside::ToolStart start = toolStart(command, Streams::Separate);
+    Outside::ToolStart start = toolStart(command, Streams::Separate);
+    start.logFile = logFile;
     qCInfo(lcBridge) << "start" << start.words << "in" << start.workingFolder;
     return Outside::current().startTool(start);
 }

@@ -21,8 +21,9 @@ void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler 
 // reported to the user.
 void send(const ToolCommand& command);
 
-// Starts a mirroring client detached; false when it could not be started at all.
-bool startClient(const ToolCommand& command);
+// Starts a mirroring client detached, its output appended to logFile; false when it could not be
+// started at all.
+bool startClient(const ToolCommand& command, const QString& logFile = {});
 
 // Tests shorten the limit; 0 restores it.
 void setTimeLimitForTests(int ms);

@@ -55,8 +55,10 @@ bool SystemOutside::startTool(const ToolStart& start)
     process.setArguments(start.words.mid(1));
     process.setWorkingDirectory(start.workingFolder);
     process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
+    // The tool writes its own log, so it never depends on the program for its output.
+    const QString log = start.logFile.isEmpty() ? QProcess::nullDevice() : start.logFile;
+    process.setStandardOutputFile(log, QIODevice::Append);
+    process.setStandardErrorFile(log, QIODevice::Append);
     ToolLocator::hideConsoleWindow(process);
     if (!process.startDetached()) {
         qCWarning(lcBridge) << "cannot start" << start.words << "-" << process.errorString();

@@ -23,6 +23,7 @@ public:
         QString workingFolder;
         bool mergeErrors = false; // standard error joins standard output, in the order printed
         int timeLimitMs = 0; // a called tool still running after this long is stopped
+        QString logFile; // a detached tool's standard output and error are appended here
     };
 
     using AnswerHandler = std::function<void(const ToolAnswer&)>;

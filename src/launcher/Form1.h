@@ -2,6 +2,7 @@
 
 #include "bridge/ToolCommand.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -9,6 +10,7 @@
 
 class AppWindows;
 class ClientVersion;
+class ClientWatch;
 class CheckButton;
 class N_Shape;
 class OptionButton;
@@ -65,6 +67,9 @@ public:
     // The installed mirroring client's version, asked for when the launcher is created.
     ClientVersion* clientVersion = nullptr;
 
+    // How long a started client has to show that it failed (tests shorten it).
+    int clientCheckMs = 3000;
+
     QTimer* TimerTOT = nullptr;
     qint16 launchTicks = 0;
 
@@ -85,12 +90,13 @@ private:
     void load();
 
     void launchClick();
-    void runLaunchLine(const ToolCommand& command);
+    void runLaunchLine(const ToolCommand& command, int slot);
     void fullscreenHint();
     void helpClick();
 
     AppWindows& m_windows;
     bool m_clientMissingReported = false;
+    QPointer<ClientWatch> m_clientWatch;
     // Each slot's launch line as its words, kept apart from the scratch fields so that a panel
     // click in the first 900 ms cannot replace slot 1's line before the first tick.
     std::array<ToolCommand, 3> m_launchCommands;

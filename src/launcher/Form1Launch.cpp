@@ -1,9 +1,11 @@
 // The launch: a click on "启动" validates the choice and composes one mirroring line per slot;
 // the launch timer starts the selected slots' clients 900 ms apart.
 #include "AppWindows.h"
+#include "ClientWatch.h"
 #include "Form1.h"
 #include "LaunchPlanner.h"
 #include "bridge/CommandRunner.h"
+#include "bridge/DeviceList.h"
 #include "bridge/Paths.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
@@ -25,6 +27,7 @@ void Form1::launchClick()
     TimerTOT->stop();
     launchTicks = 0;
     m_clientMissingReported = false;
+    m_clientWatch = nullptr; // the last launch's watch reports on its own clients
 
     LaunchSettings settings;
     for (int slot = 1; slot <= 3; ++slot) {
@@ -94,20 +97,31 @@ void Form1::tickTimerTOT()
 {
     launchTicks += 1;
     if (launchTicks == 1 && devfc->Value() == 1)
-        runLaunchLine(m_launchCommands[0]);
+        runLaunchLine(m_launchCommands[0], 1);
     if (launchTicks == 2 && devsc->Value() == 1)
-        runLaunchLine(m_launchCommands[1]);
+        runLaunchLine(m_launchCommands[1], 2);
     if (launchTicks == 3 && devtc->Value() == 1)
-        runLaunchLine(m_launchCommands[2]);
+        runLaunchLine(m_launchCommands[2], 3);
     if (launchTicks == 5) {
         TimerTOT->stop();
         QSNUM->setCaption(QStringLiteral("应用配置并启动"));
     }
 }
 
-void Form1::runLaunchLine(const ToolCommand& command)
+// Each client writes a log of its own and runs on by itself; one that fails in its first seconds is
+// told, once for the launch.
+void Form1::runLaunchLine(const ToolCommand& command, int slot)
 {
-    if (CommandRunner::startClient(command) || m_clientMissingReported)
+    const QString phone = DeviceList::serialInField(serial(slot));
+    const QString log = ClientWatch::newLogFile(phone);
+    if (CommandRunner::startClient(command, log)) {
+        if (!m_clientWatch)
+            m_clientWatch = new ClientWatch(this, clientCheckMs);
+        m_clientWatch->watch(phone, log);
+        return;
+    }
+    QFile::remove(log);
+    if (m_clientMissingReported)
         return;
     // Reported once per launch; later ticks may come while the box is open.
     m_clientMissingReported = true;

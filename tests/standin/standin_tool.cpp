@@ -51,6 +51,13 @@ int main(int argc, char* argv[])
     if (!delay.empty())
         std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(delay)));
 
+    // <name>.stderr is printed on standard error at every start, and <name>.status, when there,
+    // is the exit status of every start: a client that fails as soon as it starts.
+    std::cerr << readAll(base.string() + ".stderr") << std::flush;
+    const std::string status = readAll(base.string() + ".status");
+    if (!status.empty())
+        return std::stoi(status);
+
     // "--version" answers from <name>.version, as the client prints its version.
     if (words.size() == 1 && words[0] == "--version") {
         std::cout << readAll(base.string() + ".version");

@@ -1,0 +1,64 @@
+#include "ClientWatch.h"
+
+#include "bridge/BridgeLog.h"
+#include "bridge/Outside.h"
+#include "bridge/Paths.h"
+#include "bridge/ResultFiles.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTimer>
+
+ClientWatch::ClientWatch(QObject* parent, int checkAfterMs)
+    : QObject(parent)
+    , m_checkAfterMs(checkAfterMs)
+{
+}
+
+QString ClientWatch::newLogFile(const QString& serial)
+{
+    QDir folder(Paths::resultFolder());
+    folder.mkpath(QStringLiteral("clients"));
+    folder.cd(QStringLiteral("clients"));
+    QString phone = serial;
+    phone.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
+    const QString name = QStringLiteral("scrcpy-%1-%2.log")
+                             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")),
+                                 phone.isEmpty() ? QStringLiteral("device") : phone);
+    // Names begin with the time, so sorted by name the oldest come first.
+    QStringList logs = folder.entryList({QStringLiteral("scrcpy-*.log")}, QDir::Files, QDir::Name);
+    while (logs.size() >= KeptLogs)
+        folder.remove(logs.takeFirst());
+    return folder.filePath(name);
+}
+
+void ClientWatch::watch(const QString& phone, const QString& logFile)
+{
+    ++m_pending;
+    QTimer::singleShot(m_checkAfterMs, this, [this, phone, logFile] { check(phone, logFile); });
+}
+
+void ClientWatch::check(const QString& phone, const QString& logFile)
+{
+    QFile log(logFile);
+    QStringList errors;
+    if (log.open(QIODevice::ReadOnly)) {
+        for (const QString& line : ResultFiles::splitLines(log.read(ResultFiles::ReadCap))) {
+            if (line.startsWith(QLatin1String("ERROR:")))
+                errors.append(line);
+        }
+    }
+    if (!errors.isEmpty()) {
+        qCWarning(lcBridge) << "the client for" << phone << "failed:" << errors;
+        m_failures.append(QStringLiteral("设备 %1 未能开始投屏：\r\n%2\r\n完整记录见：%3")
+                              .arg(phone, errors.join(QStringLiteral("\r\n")), QDir::toNativeSeparators(logFile)));
+    }
+    if (--m_pending > 0)
+        return;
+    if (!m_failures.isEmpty())
+        Outside::current().showMessage(
+            m_failures.join(QStringLiteral("\r\n\r\n")), QStringLiteral("警告！"), Outside::Icon::Warning);
+    deleteLater();
+}
