@@ -26,7 +26,8 @@ KJJ::KJJ(AppWindows& windows)
 
 void KJJ::draw()
 {
-    const QVersionNumber version = m_windows.form1().clientVersion->version();
-    m_picture->setPixmap(ShortcutTable::render(size(), version));
-    m_picture->setAccessibleDescription(ShortcutTable::versionLine(version));
+    const ClientVersion* client = m_windows.form1().clientVersion;
+    const bool stillAsking = !client->answered();
+    m_picture->setPixmap(ShortcutTable::render(size(), client->version(), stillAsking));
+    m_picture->setAccessibleDescription(ShortcutTable::versionLine(client->version(), stillAsking));
 }

@@ -398,11 +398,13 @@ QString rightNote()
     return QStringLiteral("安装APK：拖拽.apk至窗口，即可安装软件。");
 }
 
-QString versionLine(const QVersionNumber& version)
+QString versionLine(const QVersionNumber& version, bool stillAsking)
 {
     const Range& range = rangeFor(version);
+    const QString unknown = stillAsking ? QStringLiteral("正在读取已安装的 scrcpy 版本，以下暂为最新版 %1 的快捷键")
+                                        : QStringLiteral("未能读取已安装的 scrcpy 版本，以下为最新版 %1 的快捷键");
     const QString which = version.isNull()
-        ? QStringLiteral("未能读取已安装的 scrcpy 版本，以下为最新版 %1 的快捷键").arg(range.versions)
+        ? unknown.arg(range.versions)
         : QStringLiteral("以下为 scrcpy %1 的快捷键（适用于 %2）").arg(version.toString(), range.versions);
     if (range.from >= QVersionNumber(1, 15))
         return which + QStringLiteral("；Alt 指左 Alt 或左 Super 键，* 仅限 Android 7 及以上");
@@ -461,7 +463,7 @@ void drawTable(QPainter& painter, const QRectF& area, const QList<Row>& rows, in
 
 } // namespace
 
-QPixmap render(const QSize& size, const QVersionNumber& version)
+QPixmap render(const QSize& size, const QVersionNumber& version, bool stillAsking)
 {
     QPixmap picture(size);
     picture.fill(Qt::white);
@@ -478,7 +480,7 @@ QPixmap render(const QSize& size, const QVersionNumber& version)
     painter.setPen(QColor(90, 90, 90));
     painter.setFont(captionFont(8));
     painter.drawText(QRectF(margin, size.height() - margin - versionHeight, size.width() - 2 * margin, versionHeight),
-        Qt::AlignLeft | Qt::AlignVCenter, versionLine(version));
+        Qt::AlignLeft | Qt::AlignVCenter, versionLine(version, stillAsking));
     return picture;
 }
 

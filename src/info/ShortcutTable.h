@@ -34,8 +34,9 @@ QList<Row> leftRows(const QVersionNumber& version);
 QList<Row> rightRows(const QVersionNumber& version);
 QString leftNote(const QVersionNumber& version);
 QString rightNote();
-QString versionLine(const QVersionNumber& version);
+// stillAsking: the client has not answered yet, so the version is not known to be unreadable.
+QString versionLine(const QVersionNumber& version, bool stillAsking = false);
 
-QPixmap render(const QSize& size, const QVersionNumber& version);
+QPixmap render(const QSize& size, const QVersionNumber& version, bool stillAsking = false);
 
 } // namespace ShortcutTable
