@@ -373,7 +373,7 @@ void TestStartup::cableCaptionsWithRealTimer()
     QTRY_VERIFY_WITH_TIMEOUT(f.launcher().isVisible(), 10000);
     watch.stop();
     look();
-    QVERIFY(clock.elapsed() >= 2900);
+    QVERIFY(clock.elapsed() >= 2800); // three one-second ticks; a coarse timer may come 5 % early
     QCOMPARE(captions, QStringList({"正在启动", "正在启动..", "正在启动...", "正在启动...."}));
     QVERIFY(!start.isVisible());
     QCOMPARE(f.launcher().devft, QStringLiteral("SER1\t"));
