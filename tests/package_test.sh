@@ -19,7 +19,7 @@ for file in usr/bin/pannix usr/share/applications/$app.desktop usr/share/metainf
     [ -f "$work/root/$file" ] || fail "$file is not in the package"
 done
 [ -x "$work/root/usr/bin/pannix" ] || fail "pannix is not executable"
-unexpected=$(cd "$work/root" && find . -type f | grep -v -E '^\./usr/(bin/pannix|share/applications/io\.github\.pannix\.Pannix\.desktop|share/metainfo/io\.github\.pannix\.Pannix\.metainfo\.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/pannix\.png|share/man/man1/pannix\.1\.gz|share/doc/pannix/(copyright|changelog\.gz))$' || true)
+unexpected=$(cd "$work/root" && find . -type f | grep -v -E '^\./usr/(bin/pannix|share/applications/io\.github\.pannix\.Pannix\.desktop|share/metainfo/io\.github\.pannix\.Pannix\.metainfo\.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/pannix\.png|share/man/man1/pannix\.1\.gz|share/doc/pannix/(copyright|changelog\.gz|README\.md))$' || true)
 [ -z "$unexpected" ] || fail "unexpected files: $unexpected"
 
 desktop="$work/root/usr/share/applications/$app.desktop"

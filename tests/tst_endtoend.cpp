@@ -348,9 +348,10 @@ void TestEndToEnd::pagesOpenOnThePhones()
     about.show();
     Fixture::click(Fixture::find(about, "blockmi"));
     Fixture::click(Fixture::find(about, "N_Shape2all"));
-    const QString form
-        = QStringLiteral("shell:am start -a android.intent.action.VIEW -d %1 -p ") + WebAddresses::AppStorePackage;
-    for (const QString& page : {WebAddresses::HelpPage, WebAddresses::MakerHomePage, WebAddresses::MakerWorksPage})
+    const QString form = QStringLiteral("shell:am start -a android.intent.action.VIEW -d %1 -p ")
+        + Deployment::values().appStorePackage;
+    for (const QString& page :
+        {Deployment::values().helpPage, Deployment::values().makerHomePage, Deployment::values().makerWorksPage})
         QTRY_VERIFY_WITH_TIMEOUT(phone.requests().contains(form.arg(page)), 10000);
 }
 

@@ -5,6 +5,8 @@
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
 #include "launcher/ClientVersion.h"
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <QLabel>
 #include <QTimer>
@@ -30,6 +32,9 @@ private slots:
     void shortcutPictureShowsBothTables();
     void shortcutsFollowTheInstalledClient_data();
     void shortcutsFollowTheInstalledClient();
+    void paymentCodesScanToTheirAddresses();
+    void unconfiguredValuesSaySo();
+    void pagesWithoutAppStoreOpenInTheBrowser();
     void versionAnswersAreRead_data();
     void versionAnswersAreRead();
 };
@@ -61,8 +66,8 @@ void TestInfo::aboutLinksOpenTheirAddresses_data()
     QTest::newRow("Label13") << "Label13" << WebAddresses::AndroidOpenSourceProject;
     QTest::newRow("Label15") << "Label15" << WebAddresses::MirroringClientProject;
     QTest::newRow("Label16") << "Label16" << WebAddresses::MirroringClientIntroduction;
-    QTest::newRow("Label4") << "Label4" << WebAddresses::SupportGroupJoinPage;
-    QTest::newRow("N_Shape1") << "N_Shape1" << WebAddresses::SupportGroupJoinPage;
+    QTest::newRow("Label4") << "Label4" << TestDeployment().values.supportGroupJoinPage;
+    QTest::newRow("N_Shape1") << "N_Shape1" << TestDeployment().values.supportGroupJoinPage;
 }
 
 void TestInfo::aboutLinksOpenTheirAddresses()
@@ -87,9 +92,9 @@ void TestInfo::makerPagesOnSelectedPhones_data()
     for (bool afterLaunch : {false, true}) {
         for (const QList<int>& selection : QList<QList<int>> {{1}, {1, 2}, {1, 2, 3}}) {
             QTest::addRow("blockmi, %d slots%s", int(selection.size()), afterLaunch ? ", launched" : "")
-                << "blockmi" << WebAddresses::MakerHomePage << selection << afterLaunch;
+                << "blockmi" << TestDeployment().values.makerHomePage << selection << afterLaunch;
             QTest::addRow("N_Shape2all, %d slots%s", int(selection.size()), afterLaunch ? ", launched" : "")
-                << "N_Shape2all" << WebAddresses::MakerWorksPage << selection << afterLaunch;
+                << "N_Shape2all" << TestDeployment().values.makerWorksPage << selection << afterLaunch;
         }
     }
 }
@@ -115,10 +120,10 @@ void TestInfo::makerPagesOnSelectedPhones()
     for (int slot : selection) {
         expected.append(QStringLiteral("adb%1 shell am start -a android.intent.action.VIEW -d %2 -p %3")
                             .arg(afterLaunch ? QStringLiteral(" -s SER%1").arg(slot) : QString(), page,
-                                WebAddresses::AppStorePackage));
+                                Deployment::values().appStorePackage));
     }
     QCOMPARE(f.outside.lines(), expected);
-    QVERIFY(f.launcher().INTERTEXT.endsWith(QStringLiteral(" -p ") + WebAddresses::AppStorePackage));
+    QVERIFY(f.launcher().INTERTEXT.endsWith(QStringLiteral(" -p ") + Deployment::values().appStorePackage));
 }
 
 void TestInfo::donationWindow()
@@ -298,6 +303,69 @@ void TestInfo::shortcutsFollowTheInstalledClient()
         QCOMPARE(shortcutOf(QStringLiteral("点击 BACK")),
             QStringLiteral("Alt + b 或 Alt + Backspace 或 单击右键（亮屏时）"));
     }
+}
+
+// What a phone would read: each drawn code, saved as a picture, decoded by zbar.
+void TestInfo::paymentCodesScanToTheirAddresses()
+{
+    Fixture f;
+    DonatION& donation = f.windows.donation();
+    QTemporaryDir folder;
+    const QStringList expected {f.deployment.values.payWeChat, f.deployment.values.payAlipay};
+    for (int i = 0; i < 2; ++i) {
+        auto* picture = Fixture::find<QLabel>(donation, i == 0 ? "Image1" : "Image2");
+        QCOMPARE(picture->geometry(), QRect(118 + i * 300, 16, 240, 290));
+        const QString file = folder.filePath(QStringLiteral("code%1.png").arg(i));
+        QVERIFY(picture->pixmap().save(file));
+        QProcess zbar;
+        zbar.start(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), file});
+        QVERIFY2(zbar.waitForFinished(20000), "zbarimg did not end; the test command installs zbar-tools");
+        QCOMPARE(QString::fromUtf8(zbar.readAllStandardOutput()).trimmed(), expected[i]);
+    }
+}
+
+// A deployment that configured nothing shows and opens nothing invented.
+void TestInfo::unconfiguredValuesSaySo()
+{
+    Fixture f;
+    const Deployment::Values nothing {};
+    Deployment::setForTests(&nothing);
+    About& about = f.windows.about();
+    about.show();
+    QCOMPARE(Fixture::find<QLabel>(about, "Label4")->text(), QStringLiteral("交流群：未配置"));
+    Fixture::click(Fixture::find<QLabel>(about, "Label4"));
+    Fixture::click(Fixture::find(about, "N_Shape1"));
+    QCOMPARE(f.outside.messageTexts(), QStringList(2, QStringLiteral("交流群的加入页面未配置。")));
+    QVERIFY(f.outside.addresses.isEmpty());
+
+    // The maker's pages, not configured, open the project's own documentation on this computer.
+    f.selectSlots({1});
+    Fixture::click(Fixture::find(about, "blockmi"));
+    Fixture::click(f.launcher().helpp);
+    QCOMPARE(f.outside.addresses.size(), 2);
+    for (const QString& address : f.outside.addresses) {
+        QVERIFY2(address.startsWith(QStringLiteral("file:///")) && address.endsWith(QStringLiteral("/README.md")),
+            qPrintable(address));
+    }
+    QVERIFY(f.outside.starts.isEmpty());
+
+    DonatION& donation = f.windows.donation();
+    const QImage code = Fixture::find<QLabel>(donation, "Image1")->pixmap().toImage();
+    QCOMPARE(QColor(code.pixel(10, 10)), QColor(236, 236, 242)); // the plain "未配置" box, no code
+    QCOMPARE(Fixture::find<QLabel>(donation, "Image1")->accessibleDescription(), QStringLiteral("未配置"));
+}
+
+void TestInfo::pagesWithoutAppStoreOpenInTheBrowser()
+{
+    Fixture f;
+    f.deployment.values.appStorePackage.clear();
+    f.selectSlots({2});
+    About& about = f.windows.about();
+    Fixture::click(Fixture::find(about, "N_Shape2all"));
+    QCOMPARE(f.outside.starts.size(), 1);
+    QCOMPARE(f.outside.starts[0].words,
+        QStringList(
+            {"adb", "shell", "am", "start", "-a", "android.intent.action.VIEW", "-d", "https://pages.test/works"}));
 }
 
 void TestInfo::versionAnswersAreRead_data()

@@ -470,8 +470,8 @@ void TestLauncher::helpOpensPageOnSelectedPhones()
     Fixture f;
     Launch launch(f);
     f.selectSlots({1, 3});
-    const QString tail = QStringLiteral(" shell am start -a android.intent.action.VIEW -d ") + WebAddresses::HelpPage
-        + QStringLiteral(" -p ") + WebAddresses::AppStorePackage;
+    const QString tail = QStringLiteral(" shell am start -a android.intent.action.VIEW -d ")
+        + Deployment::values().helpPage + QStringLiteral(" -p ") + Deployment::values().appStorePackage;
     Fixture::click(launch.form.helpp);
     QCOMPARE(f.outside.lines(), QStringList(2, QStringLiteral("adb") + tail));
     QVERIFY(f.windows.hasAbout());

@@ -92,11 +92,15 @@ ToolCommand removeScreenshotTail()
 
 ToolCommand viewPageTail(const QString& webAddress, const QString& appPackage)
 {
-    return {{QStringLiteral("shell"), QStringLiteral("am"), QStringLiteral("start"), QStringLiteral("-a"),
-                QStringLiteral("android.intent.action.VIEW"), QStringLiteral("-d"), webAddress, QStringLiteral("-p"),
-                appPackage},
-        QStringLiteral(" shell am start -a android.intent.action.VIEW -d ") + webAddress + QStringLiteral(" -p ")
-            + appPackage};
+    ToolCommand tail {{QStringLiteral("shell"), QStringLiteral("am"), QStringLiteral("start"), QStringLiteral("-a"),
+                          QStringLiteral("android.intent.action.VIEW"), QStringLiteral("-d"), webAddress},
+        QStringLiteral(" shell am start -a android.intent.action.VIEW -d ") + webAddress};
+    // Without a package the phone opens the page in its default browser.
+    if (!appPackage.isEmpty()) {
+        tail.words << QStringLiteral("-p") << appPackage;
+        tail.text += QStringLiteral(" -p ") + appPackage;
+    }
+    return tail;
 }
 
 } // namespace AdbCommands

@@ -1,7 +1,9 @@
 #include "About.h"
 
 #include "AppWindows.h"
+#include "Deployment.h"
 #include "DonatION.h"
+#include "MakerPages.h"
 #include "WebAddresses.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/Outside.h"
@@ -71,20 +73,26 @@ About::About(AppWindows& windows)
     const PropertyBag look = ButtonLooks::window();
     N_Shape* home = ButtonLooks::create(this, QStringLiteral("blockmi"), look, QStringLiteral("个人主页"));
     home->setGeometry(250, 136, 100, 26);
-    connect(home, &N_Shape::Click, this, [this] { openOnPhones(WebAddresses::MakerHomePage); });
+    connect(home, &N_Shape::Click, this, [this] { openOnPhones(Deployment::values().makerHomePage); });
     N_Shape* works = ButtonLooks::create(this, QStringLiteral("N_Shape2all"), look, QStringLiteral("所有作品"));
     works->setGeometry(360, 136, 100, 26);
-    connect(works, &N_Shape::Click, this, [this] { openOnPhones(WebAddresses::MakerWorksPage); });
+    connect(works, &N_Shape::Click, this, [this] { openOnPhones(Deployment::values().makerWorksPage); });
 
     N_Shape* donate = ButtonLooks::create(this, QStringLiteral("N_Shape1boot"), look, QStringLiteral("捐赠支持"));
     donate->setGeometry(12, 136, 96, 26);
     connect(donate, &N_Shape::Click, this, [this] { AppWindows::bringUp(m_windows.donation()); });
 
-    link(this, QStringLiteral("Label4"), WebAddresses::SupportGroupNumber, QRect(120, 172, 230, 18),
-        WebAddresses::SupportGroupJoinPage);
+    const Deployment::Values& deployment = Deployment::values();
+    const QString number
+        = deployment.supportGroupNumber.isEmpty() ? QStringLiteral("未配置") : deployment.supportGroupNumber;
+    auto* group = new LinkLabel(QStringLiteral("交流群：") + number, this);
+    group->setObjectName(QStringLiteral("Label4"));
+    group->setGeometry(QRect(120, 172, 230, 18));
+    WidgetColors::setText(group, QColor(0, 102, 204));
+    connect(group, &LinkLabel::Click, this, &About::joinSupportGroup);
     N_Shape* join = ButtonLooks::create(this, QStringLiteral("N_Shape1"), look, QStringLiteral("点击加入"));
     join->setGeometry(360, 168, 100, 26);
-    connect(join, &N_Shape::Click, this, [] { Outside::current().openWebAddress(WebAddresses::SupportGroupJoinPage); });
+    connect(join, &N_Shape::Click, this, &About::joinSupportGroup);
 
     auto* rights = plainLabel(this, QStringLiteral("Label3"),
         QStringLiteral("版权所有 © 酷安@Tollen 保留所有权利。Scrcpy 版权归其作者所有。"), QRect(12, 204, 449, 18));
@@ -93,5 +101,15 @@ About::About(AppWindows& windows)
 
 void About::openOnPhones(const QString& page)
 {
-    SendToSelectedSlots(m_windows.form1(), AdbCommands::viewPageTail(page, WebAddresses::AppStorePackage));
+    Form1& launcher = m_windows.form1();
+    MakerPages::open(launcher, page, launcher.INTERTEXT);
+}
+
+void About::joinSupportGroup()
+{
+    const QString page = Deployment::values().supportGroupJoinPage;
+    if (page.isEmpty())
+        MakerPages::tellNotConfigured(QStringLiteral("交流群的加入页面"));
+    else
+        Outside::current().openWebAddress(page);
 }

@@ -18,6 +18,7 @@ public:
 
 private:
     void openOnPhones(const QString& page);
+    void joinSupportGroup();
 
     AppWindows& m_windows;
 };

@@ -1,9 +1,42 @@
 #include "DonatION.h"
 
+#include "Deployment.h"
+#include "QrCode.h"
 #include "controls/CaptionFont.h"
 #include "controls/Twips.h"
 
 #include <QLabel>
+#include <QPainter>
+
+namespace {
+
+constexpr QSize CodeArea(240, 290);
+constexpr int CodeSide = 240;
+
+// One payment code at the designed picture's place and size: the QR code of the configured
+// address with its name under it, or, unconfigured, a plain box that says so.
+QPixmap paymentPicture(const QString& address, const QString& name)
+{
+    QPixmap picture(CodeArea);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    const QImage code = address.isEmpty() ? QImage() : QrCode::render(address, CodeSide);
+    if (!code.isNull()) {
+        painter.drawImage(0, 0, code);
+    } else {
+        painter.fillRect(QRect(0, 0, CodeSide, CodeSide), QColor(236, 236, 242));
+        painter.setPen(QColor(120, 120, 130));
+        painter.drawRect(QRect(0, 0, CodeSide - 1, CodeSide - 1));
+        painter.setFont(captionFont(16, true));
+        painter.drawText(QRect(0, 0, CodeSide, CodeSide), Qt::AlignCenter, QStringLiteral("未配置"));
+    }
+    painter.setPen(Qt::black);
+    painter.setFont(captionFont(11));
+    painter.drawText(QRect(0, CodeSide, CodeArea.width(), CodeArea.height() - CodeSide), Qt::AlignCenter, name);
+    return picture;
+}
+
+} // namespace
 
 DonatION::DonatION(AppWindows&)
 {
@@ -12,12 +45,16 @@ DonatION::DonatION(AppWindows&)
     setFont(captionFont(10));
     setFixedSize(Twips::toPixels(11640), Twips::toPixels(5625));
 
-    const QStringList codes {QStringLiteral(":/assets/pay_wechat.png"), QStringLiteral(":/assets/pay_alipay.png")};
-    for (int i = 0; i < codes.size(); ++i) {
+    const Deployment::Values& deployment = Deployment::values();
+    const std::pair<QString, QString> codes[] {
+        {deployment.payWeChat, QStringLiteral("微信支付")}, {deployment.payAlipay, QStringLiteral("支付宝")}};
+    for (int i = 0; i < 2; ++i) {
         auto* code = new QLabel(this);
         code->setObjectName(QStringLiteral("Image%1").arg(i + 1));
-        code->setPixmap(QPixmap(codes.at(i)));
-        code->setGeometry(118 + i * 300, 16, 240, 290);
+        code->setPixmap(paymentPicture(codes[i].first, codes[i].second));
+        code->setGeometry(QRect(QPoint(118 + i * 300, 16), CodeArea));
+        code->setAccessibleName(codes[i].second);
+        code->setAccessibleDescription(codes[i].first.isEmpty() ? QStringLiteral("未配置") : codes[i].first);
     }
     auto* note
         = new QLabel(QStringLiteral("软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！"), this);

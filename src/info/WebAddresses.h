@@ -2,24 +2,24 @@
 
 #include <QString>
 
-// Every web address the program opens, and the app-store package that opens pages on the phones.
+// The public pages the program opens; the maker's own pages, the support group and the app-store
+// package are deployment values (Deployment.h).
 namespace WebAddresses {
 
-// Public resources.
 inline const QString AndroidDeveloperReference = QStringLiteral("https://developer.android.com/");
 inline const QString AndroidOpenSourceProject = QStringLiteral("https://source.android.com/");
 inline const QString MirroringClientProject = QStringLiteral("https://github.com/Genymobile/scrcpy");
 inline const QString MirroringClientIntroduction
     = QStringLiteral("https://github.com/Genymobile/scrcpy/blob/master/README.md");
-inline const QString DriverDownload = QStringLiteral("https://developer.android.com/studio/run/win-usb");
-inline const QString MeizuMirroringProblems = QStringLiteral("https://github.com/Genymobile/scrcpy/blob/master/FAQ.md");
+// The mirroring client's own report of Meizu phones that show no picture, with Flyme's part in it.
+inline const QString MeizuMirroringProblems = QStringLiteral("https://github.com/Genymobile/scrcpy/issues/240");
 
-// Deployment values: the maker's own pages, the support group and the phones' app-store app.
-inline const QString HelpPage = QStringLiteral("https://www.coolapk.com/feed/pannix-help");
-inline const QString MakerHomePage = QStringLiteral("https://www.coolapk.com/u/Tollen");
-inline const QString MakerWorksPage = QStringLiteral("https://www.coolapk.com/u/Tollen/apps");
-inline const QString SupportGroupJoinPage = QStringLiteral("https://qm.qq.com/cgi-bin/qm/qr?k=pannix");
-inline const QString SupportGroupNumber = QStringLiteral("交流群：123456789");
-inline const QString AppStorePackage = QStringLiteral("com.coolapk.market");
+// Windows needs Google's USB driver; elsewhere a phone needs the udev rules, which the page on
+// running apps on a hardware device explains.
+#ifdef Q_OS_WIN
+inline const QString DriverDownload = QStringLiteral("https://developer.android.com/studio/run/win-usb");
+#else
+inline const QString DriverDownload = QStringLiteral("https://developer.android.com/studio/run/device");
+#endif
 
 } // namespace WebAddresses

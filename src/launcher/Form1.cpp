@@ -12,7 +12,9 @@
 #include "controls/OptionButton.h"
 #include "controls/Twips.h"
 #include "info/About.h"
+#include "info/Deployment.h"
 #include "info/KJJ.h"
+#include "info/MakerPages.h"
 #include "info/WebAddresses.h"
 
 #include <QCloseEvent>
@@ -218,8 +220,7 @@ void Form1::fullscreenHint()
 void Form1::helpClick()
 {
     About& about = m_windows.about();
-    SendToSelectedSlots(
-        *this, AdbCommands::viewPageTail(WebAddresses::HelpPage, WebAddresses::AppStorePackage), about.Text1);
+    MakerPages::open(*this, Deployment::values().helpPage, about.Text1);
 }
 
 // Asked once, when the launcher first shows: by the time the user can tick fullscreen or open

@@ -7,6 +7,7 @@
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "info/About.h"
+#include "info/Deployment.h"
 #include "launcher/Form1.h"
 #include "startup/Start.h"
 
@@ -16,8 +17,20 @@
 
 // One run of the program: a program folder with a stand-in bridge tool, a recorder in place of
 // everything that leaves the process, and the windows.
+// A deployment with every value configured (test addresses, never the built ones).
+struct TestDeployment
+{
+    Deployment::Values values {QStringLiteral("https://pages.test/help"), QStringLiteral("https://pages.test/home"),
+        QStringLiteral("https://pages.test/works"), QStringLiteral("10001"), QStringLiteral("https://pages.test/join"),
+        QStringLiteral("com.store.test"), QStringLiteral("wxp://f2f0test"),
+        QStringLiteral("https://qr.alipay.test/fkx1")};
+    TestDeployment() { Deployment::setForTests(&values); }
+    ~TestDeployment() { Deployment::setForTests(nullptr); }
+};
+
 struct Fixture
 {
+    TestDeployment deployment;
     ProgramFolder program;
     RecordingOutside outside;
     AppWindows windows;

@@ -1,0 +1,32 @@
+#include "MakerPages.h"
+
+#include "Deployment.h"
+#include "bridge/AdbCommands.h"
+#include "bridge/Outside.h"
+#include "launcher/SendToSelectedSlots.h"
+
+#include <QUrl>
+
+namespace MakerPages {
+
+void open(Form1& launcher, const QString& page, QString& scratchField)
+{
+    if (!page.isEmpty()) {
+        SendToSelectedSlots(
+            launcher, AdbCommands::viewPageTail(page, Deployment::values().appStorePackage), scratchField);
+        return;
+    }
+    const QString documentation = Deployment::projectDocumentation();
+    if (!documentation.isEmpty())
+        Outside::current().openWebAddress(QUrl::fromLocalFile(documentation).toString());
+    else
+        tellNotConfigured(QStringLiteral("此页面的网址"));
+}
+
+void tellNotConfigured(const QString& what)
+{
+    Outside::current().showMessage(
+        what + QStringLiteral("未配置。"), QStringLiteral("提示"), Outside::Icon::Information);
+}
+
+} // namespace MakerPages
