@@ -1,5 +1,7 @@
 #include "AppWindows.h"
 
+#include "controls/ScreenPlace.h"
+
 #include "info/About.h"
 #include "info/DonatION.h"
 #include "info/KJJ.h"
@@ -13,8 +15,11 @@ AppWindows::AppWindows() = default;
 
 void AppWindows::bringUp(QWidget& window)
 {
+    const bool first = !window.testAttribute(Qt::WA_WState_ExplicitShowHide);
     window.show();
     window.raise();
+    if (first)
+        ScreenPlace::keepOnScreen(window);
 }
 
 AppWindows::~AppWindows()

@@ -1,11 +1,17 @@
 #include "Fixture.h"
+#include "controls/FittedText.h"
+#include "controls/ScreenPlace.h"
 #include "panels/Freeze.h"
 #include "panels/ScreenshotSequence.h"
 #include "panels/menu.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 
 using namespace TestSupport;
 
@@ -55,6 +61,10 @@ private slots:
     void failedCopyKeepsThePhonesPicture();
     void screenshotLandsInOutputFolder();
     void pictureNamesTellPhonesApart();
+    void noteNamesTheRealFolder();
+    void panelsOpenWhollyOnScreen_data();
+    void panelsOpenWhollyOnScreen();
+    void panelTitlesStayEmpty();
     void launchShowsBothPanelsAgainAndAgain();
 };
 
@@ -133,7 +143,8 @@ void TestPanels::panelsLookAsDesigned()
     QCOMPARE(shot->ForeColorDown(), OleColors::rgb(192, 192, 192));
     QCOMPARE(shot->FontSize(), 8);
     QCOMPARE(Fixture::find(bar, "HOMEWARD")->geometry(), QRect(136, 8, 105, 33));
-    QCOMPARE(Fixture::find<QLabel>(keys, "Label4")->text(), QStringLiteral("截屏将保存到此程序所在目录下"));
+    QCOMPARE(Fixture::find<QLabel>(keys, "Label4")->text(),
+        QStringLiteral("截屏将保存到：") + QDir::toNativeSeparators(Paths::outputFolder()));
     QCOMPARE(
         focusChain(keys,
             {"LOCKSCR", "VOLDOWN", "VOLUP", "MUTE", "N_Shapepause", "N_Shapexia", "N_Shapeshang", "N_Shape1screencp"}),
@@ -164,8 +175,8 @@ void TestPanels::screenshotStepsFollowTheAnswers()
     QTRY_COMPARE(f.outside.lines().value(4), QStringLiteral("adb -s SER1 shell rm /sdcard/screen.png"));
     QCOMPARE(f.launcher().INTERTEXT, QStringLiteral("adb  -s SER1\t shell rm /sdcard/screen.png"));
     QVERIFY(keys.screenshots->isRunning());
-    QCOMPARE(
-        Fixture::find<QLabel>(keys, "Label4")->text(), QStringLiteral("截屏将按手机序列号分别保存到此程序所在目录下"));
+    const QString note = Fixture::find<QLabel>(keys, "Label4")->text();
+    QVERIFY2(note.startsWith(QStringLiteral("截屏按序列号分别保存到：")), qPrintable(note));
     f.outside.answer(2, ToolAnswer::exited(0, {}));
     f.outside.answer(4, ToolAnswer::exited(0, {}));
     QTRY_COMPARE(f.outside.starts.size(), 6);
@@ -186,7 +197,27 @@ void TestPanels::clickDuringSequenceIsNotTaken()
     Fixture::click(shot);
     Fixture::click(shot);
     QCOMPARE(f.outside.lines(), QStringList({"adb shell /system/bin/screencap -p /sdcard/screen.png"}));
-    QCOMPARE(Fixture::find<QLabel>(keys, "Label4")->text(), QStringLiteral("截屏将保存到此程序所在目录下"));
+    QVERIFY(Fixture::find<QLabel>(keys, "Label4")->text().startsWith(QStringLiteral("截屏将保存到：")));
+}
+
+// A long folder is shortened in its middle so the note stays within the part of its box that
+// the panel shows; a short one is written out whole.
+void TestPanels::noteNamesTheRealFolder()
+{
+    Fixture f;
+    QTemporaryDir deep;
+    const QString folder = deep.filePath(QStringLiteral("a-rather-long-folder-name/with/several/levels/Pannix"));
+    QVERIFY(QDir().mkpath(folder));
+    Paths::setProgramFolder(folder);
+    menu& keys = f.windows.keyPanel();
+    auto* note = Fixture::find<QLabel>(keys, "Label4");
+    const QString text = note->text();
+    QVERIFY2(
+        text.startsWith(QStringLiteral("截屏将保存到：") + QDir::toNativeSeparators(folder).left(3)), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("…")) && text.endsWith(QStringLiteral("nix")), qPrintable(text));
+    const QSize visible = note->geometry().intersected(keys.rect()).size();
+    QVERIFY(FittedText::fits(text, note->font(), visible));
+    QVERIFY(!FittedText::fits(QStringLiteral("截屏将保存到：") + folder, note->font(), visible));
 }
 
 // A copy that fails keeps the phone's picture (no removal) and says why, once for the click.
@@ -279,6 +310,47 @@ void TestPanels::launchShowsBothPanelsAgainAndAgain()
     QVERIFY(keys.isVisible() && bar.isVisible());
     QCOMPARE(&f.windows.keyPanel(), &keys);
     QCOMPARE(shownOrder, QStringList({"menu", "Freeze", "menu", "Freeze"}));
+}
+
+void TestPanels::panelsOpenWhollyOnScreen_data()
+{
+    QTest::addColumn<QRect>("design");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("place");
+    const QRect large(0, 0, 1920, 1050);
+    const QRect small(0, 0, 1366, 768);
+    QTest::newRow("bar, large screen") << QRect(797, 753, 381, 117) << large << QRect(797, 753, 381, 117);
+    // 117 high + a 27-pixel title bar and a 4-pixel border: the bar rises until its frame ends at 767.
+    QTest::newRow("bar, 1366 x 768") << QRect(797, 753, 381, 117) << small << QRect(797, 647, 381, 117);
+    QTest::newRow("keys, 1366 x 768") << QRect(653, 257, 81, 409) << small << QRect(653, 257, 81, 409);
+    QTest::newRow("keys, 800 x 600") << QRect(653, 257, 81, 409) << QRect(0, 0, 800, 600) << QRect(653, 187, 81, 409);
+    QTest::newRow("taskbar on top") << QRect(797, 10, 381, 117) << QRect(0, 40, 1366, 728) << QRect(797, 67, 381, 117);
+    QTest::newRow("right edge") << QRect(1300, 100, 381, 117) << small << QRect(981, 100, 381, 117);
+}
+
+void TestPanels::panelsOpenWhollyOnScreen()
+{
+    QFETCH(QRect, design);
+    QFETCH(QRect, available);
+    QFETCH(QRect, place);
+    const QRect fitted = ScreenPlace::fitted(design, available);
+    QCOMPARE(fitted, place);
+    QVERIFY(available.contains(fitted.marginsAdded(ScreenPlace::NominalFrame)));
+}
+
+// The window system names an untitled window after the program; the panels' bars stay blank.
+void TestPanels::panelTitlesStayEmpty()
+{
+    Fixture f;
+    for (QWidget* panel :
+        {static_cast<QWidget*>(&f.windows.keyPanel()), static_cast<QWidget*>(&f.windows.navigationBar())}) {
+        QVERIFY(panel->windowTitle().isEmpty());
+        QVERIFY(panel->windowHandle());
+        QCOMPARE(panel->windowHandle()->title(), QStringLiteral(" "));
+        // The screen this runs on is the offscreen one; the panel's frame lies within it.
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(available.contains(panel->geometry().marginsAdded(ScreenPlace::NominalFrame)));
+    }
 }
 
 QTEST_MAIN(TestPanels)

@@ -5,9 +5,11 @@
 #include "SendToSelectedSlots.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/Outside.h"
+#include "bridge/Paths.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/CheckButton.h"
+#include "controls/FittedText.h"
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
 #include "controls/Twips.h"
@@ -170,11 +172,13 @@ void Form1::buildNoticeFrame()
     usb->setObjectName(QStringLiteral("noticeUsb"));
     usb->setGeometry(Twips::rect(240, 330, 5415, 555));
     usb->setWordWrap(true);
-    auto* files = new QLabel(
-        QStringLiteral("截屏(screen.png)与录屏文件保存在本程序所在目录下；目录不可写时保存在用户主目录下。"), frame);
+    auto* files = new QLabel(frame);
     files->setObjectName(QStringLiteral("noticeFiles"));
     files->setGeometry(Twips::rect(240, 900, 5415, 555));
     files->setWordWrap(true);
+    // The folder where the files really land on this machine, written out.
+    files->setText(FittedText::withFolder(QStringLiteral("截屏(screen.png)与录屏文件保存在："), Paths::outputFolder(),
+        QString(), files->font(), files->size()));
 }
 
 void Form1::buildDevicesFrame()

@@ -4,8 +4,10 @@
 #include "PanelWindow.h"
 #include "ScreenshotSequence.h"
 #include "bridge/AdbCommands.h"
+#include "bridge/Paths.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CheckButton.h"
+#include "controls/FittedText.h"
 #include "controls/N_Shape.h"
 #include "launcher/Form1.h"
 #include "launcher/SendToSelectedSlots.h"
@@ -15,8 +17,8 @@
 namespace {
 constexpr int ButtonLeft = 8;
 constexpr QSize ButtonSize(67, 33);
-const QString OneFolderNote = QStringLiteral("截屏将保存到此程序所在目录下");
-const QString SeveralPhonesNote = QStringLiteral("截屏将按手机序列号分别保存到此程序所在目录下");
+const QString OneFolderNote = QStringLiteral("截屏将保存到：");
+const QString SeveralPhonesNote = QStringLiteral("截屏按序列号分别保存到：");
 } // namespace
 
 menu::menu(AppWindows& windows)
@@ -37,7 +39,8 @@ menu::menu(AppWindows& windows)
     N_Shape* next = keyButton(QStringLiteral("N_Shapexia"), QStringLiteral("音乐下一首"), 200, MediaNext);
     N_Shape* previous = keyButton(QStringLiteral("N_Shapeshang"), QStringLiteral("音乐上一首"), 240, MediaPrevious);
     N_Shape* pause = keyButton(QStringLiteral("N_Shapepause"), QStringLiteral("暂停/继续"), 280, MediaPlayPause);
-    m_note = PanelWindow::note(this, OneFolderNote, QRect(8, 336, 65, 81));
+    m_note = PanelWindow::note(this, QString(), QRect(8, 336, 65, 81));
+    showNote(OneFolderNote);
 
     // The designed focus order, which is not the order on the screen.
     setTabOrder(lock, down);
@@ -69,5 +72,12 @@ void menu::screenshotClick()
     for (int slot = 1; slot <= 3; ++slot)
         selected += launcher.slotBox(slot)->Value() == 1 ? 1 : 0;
     if (screenshots->start())
-        m_note->setText(selected > 1 ? SeveralPhonesNote : OneFolderNote);
+        showNote(selected > 1 ? SeveralPhonesNote : OneFolderNote);
+}
+
+// The output folder written out, shortened to the part of the note's box inside the panel.
+void menu::showNote(const QString& lead)
+{
+    const QSize visible = m_note->geometry().intersected(rect()).size();
+    m_note->setText(FittedText::withFolder(lead, Paths::outputFolder(), QString(), m_note->font(), visible));
 }

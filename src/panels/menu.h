@@ -22,6 +22,7 @@ public:
 private:
     N_Shape* keyButton(const QString& name, const QString& caption, int top, int keyCode);
     void screenshotClick();
+    void showNote(const QString& lead);
 
     AppWindows& m_windows;
     QLabel* m_note = nullptr;

@@ -272,10 +272,10 @@ void Start::decide()
         return;
     }
     hide();
-    launcher.show();
+    AppWindows::bringUp(launcher);
     if (isMeizu) {
         launcher.hide();
-        m_windows.meizuWarning().show();
+        AppWindows::bringUp(m_windows.meizuWarning());
     }
 }
 

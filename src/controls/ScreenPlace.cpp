@@ -1,0 +1,53 @@
+#include "ScreenPlace.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace ScreenPlace {
+
+namespace {
+
+QRect availableAround(const QPoint& point)
+{
+    QScreen* screen = QGuiApplication::screenAt(point);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+QRect fitted(const QRect& clientPlace, const QRect& available, const QMargins& frame)
+{
+    if (available.isEmpty())
+        return clientPlace;
+    QRect outer = clientPlace.marginsAdded(frame);
+    if (outer.right() > available.right())
+        outer.moveRight(available.right());
+    if (outer.bottom() > available.bottom())
+        outer.moveBottom(available.bottom());
+    if (outer.left() < available.left())
+        outer.moveLeft(available.left());
+    if (outer.top() < available.top())
+        outer.moveTop(available.top());
+    return outer.marginsRemoved(frame);
+}
+
+void placeOnScreen(QWidget& window, const QRect& clientPlace)
+{
+    window.setGeometry(fitted(clientPlace, availableAround(clientPlace.center())));
+}
+
+void keepOnScreen(QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+        frame.bottom() - client.bottom());
+    const QRect place = fitted(client, availableAround(frame.center()), margins.isNull() ? NominalFrame : margins);
+    if (place.topLeft() != client.topLeft())
+        window.move(window.pos() + (place.topLeft() - client.topLeft()));
+}
+
+} // namespace ScreenPlace

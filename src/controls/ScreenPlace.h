@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+
+class QWidget;
+
+// Where a window first opens: its design place, moved just enough to lie wholly within the
+// available area of its screen (a bar designed for a large screen stays reachable on a small one).
+namespace ScreenPlace {
+
+// The window system's frame, when it is not known yet: a title bar and thin borders.
+constexpr QMargins NominalFrame(4, 27, 4, 4);
+
+// The client rectangle moved so that it and its frame lie within available.
+QRect fitted(const QRect& clientPlace, const QRect& available, const QMargins& frame = NominalFrame);
+
+// Places the window at its design place (client rectangle), fitted to the screen it falls on.
+void placeOnScreen(QWidget& window, const QRect& clientPlace);
+
+// Moves an already placed window, with its real frame once shown, back within its screen.
+void keepOnScreen(QWidget& window);
+
+} // namespace ScreenPlace
