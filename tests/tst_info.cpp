@@ -62,10 +62,14 @@ void TestInfo::aboutLinksOpenTheirAddresses_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("address");
-    QTest::newRow("Label14") << "Label14" << WebAddresses::AndroidDeveloperReference;
-    QTest::newRow("Label13") << "Label13" << WebAddresses::AndroidOpenSourceProject;
-    QTest::newRow("Label15") << "Label15" << WebAddresses::MirroringClientProject;
-    QTest::newRow("Label16") << "Label16" << WebAddresses::MirroringClientIntroduction;
+    QTest::newRow("Label14") << "Label14"
+                             << "https://developer.android.com/";
+    QTest::newRow("Label13") << "Label13"
+                             << "https://source.android.com/";
+    QTest::newRow("Label15") << "Label15"
+                             << "https://github.com/Genymobile/scrcpy";
+    QTest::newRow("Label16") << "Label16"
+                             << "https://github.com/Genymobile/scrcpy/blob/master/README.md";
     QTest::newRow("Label4") << "Label4" << TestDeployment().values.supportGroupJoinPage;
     QTest::newRow("N_Shape1") << "N_Shape1" << TestDeployment().values.supportGroupJoinPage;
 }
@@ -151,7 +155,7 @@ void TestInfo::meizuButtons()
         QStringLiteral("很抱歉！由于Flyme魔改Android源码，导致大部分设备无法显示投屏画面。工具可能无法正常使用！"));
     QCOMPARE(Fixture::find<QLabel>(warning, "Image1")->pixmap().size(), QSize(66, 66));
     Fixture::click(Fixture::find(warning, "N_Shape2"));
-    QCOMPARE(f.outside.addresses, QStringList {WebAddresses::MeizuMirroringProblems});
+    QCOMPARE(f.outside.addresses, QStringList {"https://github.com/Genymobile/scrcpy/issues/240"});
     QCOMPARE(Fixture::find(warning, "N_Shape1about")->Caption(), QStringLiteral("退出软件"));
     Fixture::click(Fixture::find(warning, "N_Shape1about"));
     QCOMPARE(f.outside.programEnds, 1);

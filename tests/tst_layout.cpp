@@ -1,0 +1,330 @@
+// The windows as their designs lay them out: every control's caption or text and its place, held
+// as data and checked against the real windows. A caption swapped, a control moved or a window
+// resized fails a row.
+#include "Fixture.h"
+#include "controls/OptionButton.h"
+#include "controls/Twips.h"
+#include "info/About.h"
+#include "info/DonatION.h"
+#include "info/KJJ.h"
+#include "info/ShortcutTable.h"
+#include "info/meizu.h"
+#include "panels/Freeze.h"
+#include "panels/menu.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+// One control of a design: its name, its caption or text (null: not given by the design) and its
+// place within its parent, in pixels (a negative width: only the place is given).
+struct Row
+{
+    const char* name;
+    QString text;
+    QRect place;
+};
+
+// Places given in twips, as the start window's and the launcher's designs give them.
+QRect tw(int left, int top, int width = -15, int height = -15)
+{
+    return QRect(Twips::toPixels(left), Twips::toPixels(top), width < 0 ? -1 : Twips::toPixels(width),
+        height < 0 ? -1 : Twips::toPixels(height));
+}
+
+QString textOf(QWidget* widget)
+{
+    if (auto* button = qobject_cast<N_Shape*>(widget))
+        return button->Caption();
+    if (auto* check = qobject_cast<CheckButton*>(widget))
+        return check->Caption();
+    if (auto* option = qobject_cast<OptionButton*>(widget))
+        return option->Caption();
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
+    if (auto* field = qobject_cast<QLineEdit*>(widget))
+        return field->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(widget))
+        return frame->title();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+        return box->toPlainText();
+    return QStringLiteral("<no text>");
+}
+
+void checkRows(QWidget& window, const QList<Row>& rows)
+{
+    for (const Row& row : rows) {
+        auto* widget = window.findChild<QWidget*>(QLatin1String(row.name));
+        QVERIFY2(widget, row.name);
+        if (!row.text.isNull())
+            QCOMPARE(textOf(widget), row.text);
+        const QRect place = widget->geometry();
+        if (row.place.width() < 0)
+            QCOMPARE(place.topLeft(), row.place.topLeft());
+        else
+            QCOMPARE(place, row.place);
+    }
+}
+
+} // namespace
+
+class TestLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::useTestFolders(); }
+
+    void startWindow();
+    void launcher();
+    void keyPanel();
+    void navigationBar();
+    void informationWindows();
+    void shortcutRowsBeforeVersionOneFifteen();
+    void launcherOptionFragments_data();
+    void launcherOptionFragments();
+};
+
+void TestLayout::startWindow()
+{
+    Fixture f;
+    Start& start = f.start();
+    QCOMPARE(start.windowTitle(), QStringLiteral("Pannix 酷安@Tollen"));
+    QCOMPARE(start.palette().color(QPalette::Window), QColor(128, 128, 255));
+    checkRows(start,
+        {
+            {"Labelstart", QStringLiteral("欢迎使用 Pannix"), tw(240, 240, 7455, 975)},
+            {"Label1nofo", QStringLiteral("基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen"), tw(960, 1200, 5775, 375)},
+            {"cable", QStringLiteral("连接并启动"), tw(1320, 1800, 2325, 615)},
+            {"wireless", QStringLiteral("设置与帮助"), tw(4080, 1800, 2325, 615)},
+            {"Label1", QStringLiteral("请开启“USB调试”MIUI还需打开USB调试(安全设置)"), tw(1080, 2640, 5535, 375)},
+            {"Label3", QStringLiteral(" 下载ADB驱动 "), tw(120, 3120, 1695, 375)},
+            {"wxts", QStringLiteral("开启/更换端口："), tw(120, 3720, 1845, 375)},
+            {"Textport", QStringLiteral("5555"), tw(2040, 3720, 855, 360)},
+            {"devtect", QStringLiteral("检测已连接设备"), tw(3120, 3720, 1875, 375)},
+            {"Label2",
+                QStringLiteral("说明：第一次进行网络调试的设备需要进行端口绑定。先使用有线方式连接电脑，再开启端口。"
+                               "输入设备IP地址(关于手机>状态信息>IPv4地址)若连接成功，则绑定完成，"
+                               "下次无需再次开启端口(请勿更换)，仅需输入IP连接即可！"),
+                tw(5280, 3720, 2535, 3255)},
+            {"addressFrame", QStringLiteral("设备IP地址(免端口号)"), tw(120, 4200, 4935, 975)},
+            {"connft", QString(""), tw(240, 370, 2055, 350)},
+            {"connf", QStringLiteral("连接"), tw(2400, 360, 1125, 375)},
+            {"disconnf", QStringLiteral("断开"), tw(3600, 360, 1125, 375)},
+            {"ssxx", QStringLiteral("这里会显示操作返回结果\n"), tw(120, 5280, 4935, 1215)},
+        });
+    QCOMPARE(start.findChild<QWidget*>("connf")->parentWidget()->objectName(), QStringLiteral("addressFrame"));
+}
+
+void TestLayout::launcher()
+{
+    Fixture f;
+    Form1& form = f.launcher();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Pannix 酷安@Tollen"));
+    QCOMPARE(form.size(), QSize(Twips::toPixels(8715), Twips::toPixels(5160)));
+    checkRows(form,
+        {
+            {"frameResolution", QStringLiteral("分辨率"), tw(120, 120, 3855, 1215)},
+            {"resolutionHint", QStringLiteral("按原设备比例设定纵向分辨率"), tw(480, 360)},
+            {"defa", QStringLiteral("默认"), tw(240, 720)},
+            {"QHD", QStringLiteral("1920"), tw(960, 720)},
+            {"FHD", QStringLiteral("1440"), tw(1800, 720)},
+            {"HD", QStringLiteral("1280"), tw(2760, 720)},
+            {"frameOptions", QStringLiteral("附加设置"), tw(4080, 120, 4575, 1215)},
+            {"topshow", QStringLiteral("主界面置顶"), tw(240, 360)},
+            {"fmenux", QStringLiteral("悬浮工具栏"), tw(1680, 360)},
+            {"HP", QStringLiteral("黑屏启动"), tw(3120, 360)},
+            {"recor", QStringLiteral("启动时录屏"), tw(240, 720)},
+            {"ST", QStringLiteral("显示触摸"), tw(1680, 720)},
+            {"fulls", QStringLiteral("全屏启动"), tw(3120, 720)},
+            {"frameBitRate", QStringLiteral("比特率(数值越高，延迟越高，但显示和录屏也越清晰)"),
+                tw(120, 1440, 8535, 855)},
+            {"BH", QStringLiteral("30Mbps"), tw(240, 360)},
+            {"BM", QStringLiteral("20Mbps"), tw(1560, 360)},
+            {"BTW", QStringLiteral("12Mbps"), tw(2880, 360)},
+            {"Bdefa", QStringLiteral("8Mbps(默认)"), tw(4200, 360)},
+            {"BL", QStringLiteral("4Mbps"), tw(6000, 360)},
+            {"BZDY", QStringLiteral("2Mbps"), tw(7200, 360)},
+            {"frameRecordName", QStringLiteral("自定义录屏文件名。默认为ScrRec"), tw(120, 2400, 3855, 975)},
+            {"scrtext", QStringLiteral("ScrRec"), tw(240, 360, 3375, 375)},
+            {"QSNUM", QStringLiteral("启动"), tw(4080, 2520, 1935, 855)},
+            {"helpp", QStringLiteral("软件使用说明与帮助(酷安图文)"), tw(6120, 2520, 2535, 375)},
+            {"N_Shape1hjj", QStringLiteral("查看快捷键"), tw(6120, 3000, 1215, 375)},
+            {"N_Shape1about", QStringLiteral("关于"), tw(7440, 3000, 1215, 375)},
+            {"frameNotice", QStringLiteral("公告"), tw(120, 3480, 5895, 1575)},
+            {"frameDevices", QStringLiteral("多设备启动"), tw(6120, 3480, 2535, 1575)},
+            {"devfc", QString(""), tw(240, 360)},
+            {"devsc", QString(""), tw(240, 720)},
+            {"devtc", QString(""), tw(240, 1080)},
+        });
+    // The notice names the folder where the files really land.
+    QVERIFY(textOf(form.findChild<QWidget*>("noticeFiles")).contains(QDir::toNativeSeparators(Paths::outputFolder())));
+}
+
+void TestLayout::keyPanel()
+{
+    Fixture f;
+    menu& keys = f.windows.keyPanel();
+    QVERIFY(keys.windowTitle().isEmpty());
+    QCOMPARE(keys.size(), QSize(81, 409));
+    QCOMPARE(keys.palette().color(QPalette::Window), QColor(Qt::white));
+    checkRows(keys,
+        {
+            {"LOCKSCR", QStringLiteral("锁屏"), QRect(8, 0, 67, 33)},
+            {"VOLUP", QStringLiteral("音量+"), QRect(8, 40, 67, 33)},
+            {"VOLDOWN", QStringLiteral("音量-"), QRect(8, 80, 67, 33)},
+            {"MUTE", QStringLiteral("静音"), QRect(8, 120, 67, 33)},
+            {"N_Shape1screencp", QStringLiteral("截屏"), QRect(8, 160, 67, 33)},
+            {"N_Shapexia", QStringLiteral("音乐下一首"), QRect(8, 200, 67, 33)},
+            {"N_Shapeshang", QStringLiteral("音乐上一首"), QRect(8, 240, 67, 33)},
+            {"N_Shapepause", QStringLiteral("暂停/继续"), QRect(8, 280, 67, 33)},
+            {"Label4", QStringLiteral("截屏将保存到：") + QDir::toNativeSeparators(Paths::outputFolder()),
+                QRect(8, 336, 65, 81)},
+        });
+}
+
+void TestLayout::navigationBar()
+{
+    Fixture f;
+    Freeze& bar = f.windows.navigationBar();
+    QVERIFY(bar.windowTitle().isEmpty());
+    QCOMPARE(bar.size(), QSize(381, 117));
+    checkRows(bar,
+        {
+            {"BACKWARD", QStringLiteral("返回(鼠标右键)"), QRect(8, 8, 97, 33)},
+            {"HOMEWARD", QStringLiteral("主页(按下滚轮)"), QRect(136, 8, 105, 33)},
+            {"MEUNWARD", QStringLiteral("多任务"), QRect(272, 8, 97, 33)},
+            {"Label4",
+                QStringLiteral("若出现点击按钮后标题栏变焦从而遮挡投屏画面的情况，建议开启附加设置中的“主界面置顶”。"),
+                QRect(8, 56, 361, 33)},
+        });
+}
+
+void TestLayout::informationWindows()
+{
+    Fixture f;
+    About& about = f.windows.about();
+    QCOMPARE(about.windowTitle(), QStringLiteral("关于"));
+    QCOMPARE(about.size(), QSize(Twips::toPixels(7095), Twips::toPixels(3450)));
+    const QRect anywhere(0, 0, -1, -1);
+    auto inAbout = [&](const char* name, const QString& text) {
+        auto* widget = about.findChild<QWidget*>(QLatin1String(name));
+        QVERIFY2(widget, name);
+        QCOMPARE(textOf(widget), text);
+        QVERIFY2(about.rect().contains(widget->geometry()), name);
+    };
+    inAbout("Label2", QStringLiteral("V1.5.0"));
+    inAbout("Label13", QStringLiteral("项目链接："));
+    inAbout("Label15", QStringLiteral("点击访问"));
+    inAbout("Label17", QStringLiteral("工具介绍(官方)："));
+    inAbout("Label16", QStringLiteral("点击访问"));
+    inAbout("Label18", QStringLiteral("Scrcpy Version：1.10"));
+    inAbout("Label6", QStringLiteral("酷安：@Tollen"));
+    inAbout("blockmi", QStringLiteral("个人主页"));
+    inAbout("N_Shape2all", QStringLiteral("所有作品"));
+    inAbout("N_Shape1boot", QStringLiteral("捐赠支持"));
+    inAbout("Label4", QStringLiteral("交流群：") + f.deployment.values.supportGroupNumber);
+    inAbout("N_Shape1", QStringLiteral("点击加入"));
+    inAbout("Label11", QStringLiteral("基于Scrcpy有线投屏工具命令库制作的GUI控制台。提供便捷的设置选项。"));
+    Q_UNUSED(anywhere)
+
+    DonatION& donation = f.windows.donation();
+    QCOMPARE(donation.windowTitle(), QStringLiteral("支持作者"));
+    QCOMPARE(donation.size(), QSize(Twips::toPixels(11640), Twips::toPixels(5625)));
+    QCOMPARE(textOf(donation.findChild<QWidget*>("Label1")),
+        QStringLiteral("软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！"));
+
+    meizu& warning = f.windows.meizuWarning();
+    QCOMPARE(warning.windowTitle(), QStringLiteral("检测到魅族设备！"));
+    QCOMPARE(warning.size(), QSize(Twips::toPixels(6480), Twips::toPixels(2055)));
+    QCOMPARE(warning.findChild<QLabel*>("Image1")->size(), QSize(66, 66));
+    QCOMPARE(textOf(warning.findChild<QWidget*>("Label1")),
+        QStringLiteral("很抱歉！由于Flyme魔改Android源码，导致大部分设备无法显示投屏画面。工具可能无法正常使用！"));
+    // Three buttons in one row, in this order.
+    const char* buttons[] = {"N_Shape1about", "N_Shape2", "N_Shape1"};
+    const QString captions[]
+        = {QStringLiteral("退出软件"), QStringLiteral("查看原因及解决方法"), QStringLiteral("继续使用")};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = warning.findChild<N_Shape*>(QLatin1String(buttons[i]));
+        QCOMPARE(button->Caption(), captions[i]);
+        QCOMPARE(button->y(), warning.findChild<N_Shape*>("N_Shape1about")->y());
+        if (i > 0)
+            QVERIFY(button->x() > warning.findChild<N_Shape*>(QLatin1String(buttons[i - 1]))->geometry().right());
+    }
+
+    KJJ& keys = f.windows.shortcutKeys();
+    QCOMPARE(keys.windowTitle(), QStringLiteral("Shortcut Keys"));
+    QCOMPARE(keys.size(), QSize(Twips::toPixels(14310), Twips::toPixels(6660)));
+}
+
+// The window's own table, for clients before 1.15, row by row (the screen-on row as the client
+// really does it: one right click while the screen is off).
+void TestLayout::shortcutRowsBeforeVersionOneFifteen()
+{
+    const QList<std::pair<QString, QString>> rows {{"切换全屏模式", "Ctrl + f"}, {"将窗口大小调整为1：1", "Ctrl + g"},
+        {"调整窗口大小以删除黑色边框", "Ctrl + x 或 双击黑边"}, {"点击 HOME", "Ctrl + h 或 按下滚轮"},
+        {"点击 BACK", "Ctrl + b 或 单击右键"}, {"点击 APP_SWITCH", "Ctrl + s"}, {"点击 MENU", "Ctrl + m"},
+        {"点击 VOLUME_UP", "Ctrl + ↑"}, {"点击 VOLUME_DOWN", "Ctrl + ↓"}, {"点击 POWER", "Ctrl + p"},
+        {"亮屏", "单击右键（息屏时）"}, {"关闭设备屏幕（保持镜像）", "Ctrl + o"}, {"展开通知面板", "Ctrl + n"},
+        {"折叠通知面板", "Ctrl + Shift + n"}, {"将设备剪贴板复制到计算机", "Ctrl + c"},
+        {"将计算机剪贴板粘贴到设备", "Ctrl + v"}, {"将计算机剪贴板复制到设备", "Ctrl + Shift + v"},
+        {"启用/禁用FPS计数器（在标准输出上）", "Ctrl + i"}};
+    const QVersionNumber version(1, 10);
+    const QList<ShortcutTable::Row> drawn = ShortcutTable::leftRows(version) + ShortcutTable::rightRows(version);
+    QCOMPARE(drawn.size(), rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        QCOMPARE(drawn[i].action, rows[i].first);
+        QCOMPARE(drawn[i].shortcut, rows[i].second);
+    }
+    QCOMPARE(ShortcutTable::leftRows(version).size(), 9);
+    QCOMPARE(ShortcutTable::leftNote(version),
+        QStringLiteral("传输文件：拖拽文件至窗口，即可发送至手机的 /sdcard/ 文件夹。"));
+    QCOMPARE(ShortcutTable::rightNote(), QStringLiteral("安装APK：拖拽.apk至窗口，即可安装软件。"));
+}
+
+// Each option on its own, with exactly the fragment it composes.
+void TestLayout::launcherOptionFragments_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("words"); // what the option adds after the serial
+    const QStringList sizeDefault {"-m", "0"}, rateDefault {"-b", "8M"};
+    QTest::newRow("BH") << "BH" << (sizeDefault + QStringList {"-b", "30M", "--always-on-top"});
+    QTest::newRow("BM") << "BM" << (sizeDefault + QStringList {"-b", "20M", "--always-on-top"});
+    QTest::newRow("BTW") << "BTW" << (sizeDefault + QStringList {"-b", "12M", "--always-on-top"});
+    QTest::newRow("Bdefa") << "Bdefa" << (sizeDefault + QStringList {"-b", "8M", "--always-on-top"});
+    QTest::newRow("BL") << "BL" << (sizeDefault + QStringList {"-b", "4M", "--always-on-top"});
+    QTest::newRow("BZDY") << "BZDY" << (sizeDefault + QStringList {"-b", "2M", "--always-on-top"});
+    QTest::newRow("defa") << "defa" << (QStringList {"-m", "0"} + rateDefault + QStringList {"--always-on-top"});
+    QTest::newRow("QHD") << "QHD" << (QStringList {"-m", "1920"} + rateDefault + QStringList {"--always-on-top"});
+    QTest::newRow("FHD") << "FHD" << (QStringList {"-m", "1440"} + rateDefault + QStringList {"--always-on-top"});
+    QTest::newRow("HD") << "HD" << (QStringList {"-m", "1280"} + rateDefault + QStringList {"--always-on-top"});
+    QTest::newRow("topshow off") << "topshow" << (sizeDefault + rateDefault);
+    QTest::newRow("HP") << "HP" << (sizeDefault + rateDefault + QStringList {"--always-on-top", "--turn-screen-off"});
+    QTest::newRow("ST") << "ST" << (sizeDefault + rateDefault + QStringList {"--always-on-top", "--show-touches"});
+    QTest::newRow("fulls") << "fulls" << (sizeDefault + rateDefault + QStringList {"--fullscreen", "--always-on-top"});
+    QTest::newRow("recor") << "recor"
+                           << (sizeDefault + rateDefault + QStringList {"--always-on-top", "--record", "ScrRec.mp4"});
+}
+
+void TestLayout::launcherOptionFragments()
+{
+    QFETCH(QString, control);
+    QFETCH(QStringList, words);
+    Fixture f;
+    Form1& form = f.launcher();
+    form.show();
+    f.outside.settle();
+    f.selectSlots({1});
+    Fixture::click(form.findChild<QWidget*>(control));
+    Fixture::click(form.QSNUM);
+    f.outside.clear();
+    for (int tick = 0; tick < 5; ++tick)
+        form.tickTimerTOT();
+    QCOMPARE(f.outside.starts.size(), 1);
+    QCOMPARE(f.outside.starts[0].words, QStringList({"scrcpy", "-s", "SER1"}) + words);
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"
