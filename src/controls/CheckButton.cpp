@@ -111,10 +111,15 @@ void CheckButton::click()
 
 void CheckButton::mouseMoveEvent(QMouseEvent* event)
 {
-    m_watchingPointer = true;
     const QPointF at = event->position();
-    if (at.x() < 0 || at.y() < 0 || at.x() > width() || at.y() > height())
+    if (at.x() < 0 || at.y() < 0 || at.x() > width() || at.y() > height()) {
+        // Dragged out with the button held: the window system keeps sending moves but no leave, so
+        // this does what the poll would, once.
+        if (m_watchingPointer)
+            pointerLeft();
         return;
+    }
+    m_watchingPointer = true;
     const int button = KeyCodes::buttonMask(event->buttons());
     emit MouseMove(button, KeyCodes::shiftMask(event->modifiers()), float(at.x()), float(at.y()));
     if (Enabled())

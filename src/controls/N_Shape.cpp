@@ -2,6 +2,7 @@
 
 #include "CaptionFont.h"
 #include "ControlAccessibility.h"
+#include "FocusMark.h"
 #include "KeyCodes.h"
 
 #include <QFocusEvent>
@@ -168,6 +169,8 @@ void N_Shape::paintEvent(QPaintEvent*)
         painter.setPen(captionColor());
         painter.drawText(QRectF(captionPosition(), captionSize()), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
     }
+    if (hasFocus())
+        FocusMark::draw(painter, rect(), captionColor());
 }
 
 void N_Shape::resizeEvent(QResizeEvent*)
@@ -294,7 +297,9 @@ void N_Shape::keyPressEvent(QKeyEvent* event)
         focusPreviousChild();
         break;
     case 13:
-        emit Click();
+        // One Click per press: a held Enter repeats the key, not the action.
+        if (!event->isAutoRepeat())
+            emit Click();
         break;
     default:
         break;
@@ -316,6 +321,7 @@ void N_Shape::keyReleaseEvent(QKeyEvent* event)
 void N_Shape::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    update(); // the focus mark
     if (m_borderGotFocus) {
         m_faceBorder = m_borderCustom;
         update();
@@ -325,6 +331,7 @@ void N_Shape::focusInEvent(QFocusEvent* event)
 void N_Shape::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
+    update(); // the focus mark goes
     if (m_borderGotFocus) {
         m_faceBorder = m_borderNormal;
         update();

@@ -133,8 +133,21 @@ void OptionButton::mouseReleaseEvent(QMouseEvent* event)
     emit MouseUp(KeyCodes::buttonMask(event->button()), KeyCodes::shiftMask(event->modifiers()),
         float(event->position().x()), float(event->position().y()));
     m_pressed = false;
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && m_enabledFlag)
+    const bool inside = rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && inside && m_enabledFlag) {
         clickStep();
+        return;
+    }
+    // Released elsewhere: the pressed picture goes, to the focused look or, as the poll would find
+    // the pointer outside, to the resting one.
+    if (!inside && m_enabledFlag) {
+        if (hasFocus()) {
+            showPicture(index(HoverLook));
+        } else {
+            m_watchingPointer = true;
+            pointerLeft();
+        }
+    }
 }
 
 void OptionButton::mouseMoveEvent(QMouseEvent* event)

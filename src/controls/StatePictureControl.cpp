@@ -2,8 +2,10 @@
 
 #include "ControlAccessibility.h"
 
+#include "FocusMark.h"
 #include <QEvent>
 #include <QFontMetrics>
+
 #include <QPainter>
 
 namespace {
@@ -102,4 +104,18 @@ void StatePictureControl::paintEvent(QPaintEvent*)
     painter.setPen(captionColor());
     painter.drawText(QRect(captionPosition(), QSize(width() - CaptionLeft, captionHeight())),
         Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+    if (hasFocus())
+        FocusMark::draw(painter, rect(), captionColor());
+}
+
+void StatePictureControl::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update(); // the focus mark
+}
+
+void StatePictureControl::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update(); // the focus mark goes
 }

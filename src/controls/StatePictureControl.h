@@ -52,6 +52,9 @@ protected:
     QFont holderFont() const { return parentWidget() ? parentWidget()->font() : QFont(); }
     // Shows the picture and caption colour for the current value, enabled state and fore colour.
     virtual void refreshLook() = 0;
+
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void showPicture(int index);
     void setCaptionColor(OleColor color);
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,359 @@
+// What a keyboard or screen-reader user meets: a focus mark on every control, keys that act once
+// and only where they should, disabled controls out of reach, the pointer looks in every drag,
+// and a walk through the windows with no pointer at all.
+#include "Fixture.h"
+#include "controls/FocusMark.h"
+#include "controls/OptionButton.h"
+#include "panels/Freeze.h"
+#include "panels/menu.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QKeyEvent>
+#include <QSignalSpy>
+
+namespace {
+
+void sendKey(QWidget* widget, QEvent::Type type, Qt::Key key, bool autoRepeat, const QString& text = {})
+{
+    QKeyEvent event(type, key, Qt::NoModifier, text, autoRepeat);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// A key held down: its press, then the window system's repeats (release and press pairs marked
+// as repeats), then the real release.
+void holdKey(QWidget* widget, Qt::Key key, int repeats, const QString& text = {})
+{
+    sendKey(widget, QEvent::KeyPress, key, false, text);
+    for (int i = 0; i < repeats; ++i) {
+        sendKey(widget, QEvent::KeyRelease, key, true, text);
+        sendKey(widget, QEvent::KeyPress, key, true, text);
+    }
+    sendKey(widget, QEvent::KeyRelease, key, false, text);
+}
+
+void mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// How many pixels of the line just inside the control's top edge have the given colour.
+int markPixels(QWidget* control, const QColor& color)
+{
+    const QImage picture = control->grab().toImage();
+    int count = 0;
+    for (int x = control->width() / 3; x < control->width() - FocusMark::Inset - 1; ++x) {
+        if (QColor(picture.pixel(x, FocusMark::Inset)) == color)
+            ++count;
+    }
+    return count;
+}
+
+// Three controls of one kind in a row, in a window that can take the focus.
+struct Row
+{
+    QWidget window;
+    QList<QWidget*> controls;
+
+    explicit Row(const QString& kind)
+    {
+        window.resize(400, 200);
+        for (int i = 0; i < 3; ++i) {
+            QWidget* control = nullptr;
+            if (kind == QLatin1String("push button")) {
+                auto* button = new N_Shape(&window);
+                button->load(PropertyBag {{"StretchToText", false}, {"Caption", QStringLiteral("按钮%1").arg(i)},
+                    {"ForeColorNormal", OleColors::rgb(0, 0, 0)}});
+                control = button;
+            } else if (kind == QLatin1String("check box")) {
+                auto* box = new CheckButton(&window);
+                box->load({{"Caption", QStringLiteral("选项%1").arg(i)}});
+                control = box;
+            } else {
+                auto* option = new OptionButton(&window);
+                option->load({{"Caption", QStringLiteral("选项%1").arg(i)}});
+                control = option;
+            }
+            control->setObjectName(QStringLiteral("c%1").arg(i));
+            control->setGeometry(10, 10 + 40 * i, 160, 30);
+            controls.append(control);
+        }
+        window.show();
+        window.activateWindow();
+    }
+};
+
+QColor captionColorOf(QWidget* control)
+{
+    if (auto* button = qobject_cast<N_Shape*>(control))
+        return button->captionColor();
+    return static_cast<StatePictureControl*>(control)->captionColor();
+}
+
+} // namespace
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::useTestFolders(); }
+
+    void focusMarkComesAndGoes_data();
+    void focusMarkComesAndGoes();
+    void pushButtonKeysActOncePerPress();
+    void arrowKeysMoveAlongTheRow();
+    void optionSpaceSelectsOncePerPress();
+    void checkBoxKeysChangeNothing();
+    void disabledControlsAreOutOfReach_data();
+    void disabledControlsAreOutOfReach();
+    void checkBoxDraggedOutRests();
+    void optionReleasedOutsideRests();
+    void screenReaderSeesTheFocusMove();
+    void walkWithoutPointer();
+};
+
+void TestKeyboard::focusMarkComesAndGoes_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("push button") << "push button";
+    QTest::newRow("check box") << "check box";
+    QTest::newRow("option button") << "option button";
+}
+
+void TestKeyboard::focusMarkComesAndGoes()
+{
+    QFETCH(QString, kind);
+    Row row(kind);
+    QVERIFY(QTest::qWaitForWindowActive(&row.window));
+    QWidget* control = row.controls[0];
+    const QColor caption = captionColorOf(control);
+    row.controls[1]->setFocus();
+    QCOMPARE(markPixels(control, caption), 0);
+    control->setFocus();
+    QVERIFY(control->hasFocus());
+    QVERIFY2(markPixels(control, caption) > 10, qPrintable(QString::number(markPixels(control, caption))));
+    row.controls[2]->setFocus();
+    QCOMPARE(markPixels(control, caption), 0);
+}
+
+void TestKeyboard::pushButtonKeysActOncePerPress()
+{
+    Row row(QStringLiteral("push button"));
+    auto* button = static_cast<N_Shape*>(row.controls[0]);
+    button->setFocus();
+    QSignalSpy clicks(button, &N_Shape::Click);
+    holdKey(button, Qt::Key_Return, 20, QStringLiteral("\r"));
+    QCOMPARE(clicks.count(), 1);
+    holdKey(button, Qt::Key_Space, 20, QStringLiteral(" "));
+    QCOMPARE(clicks.count(), 2);
+    QTest::keyClick(button, Qt::Key_Enter); // the keypad's Enter
+    QCOMPARE(clicks.count(), 3);
+    QTest::keyClick(button, Qt::Key_A);
+    QCOMPARE(clicks.count(), 3);
+}
+
+void TestKeyboard::arrowKeysMoveAlongTheRow()
+{
+    Row row(QStringLiteral("push button"));
+    QVERIFY(QTest::qWaitForWindowActive(&row.window));
+    row.controls[0]->setFocus();
+    const QList<std::pair<Qt::Key, int>> steps {
+        {Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_Left, 1}, {Qt::Key_Up, 0}, {Qt::Key_Down, 1}};
+    for (const auto& [key, landing] : steps) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget(), row.controls[landing]);
+    }
+}
+
+void TestKeyboard::optionSpaceSelectsOncePerPress()
+{
+    Row row(QStringLiteral("option button"));
+    auto* option = static_cast<OptionButton*>(row.controls[1]);
+    option->setFocus();
+    QSignalSpy clicks(option, &OptionButton::Click);
+    QSignalSpy downs(option, &OptionButton::MouseDown);
+    holdKey(option, Qt::Key_Space, 10, QStringLiteral(" "));
+    QVERIFY(option->Value());
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(downs.count(), 1);
+    QVERIFY(!static_cast<OptionButton*>(row.controls[0])->Value());
+    QTest::keyClick(option, Qt::Key_Return);
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestKeyboard::checkBoxKeysChangeNothing()
+{
+    Row row(QStringLiteral("check box"));
+    auto* box = static_cast<CheckButton*>(row.controls[0]);
+    box->setFocus();
+    QSignalSpy clicks(box, &CheckButton::Click);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_X})
+        QTest::keyClick(box, key);
+    QCOMPARE(box->Value(), 0);
+    QCOMPARE(clicks.count(), 0);
+    // A screen reader's toggle changes it exactly as a click does.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
+    reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(box->Value(), 1);
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestKeyboard::disabledControlsAreOutOfReach_data()
+{
+    focusMarkComesAndGoes_data();
+}
+
+void TestKeyboard::disabledControlsAreOutOfReach()
+{
+    QFETCH(QString, kind);
+    Row row(kind);
+    QVERIFY(QTest::qWaitForWindowActive(&row.window));
+    QWidget* disabled = row.controls[1];
+    if (auto* button = qobject_cast<N_Shape*>(disabled))
+        button->setEnabledState(false);
+    else if (auto* box = qobject_cast<CheckButton*>(disabled))
+        box->setEnabledState(false);
+    else
+        static_cast<OptionButton*>(disabled)->setEnabledState(false);
+
+    // Tab goes past it, and it takes no focus when asked.
+    row.controls[0]->setFocus();
+    QTest::keyClick(row.controls[0], Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), row.controls[2]);
+    disabled->setFocus();
+    QVERIFY(!disabled->hasFocus());
+
+    // Keys and a screen reader's actions do nothing.
+    QSignalSpy clicks(disabled, SIGNAL(Click()));
+    QSignalSpy keysDown(disabled, SIGNAL(KeyDown(int, int)));
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Right})
+        QTest::keyClick(disabled, key);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(disabled);
+    for (const QString& action : reader->actionInterface()->actionNames())
+        reader->actionInterface()->doAction(action);
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(keysDown.count(), 0);
+    if (auto* box = qobject_cast<CheckButton*>(disabled))
+        QCOMPARE(box->Value(), 0);
+    if (auto* option = qobject_cast<OptionButton*>(disabled))
+        QVERIFY(!option->Value());
+}
+
+// Pressed inside, dragged out with the button held, released outside: the box rests again as
+// soon as the pointer is out, tells MouseOut once, and keeps its value.
+void TestKeyboard::checkBoxDraggedOutRests()
+{
+    QWidget window;
+    CheckButton box(&window);
+    box.setGeometry(0, 0, 100, 20);
+    QSignalSpy outs(&box, &CheckButton::MouseOut);
+    mouse(&box, QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+    mouse(&box, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(box.pictureIndex(), 2);
+    mouse(&box, QEvent::MouseMove, {150, 5}, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(box.pictureIndex(), 0);
+    QCOMPARE(outs.count(), 1);
+    mouse(&box, QEvent::MouseMove, {160, 8}, Qt::NoButton, Qt::LeftButton);
+    mouse(&box, QEvent::MouseButtonRelease, {160, 8}, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(outs.count(), 1);
+    QCOMPARE(box.pictureIndex(), 0);
+    QCOMPARE(box.Value(), 0);
+}
+
+void TestKeyboard::optionReleasedOutsideRests()
+{
+    QWidget window;
+    OptionButton option(&window);
+    option.setGeometry(0, 0, 80, 20);
+    QSignalSpy outs(&option, &OptionButton::MouseOut);
+    QVERIFY(!option.hasFocus());
+    mouse(&option, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(option.pictureIndex(), 2);
+    mouse(&option, QEvent::MouseMove, {200, 5}, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(option.pictureIndex(), 2); // held: the design keeps the pressed picture
+    mouse(&option, QEvent::MouseButtonRelease, {200, 5}, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(option.pictureIndex(), 0);
+    QCOMPARE(outs.count(), 1);
+    QVERIFY(!option.Value());
+}
+
+// What a screen reader asks of the window after each Tab: which control is focused. (Qt sends
+// the focus events themselves through the platform's accessibility bridge, which the headless
+// platform of the tests has not.)
+void TestKeyboard::screenReaderSeesTheFocusMove()
+{
+    Row row(QStringLiteral("check box"));
+    QVERIFY(QTest::qWaitForWindowActive(&row.window));
+    row.controls[0]->setFocus();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&row.window);
+    for (int step = 1; step <= 2; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QAccessibleInterface* focused = window->focusChild();
+        QVERIFY(focused);
+        QCOMPARE(focused->object(), row.controls[step]);
+        QCOMPARE(focused->role(), QAccessible::CheckBox);
+        QCOMPARE(focused->text(QAccessible::Name), QStringLiteral("选项%1").arg(step));
+        QVERIFY(focused->state().focused);
+        QVERIFY(!QAccessible::queryAccessibleInterface(row.controls[step - 1])->state().focused);
+    }
+}
+
+// From the start window to a launch and the panels' keys, with Tab, Space and Enter alone.
+void TestKeyboard::walkWithoutPointer()
+{
+    Fixture f;
+    f.answer(QStringLiteral("devices"), "List of devices attached\nSER1\tdevice\n\n");
+    Start& start = f.grownStart();
+    start.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&start));
+    auto tabTo = [](QWidget& window, const char* name) {
+        QWidget* target = window.findChild<QWidget*>(QLatin1String(name));
+        for (int i = 0; i < 60 && QApplication::focusWidget() != target; ++i)
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_Tab);
+        return QApplication::focusWidget() == target;
+    };
+    QVERIFY(tabTo(start, "cable"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    f.outside.settle();
+    for (int tick = 0; tick < 3; ++tick)
+        start.tickTimer1();
+    Form1& launcher = f.launcher();
+    QVERIFY(launcher.isVisible());
+    launcher.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&launcher));
+    f.outside.settle();
+    f.outside.clear();
+
+    QVERIFY(tabTo(launcher, "BH"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(tabTo(launcher, "HD"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(launcher.BH->Value() && launcher.HD->Value());
+    QVERIFY(tabTo(launcher, "QSNUM"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    for (int tick = 0; tick < 5; ++tick)
+        launcher.tickTimerTOT();
+    QCOMPARE(f.outside.lines(), QStringList {"scrcpy -s SER1 -m 1280 -b 30M --always-on-top"});
+
+    // The panels, opened by the launcher, answer the keyboard too.
+    menu& keys = f.windows.keyPanel();
+    AppWindows::bringUp(keys);
+    keys.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&keys));
+    f.outside.clear();
+    QVERIFY(tabTo(keys, "VOLUP"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    Freeze& bar = f.windows.navigationBar();
+    AppWindows::bringUp(bar);
+    bar.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&bar));
+    QVERIFY(tabTo(bar, "HOMEWARD"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(
+        f.outside.lines(), QStringList({"adb -s SER1 shell input keyevent 24", "adb -s SER1 shell input keyevent 3"}));
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
