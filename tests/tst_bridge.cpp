@@ -48,11 +48,9 @@ private slots:
     void init() { removeResults(); }
     void cleanup() { CommandRunner::setTimeLimitForTests(0); }
 
-    void readsLineAtPosition_data();
-    void readsLineAtPosition();
-    void lastLineOfAnswer_data();
-    void lastLineOfAnswer();
-    void missingFileLeavesTargets();
+    void readsResultLines_data();
+    void readsResultLines();
+    void missingFileHasNoLines();
     void resultFolderIsTheUsersAlone();
     void looseResultFolderIsMadePrivate();
     void plantedLinkIsReplacedNotWrittenThrough();
@@ -79,59 +77,34 @@ private slots:
     void typedTextReachesTheToolAsOneWord();
 };
 
-void TestBridge::readsLineAtPosition_data()
+// A result file read back as lines, the way every version of the tool ends them.
+void TestBridge::readsResultLines_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("expected");
-    const QString unchanged = QStringLiteral("<earlier>");
+    QTest::addColumn<QStringList>("lines");
     QTest::newRow("LF, as adb on Linux prints")
-        << QByteArray("List\nSER1\tdevice\nSER2\tdevice\n") << 3 << QStringLiteral("SER2\tdevice");
-    QTest::newRow("CR LF") << QByteArray("List\r\nSER1\tdevice\r\n") << 2 << QStringLiteral("SER1\tdevice");
-    QTest::newRow("lone CR") << QByteArray("a\rb\rc") << 3 << QStringLiteral("c");
-    QTest::newRow("empty line counts") << QByteArray("List\nSER1\tdevice\n\n") << 3 << QString();
-    QTest::newRow("fewer lines keep the target") << QByteArray("List\nSER1\tdevice\n") << 3 << unchanged;
-    QTest::newRow("empty file keeps the target") << QByteArray() << 1 << unchanged;
-    QTest::newRow("UTF-8 text") << QByteArray("魅族\n") << 1 << QStringLiteral("魅族");
+        << QByteArray("List\nSER1\tdevice\nSER2\tdevice\n") << QStringList {"List", "SER1\tdevice", "SER2\tdevice"};
+    QTest::newRow("CR LF") << QByteArray("List\r\nSER1\tdevice\r\n") << QStringList {"List", "SER1\tdevice"};
+    QTest::newRow("lone CR") << QByteArray("a\rb\rc") << QStringList {"a", "b", "c"};
+    QTest::newRow("empty line counts") << QByteArray("List\nSER1\tdevice\n\n")
+                                       << QStringList {"List", "SER1\tdevice", ""};
+    QTest::newRow("no final line feed") << QByteArray("a\r\nb") << QStringList {"a", "b"};
+    QTest::newRow("empty file") << QByteArray() << QStringList {};
+    QTest::newRow("UTF-8 text") << QByteArray("魅族\n") << QStringList {"魅族"};
 }
 
-void TestBridge::readsLineAtPosition()
+void TestBridge::readsResultLines()
 {
     QFETCH(QByteArray, content);
-    QFETCH(int, line);
-    QFETCH(QString, expected);
+    QFETCH(QStringList, lines);
     writeResult(ResultFile::Serno, content);
-    QString target = QStringLiteral("<earlier>");
-    ResultFiles::readLineAt(ResultFiles::path(ResultFile::Serno), line, target);
-    QCOMPARE(target, expected);
+    QCOMPARE(ResultFiles::readLines(ResultFiles::path(ResultFile::Serno)), lines);
+    QCOMPARE(ResultFiles::splitLines(content), lines);
 }
 
-void TestBridge::lastLineOfAnswer_data()
+void TestBridge::missingFileHasNoLines()
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("several lines") << QByteArray("* daemon started\nconnected to 10.0.0.5:5555\n")
-                                   << QStringLiteral("connected to 10.0.0.5:5555");
-    QTest::newRow("no final line feed") << QByteArray("a\r\nb") << QStringLiteral("b");
-    QTest::newRow("empty answer") << QByteArray() << QStringLiteral("<earlier>");
-}
-
-void TestBridge::lastLineOfAnswer()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, expected);
-    writeResult(ResultFile::Wireless, content);
-    QString target = QStringLiteral("<earlier>");
-    ResultFiles::readLastLine(ResultFiles::path(ResultFile::Wireless), target);
-    QCOMPARE(target, expected);
-}
-
-void TestBridge::missingFileLeavesTargets()
-{
-    QString target = QStringLiteral("kept");
-    ResultFiles::readLineAt(ResultFiles::path(ResultFile::Man), 1, target);
-    ResultFiles::readLastLine(ResultFiles::path(ResultFile::Man), target);
-    QCOMPARE(target, QStringLiteral("kept"));
+    QVERIFY(ResultFiles::readLines(ResultFiles::path(ResultFile::Man)).isEmpty());
 }
 
 void TestBridge::resultFolderIsTheUsersAlone()

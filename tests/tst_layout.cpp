@@ -208,7 +208,6 @@ void TestLayout::informationWindows()
     About& about = f.windows.about();
     QCOMPARE(about.windowTitle(), QStringLiteral("关于"));
     QCOMPARE(about.size(), QSize(Twips::toPixels(7095), Twips::toPixels(3450)));
-    const QRect anywhere(0, 0, -1, -1);
     auto inAbout = [&](const char* name, const QString& text) {
         auto* widget = about.findChild<QWidget*>(QLatin1String(name));
         QVERIFY2(widget, name);
@@ -228,7 +227,6 @@ void TestLayout::informationWindows()
     inAbout("Label4", QStringLiteral("交流群：") + f.deployment.values.supportGroupNumber);
     inAbout("N_Shape1", QStringLiteral("点击加入"));
     inAbout("Label11", QStringLiteral("基于Scrcpy有线投屏工具命令库制作的GUI控制台。提供便捷的设置选项。"));
-    Q_UNUSED(anywhere)
 
     DonatION& donation = f.windows.donation();
     QCOMPARE(donation.windowTitle(), QStringLiteral("支持作者"));

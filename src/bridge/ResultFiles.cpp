@@ -91,25 +91,4 @@ QStringList keep(ResultFile file, const QByteArray& content)
     return splitLines(content.left(ReadCap));
 }
 
-std::optional<QString> lineAt(const QString& path, int n)
-{
-    const QStringList lines = readLines(path);
-    if (n >= 1 && n <= lines.size())
-        return lines.at(n - 1);
-    return std::nullopt;
-}
-
-void readLineAt(const QString& path, int n, QString& target)
-{
-    if (const auto line = lineAt(path, n))
-        target = *line;
-}
-
-void readLastLine(const QString& path, QString& target)
-{
-    const QStringList lines = readLines(path);
-    if (!lines.isEmpty())
-        target = lines.last();
-}
-
 } // namespace ResultFiles

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 // The three files that keep the answers the program reads back by line position: the device
 // list, the maker and the last wireless answer. The program writes each one itself from the
 // tool's captured answer, replacing the file as a whole.
@@ -33,15 +31,5 @@ QStringList splitLines(const QByteArray& text);
 
 // The lines of the file's first ReadCap bytes; nothing when it is missing or unreadable.
 QStringList readLines(const QString& path);
-
-// Line n (counted from 1) of the file; nothing when the file is shorter, missing or unreadable.
-std::optional<QString> lineAt(const QString& path, int n);
-
-// Stores line n (counted from 1) of the file in target. A file with fewer lines, a missing or an
-// unreadable file leaves target as it was.
-void readLineAt(const QString& path, int n, QString& target);
-
-// Stores the file's last line in target; an empty, missing or unreadable file leaves it as it was.
-void readLastLine(const QString& path, QString& target);
 
 } // namespace ResultFiles
