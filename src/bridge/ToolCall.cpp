@@ -21,6 +21,8 @@ ToolCall::ToolCall(const Outside::ToolStart& start, QObject* receiver, Outside::
     connect(&m_process, &QProcess::errorOccurred, this, &ToolCall::processFailed);
 }
 
+// A call is only destroyed with its tool still running when the program itself ends: the tool is
+// stopped then rather than left behind.
 ToolCall::~ToolCall()
 {
     if (m_process.state() != QProcess::NotRunning) {

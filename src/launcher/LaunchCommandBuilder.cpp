@@ -33,9 +33,16 @@ ToolCommand line(const QString& selector, const LaunchFragments& f)
     command.words << QStringLiteral("scrcpy");
     if (selector.startsWith(SelectorStart))
         command.words << QStringLiteral("-s") << DeviceList::serialInField(selector.mid(SelectorStart.size()));
-    // The option fragments are the program's own constants; only they are split at blanks.
-    for (const QString& fragment : {f.TRES, f.TBIT, f.FS, f.TS, f.STT, f.HPT})
-        command.words << fragment.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // The size and bit-rate fragments are an option and its value (" -m 1920", " -b 30M"); the
+    // flags are one word each; the record file is one word whatever its name holds.
+    for (const QString& optionAndValue : {f.TRES, f.TBIT}) {
+        if (!optionAndValue.isEmpty())
+            command.words << optionAndValue.mid(1, 2) << optionAndValue.mid(4);
+    }
+    for (const QString& flag : {f.FS, f.TS, f.STT, f.HPT}) {
+        if (!flag.isEmpty())
+            command.words << flag;
+    }
     if (!f.RECO.isEmpty())
         command.words << QStringLiteral("--record") << f.recordFile;
     return command;
