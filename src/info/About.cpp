@@ -14,7 +14,6 @@
 #include "controls/Twips.h"
 #include "controls/WidgetColors.h"
 #include "launcher/Form1.h"
-#include "launcher/SendToSelectedSlots.h"
 
 #include <QLabel>
 

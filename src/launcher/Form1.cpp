@@ -2,7 +2,6 @@
 
 #include "AppWindows.h"
 #include "ClientVersion.h"
-#include "SendToSelectedSlots.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"

@@ -18,9 +18,9 @@ QString recordFile(const QString& recordName)
     return recordName + QStringLiteral(".mp4");
 }
 
-QString recordPiece(const QString& recordName)
+QString recordPiece(const QString& recordFile)
 {
-    return QStringLiteral("--record ") + recordFile(recordName);
+    return QStringLiteral("--record ") + recordFile;
 }
 
 ToolCommand line(const QString& selector, const LaunchFragments& f)

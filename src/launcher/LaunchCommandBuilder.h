@@ -32,7 +32,7 @@ QString selector(bool selected, const QString& serial);
 // The record file of a record name: the name + ".mp4".
 QString recordFile(const QString& recordName);
 // "--record " + the record file.
-QString recordPiece(const QString& recordName);
+QString recordPiece(const QString& recordFile);
 
 ToolCommand line(const QString& selector, const LaunchFragments& fragments);
 

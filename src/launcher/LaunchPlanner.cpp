@@ -100,7 +100,7 @@ LaunchPlan plan(const LaunchSettings& s)
                 {QStringLiteral("启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存为：") + landsAt
                         + QStringLiteral("！"),
                     Outside::Icon::Warning});
-            p.RECO = QStringLiteral("--record ") + p.recordFile;
+            p.RECO = LaunchCommandBuilder::recordPiece(p.recordFile);
         }
     }
     // The flags follow the boxes on every path, so no line carries an option from an earlier launch.
