@@ -162,48 +162,25 @@ double peakMemoryMiB(const QString& probe, const QStringList& arguments)
     return runProbe(BenchFolder + probe, arguments, "HWM", &started) / 1024.0;
 }
 
-Row startUp(int repeats, const StandInFolder& tools)
+// The program's start-up beside a bare window, empty or showing the start window's texts.
+Row startUp(int repeats, const StandInFolder& tools, const QString& measure, const QStringList& baseline)
 {
     return pairedRuns(
-        "start-up to first paint", "ms", repeats, 1.3,
+        measure, "ms", repeats, 1.3,
         [&] {
             return firstPaintMs("/pannix_probe", {"paint", tools.folder()});
         },
-        [] { return firstPaintMs("/bare_window", {"paint"}); });
+        [&] { return firstPaintMs("/bare_window", QStringList {"paint"} + baseline); });
 }
 
-Row memory(int repeats, const StandInFolder& tools)
+Row memory(int repeats, const StandInFolder& tools, const QString& measure, const QStringList& baseline)
 {
     return pairedRuns(
-        "peak memory, launcher and panels shown", "MiB", repeats, 1.3,
+        measure, "MiB", repeats, 1.3,
         [&] {
             return peakMemoryMiB("/pannix_probe", {"memory", tools.folder()});
         },
-        [] { return peakMemoryMiB("/bare_window", {"memory"}); });
-}
-
-Row startUpBesideTexts(int repeats, const StandInFolder& tools)
-{
-    return pairedRuns(
-        "start-up to first paint, beside a window with the same texts", "ms", repeats, 1.3,
-        [&] {
-            return firstPaintMs("/pannix_probe", {"paint", tools.folder()});
-        },
-        [] {
-            return firstPaintMs("/bare_window", {"paint", "texts"});
-        });
-}
-
-Row memoryBesideTexts(int repeats, const StandInFolder& tools)
-{
-    return pairedRuns(
-        "peak memory, beside a window with the same texts", "MiB", repeats, 1.3,
-        [&] {
-            return peakMemoryMiB("/pannix_probe", {"memory", tools.folder()});
-        },
-        [] {
-            return peakMemoryMiB("/bare_window", {"memory", "texts"});
-        });
+        [&] { return peakMemoryMiB("/bare_window", QStringList {"memory"} + baseline); });
 }
 
 // The longest time the window thread goes without handling events while "连接" waits for a tool
@@ -380,8 +357,11 @@ int main(int argc, char* argv[])
     StandInFolder tools;
     Paths::setProgramFolder(tools.folder());
     QList<Row> rows;
-    rows << startUp(repeats, tools) << startUpBesideTexts(repeats, tools) << memory(repeats, tools)
-         << memoryBesideTexts(repeats, tools);
+    const QStringList texts {QStringLiteral("texts")};
+    rows << startUp(repeats, tools, "start-up to first paint", {})
+         << startUp(repeats, tools, "start-up to first paint, beside a window with the same texts", texts)
+         << memory(repeats, tools, "peak memory, launcher and panels shown", {})
+         << memory(repeats, tools, "peak memory, beside a window with the same texts", texts);
     {
         AppWindows windows;
         rows << commandLatency(windows, tools) << idleCost(windows) << launchTiming(windows, tools, 3)

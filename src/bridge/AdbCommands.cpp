@@ -7,7 +7,6 @@ namespace AdbCommands {
 namespace {
 
 const QString Adb = QStringLiteral("adb");
-const QString Selector = QStringLiteral(" -s ");
 
 // A command of fixed words, whose text is those words joined by blanks.
 ToolCommand fixed(const QStringList& words)
@@ -55,10 +54,8 @@ ToolCommand disconnect(const QString& address, const QString& port)
 
 ToolCommand forSlot(const QString& selector, const ToolCommand& tail)
 {
-    QStringList words {Adb};
-    if (selector.startsWith(Selector))
-        words << QStringLiteral("-s") << DeviceList::serialInField(selector.mid(Selector.size()));
-    return {words + tail.words, QStringLiteral("adb ") + selector + tail.text};
+    return {QStringList {Adb} + DeviceList::selectorWords(selector) + tail.words,
+        QStringLiteral("adb ") + selector + tail.text};
 }
 
 ToolCommand keyEventTail(int code)

@@ -67,4 +67,12 @@ QString serialInField(const QString& field)
     return field.section(QLatin1Char(' '), 0, 0);
 }
 
+QStringList selectorWords(const QString& selector)
+{
+    static const QString start = QStringLiteral(" -s ");
+    if (!selector.startsWith(start))
+        return {};
+    return {QStringLiteral("-s"), serialInField(selector.mid(start.size()))};
+}
+
 } // namespace DeviceList

@@ -21,4 +21,8 @@ std::optional<QStringList> serialFields(const QStringList& lines);
 // The serial alone, out of a serial field: up to its tab, or its first blank when it has no tab.
 QString serialInField(const QString& field);
 
+// The words a slot's device selector (" -s " + its serial field, or empty) stands for: "-s" and
+// the serial alone, or none.
+QStringList selectorWords(const QString& selector);
+
 } // namespace DeviceList

@@ -30,9 +30,7 @@ ToolCommand line(const QString& selector, const LaunchFragments& f)
     command.text = QStringLiteral("scrcpy ") + selector + blank + f.TRES + blank + f.TBIT + blank + f.FS + blank + f.TS
         + blank + f.STT + blank + f.HPT + blank + f.RECO;
 
-    command.words << QStringLiteral("scrcpy");
-    if (selector.startsWith(SelectorStart))
-        command.words << QStringLiteral("-s") << DeviceList::serialInField(selector.mid(SelectorStart.size()));
+    command.words << QStringLiteral("scrcpy") << DeviceList::selectorWords(selector);
     // The size and bit-rate fragments are an option and its value (" -m 1920", " -b 30M"); the
     // flags are one word each; the record file is one word whatever its name holds.
     for (const QString& optionAndValue : {f.TRES, f.TBIT}) {

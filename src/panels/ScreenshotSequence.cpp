@@ -40,17 +40,25 @@ bool ScreenshotSequence::start()
             phone.target = pictureNameFor(phone.serial);
     }
     m_failures.clear();
-    m_unfinished = int(phones.size());
+    m_phones = int(phones.size());
+    m_unfinished = m_phones;
     for (const Phone& phone : phones)
         capture(phone);
     return true;
 }
 
+// Each step runs the tail for the phone through the shared scratch field and, when the tool
+// answers, hands the answer on.
+void ScreenshotSequence::step(const Phone& phone, const ToolCommand& tail, Outside::AnswerHandler then)
+{
+    const ToolCommand command = AdbCommands::forSlot(phone.selector, tail);
+    m_launcher.INTERTEXT = command.text;
+    CommandRunner::call(command, this, std::move(then));
+}
+
 void ScreenshotSequence::capture(const Phone& phone)
 {
-    const ToolCommand command = AdbCommands::forSlot(phone.selector, AdbCommands::screencapTail());
-    m_launcher.INTERTEXT = command.text;
-    CommandRunner::call(command, this, [this, phone](const ToolAnswer& answer) {
+    step(phone, AdbCommands::screencapTail(), [this, phone](const ToolAnswer& answer) {
         if (answer.succeeded())
             copy(phone);
         else
@@ -60,9 +68,7 @@ void ScreenshotSequence::capture(const Phone& phone)
 
 void ScreenshotSequence::copy(const Phone& phone)
 {
-    const ToolCommand command = AdbCommands::forSlot(phone.selector, AdbCommands::pullScreenshotTail(phone.target));
-    m_launcher.INTERTEXT = command.text;
-    CommandRunner::call(command, this, [this, phone](const ToolAnswer& answer) {
+    step(phone, AdbCommands::pullScreenshotTail(phone.target), [this, phone](const ToolAnswer& answer) {
         if (answer.succeeded())
             remove(phone);
         else
@@ -72,9 +78,7 @@ void ScreenshotSequence::copy(const Phone& phone)
 
 void ScreenshotSequence::remove(const Phone& phone)
 {
-    const ToolCommand command = AdbCommands::forSlot(phone.selector, AdbCommands::removeScreenshotTail());
-    m_launcher.INTERTEXT = command.text;
-    CommandRunner::call(command, this, [this](const ToolAnswer&) { phoneDone(); });
+    step(phone, AdbCommands::removeScreenshotTail(), [this](const ToolAnswer&) { phoneDone(); });
 }
 
 void ScreenshotSequence::fail(const Phone& phone, const QString& what, const ToolAnswer& answer)

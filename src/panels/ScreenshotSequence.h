@@ -1,11 +1,13 @@
 #pragma once
 
+#include "bridge/Outside.h"
+#include "bridge/ToolCommand.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
 
 class Form1;
-struct ToolAnswer;
 
 // One screenshot of each phone selected at the click: the phone captures its screen, the picture
 // is copied to the output folder, and the phone's copy is removed, each step as soon as the one
@@ -22,6 +24,8 @@ public:
     bool isRunning() const { return m_unfinished > 0; }
     // Starts a sequence for the slots selected now; false, doing nothing, while one still runs.
     bool start();
+    // How many phones the last sequence started with.
+    int phoneCount() const { return m_phones; }
 
     // The picture's name on the computer for a phone, when several take part.
     static QString pictureNameFor(const QString& serial);
@@ -37,6 +41,7 @@ private:
         QString target; // empty: "screen.png", where the tool runs
     };
 
+    void step(const Phone& phone, const ToolCommand& tail, Outside::AnswerHandler then);
     void capture(const Phone& phone);
     void copy(const Phone& phone);
     void remove(const Phone& phone);
@@ -44,6 +49,7 @@ private:
     void phoneDone();
 
     Form1& m_launcher;
+    int m_phones = 0;
     int m_unfinished = 0;
     QStringList m_failures;
 };

@@ -6,7 +6,6 @@
 #include "bridge/AdbCommands.h"
 #include "bridge/Paths.h"
 #include "controls/ButtonLooks.h"
-#include "controls/CheckButton.h"
 #include "controls/FittedText.h"
 #include "controls/N_Shape.h"
 #include "launcher/Form1.h"
@@ -67,12 +66,8 @@ N_Shape* menu::keyButton(const QString& name, const QString& caption, int top, i
 // same file on the phone.
 void menu::screenshotClick()
 {
-    Form1& launcher = m_windows.form1();
-    int selected = 0;
-    for (int slot = 1; slot <= 3; ++slot)
-        selected += launcher.slotBox(slot)->Value() == 1 ? 1 : 0;
     if (screenshots->start())
-        showNote(selected > 1 ? SeveralPhonesNote : OneFolderNote);
+        showNote(screenshots->phoneCount() > 1 ? SeveralPhonesNote : OneFolderNote);
 }
 
 // The output folder written out, shortened to the part of the note's box inside the panel.
