@@ -3,6 +3,7 @@
 // and a walk through the windows with no pointer at all.
 #include "Fixture.h"
 #include "controls/FocusMark.h"
+#include "controls/LinkLabel.h"
 #include "controls/OptionButton.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
@@ -70,6 +71,8 @@ struct Row
                 auto* box = new CheckButton(&window);
                 box->load({{"Caption", QStringLiteral("选项%1").arg(i)}});
                 control = box;
+            } else if (kind == QLatin1String("link")) {
+                control = new LinkLabel(QStringLiteral("链接%1").arg(i), &window);
             } else {
                 auto* option = new OptionButton(&window);
                 option->load({{"Caption", QStringLiteral("选项%1").arg(i)}});
@@ -88,6 +91,8 @@ QColor captionColorOf(QWidget* control)
 {
     if (auto* button = qobject_cast<N_Shape*>(control))
         return button->captionColor();
+    if (qobject_cast<LinkLabel*>(control))
+        return control->palette().color(control->foregroundRole());
     return static_cast<StatePictureControl*>(control)->captionColor();
 }
 
@@ -102,7 +107,9 @@ private slots:
 
     void focusMarkComesAndGoes_data();
     void focusMarkComesAndGoes();
-    void pushButtonKeysActOncePerPress();
+    void keysActOncePerPress_data();
+    void keysActOncePerPress();
+    void windowsOpenOnTheirFirstButton();
     void arrowKeysMoveAlongTheRow();
     void optionSpaceSelectsOncePerPress();
     void checkBoxKeysChangeNothing();
@@ -116,10 +123,8 @@ private slots:
 
 void TestKeyboard::focusMarkComesAndGoes_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("push button") << "push button";
-    QTest::newRow("check box") << "check box";
-    QTest::newRow("option button") << "option button";
+    disabledControlsAreOutOfReach_data();
+    QTest::newRow("link") << "link";
 }
 
 void TestKeyboard::focusMarkComesAndGoes()
@@ -138,20 +143,42 @@ void TestKeyboard::focusMarkComesAndGoes()
     QCOMPARE(markPixels(control, caption), 0);
 }
 
-void TestKeyboard::pushButtonKeysActOncePerPress()
+// A held Enter on a button or a link acts once, not once per repeat.
+void TestKeyboard::keysActOncePerPress_data()
 {
-    Row row(QStringLiteral("push button"));
-    auto* button = static_cast<N_Shape*>(row.controls[0]);
-    button->setFocus();
-    QSignalSpy clicks(button, &N_Shape::Click);
-    holdKey(button, Qt::Key_Return, 20, QStringLiteral("\r"));
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("push button") << "push button";
+    QTest::newRow("link") << "link";
+}
+
+void TestKeyboard::keysActOncePerPress()
+{
+    QFETCH(QString, kind);
+    Row row(kind);
+    QWidget* control = row.controls[0];
+    control->setFocus();
+    QSignalSpy clicks(control, SIGNAL(Click()));
+    holdKey(control, Qt::Key_Return, 20, QStringLiteral("\r"));
     QCOMPARE(clicks.count(), 1);
-    holdKey(button, Qt::Key_Space, 20, QStringLiteral(" "));
+    holdKey(control, Qt::Key_Space, 20, QStringLiteral(" "));
     QCOMPARE(clicks.count(), 2);
-    QTest::keyClick(button, Qt::Key_Enter); // the keypad's Enter
+    QTest::keyClick(control, Qt::Key_Enter); // the keypad's Enter
     QCOMPARE(clicks.count(), 3);
-    QTest::keyClick(button, Qt::Key_A);
+    QTest::keyClick(control, Qt::Key_A);
     QCOMPARE(clicks.count(), 3);
+}
+
+// A window never opens with the focus on a link, where the user's first Enter would open a page.
+void TestKeyboard::windowsOpenOnTheirFirstButton()
+{
+    Fixture f;
+    for (auto [window, focused] :
+        {std::pair<QWidget*, QString>(&f.grownStart(), "cable"), {&f.windows.about(), "blockmi"}}) {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), focused);
+    }
 }
 
 void TestKeyboard::arrowKeysMoveAlongTheRow()
@@ -202,7 +229,10 @@ void TestKeyboard::checkBoxKeysChangeNothing()
 
 void TestKeyboard::disabledControlsAreOutOfReach_data()
 {
-    focusMarkComesAndGoes_data();
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("push button") << "push button";
+    QTest::newRow("check box") << "check box";
+    QTest::newRow("option button") << "option button";
 }
 
 void TestKeyboard::disabledControlsAreOutOfReach()

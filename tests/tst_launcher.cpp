@@ -82,7 +82,8 @@ private slots:
     void captionsThroughTheTicks();
     void realTimerStartsSlotsNineHundredMsApart();
     void panelClickCannotReplaceSlotOneLine();
-    void missingClientReportedOncePerLaunch();
+    void clientThatCannotStartIsToldWhy_data();
+    void clientThatCannotStartIsToldWhy();
     void fullscreenHintOnEveryClick();
     void helpOpensPageOnSelectedPhones();
     void sideButtonsShowWindows();
@@ -431,22 +432,45 @@ void TestLauncher::panelClickCannotReplaceSlotOneLine()
     QCOMPARE(launch.clientLines(), QStringList {"scrcpy -s SER1 -m 0 -b 8M --always-on-top"});
 }
 
-void TestLauncher::missingClientReportedOncePerLaunch()
+// A client that cannot start is told with the system's reason, once per launch.
+void TestLauncher::clientThatCannotStartIsToldWhy_data()
 {
+    QTest::addColumn<QString>("setUp");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("missing") << "missing"
+                             << "在本程序目录下和系统路径(PATH)中都找不到 scrcpy";
+    QTest::newRow("not executable") << "plain file"
+                                    << "不是可以运行的程序";
+    QTest::newRow("log folder unwritable") << "no log folder"
+                                           << "无法写入它的记录文件";
+}
+
+void TestLauncher::clientThatCannotStartIsToldWhy()
+{
+    QFETCH(QString, setUp);
+    QFETCH(QString, told);
     Fixture f;
-    f.outside.toolsStart = false;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(f.program.folder()));
+    const QString logFolder = Paths::resultFolder() + QStringLiteral("/clients");
+    if (setUp == QLatin1String("plain file"))
+        f.program.write(QStringLiteral("scrcpy"), "not a program");
+    if (setUp == QLatin1String("no log folder")) {
+        f.program.addTool(QStringLiteral("scrcpy"));
+        QDir(logFolder).removeRecursively();
+        QVERIFY(QFile(logFolder).open(QIODevice::WriteOnly)); // a file where the logs' folder belongs
+    }
+    f.outside.forwardTools = true;
     Launch launch(f);
     f.selectSlots({1, 2, 3});
     launch.click();
     launch.runTicks();
-    QCOMPARE(f.outside.starts.size(), 3);
-    const QString text = QStringLiteral("无法启动 scrcpy！请将 scrcpy 放在本程序目录下，或安装后重试。");
-    QCOMPARE(f.outside.messageTexts(), QStringList {text});
-    QCOMPARE(f.outside.messages[0].title, QStringLiteral("警告！"));
-    QCOMPARE(f.outside.messages[0].icon, Outside::Icon::Warning);
-    launch.click();
-    launch.runTicks();
-    QCOMPARE(f.outside.messageTexts(), QStringList(2, text));
+    qputenv("PATH", path);
+    QFile::remove(logFolder);
+    QCOMPARE(f.outside.messages.size(), 1);
+    QVERIFY2(f.outside.messages[0].text.startsWith(QStringLiteral("无法启动 scrcpy！\r\n"))
+            && f.outside.messages[0].text.contains(told),
+        qPrintable(f.outside.messages[0].text));
 }
 
 void TestLauncher::fullscreenHintOnEveryClick()

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -61,6 +62,7 @@ private slots:
     void failedCopyKeepsThePhonesPicture();
     void screenshotLandsInOutputFolder();
     void pictureNamesTellPhonesApart();
+    void failedCopyKeepsTheEarlierPicture();
     void noteNamesTheRealFolder();
     void panelsOpenWhollyOnScreen_data();
     void panelsOpenWhollyOnScreen();
@@ -143,8 +145,9 @@ void TestPanels::panelsLookAsDesigned()
     QCOMPARE(shot->ForeColorDown(), OleColors::rgb(192, 192, 192));
     QCOMPARE(shot->FontSize(), 8);
     QCOMPARE(Fixture::find(bar, "HOMEWARD")->geometry(), QRect(136, 8, 105, 33));
-    QCOMPARE(Fixture::find<QLabel>(keys, "Label4")->text(),
-        QStringLiteral("截屏将保存到：") + QDir::toNativeSeparators(Paths::outputFolder()));
+    const QString note = Fixture::find<QLabel>(keys, "Label4")->text();
+    QVERIFY2(note.startsWith(QStringLiteral("截屏存为screen.png，在：")), qPrintable(note));
+    QVERIFY2(note.endsWith(QDir::toNativeSeparators(Paths::outputFolder()).right(3)), qPrintable(note));
     QCOMPARE(
         focusChain(keys,
             {"LOCKSCR", "VOLDOWN", "VOLUP", "MUTE", "N_Shapepause", "N_Shapexia", "N_Shapeshang", "N_Shape1screencp"}),
@@ -167,16 +170,19 @@ void TestPanels::screenshotStepsFollowTheAnswers()
             "adb -s SER2 shell /system/bin/screencap -p /sdcard/screen.png"}));
     // Several phones: each picture under a name of its own, and the note says so.
     f.outside.answer(1, ToolAnswer::exited(0, {}));
-    QTRY_COMPARE(f.outside.lines().value(2), QStringLiteral("adb -s SER2 pull /sdcard/screen.png screen-SER2.png"));
+    const QRegularExpression partName(
+        QStringLiteral("^adb -s SER(\\d) pull /sdcard/screen.png screen-SER\\1.png.\\w{6}.part$"));
+    QTRY_VERIFY2(partName.match(f.outside.lines().value(2)).hasMatch(), qPrintable(f.outside.lines().value(2)));
+    QVERIFY(f.outside.lines().value(2).startsWith(QStringLiteral("adb -s SER2 ")));
     QCOMPARE(f.outside.starts.size(), 3);
     f.outside.answer(0, ToolAnswer::exited(0, {}));
-    QTRY_COMPARE(f.outside.lines().value(3), QStringLiteral("adb -s SER1 pull /sdcard/screen.png screen-SER1.png"));
+    QTRY_VERIFY2(partName.match(f.outside.lines().value(3)).hasMatch(), qPrintable(f.outside.lines().value(3)));
     f.outside.answer(3, ToolAnswer::exited(0, "/sdcard/screen.png: 1 file pulled.\n"));
     QTRY_COMPARE(f.outside.lines().value(4), QStringLiteral("adb -s SER1 shell rm /sdcard/screen.png"));
     QCOMPARE(f.launcher().INTERTEXT, QStringLiteral("adb  -s SER1\t shell rm /sdcard/screen.png"));
     QVERIFY(keys.screenshots->isRunning());
     const QString note = Fixture::find<QLabel>(keys, "Label4")->text();
-    QVERIFY2(note.startsWith(QStringLiteral("截屏按序列号分别保存到：")), qPrintable(note));
+    QVERIFY2(note.startsWith(QStringLiteral("截屏存为screen-序列号.png，在：")), qPrintable(note));
     f.outside.answer(2, ToolAnswer::exited(0, {}));
     f.outside.answer(4, ToolAnswer::exited(0, {}));
     QTRY_COMPARE(f.outside.starts.size(), 6);
@@ -197,7 +203,7 @@ void TestPanels::clickDuringSequenceIsNotTaken()
     Fixture::click(shot);
     Fixture::click(shot);
     QCOMPARE(f.outside.lines(), QStringList({"adb shell /system/bin/screencap -p /sdcard/screen.png"}));
-    QVERIFY(Fixture::find<QLabel>(keys, "Label4")->text().startsWith(QStringLiteral("截屏将保存到：")));
+    QVERIFY(Fixture::find<QLabel>(keys, "Label4")->text().startsWith(QStringLiteral("截屏存为screen.png，在：")));
 }
 
 // A long folder is shortened in its middle so the note stays within the part of its box that
@@ -212,12 +218,12 @@ void TestPanels::noteNamesTheRealFolder()
     menu& keys = f.windows.keyPanel();
     auto* note = Fixture::find<QLabel>(keys, "Label4");
     const QString text = note->text();
-    QVERIFY2(
-        text.startsWith(QStringLiteral("截屏将保存到：") + QDir::toNativeSeparators(folder).left(3)), qPrintable(text));
+    QVERIFY2(text.startsWith(QStringLiteral("截屏存为screen.png，在：") + QDir::toNativeSeparators(folder).left(3)),
+        qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("…")) && text.endsWith(QStringLiteral("nix")), qPrintable(text));
     const QSize visible = note->geometry().intersected(keys.rect()).size();
     QVERIFY(FittedText::fits(text, note->font(), visible));
-    QVERIFY(!FittedText::fits(QStringLiteral("截屏将保存到：") + folder, note->font(), visible));
+    QVERIFY(!FittedText::fits(QStringLiteral("截屏存为screen.png，在：") + folder, note->font(), visible));
 }
 
 // A copy that fails keeps the phone's picture (no removal) and says why, once for the click.
@@ -263,17 +269,60 @@ void TestPanels::screenshotLandsInOutputFolder()
     QFile file(landed);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), picture);
-    QCOMPARE(f.program.startsOf("adb"),
-        QList<QStringList>({{"shell", "/system/bin/screencap", "-p", "/sdcard/screen.png"},
-            {"pull", "/sdcard/screen.png"}, {"shell", "rm", "/sdcard/screen.png"}}));
+    const QList<QStringList> starts = f.program.startsOf("adb");
+    QCOMPARE(starts.size(), 3);
+    QCOMPARE(starts[0], QStringList({"shell", "/system/bin/screencap", "-p", "/sdcard/screen.png"}));
+    QCOMPARE(starts[1].mid(0, 2), QStringList({"pull", "/sdcard/screen.png"}));
+    QVERIFY2(starts[1].value(2).startsWith(QStringLiteral("screen.png.")), qPrintable(starts[1].value(2)));
+    QCOMPARE(starts[2], QStringList({"shell", "rm", "/sdcard/screen.png"}));
+    QCOMPARE(QDir(f.program.folder()).entryList({"*.part"}, QDir::Files), QStringList());
     QVERIFY(f.outside.messages.isEmpty());
 }
 
+// A copy that fails half-way (a full disk: the tool truncates what it wrote, then fails) leaves the
+// earlier picture as it was; the phone keeps its copy and the message says where each is.
+void TestPanels::failedCopyKeepsTheEarlierPicture()
+{
+    Fixture f;
+    const QByteArray earlier("\x89PNG\r\n\x1a\n-the-earlier-picture-", 29);
+    f.program.write("screen.png", earlier);
+    f.program.write("adb.pull", "\x89PN");
+    f.program.setAnswer("adb", "pull.err", "adb: error: failed to copy: No space left on device\n");
+    f.program.setAnswer("adb", "pull.exit", "1");
+    f.outside.forwardTools = true;
+    f.selectSlots({1});
+    Fixture::click(Fixture::find(f.windows.keyPanel(), "N_Shape1screencp"));
+    QTRY_VERIFY_WITH_TIMEOUT(!f.windows.keyPanel().screenshots->isRunning(), 10000);
+    QFile file(f.program.path("screen.png"));
+    QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == earlier);
+    QCOMPARE(QDir(f.program.folder()).entryList({"*.part"}, QDir::Files), QStringList());
+    QCOMPARE(f.program.startsOf("adb").size(), 2); // no removal: the phone keeps its copy
+    QVERIFY2(f.outside.messageTexts().value(0).contains(QStringLiteral("/sdcard/screen.png；电脑上原有的 ")
+                 + QDir::toNativeSeparators(f.program.path("screen.png")) + QStringLiteral(" 保持不变")),
+        qPrintable(f.outside.messageTexts().value(0)));
+}
+
+// Serials that used to share a picture name get names of their own, plain file names everywhere;
+// two that differ only in case, where case may not be told apart, get a suffix in the click.
 void TestPanels::pictureNamesTellPhonesApart()
 {
+    const QRegularExpression plain(QStringLiteral("^screen-[A-Za-z0-9._-]{1,80}\\.png$"));
+    const QList<QStringList> pairs {{"手机1", "电话1"}, {"a:b", "a_b"}, {"192.168.1.5:5555", "192.168.1.5_5555"},
+        {"x/y", "x_y"}, {QString(80, 'A') + "1", QString(80, 'A') + "2"}, {"", "_"}};
+    for (const QStringList& pair : pairs) {
+        const QString a = ScreenshotSequence::pictureNameFor(pair[0]);
+        const QString b = ScreenshotSequence::pictureNameFor(pair[1]);
+        QVERIFY2(a != b && plain.match(a).hasMatch() && plain.match(b).hasMatch(), qPrintable(a + " " + b));
+    }
     QCOMPARE(ScreenshotSequence::pictureNameFor("SER1"), QStringLiteral("screen-SER1.png"));
-    QCOMPARE(ScreenshotSequence::pictureNameFor("192.168.1.5:5555"), QStringLiteral("screen-192.168.1.5_5555.png"));
-    QCOMPARE(ScreenshotSequence::pictureNameFor("../a b"), QStringLiteral("screen-.._a_b.png"));
+
+    Fixture f;
+    f.selectSlots({1, 2});
+    f.launcher().serial(2) = QStringLiteral("ser1\t");
+    Fixture::click(Fixture::find(f.windows.keyPanel(), "N_Shape1screencp"));
+    f.outside.settle();
+    QVERIFY2(f.outside.starts.value(3).words.last().startsWith(QStringLiteral("screen-ser1-2.png.")),
+        qPrintable(f.outside.lines().join('|')));
 }
 
 void TestPanels::launchShowsBothPanelsAgainAndAgain()

@@ -4,7 +4,9 @@
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -48,6 +50,11 @@ private slots:
     void wirelessCommands();
     void typedTextIsOneArgument_data();
     void typedTextIsOneArgument();
+    void answerThatIsNoDeviceList_data();
+    void answerThatIsNoDeviceList();
+    void pasteCutAtTheLimitIsSaid();
+    void controlCharactersAreRefused_data();
+    void controlCharactersAreRefused();
     void statusBoxNeverKeepsAnEarlierAnswer_data();
     void statusBoxNeverKeepsAnEarlierAnswer();
     void lateAndHangingToolsThroughTheWindow();
@@ -441,6 +448,38 @@ void TestStartup::detectShowsFieldsInStatusBox()
     QCOMPARE(f.launcher().windowTitle(), Title); // detection never touches the launcher's title
 }
 
+// An answer that holds no device list is told as what it is, never as the earlier serials, by the
+// detect button and by the start-up alike.
+void TestStartup::answerThatIsNoDeviceList_data()
+{
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("empty") << QByteArray() << QStringLiteral("adb 没有给出设备列表：它的回答是空的。");
+    QTest::newRow("server start-up only")
+        << QByteArray("* daemon not running; starting now at tcp:5037\n* daemon started successfully\n")
+        << QStringLiteral("adb 没有给出设备列表，它的回答是：\r\n* daemon not running; starting now at tcp:5037\r\n"
+                          "* daemon started successfully");
+}
+
+void TestStartup::answerThatIsNoDeviceList()
+{
+    QFETCH(QByteArray, output);
+    QFETCH(QString, told);
+    Fixture f;
+    Start& start = f.grownStart();
+    f.launcher().devft = QStringLiteral("OLD1\t");
+    f.answer(QStringLiteral("devices"), output);
+    Fixture::click(Fixture::find(start, "devtect"));
+    QTRY_COMPARE(Fixture::find<QPlainTextEdit>(start, "ssxx")->toPlainText(), QString(told).replace("\r\n", "\n"));
+
+    Fixture::click(Fixture::find(start, "cable"));
+    for (int tick = 0; tick < 3; ++tick)
+        start.tickTimer1();
+    f.outside.settle();
+    QCOMPARE(f.outside.messageTexts(), QStringList {QStringLiteral("无法列出已连接的设备：\r\n") + told});
+    QCOMPARE(f.launcher().devft, QStringLiteral("OLD1\t"));
+}
+
 void TestStartup::wirelessCommands_data()
 {
     QTest::addColumn<QString>("button");
@@ -491,8 +530,8 @@ void TestStartup::wirelessCommands()
 void TestStartup::typedTextIsOneArgument_data()
 {
     QTest::addColumn<QString>("typed");
-    for (const char* hostile : {"5555 -s x", "1.2.3.4 & del x", "a\tb", "line\nbreak", "\"quoted\" 'x'", "-L tcp:1",
-             "$(reboot)", "; kill-server", "x|y>z"})
+    for (const char* hostile :
+        {"5555 -s x", "1.2.3.4 & del x", "\"quoted\" 'x'", "-L tcp:1", "$(reboot)", "; kill-server", "x|y>z"})
         QTest::newRow(hostile) << QString::fromUtf8(hostile);
     QTest::newRow("ideographic space") << QStringLiteral("rec\u3000--no-control\u3000x");
     QTest::newRow("no-break space") << QStringLiteral("5555\u00a0--help");
@@ -513,6 +552,53 @@ void TestStartup::typedTextIsOneArgument()
     QCOMPARE(f.outside.starts[0].words, QStringList({"adb", "tcpip", typed}));
     QCOMPARE(f.outside.starts[1].words, QStringList({"adb", "connect", typed + ":" + typed}));
     QCOMPARE(f.outside.starts[2].words, QStringList({"adb", "disconnect", typed + ":" + typed}));
+}
+
+// A control character in a field would cut its argument short (NUL) or change it unseen: the
+// click is refused with a message naming the field, and nothing starts.
+void TestStartup::controlCharactersAreRefused_data()
+{
+    QTest::addColumn<QChar>("character");
+    for (char16_t c : {0x00, 0x09, 0x0a, 0x0d, 0x1b, 0x7f, 0x85, 0x9b, 0x2028, 0x2029})
+        QTest::addRow("U+%04X", unsigned(c)) << QChar(c);
+}
+
+void TestStartup::controlCharactersAreRefused()
+{
+    QFETCH(QChar, character);
+    Fixture f;
+    Start& start = f.grownStart();
+    const QString typed = QStringLiteral("5555") + character + QStringLiteral("-s x");
+    for (const char* field : {"Textport", "connft"}) {
+        Fixture::find<QLineEdit>(start, field)->setText(typed);
+        for (const char* button : {"connf", "disconnf", field == QByteArray("Textport") ? "wxts" : "connf"})
+            Fixture::click(Fixture::find(start, button));
+        Fixture::find<QLineEdit>(start, field)->setText(QStringLiteral("5555"));
+    }
+    f.selectSlots({1});
+    f.launcher().recor->setValue(1);
+    f.launcher().scrtext->setText(typed);
+    Fixture::click(f.launcher().QSNUM);
+    f.outside.settle();
+    QVERIFY(f.outside.starts.isEmpty() && !f.launcher().TimerTOT->isActive());
+    QStringList named;
+    for (const QString& text : f.outside.messageTexts())
+        named.append(text.section(QStringLiteral("中含有控制字符"), 0, 0));
+    QCOMPARE(named,
+        QStringList({"“端口”", "“端口”", "“端口”", "“设备IP地址”", "“设备IP地址”", "“设备IP地址”", "“录屏文件名”"}));
+}
+
+// A paste cut at the field's limit is said, never applied silently.
+void TestStartup::pasteCutAtTheLimitIsSaid()
+{
+    Fixture f;
+    Start& start = f.grownStart();
+    auto* port = Fixture::find<QLineEdit>(start, "Textport");
+    QGuiApplication::clipboard()->setText(QString(port->maxLength(), QLatin1Char('5')));
+    QTest::keySequence(port, QKeySequence::Paste);
+    QCOMPARE(port->text().size(), port->maxLength());
+    QCOMPARE(f.outside.messageTexts(),
+        QStringList {QStringLiteral("“端口”最多只能输入 32767 个字符，多出的部分没有输入！")});
 }
 
 void TestStartup::statusBoxNeverKeepsAnEarlierAnswer_data()

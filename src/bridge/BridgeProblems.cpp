@@ -54,6 +54,19 @@ QString cause(const ToolAnswer& answer, const QString& tool)
     return answer.ranToEnd() && !toolWords.isEmpty() ? toolWords : describe(answer, tool);
 }
 
+QString notADeviceList(const ToolAnswer& answer, const QString& tool)
+{
+    QStringList lines = ResultFiles::splitLines(answer.errors + '\n' + answer.output);
+    lines.removeAll(QString());
+    if (lines.isEmpty())
+        return QStringLiteral("%1 没有给出设备列表：它的回答是空的。").arg(tool);
+    // The first lines say what went wrong; a flood of output is not a message.
+    constexpr qsizetype ShownLines = 6;
+    if (lines.size() > ShownLines)
+        lines = lines.mid(0, ShownLines) << QStringLiteral("…");
+    return QStringLiteral("%1 没有给出设备列表，它的回答是：\r\n%2").arg(tool, lines.join(QStringLiteral("\r\n")));
+}
+
 QString cannotKeepResult(const QString& path, const QString& reason)
 {
     return QStringLiteral("无法写入结果文件 %1：%2\r\n请检查缓存文件夹的权限。").arg(path, reason);

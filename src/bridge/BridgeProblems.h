@@ -21,6 +21,10 @@ QString errorLines(const ToolAnswer& answer);
 // Why a tool failed: its own error lines when it ran to its end and printed some, else the outcome.
 QString cause(const ToolAnswer& answer, const QString& tool);
 
+// The tool ran to its end but what it printed is no device list (nothing, or only the server's
+// start-up lines): said with the tool's own words, so earlier serials are never shown as new.
+QString notADeviceList(const ToolAnswer& answer, const QString& tool);
+
 // A result file could not be replaced; the answer is still used, from memory.
 QString cannotKeepResult(const QString& path, const QString& reason);
 

@@ -51,12 +51,12 @@ void send(const ToolCommand& command)
     });
 }
 
-bool startClient(const ToolCommand& command, const QString& logFile)
+bool startClient(const ToolCommand& command, const QString& logFile, QString* problem)
 {
     Outside::ToolStart start = toolStart(command, Streams::Separate);
     start.logFile = logFile;
     qCInfo(lcBridge) << "start" << start.words << "in" << start.workingFolder;
-    return Outside::current().startTool(start);
+    return Outside::current().startTool(start, problem);
 }
 
 } // namespace CommandRunner

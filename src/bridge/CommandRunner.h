@@ -21,9 +21,9 @@ void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler 
 // reported to the user.
 void send(const ToolCommand& command);
 
-// Starts a mirroring client detached, its output appended to logFile; false when it could not be
-// started at all.
-bool startClient(const ToolCommand& command, const QString& logFile = {});
+// Starts a mirroring client detached, its output appended to logFile; false, with the system's
+// reason in problem, when it could not be started at all.
+bool startClient(const ToolCommand& command, const QString& logFile, QString* problem);
 
 // Tests shorten the limit; 0 restores it.
 void setTimeLimitForTests(int ms);

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QThread>
@@ -41,14 +43,28 @@ void Outside::install(Outside* replacement)
     installed = replacement;
 }
 
-bool SystemOutside::startTool(const ToolStart& start)
+bool SystemOutside::startTool(const ToolStart& start, QString* problem)
 {
+    const auto refuse = [&](const QString& why) {
+        qCWarning(lcBridge) << "cannot start" << start.words << "-" << why;
+        if (problem)
+            *problem = why;
+        return false;
+    };
     if (start.words.isEmpty())
-        return false;
-    const QString program = ToolLocator::locate(start.words.first());
-    if (program.isEmpty()) {
-        qCWarning(lcBridge) << "cannot start" << start.words << "- not found in the program's folder nor on PATH";
-        return false;
+        return refuse(QStringLiteral("没有要启动的程序。"));
+    const QString tool = start.words.first();
+    const QString program = ToolLocator::locate(tool);
+    if (program.isEmpty())
+        return refuse(ToolLocator::whyNotFound(tool));
+    // The log is opened here first, so a folder that cannot be written is told as such rather
+    // than as a tool that failed to start.
+    const QString log = start.logFile.isEmpty() ? QProcess::nullDevice() : start.logFile;
+    if (!start.logFile.isEmpty()) {
+        QFile file(log);
+        if (!file.open(QIODevice::Append))
+            return refuse(
+                QStringLiteral("无法写入它的记录文件 %1：%2").arg(QDir::toNativeSeparators(log), file.errorString()));
     }
     QProcess process;
     process.setProgram(program);
@@ -56,14 +72,11 @@ bool SystemOutside::startTool(const ToolStart& start)
     process.setWorkingDirectory(start.workingFolder);
     process.setStandardInputFile(QProcess::nullDevice());
     // The tool writes its own log, so it never depends on the program for its output.
-    const QString log = start.logFile.isEmpty() ? QProcess::nullDevice() : start.logFile;
     process.setStandardOutputFile(log, QIODevice::Append);
     process.setStandardErrorFile(log, QIODevice::Append);
     ToolLocator::hideConsoleWindow(process);
-    if (!process.startDetached()) {
-        qCWarning(lcBridge) << "cannot start" << start.words << "-" << process.errorString();
-        return false;
-    }
+    if (!process.startDetached())
+        return refuse(QStringLiteral("%1：%2").arg(QDir::toNativeSeparators(program), process.errorString()));
     return true;
 }
 

@@ -30,9 +30,10 @@ public:
 
     virtual ~Outside() = default;
 
-    // Starts the tool detached, to run on after the program, and returns at once; false when it
-    // could not be started at all. Only the mirroring clients start this way.
-    virtual bool startTool(const ToolStart& start) = 0;
+    // Starts the tool detached, to run on after the program, and returns at once; false, with the
+    // system's reason in problem, when it could not be started at all. Only the mirroring clients
+    // start this way.
+    virtual bool startTool(const ToolStart& start, QString* problem) = 0;
     // Starts the tool, captures what it prints and, once it has ended or been stopped at its time
     // limit, hands its answer to onAnswer on the window thread, never before this call returns.
     // Nothing is handed over once receiver is gone.
@@ -49,7 +50,7 @@ public:
 class SystemOutside : public Outside
 {
 public:
-    bool startTool(const ToolStart& start) override;
+    bool startTool(const ToolStart& start, QString* problem) override;
     void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) override;
     void openWebAddress(const QString& address) override;
     void showMessage(const QString& text, const QString& title, Icon icon) override;

@@ -2,13 +2,11 @@
 
 #include "BridgeLog.h"
 #include "BridgeProblems.h"
+#include "FileReplace.h"
 #include "Paths.h"
 
 #include <QFile>
 #include <QTemporaryFile>
-
-#include <filesystem>
-#include <system_error>
 
 namespace ResultFiles {
 
@@ -67,14 +65,10 @@ bool store(ResultFile file, const QByteArray& content, QString* reason)
         problem = out.errorString();
     } else {
         out.close();
-        std::error_code error;
-        std::filesystem::rename(
-            std::filesystem::path(out.fileName().toStdWString()), std::filesystem::path(target.toStdWString()), error);
-        if (!error) {
+        if (FileReplace::replace(out.fileName(), target, &problem)) {
             out.setAutoRemove(false);
             return true;
         }
-        problem = QString::fromLocal8Bit(error.message());
     }
     qCWarning(lcBridge) << "cannot write" << target << "-" << problem;
     if (reason)

@@ -2,6 +2,7 @@
 
 #include "Paths.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -19,15 +20,30 @@ static const char* const executableSuffix = ".exe";
 static const char* const executableSuffix = "";
 #endif
 
-QString locate(const QString& toolName)
+static QFileInfo besideProgram(const QString& toolName)
 {
     QString name = toolName;
     if (!name.endsWith(QLatin1String(executableSuffix), Qt::CaseInsensitive))
         name += QLatin1String(executableSuffix);
-    const QFileInfo besideProgram(Paths::programFolder() + QLatin1Char('/') + name);
-    if (besideProgram.isFile() && besideProgram.isExecutable())
-        return besideProgram.absoluteFilePath();
+    return QFileInfo(Paths::programFolder() + QLatin1Char('/') + name);
+}
+
+QString locate(const QString& toolName)
+{
+    const QFileInfo beside = besideProgram(toolName);
+    if (beside.isFile() && beside.isExecutable())
+        return beside.absoluteFilePath();
     return QStandardPaths::findExecutable(toolName);
+}
+
+QString whyNotFound(const QString& toolName)
+{
+    const QFileInfo beside = besideProgram(toolName);
+    if (beside.exists() && !(beside.isFile() && beside.isExecutable()))
+        return QStringLiteral("本程序目录下的 %1 不是可以运行的程序（不是文件，或没有执行权限）。")
+            .arg(QDir::toNativeSeparators(beside.absoluteFilePath()));
+    return QStringLiteral("在本程序目录下和系统路径(PATH)中都找不到 %1。请将 %1 放在本程序目录下，或安装后重试。")
+        .arg(toolName);
 }
 
 QStringList requiredBridgeFiles()

@@ -11,6 +11,10 @@ namespace ToolLocator {
 // The tool's full path: the program's folder first, then PATH. Empty when it is in neither.
 QString locate(const QString& toolName);
 
+// Why locate found nothing, in the user's words: a file of that name beside the program that may not
+// be run, or the tool nowhere at all.
+QString whyNotFound(const QString& toolName);
+
 // The files the start-up check requires, as names relative to the program's folder
 // (Windows: the bridge tool and its two interface libraries).
 QStringList requiredBridgeFiles();

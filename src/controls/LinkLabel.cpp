@@ -1,7 +1,10 @@
 #include "LinkLabel.h"
 
+#include "FocusMark.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
@@ -37,8 +40,30 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
-        emit Click();
-    else
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter && event->key() != Qt::Key_Space) {
         QLabel::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        emit Click();
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    FocusMark::draw(painter, rect(), palette().color(foregroundRole()));
+}
+
+void LinkLabel::focusFirstControl(QWidget& window)
+{
+    for (QWidget* widget = window.nextInFocusChain(); widget != &window; widget = widget->nextInFocusChain()) {
+        if (window.isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled()
+            && !qobject_cast<LinkLabel*>(widget)) {
+            widget->setFocus();
+            return;
+        }
+    }
 }

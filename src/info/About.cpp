@@ -96,6 +96,7 @@ About::About(AppWindows& windows)
     auto* rights = plainLabel(this, QStringLiteral("Label3"),
         QStringLiteral("版权所有 © 酷安@Tollen 保留所有权利。Scrcpy 版权归其作者所有。"), QRect(12, 204, 449, 18));
     WidgetColors::setText(rights, Qt::gray);
+    LinkLabel::focusFirstControl(*this);
 }
 
 void About::openOnPhones(const QString& page)

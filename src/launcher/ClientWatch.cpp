@@ -19,9 +19,10 @@ ClientWatch::ClientWatch(QObject* parent, int checkAfterMs)
 
 QString ClientWatch::newLogFile(const QString& serial)
 {
-    QDir folder(Paths::resultFolder());
-    folder.mkpath(QStringLiteral("clients"));
-    folder.cd(QStringLiteral("clients"));
+    // Always in its own folder: when that cannot be made, the start says so instead of the log
+    // landing elsewhere unseen.
+    const QDir folder(Paths::resultFolder() + QStringLiteral("/clients"));
+    folder.mkpath(QStringLiteral("."));
     QString phone = serial;
     phone.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
     const QString name = QStringLiteral("scrcpy-%1-%2.log")
@@ -30,7 +31,7 @@ QString ClientWatch::newLogFile(const QString& serial)
     // Names begin with the time, so sorted by name the oldest come first.
     QStringList logs = folder.entryList({QStringLiteral("scrcpy-*.log")}, QDir::Files, QDir::Name);
     while (logs.size() >= KeptLogs)
-        folder.remove(logs.takeFirst());
+        QFile::remove(folder.filePath(logs.takeFirst()));
     return folder.filePath(name);
 }
 

@@ -12,6 +12,7 @@
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
 #include "controls/Twips.h"
+#include "controls/TypedText.h"
 #include "info/About.h"
 #include "info/Deployment.h"
 #include "info/KJJ.h"
@@ -142,6 +143,7 @@ void Form1::buildRecordFrame()
     scrtext->setObjectName(QStringLiteral("scrtext"));
     scrtext->setGeometry(Twips::rect(240, 360, 3375, 375));
     scrtext->setAccessibleName(frame->title());
+    TypedText::sayWhenFull(*scrtext, RecordNameField);
 }
 
 void Form1::buildButtons()

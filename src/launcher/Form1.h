@@ -54,6 +54,8 @@ public:
     CheckButton* ST = nullptr;
     CheckButton* fulls = nullptr;
     QLineEdit* scrtext = nullptr;
+    // The record name's field as messages name it.
+    static inline const QString RecordNameField = QStringLiteral("录屏文件名");
 
     // Bit rate and size.
     OptionButton *BH = nullptr, *BM = nullptr, *BTW = nullptr, *Bdefa = nullptr, *BL = nullptr, *BZDY = nullptr;

@@ -10,6 +10,7 @@
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
+#include "controls/TypedText.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 
@@ -24,6 +25,10 @@
 // open, so none of its lines starts behind the boxes.
 void Form1::launchClick()
 {
+    // A record name with a control character is refused before anything changes; the launch of an
+    // earlier click goes on as it was.
+    if (recor->Value() == 1 && TypedText::refuseControlCharacters(*scrtext, RecordNameField))
+        return;
     TimerTOT->stop();
     launchTicks = 0;
     m_clientMissingReported = false;
@@ -114,7 +119,8 @@ void Form1::runLaunchLine(const ToolCommand& command, int slot)
 {
     const QString phone = DeviceList::serialInField(serial(slot));
     const QString log = ClientWatch::newLogFile(phone);
-    if (CommandRunner::startClient(command, log)) {
+    QString problem;
+    if (CommandRunner::startClient(command, log, &problem)) {
         if (!m_clientWatch)
             m_clientWatch = new ClientWatch(this, clientCheckMs);
         m_clientWatch->watch(phone, log);
@@ -125,6 +131,6 @@ void Form1::runLaunchLine(const ToolCommand& command, int slot)
         return;
     // Reported once per launch; later ticks may come while the box is open.
     m_clientMissingReported = true;
-    Outside::current().showMessage(QStringLiteral("无法启动 scrcpy！请将 scrcpy 放在本程序目录下，或安装后重试。"),
-        QStringLiteral("警告！"), Outside::Icon::Warning);
+    Outside::current().showMessage(
+        QStringLiteral("无法启动 scrcpy！\r\n") + problem, QStringLiteral("警告！"), Outside::Icon::Warning);
 }

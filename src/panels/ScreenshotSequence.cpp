@@ -4,11 +4,42 @@
 #include "bridge/BridgeProblems.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/DeviceList.h"
+#include "bridge/FileReplace.h"
 #include "bridge/Outside.h"
+#include "bridge/Paths.h"
 #include "controls/CheckButton.h"
 #include "launcher/Form1.h"
 
-#include <QRegularExpression>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace {
+
+const QString PhoneCopy = QStringLiteral("/sdcard/screen.png");
+// Longer serials are cut; the hash then keeps them apart.
+constexpr qsizetype LongestKept = 64;
+
+bool isPlain(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+        || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') || c == QLatin1Char('-')
+        || c == QLatin1Char('_');
+}
+
+// "screen-a.png", "screen-a-2.png"...: the first not yet taken in this click, compared without
+// case, since the pictures may land on a file system that does not tell case apart.
+QString freeName(const QString& name, const QStringList& taken)
+{
+    const QString stem = name.chopped(4); // ".png"
+    QString candidate = name;
+    for (int number = 2; taken.contains(candidate, Qt::CaseInsensitive); ++number)
+        candidate = stem + QStringLiteral("-%1.png").arg(number);
+    return candidate;
+}
+
+} // namespace
 
 ScreenshotSequence::ScreenshotSequence(Form1& launcher, QObject* parent)
     : QObject(parent)
@@ -18,11 +49,21 @@ ScreenshotSequence::ScreenshotSequence(Form1& launcher, QObject* parent)
 
 QString ScreenshotSequence::pictureNameFor(const QString& serial)
 {
-    // A network phone's serial holds a colon; anything but letters, digits, dots and dashes
-    // becomes an underscore, so the name is a plain file name on every system.
-    QString safe = serial;
-    safe.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
-    return QStringLiteral("screen-") + safe + QStringLiteral(".png");
+    QString kept;
+    bool changed = false;
+    for (const QChar c : serial) {
+        changed = changed || !isPlain(c);
+        kept += isPlain(c) ? c : QLatin1Char('_');
+    }
+    if (kept.size() > LongestKept) {
+        kept.truncate(LongestKept);
+        changed = true;
+    }
+    if (changed || kept.isEmpty()) {
+        const QByteArray hash = QCryptographicHash::hash(serial.toUtf8(), QCryptographicHash::Sha1).toHex();
+        kept += QLatin1Char('-') + QString::fromLatin1(hash.left(8));
+    }
+    return QStringLiteral("screen-") + kept + QStringLiteral(".png");
 }
 
 bool ScreenshotSequence::start()
@@ -35,10 +76,13 @@ bool ScreenshotSequence::start()
             continue;
         phones.append({m_launcher.selector(slot), DeviceList::serialInField(m_launcher.serial(slot)), QString()});
     }
-    if (phones.size() > 1) {
-        for (Phone& phone : phones)
-            phone.target = pictureNameFor(phone.serial);
+    QStringList taken;
+    for (Phone& phone : phones) {
+        phone.picture
+            = phones.size() > 1 ? freeName(pictureNameFor(phone.serial), taken) : QStringLiteral("screen.png");
+        taken.append(phone.picture);
     }
+    m_folder = Paths::outputFolder();
     m_failures.clear();
     m_phones = int(phones.size());
     m_unfinished = m_phones;
@@ -62,17 +106,43 @@ void ScreenshotSequence::capture(const Phone& phone)
         if (answer.succeeded())
             copy(phone);
         else
-            fail(phone, QStringLiteral("手机未能截屏"), answer);
+            fail(phone, QStringLiteral("手机未能截屏"), BridgeProblems::cause(answer, QStringLiteral("adb")));
     });
 }
 
 void ScreenshotSequence::copy(const Phone& phone)
 {
-    step(phone, AdbCommands::pullScreenshotTail(phone.target), [this, phone](const ToolAnswer& answer) {
-        if (answer.succeeded())
-            remove(phone);
-        else
-            fail(phone, QStringLiteral("截图未能复制到电脑，它仍保留在手机的 /sdcard/screen.png"), answer);
+    const QString kept = QStringLiteral("它仍保留在手机的 ") + PhoneCopy;
+    // The name is taken now, so two copies (of this program or another) never land on one file.
+    QTemporaryFile part(QDir(m_folder).filePath(phone.picture + QStringLiteral(".XXXXXX.part")));
+    if (!part.open()) {
+        fail(phone, QStringLiteral("无法在 %1 中写入截图，%2").arg(QDir::toNativeSeparators(m_folder), kept),
+            part.errorString());
+        return;
+    }
+    part.setAutoRemove(false);
+    Phone copying = phone;
+    copying.part = QFileInfo(part.fileName()).fileName();
+    part.close();
+    step(copying, AdbCommands::pullScreenshotTail(copying.part), [this, copying, kept](const ToolAnswer& answer) {
+        const QDir folder(m_folder);
+        if (!answer.succeeded()) {
+            QFile::remove(folder.filePath(copying.part));
+            const QString earlier = QFileInfo::exists(folder.filePath(copying.picture))
+                ? QStringLiteral("；电脑上原有的 %1 保持不变")
+                      .arg(QDir::toNativeSeparators(folder.filePath(copying.picture)))
+                : QString();
+            fail(copying, QStringLiteral("截图未能复制到电脑，") + kept + earlier,
+                BridgeProblems::cause(answer, QStringLiteral("adb")));
+            return;
+        }
+        QString reason;
+        if (!FileReplace::replace(folder.filePath(copying.part), folder.filePath(copying.picture), &reason)) {
+            m_failures.append(QStringLiteral("%1：截图已复制为 %2，但未能替换 %3。\r\n%4")
+                                  .arg(copying.serial, QDir::toNativeSeparators(folder.filePath(copying.part)),
+                                      copying.picture, reason));
+        }
+        remove(copying);
     });
 }
 
@@ -81,9 +151,8 @@ void ScreenshotSequence::remove(const Phone& phone)
     step(phone, AdbCommands::removeScreenshotTail(), [this](const ToolAnswer&) { phoneDone(); });
 }
 
-void ScreenshotSequence::fail(const Phone& phone, const QString& what, const ToolAnswer& answer)
+void ScreenshotSequence::fail(const Phone& phone, const QString& what, const QString& why)
 {
-    const QString why = BridgeProblems::cause(answer, QStringLiteral("adb"));
     const QString name = phone.serial.isEmpty() ? QStringLiteral("设备") : phone.serial;
     m_failures.append(name + QStringLiteral("：") + what + QStringLiteral("。\r\n") + why);
     phoneDone();

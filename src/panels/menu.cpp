@@ -16,8 +16,9 @@
 namespace {
 constexpr int ButtonLeft = 8;
 constexpr QSize ButtonSize(67, 33);
-const QString OneFolderNote = QStringLiteral("截屏将保存到：");
-const QString SeveralPhonesNote = QStringLiteral("截屏按序列号分别保存到：");
+// The notes say how the pictures are named, and where they land.
+const QString OneFolderNote = QStringLiteral("截屏存为screen.png，在：");
+const QString SeveralPhonesNote = QStringLiteral("截屏存为screen-序列号.png，在：");
 } // namespace
 
 menu::menu(AppWindows& windows)

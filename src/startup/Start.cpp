@@ -5,6 +5,7 @@
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
 #include "bridge/CommandRunner.h"
+#include "bridge/DeviceList.h"
 #include "bridge/Outside.h"
 #include "bridge/ResultFiles.h"
 #include "bridge/ToolLocator.h"
@@ -78,6 +79,7 @@ Start::Start(AppWindows& windows)
 
     buildStartPart();
     buildWirelessPart();
+    LinkLabel::focusFirstControl(*this);
     load();
 }
 
@@ -232,7 +234,11 @@ void Start::maybeDecide()
         return;
     Timer1->stop();
     if (!m_deviceAnswer->succeeded()) {
-        reportStartFailure(*m_deviceAnswer);
+        reportStartFailure(BridgeProblems::cause(*m_deviceAnswer, QStringLiteral("adb")));
+        return;
+    }
+    if (!DeviceList::serialFields(m_deviceLines)) {
+        reportStartFailure(BridgeProblems::notADeviceList(*m_deviceAnswer, QStringLiteral("adb")));
         return;
     }
     readOut();
@@ -241,11 +247,10 @@ void Start::maybeDecide()
 }
 
 // The device list never came: the user learns why, not that no phone is connected.
-void Start::reportStartFailure(const ToolAnswer& answer)
+void Start::reportStartFailure(const QString& why)
 {
     Outside::current().showMessage(
-        QStringLiteral("无法列出已连接的设备：\r\n") + BridgeProblems::cause(answer, QStringLiteral("adb")),
-        QStringLiteral("警告！"), Outside::Icon::Stop);
+        QStringLiteral("无法列出已连接的设备：\r\n") + why, QStringLiteral("警告！"), Outside::Icon::Stop);
     cable->setCaption(CableCaption);
 }
 

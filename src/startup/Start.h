@@ -61,7 +61,7 @@ private:
     void startServer();
     void askDevices();
     void maybeDecide();
-    void reportStartFailure(const ToolAnswer& answer);
+    void reportStartFailure(const QString& why);
     void wirelessClick();
     void readOut();
     void decide();

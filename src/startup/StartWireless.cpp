@@ -11,6 +11,7 @@
 #include "controls/CaptionFont.h"
 #include "controls/N_Shape.h"
 #include "controls/Twips.h"
+#include "controls/TypedText.h"
 #include "controls/WidgetColors.h"
 #include "launcher/Form1.h"
 
@@ -22,6 +23,8 @@
 namespace {
 
 const QString DetectCaption = QStringLiteral("检测已连接设备");
+const QString PortName = QStringLiteral("端口");
+const QString AddressName = QStringLiteral("设备IP地址");
 const QColor FieldFace(192, 192, 255);
 
 QLineEdit* makeField(
@@ -77,6 +80,9 @@ void Start::buildWirelessPart()
     disconnf->setGeometry(Twips::rect(3600, 360, 1125, 375));
     connect(disconnf, &N_Shape::Click, this, &Start::disconnfClick);
 
+    TypedText::sayWhenFull(*Textport, PortName);
+    TypedText::sayWhenFull(*connft, AddressName);
+
     ssxx = new QPlainTextEdit(QStringLiteral("这里会显示操作返回结果\r\n"), this);
     ssxx->setObjectName(QStringLiteral("ssxx"));
     ssxx->setGeometry(Twips::rect(120, 5280, 4935, 1215));
@@ -111,24 +117,38 @@ void Start::devtectClick()
             return;
         }
         Form1& launcher = m_windows.form1();
-        DeviceDetection::ReadSerials(launcher, ResultFiles::keep(ResultFile::Serno, answer.output));
+        // An answer that is no device list is told as what it is, never as the earlier serials.
+        if (!DeviceDetection::ReadSerials(launcher, ResultFiles::keep(ResultFile::Serno, answer.output))) {
+            ssxx->setPlainText(BridgeProblems::notADeviceList(answer, QStringLiteral("adb")));
+            return;
+        }
         ssxx->setPlainText(launcher.devft + QString(5, QLatin1Char(' ')) + launcher.devst
             + QString(14, QLatin1Char(' ')) + launcher.devtt);
     });
 }
 
+// A field holding a control character is refused before anything starts: the tool would get the
+// argument cut short at a NUL, or changed by a line break the user cannot see.
 void Start::wxtsClick()
 {
+    if (m_wirelessBusy || TypedText::refuseControlCharacters(*Textport, PortName))
+        return;
     runIntoStatusBox(AdbCommands::tcpip(Textport->text()));
 }
 
 void Start::connfClick()
 {
+    if (m_wirelessBusy || TypedText::refuseControlCharacters(*connft, AddressName)
+        || TypedText::refuseControlCharacters(*Textport, PortName))
+        return;
     runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), connf, QStringLiteral("正在连接..."));
 }
 
 void Start::disconnfClick()
 {
+    if (m_wirelessBusy || TypedText::refuseControlCharacters(*connft, AddressName)
+        || TypedText::refuseControlCharacters(*Textport, PortName))
+        return;
     runIntoStatusBox(
         AdbCommands::disconnect(connft->text(), Textport->text()), disconnf, QStringLiteral("正在断开..."));
 }

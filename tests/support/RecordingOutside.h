@@ -36,12 +36,14 @@ public:
     RecordingOutside() { Outside::install(this); }
     ~RecordingOutside() override { Outside::install(nullptr); }
 
-    bool startTool(const ToolStart& start) override
+    bool startTool(const ToolStart& start, QString* problem) override
     {
         record(start);
         if (forwardTools)
-            return m_system.startTool(start);
-        return toolsStart;
+            return m_system.startTool(start, problem);
+        if (problem)
+            *problem = startProblem;
+        return startProblem.isEmpty();
     }
     void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) override
     {
@@ -134,7 +136,7 @@ public:
     QList<Message> messages;
     int programEnds = 0;
     int lastExitStatus = -1;
-    bool toolsStart = true;
+    QString startProblem; // a detached start fails with this reason unless it is empty
     bool forwardTools = false;
     bool holdAnswers = false;
     QMap<QString, ToolAnswer> answers;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace TestSupport {
@@ -24,12 +25,17 @@ inline void quietHeadlessPlatform(QtMsgType type, const QMessageLogContext& cont
     previousHandler()(type, context, message);
 }
 
-// Result files and caches go to the test's own folder, never the user's.
+// Result files, caches, settings and the home folder are the run's own, never the user's nor
+// another run's: two runs of one suite at once, or suites side by side, share nothing.
 inline void useTestFolders()
 {
     previousHandler() = qInstallMessageHandler(quietHeadlessPlatform);
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/pannix-test-home-XXXXXX"));
+    QVERIFY(home.isValid());
+    qputenv("HOME", QFile::encodeName(home.path()));
+    for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        qunsetenv(variable);
     QStandardPaths::setTestModeEnabled(true);
-    QDir(Paths::resultFolder()).removeRecursively();
 }
 
 inline void writeResult(ResultFile file, const QByteArray& content)

@@ -1,0 +1,40 @@
+#include "TypedText.h"
+
+#include "bridge/Outside.h"
+
+#include <QLineEdit>
+
+namespace TypedText {
+
+bool holdsControlCharacter(const QString& text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u <= 0x9f) || u == 0x2028 || u == 0x2029)
+            return true;
+    }
+    return false;
+}
+
+bool refuseControlCharacters(const QLineEdit& field, const QString& fieldName)
+{
+    if (!holdsControlCharacter(field.text()))
+        return false;
+    Outside::current().showMessage(
+        QStringLiteral("“%1”中含有控制字符（如空字符、制表符或换行），请删除后重试！").arg(fieldName),
+        QStringLiteral("警告！"), Outside::Icon::Stop);
+    return true;
+}
+
+void sayWhenFull(QLineEdit& field, const QString& fieldName)
+{
+    QObject::connect(&field, &QLineEdit::textEdited, &field, [&field, fieldName](const QString& text) {
+        if (text.size() < field.maxLength())
+            return;
+        Outside::current().showMessage(
+            QStringLiteral("“%1”最多只能输入 %2 个字符，多出的部分没有输入！").arg(fieldName).arg(field.maxLength()),
+            QStringLiteral("警告！"), Outside::Icon::Warning);
+    });
+}
+
+} // namespace TypedText
