@@ -3,6 +3,8 @@
 //
 //   pannix_bench [repeats]
 #include "AppWindows.h"
+#include "bridge/DeviceModel.h"
+#include "bridge/DeviceTracker.h"
 #include "bridge/Paths.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
@@ -16,6 +18,7 @@
 #include "panels/menu.h"
 #include "startup/Start.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -306,13 +310,27 @@ Row idleCost(AppWindows& windows)
     return {"idle timer wake-ups, all windows open", "/s", perSecond, -1, -1, "none", counter.count == 0};
 }
 
+// Three phones listed, as the tracking lists them; their maker queries have ended before anything is
+// measured.
+void listThreePhones(AppWindows& windows, const StandInFolder& tools)
+{
+    const int before = int(tools.starts(QStringLiteral("adb")).size());
+    windows.form1();
+    windows.devices().setListed({{QStringLiteral("SER1"), QStringLiteral("\t"), QStringLiteral("device")},
+        {QStringLiteral("SER2"), QStringLiteral("\t"), QStringLiteral("device")},
+        {QStringLiteral("SER3"), QStringLiteral("\t"), QStringLiteral("device")}});
+    tools.waitForStarts(QStringLiteral("adb"), before + 3);
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 300)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
 Row launchTiming(AppWindows& windows, const StandInFolder& tools, int repeats)
 {
     Form1& launcher = windows.form1();
-    for (int slot = 1; slot <= 3; ++slot) {
+    for (int slot = 1; slot <= 3; ++slot)
         launcher.slotBox(slot)->setValue(1);
-        launcher.serial(slot) = QStringLiteral("SER%1\t").arg(slot);
-    }
     QList<double> drifts;
     int expected = int(tools.starts(QStringLiteral("scrcpy")).size());
     for (int i = 0; i < repeats; ++i) {
@@ -331,6 +349,104 @@ Row launchTiming(AppWindows& windows, const StandInFolder& tools, int repeats)
     const double worst = *std::max_element(drifts.begin(), drifts.end());
     return {QStringLiteral("launch start drift from 900/1800/2700 ms (worst of %1)").arg(drifts.size()), "ms", worst,
         -1, -1, "< 20 ms", worst < 20};
+}
+
+// Debian's adb with a server of its own on a free port and a home of its own, for the tracking rows.
+struct OwnBridge
+{
+    QTemporaryDir home;
+    OwnBridge()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        qputenv("ANDROID_ADB_SERVER_PORT", QByteArray::number(probe.serverPort()));
+        probe.close();
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("ADB_MDNS", "0");
+        run({"start-server"});
+    }
+    ~OwnBridge() { run({"kill-server"}); }
+    static QString adb() { return QStandardPaths::findExecutable(QStringLiteral("adb")); }
+    void run(const QStringList& arguments) const
+    {
+        QProcess process;
+        process.start(adb(), arguments);
+        process.waitForFinished(15000);
+    }
+    // Starts adb and goes on at once; what it prints is not wanted.
+    static void start(const QStringList& arguments)
+    {
+        QProcess process;
+        process.setProgram(adb());
+        process.setArguments(arguments);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        process.startDetached();
+    }
+};
+
+// Runs the event loop for a while, counting how often the window thread wakes up; the timer that
+// ends the measure is not counted.
+double wakeUpsPerSecond(int ms)
+{
+    int wakeUps = 0;
+    const auto counting = QObject::connect(
+        QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, [&wakeUps] { ++wakeUps; });
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    QObject::disconnect(counting);
+    return std::max(0, wakeUps - 1) / (ms / 1000.0);
+}
+
+Row trackingWakeUps(AppWindows& windows)
+{
+    windows.tracker().start();
+    QElapsedTimer first;
+    first.start();
+    while (first.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const double perSecond = wakeUpsPerSecond(3000);
+    return {
+        "window thread wake-ups while the tracking runs with no change", "/s", perSecond, -1, -1, "0", perSecond == 0};
+}
+
+// From the start of "adb connect" to the phone's serial as the launcher's caption: an upper bound of
+// the time from the phone's appearance at the bridge to the launcher.
+Row appearanceToCaption(AppWindows& windows, int repeats)
+{
+#ifdef SIMPHONE_PATH
+    QProcess phone;
+    phone.start(QStringLiteral(SIMPHONE_PATH), {});
+    phone.waitForReadyRead(10000);
+    const QString serial
+        = QStringLiteral("127.0.0.1:") + QString::fromLatin1(phone.readLine()).section(' ', 1).trimmed();
+    Form1& launcher = windows.form1();
+    auto waitFor = [&launcher](const std::function<bool(const QString&)>& shown) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!shown(launcher.devfc->Caption()) && clock.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    };
+    QList<double> times;
+    for (int i = 0; i < repeats; ++i) {
+        const long long started = nowNs();
+        OwnBridge::start({"connect", serial});
+        waitFor([&serial](const QString& caption) { return caption.startsWith(serial); });
+        times.append((nowNs() - started) / 1e6);
+        OwnBridge::start({"disconnect", serial});
+        waitFor([](const QString& caption) { return caption == QLatin1String("N/A"); });
+    }
+    phone.kill();
+    phone.waitForFinished(2000);
+    const double typical = median(times);
+    return {QStringLiteral("phone connected at the bridge to its caption (median of %1)").arg(repeats), "ms", typical,
+        -1, -1, "< 500 ms", typical < 500};
+#else
+    Q_UNUSED(windows)
+    Q_UNUSED(repeats)
+    return {"phone connected at the bridge to its caption (needs the test tools)", "ms", -1, -1, -1, "< 500 ms", false};
+#endif
 }
 
 QString number(double value)
@@ -364,8 +480,17 @@ int main(int argc, char* argv[])
          << memory(repeats, tools, "peak memory, beside a window with the same texts", texts);
     {
         AppWindows windows;
+        listThreePhones(windows, tools);
         rows << commandLatency(windows, tools) << idleCost(windows) << launchTiming(windows, tools, 3)
              << connectStall(windows, tools);
+    }
+    if (!OwnBridge::adb().isEmpty()) {
+        // The real bridge tool, looked for on PATH: the program's folder holds no tool for these rows.
+        QTemporaryDir noTools;
+        Paths::setProgramFolder(noTools.path());
+        OwnBridge bridge;
+        AppWindows windows;
+        rows << trackingWakeUps(windows) << appearanceToCaption(windows, 5);
     }
 
     std::printf("| Measure | Unit | Pannix | Baseline | Ratio | Goal | Met |\n|---|---|---|---|---|---|---|\n");

@@ -1,5 +1,8 @@
 #include "AppWindows.h"
 
+#include "bridge/DeviceModel.h"
+#include "bridge/DeviceTracker.h"
+
 #include "controls/ScreenPlace.h"
 
 #include "info/About.h"
@@ -11,7 +14,11 @@
 #include "panels/menu.h"
 #include "startup/Start.h"
 
-AppWindows::AppWindows() = default;
+AppWindows::AppWindows()
+    : m_devices(std::make_unique<DeviceModel>())
+    , m_tracker(std::make_unique<DeviceTracker>(*m_devices))
+{
+}
 
 void AppWindows::bringUp(QWidget& window)
 {

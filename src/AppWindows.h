@@ -11,9 +11,13 @@ class DonatION;
 class meizu;
 class KJJ;
 class QWidget;
+class DeviceModel;
+class DeviceTracker;
 
-// The program's windows. Each exists once and is created hidden, its load handler running, the
-// first time another window touches it; all of them end with this object.
+// The program's windows, and the phones they show. Each window exists once and is created hidden,
+// its load handler running, the first time another window touches it; all of them end with this
+// object. The device model and its tracking belong to the program, not to a window: they outlive
+// every window.
 class AppWindows
 {
 public:
@@ -21,6 +25,9 @@ public:
     ~AppWindows();
     AppWindows(const AppWindows&) = delete;
     AppWindows& operator=(const AppWindows&) = delete;
+
+    DeviceModel& devices() { return *m_devices; }
+    DeviceTracker& tracker() { return *m_tracker; }
 
     Start& start();
     Form1& form1();
@@ -39,6 +46,8 @@ public:
     bool hasAbout() const { return m_about != nullptr; }
 
 private:
+    std::unique_ptr<DeviceModel> m_devices;
+    std::unique_ptr<DeviceTracker> m_tracker;
     std::unique_ptr<Start> m_start;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<menu> m_menu;

@@ -4,9 +4,13 @@
 #include "bridge/AdbCommands.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/DeviceList.h"
-#include "bridge/ResultFiles.h"
+#include "bridge/DeviceModel.h"
+#include "bridge/DeviceTracker.h"
+#include "bridge/FileReplace.h"
 #include "bridge/ToolCall.h"
 #include "bridge/ToolLocator.h"
+#include "bridge/ToolText.h"
+#include "bridge/TrackFrames.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -45,16 +49,16 @@ class TestBridge : public QObject
 
 private slots:
     void initTestCase() { useTestFolders(); }
-    void init() { removeResults(); }
     void cleanup() { CommandRunner::setTimeLimitForTests(0); }
 
-    void readsResultLines_data();
-    void readsResultLines();
-    void missingFileHasNoLines();
-    void resultFolderIsTheUsersAlone();
-    void looseResultFolderIsMadePrivate();
+    void trackingFrames_data();
+    void trackingFrames();
+    void trackingStartsAgainAfterAGrowingPause();
+    void readsToolLines_data();
+    void readsToolLines();
+    void cacheFolderIsTheUsersAlone();
+    void looseCacheFolderIsMadePrivate();
     void plantedLinkIsReplacedNotWrittenThrough();
-    void hugeResultFileIsReadWithinTheCap();
 
     void composesTheBridgeLines();
     void installedProgramWritesToHome();
@@ -77,8 +81,66 @@ private slots:
     void typedTextReachesTheToolAsOneWord();
 };
 
-// A result file read back as lines, the way every version of the tool ends them.
-void TestBridge::readsResultLines_data()
+// The tracking stream as it may arrive: frames split or run together, empty, with CR LF, or garbage.
+void TestBridge::trackingFrames_data()
+{
+    QTest::addColumn<QList<QByteArray>>("reads");
+    QTest::addColumn<QList<QByteArray>>("bodies");
+    QTest::addColumn<bool>("corrupt");
+    QTest::newRow("one frame") << QList<QByteArray> {"000cSER1\tdevice\n"} << QList<QByteArray> {"SER1\tdevice\n"}
+                               << false;
+    QTest::newRow("split frame") << QList<QByteArray> {"00", "0cSER1\tdev", "ice\n"}
+                                 << QList<QByteArray> {"SER1\tdevice\n"} << false;
+    QTest::newRow("two in one read") << QList<QByteArray> {"0000000cSER1\tdevice\n"}
+                                     << QList<QByteArray> {"", "SER1\tdevice\n"} << false;
+    QTest::newRow("zero length") << QList<QByteArray> {"0000"} << QList<QByteArray> {""} << false;
+    QTest::newRow("CR LF") << QList<QByteArray> {"000dSER1\tdevice\r\n"} << QList<QByteArray> {"SER1\tdevice\r\n"}
+                           << false;
+    QTest::newRow("garbage") << QList<QByteArray> {"List of devices\n", "0000"} << QList<QByteArray> {} << true;
+}
+
+void TestBridge::trackingFrames()
+{
+    QFETCH(QList<QByteArray>, reads);
+    QFETCH(QList<QByteArray>, bodies);
+    QFETCH(bool, corrupt);
+    TrackFrames frames;
+    QList<QByteArray> got;
+    for (const QByteArray& read : reads)
+        got += frames.add(read);
+    QCOMPARE(got, bodies);
+    QCOMPARE(frames.isCorrupt(), corrupt);
+    if (!got.isEmpty() && !got.last().isEmpty())
+        QCOMPARE(DeviceList::entries(ToolText::lines(got.last())).value(0).serial, QStringLiteral("SER1"));
+}
+
+// One tracking tool at a time; when its stream ends it is started again after 1 s, 2 s, 4 s… at
+// most 30 s, and a list that arrives starts the pauses over.
+void TestBridge::trackingStartsAgainAfterAGrowingPause()
+{
+    RecordingOutside outside;
+    DeviceModel model;
+    DeviceTracker tracker(model);
+    tracker.start();
+    tracker.start();
+    QCOMPARE(outside.streams.size(), 1);
+    QList<int> pauses;
+    for (int i = 0; i < 7; ++i) {
+        outside.end(int(outside.streams.size()) - 1);
+        pauses.append(tracker.restartTimer()->interval());
+        QVERIFY(!tracker.isTracking());
+        tracker.restartTimer()->start(0);
+        QTRY_COMPARE(outside.streams.size(), i + 2);
+    }
+    QCOMPARE(pauses, QList<int>({1000, 2000, 4000, 8000, 16000, 30000, 30000}));
+    QTRY_VERIFY(!outside.streams[0].running); // an ended tracking tool is stopped, never left behind
+    outside.feed(int(outside.streams.size()) - 1, "000cSER1\tdevice\n");
+    QCOMPARE(model.fieldAt(1), QStringLiteral("SER1\t"));
+    QCOMPARE(tracker.pauseMs(), 1000);
+}
+
+// What a tool prints, read as lines the way every version of the tool ends them.
+void TestBridge::readsToolLines_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("lines");
@@ -93,37 +155,26 @@ void TestBridge::readsResultLines_data()
     QTest::newRow("UTF-8 text") << QByteArray("魅族\n") << QStringList {"魅族"};
 }
 
-void TestBridge::readsResultLines()
+void TestBridge::readsToolLines()
 {
     QFETCH(QByteArray, content);
     QFETCH(QStringList, lines);
-    writeResult(ResultFile::Serno, content);
-    QCOMPARE(ResultFiles::readLines(ResultFiles::path(ResultFile::Serno)), lines);
-    QCOMPARE(ResultFiles::splitLines(content), lines);
+    QCOMPARE(ToolText::lines(content), lines);
 }
 
-void TestBridge::missingFileHasNoLines()
+void TestBridge::cacheFolderIsTheUsersAlone()
 {
-    QVERIFY(ResultFiles::readLines(ResultFiles::path(ResultFile::Man)).isEmpty());
-}
-
-void TestBridge::resultFolderIsTheUsersAlone()
-{
-    const QString folder = Paths::resultFolder();
+    const QString folder = Paths::cacheFolder();
     QCOMPARE(
         QFileInfo(folder).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
         QFile::Permissions());
-    QCOMPARE(QFileInfo(ResultFiles::path(ResultFile::Serno)).fileName(), QStringLiteral("serno.txt"));
-    QCOMPARE(QFileInfo(ResultFiles::path(ResultFile::Man)).fileName(), QStringLiteral("man.txt"));
-    QCOMPARE(QFileInfo(ResultFiles::path(ResultFile::Wireless)).fileName(), QStringLiteral("wireless.txt"));
-    QVERIFY(ResultFiles::path(ResultFile::None).isEmpty());
 }
 
-void TestBridge::looseResultFolderIsMadePrivate()
+void TestBridge::looseCacheFolderIsMadePrivate()
 {
-    const QString folder = Paths::resultFolder();
+    const QString folder = Paths::cacheFolder();
     QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
-    QCOMPARE(Paths::resultFolder(), folder);
+    QCOMPARE(Paths::cacheFolder(), folder);
     QCOMPARE(QFileInfo(folder).permissions()
             & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
                 | QFile::ExeOther),
@@ -138,32 +189,17 @@ void TestBridge::plantedLinkIsReplacedNotWrittenThrough()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("precious");
     file.close();
-    const QString serno = ResultFiles::path(ResultFile::Serno);
-    QVERIFY(QFile::link(victim, serno));
+    const QString picture = elsewhere.filePath(QStringLiteral("screen.png"));
+    QVERIFY(QFile::link(victim, picture));
+    const QString finished = elsewhere.filePath(QStringLiteral("screen.png.part"));
+    QFile part(finished);
+    QVERIFY(part.open(QIODevice::WriteOnly) && part.write("picture") == 7);
+    part.close();
 
-    QVERIFY(ResultFiles::store(ResultFile::Serno, "List of devices attached\n"));
-    QVERIFY(!QFileInfo(serno).isSymLink());
-    QCOMPARE(ResultFiles::readLines(serno), QStringList {"List of devices attached"});
+    QVERIFY(FileReplace::replace(finished, picture));
+    QVERIFY(!QFileInfo(picture).isSymLink());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("precious"));
-}
-
-void TestBridge::hugeResultFileIsReadWithinTheCap()
-{
-    const QString serno = ResultFiles::path(ResultFile::Serno);
-    QFile file(serno);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("List of devices attached\nSER1\tdevice\n");
-    QVERIFY(file.resize(200LL * 1024 * 1024)); // the rest a 200 MB run of zero bytes, one endless line
-    file.close();
-    const QStringList lines = ResultFiles::readLines(serno);
-    qsizetype characters = 0;
-    for (const QString& line : lines)
-        characters += line.size();
-    QVERIFY(characters <= ResultFiles::ReadCap);
-    QCOMPARE(lines.mid(0, 2), QStringList({"List of devices attached", "SER1\tdevice"}));
-    QCOMPARE(DeviceList::serialFields(lines), std::optional<QStringList>(QStringList {"SER1\t"}));
-    QFile::remove(serno);
 }
 
 void TestBridge::installedProgramWritesToHome()
@@ -173,9 +209,6 @@ void TestBridge::installedProgramWritesToHome()
     Paths::setProgramFolder(QStringLiteral("/no/such/folder"));
     QCOMPARE(Paths::outputFolder(), QDir::homePath());
     Paths::setProgramFolder(QString());
-    // The result files stay in the per-user cache folder wherever the program is.
-    QVERIFY(ResultFiles::path(ResultFile::Serno)
-                .startsWith(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
 }
 
 void TestBridge::findsToolBesideProgramFirst()
@@ -267,8 +300,8 @@ void TestBridge::deviceLists()
 {
     QFETCH(QByteArray, output);
     QFETCH(QStringList, fields);
-    QCOMPARE(DeviceList::serialFields(ResultFiles::splitLines(output)), std::optional<QStringList>(fields));
-    QCOMPARE(DeviceList::serialFields(ResultFiles::splitLines("error: protocol fault\n")), std::nullopt);
+    QCOMPARE(DeviceList::serialFields(ToolText::lines(output)), std::optional<QStringList>(fields));
+    QCOMPARE(DeviceList::serialFields(ToolText::lines("error: protocol fault\n")), std::nullopt);
 }
 
 void TestBridge::serialOutOfItsField_data()

@@ -122,9 +122,9 @@ void TestInfo::makerPagesOnSelectedPhones()
     Fixture::click(Fixture::find(about, qPrintable(button)));
     QStringList expected;
     for (int slot : selection) {
-        expected.append(QStringLiteral("adb%1 shell am start -a android.intent.action.VIEW -d %2 -p %3")
-                            .arg(afterLaunch ? QStringLiteral(" -s SER%1").arg(slot) : QString(), page,
-                                Deployment::values().appStorePackage));
+        // Launched or not, each ticked phone is addressed by its serial.
+        expected.append(QStringLiteral("adb -s SER%1 shell am start -a android.intent.action.VIEW -d %2 -p %3")
+                            .arg(QString::number(slot), page, Deployment::values().appStorePackage));
     }
     QCOMPARE(f.outside.lines(), expected);
     QVERIFY(f.launcher().INTERTEXT.endsWith(QStringLiteral(" -p ") + Deployment::values().appStorePackage));
@@ -368,8 +368,8 @@ void TestInfo::pagesWithoutAppStoreOpenInTheBrowser()
     Fixture::click(Fixture::find(about, "N_Shape2all"));
     QCOMPARE(f.outside.starts.size(), 1);
     QCOMPARE(f.outside.starts[0].words,
-        QStringList(
-            {"adb", "shell", "am", "start", "-a", "android.intent.action.VIEW", "-d", "https://pages.test/works"}));
+        QStringList({"adb", "-s", "SER2", "shell", "am", "start", "-a", "android.intent.action.VIEW", "-d",
+            "https://pages.test/works"}));
 }
 
 void TestInfo::versionAnswersAreRead_data()

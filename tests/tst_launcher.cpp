@@ -82,6 +82,7 @@ private slots:
     void captionsThroughTheTicks();
     void realTimerStartsSlotsNineHundredMsApart();
     void panelClickCannotReplaceSlotOneLine();
+    void slotsFollowThePhones();
     void clientThatCannotStartIsToldWhy_data();
     void clientThatCannotStartIsToldWhy();
     void fullscreenHintOnEveryClick();
@@ -432,6 +433,31 @@ void TestLauncher::panelClickCannotReplaceSlotOneLine()
     QCOMPARE(launch.clientLines(), QStringList {"scrcpy -s SER1 -m 0 -b 8M --always-on-top"});
 }
 
+// A phone keeps its slot while listed; one that goes leaves its slot as an empty one looks; a new
+// one takes the first free slot; past three they are named; a lone phone is always addressed.
+void TestLauncher::slotsFollowThePhones()
+{
+    Fixture f;
+    Form1& form = f.launcher();
+    auto captions = [&form] {
+        return QStringList {form.devfc->Caption(), form.devsc->Caption(), form.devtc->Caption()};
+    };
+    f.listPhones({"A", "B", "C"});
+    form.devsc->setValue(1);
+    f.listPhones({"A", "C"});
+    QCOMPARE(captions(), QStringList({"A\t", "N/A", "C\t"}));
+    QVERIFY(!form.devsc->Enabled() && form.devsc->Value() == 0);
+    f.listPhones({"A", "C", "D", "E"});
+    QCOMPARE(captions(), QStringList({"A\t", "D\t", "C\t"}));
+    QCOMPARE(form.devicesMore->toolTip(), QStringLiteral("另有 1 台设备没有位置：E"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Pannix 酷安@Tollen 【已连接 4 台设备】"));
+    f.listPhones({"C"});
+    QCOMPARE(captions(), QStringList({"N/A", "N/A", "C\t"}));
+    QVERIFY(form.devtc->Value() == 1 && !form.devtc->Enabled());
+    f.listPhones({});
+    QCOMPARE(form.windowTitle(), QStringLiteral("未检测到设备!"));
+}
+
 // A client that cannot start is told with the system's reason, once per launch.
 void TestLauncher::clientThatCannotStartIsToldWhy_data()
 {
@@ -452,7 +478,7 @@ void TestLauncher::clientThatCannotStartIsToldWhy()
     Fixture f;
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(f.program.folder()));
-    const QString logFolder = Paths::resultFolder() + QStringLiteral("/clients");
+    const QString logFolder = Paths::cacheFolder() + QStringLiteral("/clients");
     if (setUp == QLatin1String("plain file"))
         f.program.write(QStringLiteral("scrcpy"), "not a program");
     if (setUp == QLatin1String("no log folder")) {
@@ -497,10 +523,11 @@ void TestLauncher::helpOpensPageOnSelectedPhones()
     const QString tail = QStringLiteral(" shell am start -a android.intent.action.VIEW -d ")
         + Deployment::values().helpPage + QStringLiteral(" -p ") + Deployment::values().appStorePackage;
     Fixture::click(launch.form.helpp);
-    QCOMPARE(f.outside.lines(), QStringList(2, QStringLiteral("adb") + tail));
+    // Before any launch, each ticked phone is still addressed by its serial.
+    QCOMPARE(f.outside.lines(), QStringList({"adb -s SER1" + tail, "adb -s SER3" + tail}));
     QVERIFY(f.windows.hasAbout());
     QVERIFY(!f.windows.about().isVisible());
-    QCOMPARE(f.windows.about().Text1, QStringLiteral("adb ") + tail);
+    QCOMPARE(f.windows.about().Text1, QStringLiteral("adb  -s SER3\t") + tail);
     QCOMPARE(launch.form.INTERTEXT, QStringLiteral("Text1")); // the about window's field carries these lines
 
     launch.click();
@@ -672,7 +699,7 @@ void TestLauncher::runningClientOutlivesTheProgram()
 
 void TestLauncher::onlyTheLatestClientLogsAreKept()
 {
-    QDir(Paths::resultFolder() + QStringLiteral("/clients")).removeRecursively();
+    QDir(Paths::cacheFolder() + QStringLiteral("/clients")).removeRecursively();
     QStringList made;
     for (int i = 0; i < ClientWatch::KeptLogs + 3; ++i) {
         made.append(ClientWatch::newLogFile(QStringLiteral("192.168.1.5:5555")));
@@ -680,7 +707,7 @@ void TestLauncher::onlyTheLatestClientLogsAreKept()
         QVERIFY(file.open(QIODevice::WriteOnly));
         QTest::qWait(3); // the names carry the time to the millisecond
     }
-    const QStringList kept = QDir(Paths::resultFolder() + QStringLiteral("/clients")).entryList(QDir::Files);
+    const QStringList kept = QDir(Paths::cacheFolder() + QStringLiteral("/clients")).entryList(QDir::Files);
     QCOMPARE(kept.size(), ClientWatch::KeptLogs);
     QVERIFY(kept.contains(QFileInfo(made.last()).fileName()));
     QVERIFY(!kept.contains(QFileInfo(made.first()).fileName()));

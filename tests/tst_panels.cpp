@@ -56,6 +56,7 @@ private slots:
 
     void keyButtonsReachSelectedSlots_data();
     void keyButtonsReachSelectedSlots();
+    void failuresAreToldOncePerClick();
     void panelsLookAsDesigned();
     void screenshotStepsFollowTheAnswers();
     void clickDuringSequenceIsNotTaken();
@@ -109,19 +110,18 @@ void TestPanels::keyButtonsReachSelectedSlots()
     panel.show();
     Fixture::click(Fixture::find(panel, qPrintable(button)));
 
+    // Every ticked phone is addressed as it is listed now, slot 3 ticked after the launch too; with
+    // none ticked among several phones the user is asked, and nothing is sent.
     QStringList expected;
-    for (int slot : selection) {
-        // Slot 3 was selected after the launch, so its selector is still empty.
-        const QString device = slot == 3 ? QString() : QStringLiteral(" -s SER%1").arg(slot);
-        expected.append(QStringLiteral("adb%1 shell input keyevent %2").arg(device).arg(code));
-    }
+    for (int slot : selection)
+        expected.append(QStringLiteral("adb -s SER%1 shell input keyevent %2").arg(slot).arg(code));
     QCOMPARE(f.outside.lines(), expected);
+    QCOMPARE(f.outside.messageTexts(),
+        selection.isEmpty() ? QStringList {QStringLiteral("已连接多台设备，请先在启动器中勾选要操作的设备！")}
+                            : QStringList());
     if (!selection.isEmpty()) {
-        const int last = selection.last();
         QCOMPARE(f.launcher().INTERTEXT,
-            QStringLiteral("adb %1 shell input keyevent %2")
-                .arg(last == 3 ? QString() : QStringLiteral(" -s SER%1\t").arg(last))
-                .arg(code));
+            QStringLiteral("adb  -s SER%1\t shell input keyevent %2").arg(selection.last()).arg(code));
     }
 }
 
@@ -154,6 +154,27 @@ void TestPanels::panelsLookAsDesigned()
         QStringList(
             {"LOCKSCR", "VOLDOWN", "VOLUP", "MUTE", "N_Shapepause", "N_Shapexia", "N_Shapeshang", "N_Shape1screencp"}));
     QCOMPARE(focusChain(bar, {"MEUNWARD", "HOMEWARD", "BACKWARD"}), QStringList({"MEUNWARD", "HOMEWARD", "BACKWARD"}));
+}
+
+// A phone that fails is named with the tool's words, once for the click, after the answers' handlers
+// have returned; with one phone listed and none ticked, that phone is meant.
+void TestPanels::failuresAreToldOncePerClick()
+{
+    Fixture f;
+    f.selectSlots({1, 2, 3});
+    f.outside.answerer = [](const Outside::ToolStart& start) {
+        return start.words.contains("SER1") ? ToolAnswer::exited(0, {})
+                                            : ToolAnswer::exited(1, {}, "error: device offline\n");
+    };
+    Fixture::click(Fixture::find(f.windows.navigationBar(), "HOMEWARD"));
+    f.outside.settle();
+    QCOMPARE(f.outside.messageTexts(),
+        QStringList {"以下设备未能执行此操作：\r\nSER2：error: device offline\r\nSER3：error: device offline"});
+    f.outside.clear();
+    f.listPhones({"SER9"});
+    f.launcher().devfc->setValue(0);
+    Fixture::click(Fixture::find(f.windows.navigationBar(), "HOMEWARD"));
+    QCOMPARE(f.outside.lines(), QStringList {"adb -s SER9 shell input keyevent 3"});
 }
 
 // Each phone's steps follow one another as each answers: capture, copy, then removal.
@@ -202,7 +223,7 @@ void TestPanels::clickDuringSequenceIsNotTaken()
     N_Shape* shot = Fixture::find(keys, "N_Shape1screencp");
     Fixture::click(shot);
     Fixture::click(shot);
-    QCOMPARE(f.outside.lines(), QStringList({"adb shell /system/bin/screencap -p /sdcard/screen.png"}));
+    QCOMPARE(f.outside.lines(), QStringList({"adb -s SER1 shell /system/bin/screencap -p /sdcard/screen.png"}));
     QVERIFY(Fixture::find<QLabel>(keys, "Label4")->text().startsWith(QStringLiteral("截屏存为screen.png，在：")));
 }
 
@@ -269,12 +290,12 @@ void TestPanels::screenshotLandsInOutputFolder()
     QFile file(landed);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), picture);
-    const QList<QStringList> starts = f.program.startsOf("adb");
+    const QList<QStringList> starts = f.program.commandsOf("adb");
     QCOMPARE(starts.size(), 3);
-    QCOMPARE(starts[0], QStringList({"shell", "/system/bin/screencap", "-p", "/sdcard/screen.png"}));
-    QCOMPARE(starts[1].mid(0, 2), QStringList({"pull", "/sdcard/screen.png"}));
-    QVERIFY2(starts[1].value(2).startsWith(QStringLiteral("screen.png.")), qPrintable(starts[1].value(2)));
-    QCOMPARE(starts[2], QStringList({"shell", "rm", "/sdcard/screen.png"}));
+    QCOMPARE(starts[0], QStringList({"-s", "SER1", "shell", "/system/bin/screencap", "-p", "/sdcard/screen.png"}));
+    QCOMPARE(starts[1].mid(0, 4), QStringList({"-s", "SER1", "pull", "/sdcard/screen.png"}));
+    QVERIFY2(starts[1].value(4).startsWith(QStringLiteral("screen.png.")), qPrintable(starts[1].value(4)));
+    QCOMPARE(starts[2], QStringList({"-s", "SER1", "shell", "rm", "/sdcard/screen.png"}));
     QCOMPARE(QDir(f.program.folder()).entryList({"*.part"}, QDir::Files), QStringList());
     QVERIFY(f.outside.messages.isEmpty());
 }
@@ -296,7 +317,7 @@ void TestPanels::failedCopyKeepsTheEarlierPicture()
     QFile file(f.program.path("screen.png"));
     QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == earlier);
     QCOMPARE(QDir(f.program.folder()).entryList({"*.part"}, QDir::Files), QStringList());
-    QCOMPARE(f.program.startsOf("adb").size(), 2); // no removal: the phone keeps its copy
+    QCOMPARE(f.program.commandsOf("adb").size(), 2); // no removal: the phone keeps its copy
     QVERIFY2(f.outside.messageTexts().value(0).contains(QStringLiteral("/sdcard/screen.png；电脑上原有的 ")
                  + QDir::toNativeSeparators(f.program.path("screen.png")) + QStringLiteral(" 保持不变")),
         qPrintable(f.outside.messageTexts().value(0)));
@@ -317,8 +338,8 @@ void TestPanels::pictureNamesTellPhonesApart()
     QCOMPARE(ScreenshotSequence::pictureNameFor("SER1"), QStringLiteral("screen-SER1.png"));
 
     Fixture f;
-    f.selectSlots({1, 2});
-    f.launcher().serial(2) = QStringLiteral("ser1\t");
+    f.listPhones({QStringLiteral("SER1"), QStringLiteral("ser1")});
+    f.launcher().devsc->setValue(1);
     Fixture::click(Fixture::find(f.windows.keyPanel(), "N_Shape1screencp"));
     f.outside.settle();
     QVERIFY2(f.outside.starts.value(3).words.last().startsWith(QStringLiteral("screen-ser1-2.png.")),

@@ -1,6 +1,7 @@
 #include "Fixture.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/ToolLocator.h"
+#include "bridge/ToolText.h"
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
 
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QTimer>
 
 using namespace TestSupport;
@@ -36,7 +38,6 @@ private slots:
     void secondCableClickWhileStartingIsNotTaken();
     void failedDeviceListNamesItsCause_data();
     void failedDeviceListNamesItsCause();
-    void unwritableCacheIsTold();
     void decisionAndDeviceCount_data();
     void decisionAndDeviceCount();
     void startupTimerStopsAtDecisionAndRearms();
@@ -52,6 +53,8 @@ private slots:
     void typedTextIsOneArgument();
     void answerThatIsNoDeviceList_data();
     void answerThatIsNoDeviceList();
+    void connectSaysWhetherItWorked_data();
+    void connectSaysWhetherItWorked();
     void pasteCutAtTheLimitIsSaid();
     void controlCharactersAreRefused_data();
     void controlCharactersAreRefused();
@@ -121,12 +124,15 @@ void TestStartup::cableStartsServerAndDeviceList()
     QCOMPARE(start.Timer1->interval(), 1000);
     QCOMPARE(start.startTicks, qint16(3));
 
-    // The list is asked for only once the server has answered that it is up.
+    // The list is asked for, and the phones tracked, only once the server has answered that it is up.
+    QVERIFY(f.outside.streams.isEmpty());
     f.outside.answer(0, ToolAnswer::exited(0, {}, "* daemon started successfully\n"));
     QTRY_COMPARE(f.outside.lines(), QStringList({"adb start-server", "adb devices"}));
+    QCOMPARE(f.outside.streams.size(), 1);
+    QCOMPARE(f.outside.streams[0].start.words, QStringList({"adb", "track-devices"}));
     QCOMPARE(f.launcher().INTERTEXT, QStringLiteral("adb devices"));
     f.outside.answer(1, ToolAnswer::exited(0, "List of devices attached\nSER1\tdevice\n\n"));
-    QTRY_COMPARE(ResultFiles::readLines(ResultFiles::path(ResultFile::Serno)).value(1), QStringLiteral("SER1\tdevice"));
+    f.outside.settle();
 
     start.tickTimer1();
     QCOMPARE(cable->Caption(), QStringLiteral("正在启动.."));
@@ -137,8 +143,9 @@ void TestStartup::cableStartsServerAndDeviceList()
     QCOMPARE(cable->Caption(), QStringLiteral("正在启动...."));
     QVERIFY(!start.isVisible());
     QVERIFY(f.launcher().isVisible());
-    // The read-out starts nothing; the launcher, shown, asks the client for its version.
-    QCOMPARE(f.outside.lines().mid(2), QStringList {"scrcpy --version"});
+    // The read-out asks the new phone for its maker; the launcher, shown, asks the client for its version.
+    QCOMPARE(f.outside.lines().mid(2),
+        QStringList({"adb -s SER1 shell getprop ro.product.manufacturer", "scrcpy --version"}));
 }
 
 // The three ticks are a minimum: a device list that answers later is awaited, the dots stay, and
@@ -210,27 +217,6 @@ void TestStartup::failedDeviceListNamesItsCause()
     QCOMPARE(cable->Caption(), QStringLiteral("连接并启动"));
     QVERIFY(start.isVisible());
     QVERIFY(!start.Timer1->isActive());
-}
-
-// An unwritable cache folder is told as such; the answer is still used from memory.
-void TestStartup::unwritableCacheIsTold()
-{
-    Fixture f;
-    Start& start = f.grownStart();
-    QFile::remove(ResultFiles::path(ResultFile::Serno));
-    QVERIFY(QDir().mkpath(ResultFiles::path(ResultFile::Serno) + QStringLiteral("/blocked")));
-    f.answer(QStringLiteral("devices"), "List of devices attached\nSER1\tdevice\n\n");
-    Fixture::click(Fixture::find(start, "cable"));
-    f.outside.settle();
-    for (int tick = 0; tick < 3; ++tick)
-        start.tickTimer1();
-    QDir(ResultFiles::path(ResultFile::Serno)).removeRecursively();
-    QCOMPARE(f.outside.messages.size(), 1);
-    QVERIFY2(f.outside.messages[0].text.startsWith(
-                 QStringLiteral("无法写入结果文件 ") + ResultFiles::path(ResultFile::Serno)),
-        qPrintable(f.outside.messages[0].text));
-    QCOMPARE(f.launcher().devft, QStringLiteral("SER1\t"));
-    QVERIFY(f.launcher().isVisible());
 }
 
 void TestStartup::decisionAndDeviceCount_data()
@@ -445,7 +431,7 @@ void TestStartup::detectShowsFieldsInStatusBox()
     // The third phone is gone: its slot is emptied, not left with the old serial.
     QCOMPARE(Fixture::find<QPlainTextEdit>(start, "ssxx")->toPlainText(),
         QStringLiteral("SER1\t     SER2\tunauthorized              "));
-    QCOMPARE(f.launcher().windowTitle(), Title); // detection never touches the launcher's title
+    QCOMPARE(f.launcher().windowTitle(), Title + QStringLiteral(" 【已连接 2 台设备】")); // the launcher follows
 }
 
 // An answer that holds no device list is told as what it is, never as the earlier serials, by the
@@ -518,10 +504,10 @@ void TestStartup::wirelessCommands()
     QCOMPARE(f.outside.starts.size(), 1);
 
     f.outside.answer(0, ToolAnswer::exited(0, "first line\nthe answer\n"));
-    QTRY_COMPARE(Fixture::find<QPlainTextEdit>(start, "ssxx")->toPlainText(), QStringLiteral("the answer"));
+    // A connect that did not say it connected failed, whatever its exit status.
+    QTRY_COMPARE(Fixture::find<QPlainTextEdit>(start, "ssxx")->toPlainText(),
+        (button == "connf" ? QStringLiteral("连接失败：") : QString()) + QStringLiteral("the answer"));
     QCOMPARE(pressed->Caption(), after);
-    QCOMPARE(
-        ResultFiles::readLines(ResultFiles::path(ResultFile::Wireless)), QStringList({"first line", "the answer"}));
     Fixture::click(pressed);
     QCOMPARE(f.outside.starts.size(), 2);
 }
@@ -586,6 +572,39 @@ void TestStartup::controlCharactersAreRefused()
         named.append(text.section(QStringLiteral("中含有控制字符"), 0, 0));
     QCOMPARE(named,
         QStringList({"“端口”", "“端口”", "“端口”", "“设备IP地址”", "“设备IP地址”", "“设备IP地址”", "“录屏文件名”"}));
+}
+
+// The tool ends well even when it could not connect: its words decide, as its own client decides.
+// Only a connection that worked is remembered for the next start.
+void TestStartup::connectSaysWhetherItWorked_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<bool>("worked");
+    QTest::newRow("connected") << QByteArray("* daemon started successfully\nconnected to 10.0.0.5:7777\n") << true;
+    QTest::newRow("already") << QByteArray("already connected to 10.0.0.5:7777\n") << true;
+    QTest::newRow("refused") << QByteArray("failed to connect to '10.0.0.5:7777': Connection refused\n") << false;
+}
+
+void TestStartup::connectSaysWhetherItWorked()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(bool, worked);
+    QSettings(QStringLiteral("Pannix"), QStringLiteral("pannix")).clear();
+    const QString said = ToolText::lines(answer).constLast();
+    {
+        Fixture f;
+        Start& start = f.grownStart();
+        f.answer(QStringLiteral("connect"), answer);
+        Fixture::find<QLineEdit>(start, "connft")->setText(QStringLiteral("10.0.0.5"));
+        Fixture::find<QLineEdit>(start, "Textport")->setText(QStringLiteral("7777"));
+        Fixture::click(Fixture::find(start, "connf"));
+        f.outside.settle();
+        QCOMPARE(Fixture::find<QPlainTextEdit>(start, "ssxx")->toPlainText(),
+            (worked ? QString() : QStringLiteral("连接失败：")) + said);
+    }
+    Fixture again;
+    QCOMPARE(Fixture::find<QLineEdit>(again.start(), "connft")->text(), worked ? "10.0.0.5" : "");
+    QCOMPARE(Fixture::find<QLineEdit>(again.start(), "Textport")->text(), worked ? "7777" : "5555");
 }
 
 // A paste cut at the field's limit is said, never applied silently.
@@ -654,7 +673,8 @@ void TestStartup::lateAndHangingToolsThroughTheWindow()
     f.program.write("adb.delay_ms", "60000");
     CommandRunner::setTimeLimitForTests(400);
     Fixture::click(connf);
-    QTRY_COMPARE_WITH_TIMEOUT(status->toPlainText(), QStringLiteral("adb 在 0.4 秒内没有应答，已被停止。"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        status->toPlainText(), QStringLiteral("连接失败：adb 在 0.4 秒内没有应答，已被停止。"), 10000);
     CommandRunner::setTimeLimitForTests(0);
     QCOMPARE(connf->Caption(), QStringLiteral("连接"));
 }

@@ -33,6 +33,17 @@ ToolCommand maker()
     return fixed({Adb, QStringLiteral("shell"), QStringLiteral("getprop"), QStringLiteral("ro.product.manufacturer")});
 }
 
+ToolCommand makerTail()
+{
+    return {{QStringLiteral("shell"), QStringLiteral("getprop"), QStringLiteral("ro.product.manufacturer")},
+        QStringLiteral(" shell getprop ro.product.manufacturer")};
+}
+
+ToolCommand trackDevices()
+{
+    return fixed({Adb, QStringLiteral("track-devices")});
+}
+
 ToolCommand tcpip(const QString& port)
 {
     return {{Adb, QStringLiteral("tcpip"), port}, QStringLiteral("adb tcpip ") + port};

@@ -11,6 +11,8 @@ namespace AdbCommands {
 ToolCommand startServer();
 ToolCommand devices();
 ToolCommand maker();
+// Runs on, printing the whole device list at its start and again at every change.
+ToolCommand trackDevices();
 // The port is one argument, and address + ":" + port another, whatever they hold.
 ToolCommand tcpip(const QString& port);
 ToolCommand connect(const QString& address, const QString& port);
@@ -22,6 +24,7 @@ ToolCommand disconnect(const QString& address, const QString& port);
 // slot's serial field, or empty; the tool receives the serial alone, as one argument.
 ToolCommand forSlot(const QString& selector, const ToolCommand& tail);
 
+ToolCommand makerTail();
 ToolCommand keyEventTail(int code);
 ToolCommand screencapTail();
 // Without a target the picture lands as "screen.png" in the folder the tool runs in.

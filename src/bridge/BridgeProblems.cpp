@@ -2,7 +2,9 @@
 
 #include "CommandRunner.h"
 #include "Outside.h"
-#include "ResultFiles.h"
+#include "ToolText.h"
+
+#include <QTimer>
 
 namespace BridgeProblems {
 
@@ -33,7 +35,7 @@ QString statusLine(const ToolAnswer& answer, const QString& tool)
     // output; with merged streams everything is in the output, in the order printed.
     const QByteArray& first = answer.exitCode == 0 ? answer.errors : answer.output;
     const QByteArray& last = answer.exitCode == 0 ? answer.output : answer.errors;
-    QStringList lines = ResultFiles::splitLines(first) + ResultFiles::splitLines(last);
+    QStringList lines = ToolText::lines(first) + ToolText::lines(last);
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();
     return lines.isEmpty() ? describe(answer, tool) : lines.last();
@@ -43,7 +45,7 @@ QString errorLines(const ToolAnswer& answer)
 {
     if (answer.succeeded())
         return {};
-    QStringList lines = ResultFiles::splitLines(answer.errors + '\n' + answer.output);
+    QStringList lines = ToolText::lines(answer.errors + '\n' + answer.output);
     lines.removeAll(QString());
     return lines.join(QLatin1Char('\n'));
 }
@@ -56,7 +58,7 @@ QString cause(const ToolAnswer& answer, const QString& tool)
 
 QString notADeviceList(const ToolAnswer& answer, const QString& tool)
 {
-    QStringList lines = ResultFiles::splitLines(answer.errors + '\n' + answer.output);
+    QStringList lines = ToolText::lines(answer.errors + '\n' + answer.output);
     lines.removeAll(QString());
     if (lines.isEmpty())
         return QStringLiteral("%1 没有给出设备列表：它的回答是空的。").arg(tool);
@@ -67,19 +69,18 @@ QString notADeviceList(const ToolAnswer& answer, const QString& tool)
     return QStringLiteral("%1 没有给出设备列表，它的回答是：\r\n%2").arg(tool, lines.join(QStringLiteral("\r\n")));
 }
 
-QString cannotKeepResult(const QString& path, const QString& reason)
+} // namespace BridgeProblems
+
+namespace BridgeProblems {
+
+void tell(const QString& text)
 {
-    return QStringLiteral("无法写入结果文件 %1：%2\r\n请检查缓存文件夹的权限。").arg(path, reason);
+    Outside::current().showMessage(text, QStringLiteral("警告！"), Outside::Icon::Warning);
 }
 
-void reportOnce(const QString& text)
+void tellLater(QObject* context, const QString& text)
 {
-    static bool showing = false;
-    if (showing)
-        return;
-    showing = true;
-    Outside::current().showMessage(text, QStringLiteral("警告！"), Outside::Icon::Warning);
-    showing = false;
+    QTimer::singleShot(0, context, [text] { tell(text); });
 }
 
 } // namespace BridgeProblems

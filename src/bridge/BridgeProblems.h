@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QObject;
+
 // What the user is told when a tool did not give the answer asked of it: each cause in words of
 // its own, so a vanished tool, a time-out and a folder that cannot be written are told apart.
 namespace BridgeProblems {
@@ -25,11 +27,12 @@ QString cause(const ToolAnswer& answer, const QString& tool);
 // start-up lines): said with the tool's own words, so earlier serials are never shown as new.
 QString notADeviceList(const ToolAnswer& answer, const QString& tool);
 
-// A result file could not be replaced; the answer is still used, from memory.
-QString cannotKeepResult(const QString& path, const QString& reason);
+// Shows the text in a warning box now.
+void tell(const QString& text);
 
-// Shows the text in a warning box, unless such a box is already open (several calls of one
-// click fail alike).
-void reportOnce(const QString& text);
+// Shows the text in a warning box once the handler at work has returned, so no box opens inside
+// an answer's handler (where the box's own event loop would run other handlers under it). Nothing
+// is shown once context is gone.
+void tellLater(QObject* context, const QString& text);
 
 } // namespace BridgeProblems

@@ -1,10 +1,7 @@
 #include "CommandRunner.h"
 
 #include "BridgeLog.h"
-#include "BridgeProblems.h"
 #include "Paths.h"
-
-#include <QCoreApplication>
 
 namespace CommandRunner {
 
@@ -41,14 +38,13 @@ void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler 
     Outside::current().callTool(start, receiver, std::move(onAnswer));
 }
 
-void send(const ToolCommand& command)
+QObject* stream(
+    const ToolCommand& command, QObject* receiver, Outside::OutputHandler onOutput, Outside::AnswerHandler onEnd)
 {
-    call(command, QCoreApplication::instance(), [words = command.words](const ToolAnswer& answer) {
-        if (!answer.succeeded())
-            qCWarning(lcBridge) << words << "failed:" << BridgeProblems::describe(answer, words.value(0));
-        if (answer.outcome == ToolAnswer::Outcome::Missing || answer.outcome == ToolAnswer::Outcome::FailedToStart)
-            BridgeProblems::reportOnce(BridgeProblems::describe(answer, words.value(0)));
-    });
+    Outside::ToolStart start = toolStart(command, Streams::Separate);
+    start.timeLimitMs = 0; // it runs as long as it is wanted
+    qCInfo(lcBridge) << "stream" << start.words << "in" << start.workingFolder;
+    return Outside::current().streamTool(start, receiver, std::move(onOutput), std::move(onEnd));
 }
 
 bool startClient(const ToolCommand& command, const QString& logFile, QString* problem)

@@ -17,9 +17,9 @@ enum class Streams { Separate, Merged };
 void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler onAnswer,
     Streams streams = Streams::Separate);
 
-// Calls the tool for its effect alone: its answer is logged, and a bridge tool that is gone is
-// reported to the user.
-void send(const ToolCommand& command);
+// Starts a tool that runs on and reports as it goes; deleting the returned object stops it.
+QObject* stream(
+    const ToolCommand& command, QObject* receiver, Outside::OutputHandler onOutput, Outside::AnswerHandler onEnd);
 
 // Starts a mirroring client detached, its output appended to logFile; false, with the system's
 // reason in problem, when it could not be started at all.

@@ -18,7 +18,7 @@ bool isState(const QString& rest)
     return states.contains(rest.section(QLatin1Char(' '), 0, 0)) || rest.startsWith(QLatin1String("no permissions"));
 }
 
-std::optional<QString> fieldOf(const QString& line)
+std::optional<Entry> entryOf(const QString& line)
 {
     if (line.size() > LongestLine || line.startsWith(QLatin1Char('*')))
         return std::nullopt;
@@ -38,24 +38,39 @@ std::optional<QString> fieldOf(const QString& line)
         if (c.category() == QChar::Other_Control)
             return std::nullopt;
     }
-    const QString separator = line.mid(serialEnd, restStart - serialEnd);
-    return serial + separator + (rest == QLatin1String("device") ? QString() : rest);
+    return Entry {serial, line.mid(serialEnd, restStart - serialEnd), rest};
 }
 
 } // namespace
 
-std::optional<QStringList> serialFields(const QStringList& lines)
+QList<Entry> entries(const QStringList& lines)
+{
+    QList<Entry> result;
+    for (const QString& line : lines) {
+        if (const auto entry = entryOf(line))
+            result.append(*entry);
+    }
+    return result;
+}
+
+std::optional<QList<Entry>> listed(const QStringList& lines)
 {
     qsizetype header = 0;
     while (header < lines.size() && !lines.at(header).startsWith(Header))
         ++header;
     if (header == lines.size())
         return std::nullopt;
+    return entries(lines.mid(header + 1));
+}
+
+std::optional<QStringList> serialFields(const QStringList& lines)
+{
+    const auto devices = listed(lines);
+    if (!devices)
+        return std::nullopt;
     QStringList fields;
-    for (qsizetype i = header + 1; i < lines.size(); ++i) {
-        if (const auto field = fieldOf(lines.at(i)))
-            fields.append(*field);
-    }
+    for (const Entry& device : *devices)
+        fields.append(device.field());
     return fields;
 }
 

@@ -13,6 +13,24 @@ namespace DeviceList {
 // Longer lines are never device lines.
 constexpr qsizetype LongestLine = 512;
 
+// One device line: the serial, what separated it from its state, and the state word.
+struct Entry
+{
+    QString serial;
+    QString separator;
+    QString state;
+
+    // The serial field: the serial and its separator, and the state word unless it is "device".
+    QString field() const { return serial + separator + (state == QLatin1String("device") ? QString() : state); }
+    bool operator==(const Entry&) const = default;
+};
+
+// The device lines of a list's body, in order; every other line is skipped.
+QList<Entry> entries(const QStringList& lines);
+
+// The devices of an answer that holds a device list header; nothing when it holds none.
+std::optional<QList<Entry>> listed(const QStringList& lines);
+
 // The serial fields of the devices, in the list's order: the serial and its separator, followed by
 // the state word unless that is "device" (so a phone that is unauthorized or offline says so and
 // still counts). Nothing when the text holds no device list header.

@@ -3,6 +3,7 @@
 #include "BridgeLog.h"
 #include "ToolCall.h"
 #include "ToolLocator.h"
+#include "ToolStream.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -83,6 +84,12 @@ bool SystemOutside::startTool(const ToolStart& start, QString* problem)
 void SystemOutside::callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer)
 {
     (new ToolCall(start, receiver, std::move(onAnswer)))->start();
+}
+
+QObject* SystemOutside::streamTool(
+    const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd)
+{
+    return new ToolStream(start, receiver, std::move(onOutput), std::move(onEnd));
 }
 
 void SystemOutside::openWebAddress(const QString& address)

@@ -27,6 +27,7 @@ public:
     };
 
     using AnswerHandler = std::function<void(const ToolAnswer&)>;
+    using OutputHandler = std::function<void(const QByteArray&)>;
 
     virtual ~Outside() = default;
 
@@ -38,6 +39,12 @@ public:
     // limit, hands its answer to onAnswer on the window thread, never before this call returns.
     // Nothing is handed over once receiver is gone.
     virtual void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) = 0;
+    // Starts a tool that runs on and reports as it goes: what it prints on standard output is handed
+    // to onOutput as it arrives, and its end to onEnd, both on the window thread. The returned
+    // object is the running tool, a child of receiver: deleting it (or receiver) stops the tool,
+    // and nothing is handed over after that.
+    virtual QObject* streamTool(const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd)
+        = 0;
     virtual void openWebAddress(const QString& address) = 0;
     virtual void showMessage(const QString& text, const QString& title, Icon icon) = 0;
     virtual void endProgram(int exitStatus = 0) = 0;
@@ -52,6 +59,8 @@ class SystemOutside : public Outside
 public:
     bool startTool(const ToolStart& start, QString* problem) override;
     void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) override;
+    QObject* streamTool(
+        const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd) override;
     void openWebAddress(const QString& address) override;
     void showMessage(const QString& text, const QString& title, Icon icon) override;
     void endProgram(int exitStatus = 0) override;

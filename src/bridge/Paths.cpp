@@ -43,7 +43,7 @@ QString outputFolder()
     return QDir::homePath();
 }
 
-QString resultFolder()
+QString cacheFolder()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     QDir().mkpath(folder);

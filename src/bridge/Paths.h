@@ -11,8 +11,9 @@ QString programFolder();
 // (screenshots, recordings): the program's folder when writable, else the home folder. A program
 // installed in the system's folders (/usr/bin, /opt...) always uses the home folder.
 QString outputFolder();
-// The per-user folder of the result files, created readable and writable by the user only.
-QString resultFolder();
+// The per-user cache folder (the mirroring clients' logs), made readable and writable by the user
+// only.
+QString cacheFolder();
 
 // Tests place the program's folder elsewhere; an empty text restores the real one.
 void setProgramFolder(const QString& folder);

@@ -1,7 +1,7 @@
 #include "ClientVersion.h"
 
 #include "bridge/CommandRunner.h"
-#include "bridge/ResultFiles.h"
+#include "bridge/ToolText.h"
 
 #include <QRegularExpression>
 
@@ -27,7 +27,7 @@ bool ClientVersion::usesCtrlShortcuts() const
 QVersionNumber ClientVersion::parse(const QByteArray& output)
 {
     static const QRegularExpression firstLine(QStringLiteral("^scrcpy v?(\\d+)\\.(\\d+)(?:\\.(\\d+))?(?:\\s|$)"));
-    const QStringList lines = ResultFiles::splitLines(output);
+    const QStringList lines = ToolText::lines(output);
     if (lines.isEmpty())
         return {};
     const QRegularExpressionMatch match = firstLine.match(lines.first());

@@ -3,7 +3,7 @@
 #include "bridge/BridgeLog.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
-#include "bridge/ResultFiles.h"
+#include "bridge/ToolText.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -21,7 +21,7 @@ QString ClientWatch::newLogFile(const QString& serial)
 {
     // Always in its own folder: when that cannot be made, the start says so instead of the log
     // landing elsewhere unseen.
-    const QDir folder(Paths::resultFolder() + QStringLiteral("/clients"));
+    const QDir folder(Paths::cacheFolder() + QStringLiteral("/clients"));
     folder.mkpath(QStringLiteral("."));
     QString phone = serial;
     phone.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
@@ -46,7 +46,7 @@ void ClientWatch::check(const QString& phone, const QString& logFile)
     QFile log(logFile);
     QStringList errors;
     if (log.open(QIODevice::ReadOnly)) {
-        for (const QString& line : ResultFiles::splitLines(log.read(ResultFiles::ReadCap))) {
+        for (const QString& line : ToolText::lines(log.read(ToolText::ReadCap))) {
             if (line.startsWith(QLatin1String("ERROR:")))
                 errors.append(line);
         }

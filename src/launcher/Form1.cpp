@@ -3,6 +3,7 @@
 #include "AppWindows.h"
 #include "ClientVersion.h"
 #include "bridge/AdbCommands.h"
+#include "bridge/DeviceModel.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
 #include "controls/ButtonLooks.h"
@@ -64,7 +65,7 @@ Form1::Form1(AppWindows& windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Pannix 酷安@Tollen"));
+    setWindowTitle(Title);
     setFont(captionFont(9));
     setFixedSize(Twips::toPixels(8715), Twips::toPixels(5160));
 
@@ -189,12 +190,58 @@ void Form1::buildDevicesFrame()
     devfc = makeCheck(frame, QStringLiteral("devfc"), QString(), 1, Twips::rect(240, 360, 2175, RowHeight + 60));
     devsc = makeCheck(frame, QStringLiteral("devsc"), QString(), 0, Twips::rect(240, 720, 2175, RowHeight + 60));
     devtc = makeCheck(frame, QStringLiteral("devtc"), QString(), 0, Twips::rect(240, 1080, 2175, RowHeight + 60));
+    devicesMore = new QLabel(frame);
+    devicesMore->setObjectName(QStringLiteral("devicesMore"));
+    devicesMore->setGeometry(Twips::rect(240, 1335, 2175, 225));
+    devicesMore->setFont(captionFont(8));
+    connect(&m_windows.devices(), &DeviceModel::changed, this, &Form1::showDevices);
+}
+
+// The slots show the phones listed now. A slot without a phone looks as it looks at start-up when
+// no phone is there for it; a lone phone is always the one the launch and the panels address.
+void Form1::showDevices()
+{
+    const DeviceModel& devices = m_windows.devices();
+    int slotted = 0;
+    for (int slot = 1; slot <= 3; ++slot)
+        slotted += devices.phoneAt(slot) ? 1 : 0;
+    for (int slot = 1; slot <= 3; ++slot) {
+        CheckButton* box = slotBox(slot);
+        serial(slot) = devices.fieldAt(slot);
+        if (!devices.phoneAt(slot)) {
+            box->setCaption(QStringLiteral("N/A"));
+            box->setValue(0);
+            box->setEnabledState(false);
+            continue;
+        }
+        box->setCaption(serial(slot));
+        if (slotted == 1)
+            box->setValue(1);
+        box->setEnabledState(slotted > 1);
+    }
+    const int listed = devices.count();
+    setWindowTitle(
+        listed == 0 ? QStringLiteral("未检测到设备!") : Title + QStringLiteral(" 【已连接 %1 台设备】").arg(listed));
+    const QStringList more = devices.withoutSlot();
+    const QString named = more.isEmpty()
+        ? QString()
+        : QStringLiteral("另有 %1 台设备没有位置：%2").arg(more.size()).arg(more.join(QStringLiteral("、")));
+    // The line under the slots shows the serials first; the tooltip says it in full.
+    const QString line = more.isEmpty() ? QString() : QStringLiteral("另有设备：") + more.join(QStringLiteral("、"));
+    devicesMore->setText(devicesMore->fontMetrics().elidedText(line, Qt::ElideRight, devicesMore->width()));
+    devicesMore->setToolTip(named);
+    devicesMore->parentWidget()->setToolTip(named);
 }
 
 void Form1::load()
 {
     defa->setValue(true);
     Bdefa->setValue(true);
+}
+
+DeviceModel& Form1::devices() const
+{
+    return m_windows.devices();
 }
 
 CheckButton* Form1::slotBox(int slot) const

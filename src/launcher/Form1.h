@@ -11,9 +11,11 @@
 class AppWindows;
 class ClientVersion;
 class ClientWatch;
+class DeviceModel;
 class CheckButton;
 class N_Shape;
 class OptionButton;
+class QLabel;
 class QLineEdit;
 class QTimer;
 
@@ -25,6 +27,11 @@ class Form1 : public QWidget
 
 public:
     explicit Form1(AppWindows& windows);
+
+    static inline const QString Title = QStringLiteral("Pannix 酷安@Tollen");
+
+    // The phones listed now, which the slots show.
+    DeviceModel& devices() const;
 
     // Slot k (1 to 3): its check box, serial field and device selector.
     CheckButton* slotBox(int slot) const;
@@ -61,6 +68,9 @@ public:
     OptionButton *BH = nullptr, *BM = nullptr, *BTW = nullptr, *Bdefa = nullptr, *BL = nullptr, *BZDY = nullptr;
     OptionButton *defa = nullptr, *QHD = nullptr, *FHD = nullptr, *HD = nullptr;
 
+    // Names the phones listed beyond the three slots.
+    QLabel* devicesMore = nullptr;
+
     N_Shape* QSNUM = nullptr;
     N_Shape* helpp = nullptr;
     N_Shape* N_Shape1hjj = nullptr;
@@ -90,6 +100,7 @@ private:
     void buildNoticeFrame();
     void buildDevicesFrame();
     void load();
+    void showDevices();
 
     void launchClick();
     void runLaunchLine(const ToolCommand& command, int slot);

@@ -7,8 +7,8 @@
 #include "bridge/FileReplace.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
-#include "controls/CheckButton.h"
 #include "launcher/Form1.h"
+#include "launcher/SendToSelectedSlots.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -70,12 +70,12 @@ bool ScreenshotSequence::start()
 {
     if (isRunning())
         return false;
+    const auto targets = TargetPhones(m_launcher);
+    if (!targets)
+        return false;
     QList<Phone> phones;
-    for (int slot = 1; slot <= 3; ++slot) {
-        if (m_launcher.slotBox(slot)->Value() != 1)
-            continue;
-        phones.append({m_launcher.selector(slot), DeviceList::serialInField(m_launcher.serial(slot)), QString()});
-    }
+    for (const PhoneTarget& target : *targets)
+        phones.append({target.selector, target.serial, QString()});
     QStringList taken;
     for (Phone& phone : phones) {
         phone.picture
@@ -162,9 +162,7 @@ void ScreenshotSequence::phoneDone()
 {
     if (--m_unfinished > 0)
         return;
-    if (!m_failures.isEmpty()) {
-        Outside::current().showMessage(QStringLiteral("截屏未能保存！\r\n") + m_failures.join(QStringLiteral("\r\n")),
-            QStringLiteral("警告！"), Outside::Icon::Warning);
-    }
+    if (!m_failures.isEmpty())
+        BridgeProblems::tellLater(this, QStringLiteral("截屏未能保存！\r\n") + m_failures.join(QStringLiteral("\r\n")));
     emit finished();
 }

@@ -9,7 +9,7 @@
 
 class Form1;
 
-// One screenshot of each phone selected at the click: the phone captures its screen, the picture
+// One screenshot of each phone the click addresses: the phone captures its screen, the picture
 // is copied to the output folder, and the phone's copy is removed, each step as soon as the one
 // before has answered. One phone's picture lands as "screen.png"; with several, each phone's under
 // a name of its own, so no picture replaces another. A copy lands under a temporary name and takes
@@ -24,7 +24,8 @@ public:
     explicit ScreenshotSequence(Form1& launcher, QObject* parent = nullptr);
 
     bool isRunning() const { return m_unfinished > 0; }
-    // Starts a sequence for the slots selected now; false, doing nothing, while one still runs.
+    // Starts a sequence for the phones a click addresses now; false, doing nothing, while one still
+    // runs or when no phone is addressed.
     bool start();
     // How many phones the last sequence started with.
     int phoneCount() const { return m_phones; }

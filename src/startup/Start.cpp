@@ -1,14 +1,15 @@
 #include "Start.h"
 
 #include "AppWindows.h"
-#include "DeviceDetection.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/DeviceList.h"
+#include "bridge/DeviceModel.h"
+#include "bridge/DeviceTracker.h"
 #include "bridge/Outside.h"
-#include "bridge/ResultFiles.h"
 #include "bridge/ToolLocator.h"
+#include "bridge/ToolText.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/CheckButton.h"
@@ -20,15 +21,16 @@
 #include "info/meizu.h"
 #include "launcher/Form1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QTimer>
 
 namespace {
 
-const QString Title = QStringLiteral("Pannix 酷安@Tollen");
 const QString CableCaption = QStringLiteral("连接并启动");
 const QString Starting = QStringLiteral("正在启动");
+const QString Meizu = QStringLiteral("Meizu");
 
 constexpr int GrowStep = 100;
 constexpr int GrownHeight = 4000;
@@ -58,7 +60,7 @@ Start::Start(AppWindows& windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("Start"));
-    setWindowTitle(Title);
+    setWindowTitle(Form1::Title);
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(128, 128, 255));
@@ -79,6 +81,7 @@ Start::Start(AppWindows& windows)
 
     buildStartPart();
     buildWirelessPart();
+    connect(&m_windows.devices(), &DeviceModel::makerKnown, this, &Start::warnAboutLateMeizu);
     LinkLabel::focusFirstControl(*this);
     load();
 }
@@ -158,10 +161,10 @@ void Start::askMaker()
     CommandRunner::call(query, this, [this](const ToolAnswer& answer) {
         m_makerPending = false;
         // A failed query keeps nothing, so the maker field keeps its text.
-        m_makerLines = answer.ranToEnd() ? ResultFiles::keep(ResultFile::Man, answer.output) : QStringList();
+        m_makerLines = answer.ranToEnd() ? ToolText::lines(answer.output) : QStringList();
         if (m_serverWanted)
             startServer();
-        maybeDecide();
+        decideSoon();
     });
 }
 
@@ -188,9 +191,11 @@ void Start::startServer()
     CommandRunner::call(server, this, [this](const ToolAnswer& answer) {
         if (!answer.succeeded()) {
             m_deviceAnswer = answer;
-            maybeDecide();
+            decideSoon();
             return;
         }
+        // The server runs: from now on the phones are tracked as they come and go.
+        m_windows.tracker().start();
         askDevices();
     });
 }
@@ -201,9 +206,8 @@ void Start::askDevices()
     m_windows.form1().INTERTEXT = list.text;
     CommandRunner::call(list, this, [this](const ToolAnswer& answer) {
         m_deviceAnswer = answer;
-        if (answer.ranToEnd())
-            m_deviceLines = ResultFiles::keep(ResultFile::Serno, answer.output);
-        maybeDecide();
+        m_deviceLines = ToolText::lines(answer.output.left(ToolText::ReadCap));
+        decideSoon();
     });
 }
 
@@ -226,24 +230,35 @@ void Start::tickTimer1()
     maybeDecide();
 }
 
+// The decision may open a message box, so it waits until the answer's handler has returned.
+void Start::decideSoon()
+{
+    QTimer::singleShot(0, this, &Start::maybeDecide);
+}
+
 // Decides once the third tick has come and both the maker and the device list have answered. The
 // decision is final for this click; a new click arms the timer again, so its counter never runs on.
 void Start::maybeDecide()
 {
     if (!Timer1->isActive() || startTicks < 6 || m_makerPending || !m_deviceAnswer)
         return;
+    // Never under an open box: the next tick decides once it is closed.
+    if (QApplication::activeModalWidget())
+        return;
     Timer1->stop();
     if (!m_deviceAnswer->succeeded()) {
         reportStartFailure(BridgeProblems::cause(*m_deviceAnswer, QStringLiteral("adb")));
         return;
     }
-    if (!DeviceList::serialFields(m_deviceLines)) {
+    const auto listed = DeviceList::listed(m_deviceLines);
+    if (!listed) {
         reportStartFailure(BridgeProblems::notADeviceList(*m_deviceAnswer, QStringLiteral("adb")));
         return;
     }
-    readOut();
+    if (!m_makerLines.isEmpty())
+        ttts = m_makerLines.first();
+    m_windows.devices().setListed(*listed);
     decide();
-    applyDeviceCount();
 }
 
 // The device list never came: the user learns why, not that no phone is connected.
@@ -254,18 +269,13 @@ void Start::reportStartFailure(const QString& why)
     cable->setCaption(CableCaption);
 }
 
-void Start::readOut()
-{
-    if (!m_makerLines.isEmpty())
-        ttts = m_makerLines.first();
-    DeviceDetection::ReadSerials(m_windows.form1(), m_deviceLines);
-}
-
 void Start::decide()
 {
     Form1& launcher = m_windows.form1();
-    const bool isMeizu = ttts == QLatin1String("Meizu");
-    if (!isMeizu && launcher.devft.isEmpty()) {
+    const DeviceModel& devices = m_windows.devices();
+    const QStringList meizuPhones = devices.madeBy(Meizu);
+    const bool isMeizu = ttts == Meizu || !meizuPhones.isEmpty();
+    if (!isMeizu && devices.count() == 0) {
         Outside::current().showMessage(QStringLiteral("未检测到设备， 软件将自动关闭！\r\n"
                                                       "请确定:\r\n"
                                                       "1.开发者选项中的USB调试已经打开并授权 \r\n"
@@ -278,39 +288,24 @@ void Start::decide()
     }
     hide();
     AppWindows::bringUp(launcher);
+    m_started = true;
+    // The phones warned about now are not warned about again; the lone phone answered the query.
+    m_meizuWarned = QSet<QString>(meizuPhones.begin(), meizuPhones.end());
+    if (ttts == Meizu && devices.count() == 1 && devices.phoneAt(1))
+        m_meizuWarned.insert(DeviceList::serialInField(devices.fieldAt(1)));
     if (isMeizu) {
         launcher.hide();
         AppWindows::bringUp(m_windows.meizuWarning());
     }
 }
 
-void Start::applyDeviceCount()
+// A Meizu phone that shows up once the launcher is open gets the warning too, once.
+void Start::warnAboutLateMeizu(const QString& serial, const QString& maker)
 {
-    Form1& launcher = m_windows.form1();
-    const QString& first = launcher.devft;
-    const QString& second = launcher.devst;
-    const QString& third = launcher.devtt;
-    const QString notAvailable = QStringLiteral("N/A");
-    if (third.isEmpty() && second.isEmpty() && !first.isEmpty()) {
-        launcher.setWindowTitle(Title + QStringLiteral(" 【已连接 1 台设备】"));
-        launcher.devfc->setCaption(first);
-        launcher.devsc->setCaption(notAvailable);
-        launcher.devsc->setEnabledState(false);
-        launcher.devtc->setCaption(notAvailable);
-        launcher.devtc->setEnabledState(false);
-        launcher.devfc->setEnabledState(false);
-    } else if (third.isEmpty() && !second.isEmpty() && !first.isEmpty()) {
-        launcher.setWindowTitle(Title + QStringLiteral(" 【已连接 2 台设备】"));
-        launcher.devfc->setCaption(first);
-        launcher.devsc->setCaption(second);
-        launcher.devtc->setCaption(notAvailable);
-        launcher.devtc->setEnabledState(false);
-    } else if (!third.isEmpty() && !second.isEmpty() && !first.isEmpty()) {
-        launcher.setWindowTitle(Title + QStringLiteral(" 【已连接 3 台设备】"));
-        launcher.devfc->setCaption(first);
-        launcher.devsc->setCaption(second);
-        launcher.devtc->setCaption(third);
-    }
+    if (!m_started || maker != Meizu || m_meizuWarned.contains(serial))
+        return;
+    m_meizuWarned.insert(serial);
+    AppWindows::bringUp(m_windows.meizuWarning());
 }
 
 void Start::wirelessClick()

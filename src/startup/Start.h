@@ -1,8 +1,10 @@
 #pragma once
 
+#include "bridge/Outside.h"
 #include "bridge/ToolAnswer.h"
 #include "bridge/ToolCommand.h"
 
+#include <QSet>
 #include <QStringList>
 #include <QWidget>
 
@@ -60,17 +62,18 @@ private:
     void askMaker();
     void startServer();
     void askDevices();
+    void decideSoon();
     void maybeDecide();
+    void warnAboutLateMeizu(const QString& serial, const QString& maker);
     void reportStartFailure(const QString& why);
     void wirelessClick();
-    void readOut();
     void decide();
-    void applyDeviceCount();
     void devtectClick();
     void wxtsClick();
     void connfClick();
     void disconnfClick();
-    void runIntoStatusBox(const ToolCommand& command, N_Shape* pressed = nullptr, const QString& during = QString());
+    void runIntoStatusBox(const ToolCommand& command, N_Shape* pressed = nullptr, const QString& during = QString(),
+        Outside::AnswerHandler then = nullptr);
     QSize frameAllowance() const;
 
     AppWindows& m_windows;
@@ -83,6 +86,9 @@ private:
     QStringList m_makerLines;
     std::optional<ToolAnswer> m_deviceAnswer;
     QStringList m_deviceLines;
+    // The launcher has been opened; Meizu phones already warned about.
+    bool m_started = false;
+    QSet<QString> m_meizuWarned;
     // A button of the wireless section is waiting for its answer; the others take no click.
     bool m_wirelessBusy = false;
 

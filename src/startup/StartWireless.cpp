@@ -2,11 +2,12 @@
 #include "Start.h"
 
 #include "AppWindows.h"
-#include "DeviceDetection.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
 #include "bridge/CommandRunner.h"
-#include "bridge/ResultFiles.h"
+#include "bridge/DeviceList.h"
+#include "bridge/DeviceModel.h"
+#include "bridge/ToolText.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/N_Shape.h"
@@ -19,12 +20,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSettings>
 
 namespace {
 
 const QString DetectCaption = QStringLiteral("检测已连接设备");
 const QString PortName = QStringLiteral("端口");
 const QString AddressName = QStringLiteral("设备IP地址");
+
+// What the program remembers between runs: the last network connection that worked, nothing else.
+namespace Remembered {
+const QString Organization = QStringLiteral("Pannix");
+const QString Application = QStringLiteral("pannix");
+const QString Address = QStringLiteral("wireless/address");
+const QString Port = QStringLiteral("wireless/port");
+} // namespace Remembered
 const QColor FieldFace(192, 192, 255);
 
 QLineEdit* makeField(
@@ -80,6 +90,10 @@ void Start::buildWirelessPart()
     disconnf->setGeometry(Twips::rect(3600, 360, 1125, 375));
     connect(disconnf, &N_Shape::Click, this, &Start::disconnfClick);
 
+    // The address and port of the last connection that worked are offered again.
+    const QSettings remembered(Remembered::Organization, Remembered::Application);
+    connft->setText(remembered.value(Remembered::Address, connft->text()).toString());
+    Textport->setText(remembered.value(Remembered::Port, Textport->text()).toString());
     TypedText::sayWhenFull(*Textport, PortName);
     TypedText::sayWhenFull(*connft, AddressName);
 
@@ -116,14 +130,21 @@ void Start::devtectClick()
             ssxx->setPlainText(BridgeProblems::statusLine(answer, QStringLiteral("adb")));
             return;
         }
-        Form1& launcher = m_windows.form1();
         // An answer that is no device list is told as what it is, never as the earlier serials.
-        if (!DeviceDetection::ReadSerials(launcher, ResultFiles::keep(ResultFile::Serno, answer.output))) {
+        const auto listed = DeviceList::listed(ToolText::lines(answer.output.left(ToolText::ReadCap)));
+        if (!listed) {
             ssxx->setPlainText(BridgeProblems::notADeviceList(answer, QStringLiteral("adb")));
             return;
         }
-        ssxx->setPlainText(launcher.devft + QString(5, QLatin1Char(' ')) + launcher.devst
-            + QString(14, QLatin1Char(' ')) + launcher.devtt);
+        DeviceModel& devices = m_windows.devices();
+        devices.setListed(*listed);
+        QString shown = devices.fieldAt(1) + QString(5, QLatin1Char(' ')) + devices.fieldAt(2)
+            + QString(14, QLatin1Char(' ')) + devices.fieldAt(3);
+        if (!devices.withoutSlot().isEmpty())
+            shown += QStringLiteral("\r\n另有 %1 台设备没有位置：%2")
+                         .arg(devices.withoutSlot().size())
+                         .arg(devices.withoutSlot().join(QStringLiteral("、")));
+        ssxx->setPlainText(shown);
     });
 }
 
@@ -141,7 +162,20 @@ void Start::connfClick()
     if (m_wirelessBusy || TypedText::refuseControlCharacters(*connft, AddressName)
         || TypedText::refuseControlCharacters(*Textport, PortName))
         return;
-    runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), connf, QStringLiteral("正在连接..."));
+    runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), connf, QStringLiteral("正在连接..."),
+        [this, address = connft->text(), port = Textport->text()](const ToolAnswer& answer) {
+            // The tool ends well even when it could not connect; its words say which it was.
+            const QString said = BridgeProblems::statusLine(answer, QStringLiteral("adb"));
+            if (!answer.ranToEnd()
+                || !(said.startsWith(QLatin1String("connected to"))
+                    || said.startsWith(QLatin1String("already connected to")))) {
+                ssxx->setPlainText(QStringLiteral("连接失败：") + said);
+                return;
+            }
+            QSettings remembered(Remembered::Organization, Remembered::Application);
+            remembered.setValue(Remembered::Address, address);
+            remembered.setValue(Remembered::Port, port);
+        });
 }
 
 void Start::disconnfClick()
@@ -153,10 +187,10 @@ void Start::disconnfClick()
         AdbCommands::disconnect(connft->text(), Textport->text()), disconnf, QStringLiteral("正在断开..."));
 }
 
-// The tool's answer, from either stream in the order printed, is kept in the wireless result file
-// and its last line shown in the status box; a tool that printed nothing, failed to run or was
-// stopped at its limit is described instead, so the box never shows an earlier answer.
-void Start::runIntoStatusBox(const ToolCommand& command, N_Shape* pressed, const QString& during)
+// The tool's last line, from either stream in the order printed, is shown in the status box; a tool that printed
+// nothing, failed to run or was stopped at its limit is described instead, so the box never shows an earlier answer.
+void Start::runIntoStatusBox(
+    const ToolCommand& command, N_Shape* pressed, const QString& during, Outside::AnswerHandler then)
 {
     if (m_wirelessBusy)
         return;
@@ -167,13 +201,13 @@ void Start::runIntoStatusBox(const ToolCommand& command, N_Shape* pressed, const
     m_windows.form1().INTERTEXT = command.text;
     CommandRunner::call(
         command, this,
-        [this, pressed, after](const ToolAnswer& answer) {
+        [this, pressed, after, then](const ToolAnswer& answer) {
             m_wirelessBusy = false;
             if (pressed)
                 pressed->setCaption(after);
-            if (answer.ranToEnd())
-                ResultFiles::keep(ResultFile::Wireless, answer.output);
             ssxx->setPlainText(BridgeProblems::statusLine(answer, QStringLiteral("adb")));
+            if (then)
+                then(answer);
         },
         CommandRunner::Streams::Merged);
 }

@@ -4,6 +4,7 @@
 #include "ProgramFolder.h"
 #include "RecordingOutside.h"
 #include "TestSupport.h"
+#include "bridge/DeviceModel.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "info/About.h"
@@ -38,7 +39,6 @@ struct Fixture
     explicit Fixture(const QStringList& standIns = {QStringLiteral("adb")})
         : program(standIns)
     {
-        TestSupport::removeResults();
     }
 
     Start& start() { return windows.start(); }
@@ -74,14 +74,27 @@ struct Fixture
 
     static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
-    // Serial fields as the device list left them, and the slot boxes checked as given.
+    // Three phones listed, SER1 to SER3 in slots 1 to 3, and the slot boxes checked as given.
     void selectSlots(std::initializer_list<int> chosen)
     {
-        for (int slot = 1; slot <= 3; ++slot) {
+        listPhones({QStringLiteral("SER1"), QStringLiteral("SER2"), QStringLiteral("SER3")});
+        for (int slot = 1; slot <= 3; ++slot)
             launcher().slotBox(slot)->setValue(0);
-            launcher().serial(slot) = QStringLiteral("SER%1\t").arg(slot);
-        }
         for (int slot : chosen)
             launcher().slotBox(slot)->setValue(1);
+    }
+
+    // The phones the bridge lists now, each ready ("device").
+    void listPhones(const QStringList& serials)
+    {
+        QList<DeviceList::Entry> listed;
+        for (const QString& serial : serials)
+            listed.append({serial, QStringLiteral("\t"), QStringLiteral("device")});
+        launcher(); // the launcher observes the list from its creation
+        // The makers the model asks each new phone for are not what the tests look at.
+        const qsizetype starts = outside.starts.size();
+        const qsizetype pending = outside.pending.size();
+        windows.devices().setListed(listed);
+        outside.forgetSince(starts, pending);
     }
 };

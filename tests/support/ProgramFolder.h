@@ -69,6 +69,14 @@ public:
         return starts;
     }
 
+    // The bridge tool's starts, less the maker queries the device model makes of each new phone.
+    QList<QStringList> commandsOf(const QString& tool) const
+    {
+        QList<QStringList> starts = startsOf(tool);
+        starts.removeIf([](const QStringList& words) { return words.contains(QStringLiteral("getprop")); });
+        return starts;
+    }
+
     QString folder() const { return m_dir.path(); }
 
 private:

@@ -26,6 +26,13 @@ public:
         QString title;
         Icon icon;
     };
+    struct Stream
+    {
+        ToolStart start;
+        QPointer<QObject> running; // gone once the program stopped it
+        OutputHandler onOutput;
+        AnswerHandler onEnd;
+    };
     struct PendingCall
     {
         ToolStart start;
@@ -59,6 +66,25 @@ public:
         pending.append({start, receiver, onAnswer});
         if (!holdAnswers)
             deliver(pending.size() - 1, answerFor(start));
+    }
+    // A stream is recorded apart from the called tools; the test speaks for it with feed() and end().
+    QObject* streamTool(const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd) override
+    {
+        if (forwardTools)
+            return m_system.streamTool(start, receiver, std::move(onOutput), std::move(onEnd));
+        auto* running = new QObject(receiver);
+        streams.append({start, running, std::move(onOutput), std::move(onEnd)});
+        return running;
+    }
+    void feed(int index, const QByteArray& bytes)
+    {
+        if (streams.at(index).running)
+            streams.at(index).onOutput(bytes);
+    }
+    void end(int index, const ToolAnswer& answer = ToolAnswer::exited(0, {}))
+    {
+        if (streams.at(index).running)
+            streams.at(index).onEnd(answer);
     }
     void openWebAddress(const QString& address) override { addresses.append(address); }
     void showMessage(const QString& text, const QString& title, Icon icon) override
@@ -94,6 +120,14 @@ public:
         return {};
     }
 
+    // Forgets the calls made since there were so many, as though they had not been made; their
+    // answers, when not held, still come.
+    void forgetSince(qsizetype startCount, qsizetype pendingCount)
+    {
+        starts.resize(startCount);
+        pending.resize(pendingCount);
+    }
+
     // Hands a held call its answer, from the event loop.
     void answer(int index, const ToolAnswer& answer) { deliver(index, answer); }
     // Runs the event loop until every answer on its way has been handed over, the ones that the
@@ -104,6 +138,8 @@ public:
         clock.start();
         while (*m_outstanding > 0 && clock.elapsed() < timeoutMs)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        // What the last handlers left for after their return (a message, a decision).
+        QCoreApplication::processEvents();
     }
 
     // The started command lines, each as its words joined by single blanks.
@@ -132,6 +168,7 @@ public:
 
     QList<ToolStart> starts;
     QList<PendingCall> pending;
+    QList<Stream> streams;
     QStringList addresses;
     QList<Message> messages;
     int programEnds = 0;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "bridge/Paths.h"
-#include "bridge/ResultFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,19 +36,7 @@ inline void useTestFolders()
     for (const char* variable : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
         qunsetenv(variable);
     QStandardPaths::setTestModeEnabled(true);
-}
-
-inline void writeResult(ResultFile file, const QByteArray& content)
-{
-    QFile out(ResultFiles::path(file));
-    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    out.write(content);
-}
-
-inline void removeResults()
-{
-    for (ResultFile file : {ResultFile::Serno, ResultFile::Man, ResultFile::Wireless})
-        QFile::remove(ResultFiles::path(file));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + QStringLiteral("/.config"));
 }
 
 } // namespace TestSupport

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Outside.h"
+
+#include <QProcess>
+
+// A tool that runs on and reports as it goes (the device tracking): its standard output is handed
+// over as it arrives, its standard error dropped, and its end reported once. It belongs to its
+// receiver and is stopped with it.
+class ToolStream : public QObject
+{
+    Q_OBJECT
+
+public:
+    ToolStream(const Outside::ToolStart& start, QObject* receiver, Outside::OutputHandler onOutput,
+        Outside::AnswerHandler onEnd);
+    ~ToolStream() override;
+
+private:
+    void ended(const ToolAnswer& answer);
+
+    QProcess m_process;
+    Outside::OutputHandler m_onOutput;
+    Outside::AnswerHandler m_onEnd;
+    bool m_ended = false;
+};

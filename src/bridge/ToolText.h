@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// What a tool prints, as the program reads it.
+namespace ToolText {
+
+// Reading stops here: the lines that matter are all near the top.
+constexpr qsizetype ReadCap = 64 * 1024;
+
+// The lines of a text in the system's narrow code page; a line ends at CR LF, CR or a lone LF.
+inline QStringList lines(const QByteArray& bytes)
+{
+    const QString text = QString::fromLocal8Bit(bytes);
+    QStringList result;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        result.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        result.append(text.mid(start));
+    return result;
+}
+
+} // namespace ToolText
