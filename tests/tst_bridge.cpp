@@ -17,6 +17,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace TestSupport;
 
 namespace {
@@ -164,6 +168,9 @@ void TestBridge::readsToolLines()
 
 void TestBridge::cacheFolderIsTheUsersAlone()
 {
+#ifdef Q_OS_WIN
+    QSKIP("the user's local application data folder is the user's alone by its access list");
+#endif
     const QString folder = Paths::cacheFolder();
     QCOMPARE(
         QFileInfo(folder).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
@@ -172,6 +179,9 @@ void TestBridge::cacheFolderIsTheUsersAlone()
 
 void TestBridge::looseCacheFolderIsMadePrivate()
 {
+#ifdef Q_OS_WIN
+    QSKIP("permission bits are a Unix matter");
+#endif
     const QString folder = Paths::cacheFolder();
     QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
     QCOMPARE(Paths::cacheFolder(), folder);
@@ -204,18 +214,33 @@ void TestBridge::plantedLinkIsReplacedNotWrittenThrough()
 
 void TestBridge::installedProgramWritesToHome()
 {
-    Paths::setProgramFolder(QStringLiteral("/usr/bin"));
-    QCOMPARE(Paths::outputFolder(), QDir::homePath());
+#ifdef Q_OS_WIN
+    // An installed copy in Program Files, even one its user may write to, saves in Documents\Pannix.
+    const QString installed = qEnvironmentVariable("ProgramFiles") + QStringLiteral("\\Pannix");
+    const QString users = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Pannix";
+    QDir(users).removeRecursively();
+#else
+    const QString installed = QStringLiteral("/usr/bin");
+    const QString users = QDir::homePath();
+#endif
+    QDir().mkpath(installed);
+    Paths::setProgramFolder(installed);
+    QCOMPARE(Paths::outputFolder(), users);
+    QVERIFY(QFileInfo(users).isDir());
     Paths::setProgramFolder(QStringLiteral("/no/such/folder"));
-    QCOMPARE(Paths::outputFolder(), QDir::homePath());
+    QCOMPARE(Paths::outputFolder(), users);
     Paths::setProgramFolder(QString());
 }
 
 void TestBridge::findsToolBesideProgramFirst()
 {
     ProgramFolder program;
-    QCOMPARE(ToolLocator::locate(QStringLiteral("adb")), QFileInfo(program.path("adb")).absoluteFilePath());
+    QCOMPARE(ToolLocator::locate(QStringLiteral("adb")), QFileInfo(program.toolPath("adb")).absoluteFilePath());
+#ifdef Q_OS_WIN
+    QVERIFY(!ToolLocator::locate(QStringLiteral("cmd")).isEmpty()); // from PATH
+#else
     QVERIFY(!ToolLocator::locate(QStringLiteral("sh")).isEmpty()); // from PATH
+#endif
     QVERIFY(ToolLocator::locate(QStringLiteral("no-such-tool-here")).isEmpty());
 }
 
@@ -229,6 +254,22 @@ void TestBridge::bridgeCheckNeedsAdb()
         QVERIFY(!ToolLocator::bridgeToolPresent());
         withoutAdb.addTool(QStringLiteral("adb"));
         QVERIFY(ToolLocator::bridgeToolPresent());
+#ifdef Q_OS_WIN
+        // Each of the three files counts only as an ordinary file: missing, hidden or a system file,
+        // the check fails.
+        for (const char* name : {"AdbWinUsbApi.dll", "AdbWinApi.dll", "adb.exe"}) {
+            const std::wstring path = QDir::toNativeSeparators(withoutAdb.path(name)).toStdWString();
+            for (DWORD attribute : {DWORD(FILE_ATTRIBUTE_HIDDEN), DWORD(FILE_ATTRIBUTE_SYSTEM)}) {
+                QVERIFY(SetFileAttributesW(path.c_str(), attribute));
+                QVERIFY2(!ToolLocator::bridgeToolPresent(), name);
+                QVERIFY(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+            }
+            QVERIFY(QFile::rename(withoutAdb.path(name), withoutAdb.path(name) + ".away"));
+            QVERIFY2(!ToolLocator::bridgeToolPresent(), name);
+            QVERIFY(QFile::rename(withoutAdb.path(name) + ".away", withoutAdb.path(name)));
+        }
+        QVERIFY(ToolLocator::bridgeToolPresent());
+#endif
     }
     qputenv("PATH", path);
 }
@@ -428,6 +469,11 @@ void TestBridge::typedTextReachesTheToolAsOneWord_data()
         QTest::newRow(hostile) << QString::fromUtf8(hostile);
     QTest::newRow("ideographic space") << QStringLiteral("rec\u3000--no-control\u3000x");
     QTest::newRow("em space") << QStringLiteral("5555\u2003-s\u2003x");
+    // Windows' own command-line rules: quotes, backslashes before a quote or at the end, the
+    // interpreter's specials, and text beyond the code page.
+    for (const char* windows : {"say \"hi\" x", "a\\\"b", "a\\\\\" -s x", "trailing\\", "trailing\\\\", "%PATH%", "^x^",
+             "a&b", "a|b", "<in >out", "手机 一号", "📱 phone"})
+        QTest::newRow(windows) << QString::fromUtf8(windows);
 }
 
 void TestBridge::typedTextReachesTheToolAsOneWord()

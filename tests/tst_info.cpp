@@ -312,6 +312,9 @@ void TestInfo::shortcutsFollowTheInstalledClient()
 // What a phone would read: each drawn code, saved as a picture, decoded by zbar.
 void TestInfo::paymentCodesScanToTheirAddresses()
 {
+#ifdef Q_OS_WIN
+    QSKIP("zbarimg, which reads the codes back, is a Linux tool; the Linux run checks them");
+#endif
     Fixture f;
     DonatION& donation = f.windows.donation();
     QTemporaryDir folder;

@@ -13,19 +13,37 @@ namespace {
 QString programFolderOverride;
 
 // Where the system installs programs is no place for the user's pictures, even for a user (root,
-// say) who may write there.
+// or an administrator) who may write there.
 bool isSystemProgramFolder(const QString& folder)
 {
-#ifdef Q_OS_UNIX
     const QString path = QFileInfo(folder).canonicalFilePath() + QLatin1Char('/');
+#ifdef Q_OS_WIN
+    for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
+        const QString root = QDir::fromNativeSeparators(qEnvironmentVariable(variable));
+        if (!root.isEmpty() && path.startsWith(QDir::cleanPath(root) + QLatin1Char('/'), Qt::CaseInsensitive))
+            return true;
+    }
+#else
     for (const char* prefix : {"/usr/", "/bin/", "/sbin/", "/opt/"}) {
         if (path.startsWith(QLatin1String(prefix)))
             return true;
     }
-#else
-    Q_UNUSED(folder)
 #endif
     return false;
+}
+
+// The user's own folder for what the program saves: the home folder, or on Windows a folder of its
+// own in the user's documents, made when needed.
+QString usersFolder()
+{
+#ifdef Q_OS_WIN
+    const QString folder
+        = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Pannix");
+    QDir().mkpath(folder);
+    return folder;
+#else
+    return QDir::homePath();
+#endif
 }
 
 } // namespace
@@ -40,7 +58,7 @@ QString outputFolder()
     const QFileInfo folder(programFolder());
     if (folder.isDir() && folder.isWritable() && !isSystemProgramFolder(folder.absoluteFilePath()))
         return folder.absoluteFilePath();
-    return QDir::homePath();
+    return usersFolder();
 }
 
 QString cacheFolder()

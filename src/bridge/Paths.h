@@ -8,8 +8,9 @@ namespace Paths {
 // The folder that holds the program (and, on Windows, its tools).
 QString programFolder();
 // Where started commands run and where files they write by relative name land
-// (screenshots, recordings): the program's folder when writable, else the home folder. A program
-// installed in the system's folders (/usr/bin, /opt...) always uses the home folder.
+// (screenshots, recordings): the program's folder when writable, else the user's folder (the home
+// folder; on Windows Documents\Pannix). A program installed in the system's folders (/usr/bin,
+// /opt..., Program Files) always uses the user's folder.
 QString outputFolder();
 // The per-user cache folder (the mirroring clients' logs), made readable and writable by the user
 // only.

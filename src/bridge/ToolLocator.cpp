@@ -58,10 +58,12 @@ QStringList requiredBridgeFiles()
 bool bridgeToolPresent()
 {
 #ifdef Q_OS_WIN
-    // Hidden and system files do not count as present.
+    // Only ordinary files count: hidden and system files are as good as missing.
     for (const QString& name : requiredBridgeFiles()) {
-        const QFileInfo file(Paths::programFolder() + QLatin1Char('/') + name);
-        if (!file.isFile() || file.isHidden())
+        const QString path = QDir::toNativeSeparators(Paths::programFolder() + QLatin1Char('/') + name);
+        const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
+        if (attributes == INVALID_FILE_ATTRIBUTES
+            || (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
             return false;
     }
     return true;

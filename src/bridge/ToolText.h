@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 
 // What a tool prints, as the program reads it.
@@ -10,10 +11,15 @@ namespace ToolText {
 // Reading stops here: the lines that matter are all near the top.
 constexpr qsizetype ReadCap = 64 * 1024;
 
-// The lines of a text in the system's narrow code page; a line ends at CR LF, CR or a lone LF.
+// The lines of a text; a line ends at CR LF, CR or a lone LF. The tools speak UTF-8 whatever the
+// system's code page (a phone's maker name, say); what is not UTF-8 is read in the system's narrow
+// code page.
 inline QStringList lines(const QByteArray& bytes)
 {
-    const QString text = QString::fromLocal8Bit(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        text = QString::fromLocal8Bit(bytes);
     QStringList result;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -22,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 
+#include <memory>
+
 namespace {
 
 const QString DetectCaption = QStringLiteral("检测已连接设备");
@@ -29,11 +31,17 @@ const QString PortName = QStringLiteral("端口");
 const QString AddressName = QStringLiteral("设备IP地址");
 
 // What the program remembers between runs: the last network connection that worked, nothing else.
+// An ini file in the user's settings folder on every system (on Windows, %APPDATA%), never the
+// registry: one plain file the user can see and remove.
 namespace Remembered {
-const QString Organization = QStringLiteral("Pannix");
-const QString Application = QStringLiteral("pannix");
 const QString Address = QStringLiteral("wireless/address");
 const QString Port = QStringLiteral("wireless/port");
+
+std::unique_ptr<QSettings> settings()
+{
+    return std::make_unique<QSettings>(
+        QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Pannix"), QStringLiteral("pannix"));
+}
 } // namespace Remembered
 const QColor FieldFace(192, 192, 255);
 
@@ -91,9 +99,9 @@ void Start::buildWirelessPart()
     connect(disconnf, &N_Shape::Click, this, &Start::disconnfClick);
 
     // The address and port of the last connection that worked are offered again.
-    const QSettings remembered(Remembered::Organization, Remembered::Application);
-    connft->setText(remembered.value(Remembered::Address, connft->text()).toString());
-    Textport->setText(remembered.value(Remembered::Port, Textport->text()).toString());
+    const auto remembered = Remembered::settings();
+    connft->setText(remembered->value(Remembered::Address, connft->text()).toString());
+    Textport->setText(remembered->value(Remembered::Port, Textport->text()).toString());
     TypedText::sayWhenFull(*Textport, PortName);
     TypedText::sayWhenFull(*connft, AddressName);
 
@@ -172,9 +180,9 @@ void Start::connfClick()
                 ssxx->setPlainText(QStringLiteral("连接失败：") + said);
                 return;
             }
-            QSettings remembered(Remembered::Organization, Remembered::Application);
-            remembered.setValue(Remembered::Address, address);
-            remembered.setValue(Remembered::Port, port);
+            const auto remembered = Remembered::settings();
+            remembered->setValue(Remembered::Address, address);
+            remembered->setValue(Remembered::Port, port);
         });
 }
 

@@ -13,9 +13,62 @@
 #include <thread>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <shellapi.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
+
+#ifdef _WIN32
+// The words as Windows hands them over, parsed back from the command line by the system's own
+// rules, in UTF-8: what a program written for Windows would receive.
+static std::vector<std::string> startWords()
+{
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> words;
+    for (int i = 0; i < count; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string word(size > 0 ? size - 1 : 0, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, word.data(), size, nullptr, nullptr);
+        words.push_back(word);
+    }
+    LocalFree(wide);
+    return words;
+}
+
+static fs::path selfPath()
+{
+    wchar_t path[MAX_PATH * 4];
+    return fs::path(std::wstring(path, GetModuleFileNameW(nullptr, path, MAX_PATH * 4)));
+}
+
+static int processId()
+{
+    return _getpid();
+}
+#else
+static std::vector<std::string> startWords(int argc, char* argv[])
+{
+    return std::vector<std::string>(argv, argv + argc);
+}
+
+static fs::path selfPath()
+{
+    return fs::read_symlink("/proc/self/exe");
+}
+
+static int processId()
+{
+    return getpid();
+}
+#endif
 
 static std::string readAll(const fs::path& path)
 {
@@ -23,17 +76,26 @@ static std::string readAll(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-int main(int argc, char* argv[])
+int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
 {
-    const fs::path self = fs::read_symlink("/proc/self/exe");
+#ifdef _WIN32
+    // What it prints goes out byte for byte, as the real tools' answers do.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    const std::vector<std::string> all = startWords();
+#else
+    const std::vector<std::string> all = startWords(argc, argv);
+#endif
+    const fs::path self = selfPath();
     const fs::path folder = self.parent_path();
-    const std::string name = fs::path(argv[0]).filename().string();
+    // Named as the tool it stands in for; "adb.exe" logs as "adb", as on other systems.
+    const std::string name = self.stem().string();
     const fs::path base = folder / name;
 
     const auto now
         = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
               .count();
-    std::vector<std::string> words(argv + 1, argv + argc);
+    const std::vector<std::string> words(all.begin() + 1, all.end());
     {
         std::ofstream log(base.string() + ".log", std::ios::app | std::ios::binary);
         log << now;
@@ -44,7 +106,7 @@ int main(int argc, char* argv[])
 
     {
         std::ofstream pids(base.string() + ".pids", std::ios::app);
-        pids << getpid() << '\n';
+        pids << processId() << '\n';
     }
 
     const std::string delay = readAll(base.string() + ".delay_ms");

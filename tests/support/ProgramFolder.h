@@ -25,12 +25,31 @@ public:
     }
     ~ProgramFolder() { Paths::setProgramFolder(QString()); }
 
+    // The stand-in under the tool's name: "adb", or "adb.exe" on Windows.
     void addTool(const QString& tool)
     {
-        QFile::copy(QStringLiteral(STANDIN_TOOL_PATH), path(tool));
-        QFile::setPermissions(path(tool), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::copy(QStringLiteral(STANDIN_TOOL_PATH), toolPath(tool));
+        QFile::setPermissions(toolPath(tool), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+#ifdef Q_OS_WIN
+        // The bridge tool comes with its two interface libraries, which the start-up looks for.
+        if (tool == QLatin1String("adb")) {
+            write(QStringLiteral("AdbWinApi.dll"), "stand-in");
+            write(QStringLiteral("AdbWinUsbApi.dll"), "stand-in");
+        }
+#endif
     }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString toolPath(const QString& tool) const
+    {
+#ifdef Q_OS_WIN
+        return path(tool + QStringLiteral(".exe"));
+#else
+        return path(tool);
+#endif
+    }
+    QString path(const QString& name) const
+    {
+        return m_dir.filePath(name);
+    }
 
     // What the stand-in answers to a subcommand ("devices", "shell", "connect"...).
     void setAnswer(const QString& tool, const QString& subcommand, const QByteArray& answer) const
@@ -77,7 +96,10 @@ public:
         return starts;
     }
 
-    QString folder() const { return m_dir.path(); }
+    QString folder() const
+    {
+        return m_dir.path();
+    }
 
 private:
     QTemporaryDir m_dir;

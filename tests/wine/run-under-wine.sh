@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs a Windows test program under Wine: the Qt and MinGW libraries are found on Wine's PATH, and
+# the report is taken from a file, since Wine does not pass the console output through.
+#   run-under-wine.sh PROGRAM.exe [ARGUMENTS...]
+set -uo pipefail
+program=$1
+shift
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+dlls=()
+IFS=: read -r -a folders <<< "$PANNIX_WINE_DLL_FOLDERS"
+for folder in "${folders[@]}"; do dlls+=("$(windows_path "$folder")"); done
+WINEPATH=$(IFS=';'; echo "${dlls[*]}")
+export WINEPATH
+export QT_PLUGIN_PATH=$(windows_path "$QT_PLUGIN_PATH")
+report=$(mktemp --suffix=.txt)
+trap 'rm -f "$report"' EXIT
+wine "$program" -platform offscreen "$@" -o "$(windows_path "$report"),txt"
+status=$?
+cat "$report"
+exit $status
