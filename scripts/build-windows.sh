@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds Pannix and its test suites for 64-bit Windows in build-windows/, against the Qt built
-# for Windows that lies in ../shared/windows/ (unpacked into the build folder, never into the
-# repository).
+# Cross-builds Pannix and its test suites for 64-bit Windows in build-windows/win/, against the Qt
+# built for Windows that lies in ../shared/windows/ (unpacked into the build folder, never into the
+# repository), and leaves the zip and the installer in build-windows/packages/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -18,3 +18,7 @@ PKG_CONFIG_LIBDIR="$build/qt6-mingw/lib/pkgconfig" cmake -S . -B "$build/win" -G
     -DPKG_CONFIG_ARGN=--define-prefix \
     -DPANNIX_BUILD_BENCH=OFF
 cmake --build "$build/win" -j2
+# The zip and the 64-bit installer (nsisconf.nsh tells makensis the target).
+(cd "$build/win" && NSISCONFDIR="$root/packaging/windows/nsis" cpack -B "$build/packages" > "$build/cpack.log") \
+    || { cat "$build/cpack.log"; exit 1; }
+rm -rf "$build/packages/_CPack_Packages"

@@ -8,7 +8,7 @@ packages=(
     fonts-wqy-microhei
     adb
     desktop-file-utils appstream lintian man-db
-    g++-mingw-w64-x86-64-posix
+    g++-mingw-w64-x86-64-posix ninja-build nsis wine wine64 xvfb xauth xdotool imagemagick
 )
 
 missing=()

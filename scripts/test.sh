@@ -4,5 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+# The Windows build: every suite but the end-to-end one under Wine, then the installed program.
+scripts/build-windows.sh
+cd build-windows/win
+xvfb-run -a ctest --output-on-failure -j2

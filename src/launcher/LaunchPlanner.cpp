@@ -1,6 +1,7 @@
 #include "LaunchPlanner.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace LaunchPlanner {
 
@@ -14,10 +15,30 @@ const QString NoMultiPanelsOneAndThree = QStringLiteral("多设备下不支持�
 const QString NoRecordName = QStringLiteral("请填写录屏文件名！");
 const QString RecordNameWithPath = QStringLiteral("录屏文件名不能含有路径（“/”、“\\”或“..”）！");
 
-// A record name is a file name: one holding a path could write anywhere.
-bool holdsPath(const QString& name)
+// A record name is a file name: one holding a path could write anywhere. Windows refuses more:
+// a colon (a drive, or another stream of a file), its reserved characters, a name ending with a dot
+// or a blank (it would be cut there), and the names of devices. The message names the rule.
+QString recordNameProblem(const QString& name)
 {
-    return name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QLatin1String(".."));
+    if (name.isEmpty())
+        return NoRecordName;
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QLatin1String("..")))
+        return RecordNameWithPath;
+#ifdef Q_OS_WIN
+    if (name.contains(QLatin1Char(':')))
+        return QStringLiteral("录屏文件名不能含有“:”（它会指向其他驱动器或文件的数据流）！");
+    for (const QChar c : QStringLiteral("<>\"|?*")) {
+        if (name.contains(c))
+            return QStringLiteral("录屏文件名不能含有 < > \" | ? * 这些字符！");
+    }
+    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return QStringLiteral("录屏文件名不能以点或空格结尾！");
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"), QRegularExpression::CaseInsensitiveOption);
+    if (device.match(name).hasMatch())
+        return QStringLiteral("录屏文件名不能是设备名（CON、PRN、AUX、NUL、COM1–COM9、LPT1–LPT9）！");
+#endif
+    return {};
 }
 
 // "<name>.mp4", or the first of "<name>-2.mp4", "<name>-3.mp4"... that is not there yet, so an
@@ -88,8 +109,8 @@ LaunchPlan plan(const LaunchSettings& s)
         }
     }
     if (!skipToFullscreen && recor) {
-        if (s.recordName.isEmpty() || holdsPath(s.recordName)) {
-            p.messages.append({s.recordName.isEmpty() ? NoRecordName : RecordNameWithPath, Outside::Icon::Warning});
+        if (const QString problem = recordNameProblem(s.recordName); !problem.isEmpty()) {
+            p.messages.append({problem, Outside::Icon::Warning});
             p.clearRecor = true;
         } else {
             p.recordFile = freeRecordFile(s);

@@ -17,8 +17,9 @@
 #include <fcntl.h>
 #include <io.h>
 #include <process.h>
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h> // after windows.h, which it needs
 #else
 #include <unistd.h>
 #endif

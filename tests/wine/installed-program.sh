@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The installed program under Wine, as a Windows user meets it: the installer run silently, a
+# stand-in bridge tool and its two libraries put beside pannix.exe, the start window opened (a
+# screenshot of it is kept), Enter on its first button reaching the launcher; then, with a library
+# missing, the stop message and exit status 1; last, the silent uninstaller. Needs an X display.
+#   installed-program.sh INSTALLER STANDIN_TOOL SCREENSHOT
+set -euo pipefail
+installer=$1
+standin=$2
+screenshot=$3
+fail() { echo "FAIL: $*"; wineserver -k 2> /dev/null || true; exit 1; }
+# Waits for a window whose title matches, and prints its id.
+window() {
+    for _ in $(seq 1 60); do
+        id=$(xdotool search --name "$1" 2> /dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.5
+    done
+    return 1
+}
+
+rm -rf "$WINEPREFIX"
+wineboot -i > /dev/null 2>&1
+wineserver -w
+wine "$installer" /S
+wineserver -w
+folder="$WINEPREFIX/drive_c/Program Files/Pannix"
+for file in pannix.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+    styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll LICENSE.txt README.txt; do
+    [ -f "$folder/$file" ] || fail "the installer did not install $file"
+done
+find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Pannix.lnk' | grep -q . || fail "no Start-menu entry"
+
+cp "$standin" "$folder/adb.exe"
+echo stand-in > "$folder/AdbWinApi.dll"
+echo stand-in > "$folder/AdbWinUsbApi.dll"
+printf 'List of devices attached\nSER1\tdevice\n\n' > "$folder/adb.devices"
+wine "$folder/pannix.exe" > /dev/null 2>&1 &
+start=$(window '^Pannix 酷安@Tollen$') || fail "the start window did not open"
+sleep 1
+import -window "$start" "$screenshot"
+# The window opens with the keyboard focus on "连接并启动".
+xdotool key --window "$start" Return
+window '【已连接 1 台设备】' > /dev/null || fail "Enter on 连接并启动 did not reach the launcher"
+wineserver -k 2> /dev/null || true
+wineserver -w
+
+rm "$folder/AdbWinApi.dll"
+wine "$folder/pannix.exe" > /dev/null 2>&1 &
+pannix=$!
+box=$(window '^警告！$') || fail "no message with AdbWinApi.dll missing"
+xdotool key --window "$box" Return
+status=0
+wait "$pannix" || status=$?
+[ "$status" -eq 1 ] || fail "the missing-files stop ended with status $status, not 1"
+
+wine "$folder/Uninstall.exe" /S
+wineserver -w
+for _ in $(seq 1 20); do [ -f "$folder/pannix.exe" ] || break; sleep 0.5; done
+[ ! -f "$folder/pannix.exe" ] || fail "the uninstaller left pannix.exe"
+echo "installed program: installed, started, reached the launcher, stopped without AdbWinApi.dll, uninstalled"
