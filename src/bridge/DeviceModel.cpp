@@ -81,7 +81,9 @@ QStringList DeviceModel::snapshot() const
 void DeviceModel::askMaker(const QString& serial)
 {
     m_makerAsked.insert(serial);
-    const ToolCommand query = AdbCommands::forSlot(QStringLiteral(" -s ") + serial, AdbCommands::makerTail());
+    // As a serial field (the serial and its tab), so a serial holding a blank stays whole.
+    const ToolCommand query
+        = AdbCommands::forSlot(QStringLiteral(" -s ") + serial + QLatin1Char('\t'), AdbCommands::makerTail());
     CommandRunner::call(query, this, [this, serial](const ToolAnswer& answer) {
         if (!answer.succeeded())
             return;

@@ -207,6 +207,10 @@ void Start::askDevices()
     CommandRunner::call(list, this, [this](const ToolAnswer& answer) {
         m_deviceAnswer = answer;
         m_deviceLines = ToolText::lines(answer.output.left(ToolText::ReadCap));
+        // The list goes to the model as it arrives, so a later list from the tracking is never
+        // replaced by this one at the decision.
+        if (const auto listed = DeviceList::listed(m_deviceLines); listed && answer.succeeded())
+            m_windows.devices().setListed(*listed);
         decideSoon();
     });
 }
@@ -250,14 +254,12 @@ void Start::maybeDecide()
         reportStartFailure(BridgeProblems::cause(*m_deviceAnswer, QStringLiteral("adb")));
         return;
     }
-    const auto listed = DeviceList::listed(m_deviceLines);
-    if (!listed) {
+    if (!DeviceList::listed(m_deviceLines)) {
         reportStartFailure(BridgeProblems::notADeviceList(*m_deviceAnswer, QStringLiteral("adb")));
         return;
     }
     if (!m_makerLines.isEmpty())
         ttts = m_makerLines.first();
-    m_windows.devices().setListed(*listed);
     decide();
 }
 
