@@ -39,10 +39,19 @@ ToolAnswer callAndWait(const ToolCommand& command, CommandRunner::Streams stream
 
 bool processRuns(const QString& pid)
 {
+#ifdef Q_OS_WIN
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid.toULong());
+    if (!process)
+        return false;
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+#else
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return false;
     return !status.readAll().contains("State:\tZ"); // a zombie has ended
+#endif
 }
 
 } // namespace
