@@ -5,7 +5,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
-# The Windows build: every suite but the end-to-end one under Wine, then the installed program.
+# The Windows build: every suite but the end-to-end one under Wine, then the installed program. One at a
+# time: a program starts slowly under Wine, and two suites at once can exceed a test's own deadlines.
 scripts/build-windows.sh
 cd build-windows/win
-xvfb-run -a ctest --output-on-failure -j2
+xvfb-run -a ctest --output-on-failure

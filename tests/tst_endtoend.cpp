@@ -37,11 +37,17 @@ struct EndToEnd : Fixture
         QTRY_VERIFY_WITH_TIMEOUT(!window.Timer1->isActive(), 20000);
     }
 
-    // With two phones listed: both slots selected and launched, so both selectors are written.
-    void launchBothSlots()
+    // The start window grown, then "连接并启动": the launcher, as a user reaches it.
+    void openLauncher()
     {
         grownStart();
         connectAndStart();
+    }
+
+    // With two phones listed: both slots selected and launched, so both selectors are written.
+    void launchBothSlots()
+    {
+        openLauncher();
         launcher().devsc->setValue(1);
         Fixture::click(launcher().QSNUM);
     }
@@ -138,8 +144,7 @@ void TestEndToEnd::twoPhonesOpenTheLauncher()
     const QStringList listed = m_bridge->devices().split('\n', Qt::SkipEmptyParts).mid(1);
 
     EndToEnd f;
-    f.grownStart();
-    f.connectAndStart();
+    f.openLauncher();
     QCOMPARE(f.launcher().windowTitle(), QStringLiteral("Pannix 酷安@Tollen 【已连接 2 台设备】"));
     QVERIFY(f.launcher().isVisible());
     QCOMPARE(f.launcher().devfc->Caption(), listed[0].section('\t', 0, 0) + "\t");
@@ -171,8 +176,7 @@ void TestEndToEnd::unauthorizedPhoneShowsItsState()
     QVERIFY(m_bridge->connectPhone(phone, QStringLiteral("unauthorized")));
 
     EndToEnd f;
-    f.grownStart();
-    f.connectAndStart();
+    f.openLauncher();
     QCOMPARE(f.launcher().devfc->Caption(), phone.serial + QStringLiteral("\tunauthorized"));
     QCOMPARE(f.launcher().windowTitle(), QStringLiteral("Pannix 酷安@Tollen 【已连接 1 台设备】"));
 }
@@ -253,8 +257,7 @@ void TestEndToEnd::screenshotArrivesByteForByte()
     const RealBridge::Phone& phone = phones[0];
 
     EndToEnd f;
-    f.grownStart();
-    f.connectAndStart();
+    f.openLauncher();
     Fixture::click(f.launcher().QSNUM);
     menu& keys = f.windows.keyPanel();
     keys.show();
@@ -340,8 +343,7 @@ void TestEndToEnd::pagesOpenOnThePhones()
     const RealBridge::Phone& phone = phones[0];
 
     EndToEnd f;
-    f.grownStart();
-    f.connectAndStart();
+    f.openLauncher();
     Fixture::click(f.launcher().QSNUM);
     Fixture::click(f.launcher().helpp);
     About& about = f.windows.about();
@@ -386,8 +388,7 @@ void TestEndToEnd::phonesComeAndGo()
     const QList<RealBridge::Phone> phones = connectedPhones(1);
     QCOMPARE(phones.size(), 1);
     EndToEnd f;
-    f.grownStart();
-    f.connectAndStart();
+    f.openLauncher();
     Form1& form = f.launcher();
     QVERIFY(form.isVisible());
     const RealBridge::Phone late = m_bridge->startPhone();
@@ -411,8 +412,7 @@ void TestEndToEnd::lateFourthMeizuIsNamedAndWarnedOnce()
     const QList<RealBridge::Phone> phones = connectedPhones(3);
     QCOMPARE(phones.size(), 3);
     EndToEnd f;
-    f.grownStart();
-    f.connectAndStart();
+    f.openLauncher();
     QVERIFY(f.launcher().isVisible());
     const RealBridge::Phone meizu = m_bridge->startPhone(QStringLiteral("Meizu"));
     m_bridge->adb({"connect", meizu.serial});
@@ -434,8 +434,7 @@ void TestEndToEnd::slotTickedAfterLaunchIsAddressed()
     const QList<RealBridge::Phone> phones = connectedPhones(2);
     QCOMPARE(phones.size(), 2);
     EndToEnd f;
-    f.grownStart();
-    f.connectAndStart();
+    f.openLauncher();
     Fixture::click(f.launcher().QSNUM); // slot 1 alone
     f.launcher().devsc->setValue(1);
     N_Shape* volumeUp = Fixture::find(f.windows.keyPanel(), "VOLUP");

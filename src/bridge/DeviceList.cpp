@@ -63,17 +63,6 @@ std::optional<QList<Entry>> listed(const QStringList& lines)
     return entries(lines.mid(header + 1));
 }
 
-std::optional<QStringList> serialFields(const QStringList& lines)
-{
-    const auto devices = listed(lines);
-    if (!devices)
-        return std::nullopt;
-    QStringList fields;
-    for (const Entry& device : *devices)
-        fields.append(device.field());
-    return fields;
-}
-
 QString serialInField(const QString& field)
 {
     const qsizetype tab = field.indexOf(QLatin1Char('\t'));

@@ -31,11 +31,6 @@ QList<Entry> entries(const QStringList& lines);
 // The devices of an answer that holds a device list header; nothing when it holds none.
 std::optional<QList<Entry>> listed(const QStringList& lines);
 
-// The serial fields of the devices, in the list's order: the serial and its separator, followed by
-// the state word unless that is "device" (so a phone that is unauthorized or offline says so and
-// still counts). Nothing when the text holds no device list header.
-std::optional<QStringList> serialFields(const QStringList& lines);
-
 // The serial alone, out of a serial field: up to its tab, or its first blank when it has no tab.
 QString serialInField(const QString& field);
 

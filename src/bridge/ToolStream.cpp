@@ -3,11 +3,13 @@
 #include "BridgeLog.h"
 #include "ToolLocator.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 ToolStream::ToolStream(
     const Outside::ToolStart& start, QObject* receiver, Outside::OutputHandler onOutput, Outside::AnswerHandler onEnd)
     : QObject(receiver)
+    , m_process(new QProcess)
     , m_onOutput(std::move(onOutput))
     , m_onEnd(std::move(onEnd))
 {
@@ -17,36 +19,40 @@ ToolStream::ToolStream(
         QTimer::singleShot(0, this, [this] { ended(ToolAnswer::failed(ToolAnswer::Outcome::Missing)); });
         return;
     }
-    connect(&m_process, &QProcess::readyReadStandardOutput, this,
-        [this] { m_onOutput(m_process.readAllStandardOutput()); });
-    connect(&m_process, &QProcess::readyReadStandardError, this, [this] { m_process.readAllStandardError(); });
-    connect(&m_process, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
+    connect(m_process, &QProcess::readyReadStandardOutput, this,
+        [this] { m_onOutput(m_process->readAllStandardOutput()); });
+    connect(m_process, &QProcess::readyReadStandardError, this, [this] { m_process->readAllStandardError(); });
+    connect(m_process, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
         ToolAnswer answer = ToolAnswer::exited(exitCode, {});
         if (status == QProcess::CrashExit)
             answer.outcome = ToolAnswer::Outcome::Crashed;
         ended(answer);
     });
-    connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            ended(ToolAnswer::failed(ToolAnswer::Outcome::FailedToStart, m_process.errorString()));
+            ended(ToolAnswer::failed(ToolAnswer::Outcome::FailedToStart, m_process->errorString()));
     });
-    m_process.setProgram(program);
-    m_process.setArguments(start.words.mid(1));
-    m_process.setWorkingDirectory(start.workingFolder);
-    m_process.setStandardInputFile(QProcess::nullDevice());
-    ToolLocator::hideConsoleWindow(m_process);
+    m_process->setProgram(program);
+    m_process->setArguments(start.words.mid(1));
+    m_process->setWorkingDirectory(start.workingFolder);
+    m_process->setStandardInputFile(QProcess::nullDevice());
+    ToolLocator::hideConsoleWindow(*m_process);
     qCInfo(lcBridge) << "stream" << start.words;
-    m_process.start();
+    m_process->start();
 }
 
-// Stopped with its owner: the tool is ended rather than left behind, and reports nothing more.
+// Stopped with its owner: the tool is ended rather than left behind, and reports nothing more. The
+// window thread does not wait for it: the killed process is released once the system says it ended.
 ToolStream::~ToolStream()
 {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.disconnect(this);
-        m_process.kill();
-        m_process.waitForFinished(1000);
+    m_process->disconnect(this);
+    if (m_process->state() == QProcess::NotRunning) {
+        delete m_process;
+        return;
     }
+    m_process->setParent(QCoreApplication::instance());
+    connect(m_process, &QProcess::finished, m_process, &QObject::deleteLater);
+    m_process->kill();
 }
 
 void ToolStream::ended(const ToolAnswer& answer)

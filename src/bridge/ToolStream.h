@@ -19,7 +19,7 @@ public:
 private:
     void ended(const ToolAnswer& answer);
 
-    QProcess m_process;
+    QProcess* m_process; // outlives this object when stopped while running, until the tool has ended
     Outside::OutputHandler m_onOutput;
     Outside::AnswerHandler m_onEnd;
     bool m_ended = false;
