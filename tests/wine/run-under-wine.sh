@@ -13,8 +13,12 @@ WINEPATH=$(IFS=';'; echo "${dlls[*]}")
 export WINEPATH
 export QT_PLUGIN_PATH=$(windows_path "$QT_PLUGIN_PATH")
 report=$(mktemp --suffix=.txt)
-trap 'rm -f "$report"' EXIT
-wine "$program" -platform offscreen "$@" -o "$(windows_path "$report"),txt"
+wine_output=$(mktemp)
+trap 'rm -f "$report" "$wine_output"' EXIT
+# Wine's server keeps the program's standard handles open for as long as any process the suite
+# started lives (a client left running, a console host), and CTest waits for its pipe to close:
+# so Wine writes to a file, not to CTest.
+wine "$program" -platform offscreen "$@" -o "$(windows_path "$report"),txt" < /dev/null > "$wine_output" 2>&1
 status=$?
-cat "$report"
+cat "$report" "$wine_output"
 exit $status
