@@ -222,8 +222,7 @@ Row connectStall(AppWindows& windows, const StandInFolder& tools)
 
 Row commandLatency(AppWindows& windows, const StandInFolder& tools)
 {
-    Form1& launcher = windows.form1();
-    launcher.devfc->setValue(1);
+    windows.devices().setTicked(1, true);
     N_Shape* volumeUp = windows.keyPanel().findChild<N_Shape*>(QStringLiteral("VOLUP"));
     const QString adb = tools.path(QStringLiteral("adb"));
     int expected = int(tools.starts(QStringLiteral("adb")).size());
@@ -330,7 +329,7 @@ Row launchTiming(AppWindows& windows, const StandInFolder& tools, int repeats)
 {
     Form1& launcher = windows.form1();
     for (int slot = 1; slot <= 3; ++slot)
-        launcher.slotBox(slot)->setValue(1);
+        windows.devices().setTicked(slot, true);
     QList<double> drifts;
     int expected = int(tools.starts(QStringLiteral("scrcpy")).size());
     for (int i = 0; i < repeats; ++i) {

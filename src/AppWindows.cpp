@@ -50,6 +50,11 @@ static Window& createOnce(std::unique_ptr<Window>& slot, AppWindows& windows)
     return *slot;
 }
 
+QString& AppWindows::scratchField()
+{
+    return form1().INTERTEXT;
+}
+
 Start& AppWindows::start()
 {
     return createOnce(m_start, *this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class Start;
@@ -27,6 +29,8 @@ public:
     AppWindows& operator=(const AppWindows&) = delete;
 
     DeviceModel& devices() { return *m_devices; }
+    // INTERTEXT, the launcher's scratch field, which holds the last command any window sent.
+    QString& scratchField();
     DeviceTracker& tracker() { return *m_tracker; }
 
     Start& start();

@@ -5,6 +5,7 @@
 #include "bridge/DeviceList.h"
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
+#include "launcher/ClientVersion.h"
 #include "panels/Freeze.h"
 #include "panels/ScreenshotSequence.h"
 #include "panels/menu.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTimer>
 
 using namespace TestSupport;
@@ -48,7 +50,7 @@ struct EndToEnd : Fixture
     void launchBothSlots()
     {
         openLauncher();
-        launcher().devsc->setValue(1);
+        tick(2, true);
         Fixture::click(launcher().QSNUM);
     }
 };
@@ -87,6 +89,7 @@ private slots:
     void phonesComeAndGo();
     void lateFourthMeizuIsNamedAndWarnedOnce();
     void slotTickedAfterLaunchIsAddressed();
+    void threePhonesOfOneModelSideBySide();
 
 private:
     // Starts the bridge server and the phones, each connected and listed as a device; an empty
@@ -233,7 +236,7 @@ void TestEndToEnd::keyButtonsReachTheRightPhones()
         both.append(QStringLiteral("shell:input keyevent %1").arg(code));
     }
     // Then with slot 1 alone: only the first phone hears it.
-    form.devsc->setValue(0);
+    f.tick(2, false);
     Fixture::click(Fixture::find(keys, "VOLUP"));
     // Slot 1 is whichever phone the device list named first.
     const bool firstInSlotOne = form.devft.startsWith(first.serial + QLatin1Char('\t'));
@@ -436,17 +439,61 @@ void TestEndToEnd::slotTickedAfterLaunchIsAddressed()
     EndToEnd f;
     f.openLauncher();
     Fixture::click(f.launcher().QSNUM); // slot 1 alone
-    f.launcher().devsc->setValue(1);
+    f.tick(2, true);
     N_Shape* volumeUp = Fixture::find(f.windows.keyPanel(), "VOLUP");
     Fixture::click(volumeUp);
     for (const RealBridge::Phone& phone : phones)
         QTRY_VERIFY_WITH_TIMEOUT(phone.requests().contains("shell:input keyevent 24"), 10000);
-    f.launcher().devfc->setValue(0);
-    f.launcher().devsc->setValue(0);
+    f.tick(1, false);
+    f.tick(2, false);
     const int calls = int(f.outside.starts.size());
     Fixture::click(volumeUp);
     QCOMPARE(f.outside.starts.size(), calls);
     QCOMPARE(f.outside.messageTexts().value(0), QStringLiteral("已连接多台设备，请先在启动器中勾选要操作的设备！"));
+}
+
+// Three phones of one model launched together with today's client: three windows told apart by
+// their serials, in three columns of the screen, the sound of the first phone alone, and every
+// client told which adb the program uses.
+void TestEndToEnd::threePhonesOfOneModelSideBySide()
+{
+    const QList<RealBridge::Phone> phones = connectedPhones(3);
+    QCOMPARE(phones.size(), 3);
+    EndToEnd f;
+    f.program.write(QStringLiteral("scrcpy.version"), "scrcpy 4.1 <https://github.com/Genymobile/scrcpy>\n");
+    f.openLauncher();
+    Form1& form = f.launcher();
+    QTRY_VERIFY(form.clientVersion->answered());
+    for (int slot = 1; slot <= 3; ++slot) {
+        QTRY_COMPARE_WITH_TIMEOUT(form.slotBox(slot)->toolTip(), QStringLiteral("Xiaomi SimPhone"), 5000);
+        f.tick(slot, true);
+    }
+    Fixture::click(form.QSNUM);
+    for (int tick = 1; tick <= 5; ++tick) {
+        form.tickTimerTOT();
+        QTRY_COMPARE(f.program.launchesOf("scrcpy").size(), std::min(tick, 3)); // in slot order
+    }
+    QSet<QString> titles;
+    QList<QRect> cells;
+    const QList<QStringList> launches = f.program.launchesOf("scrcpy");
+    for (int slot = 1; slot <= 3; ++slot) {
+        const QStringList& words = launches[slot - 1];
+        auto after = [&words](const char* option) { return words.value(words.indexOf(option) + 1); };
+        QCOMPARE(after("--window-title"), QStringLiteral("SimPhone · ") + DeviceList::serialInField(form.serial(slot)));
+        titles.insert(after("--window-title"));
+        const QRect cell(after("--window-x").toInt(), after("--window-y").toInt(), after("--window-width").toInt(),
+            after("--window-height").toInt());
+        QVERIFY(form.screen()->availableGeometry().contains(cell));
+        for (const QRect& other : cells)
+            QVERIFY(!other.intersects(cell));
+        cells.append(cell);
+        QCOMPARE(words.contains("--no-audio"), slot > 1);
+    }
+    QCOMPARE(titles.size(), 3);
+    QFile told(f.program.path("scrcpy.adb"));
+    QVERIFY(told.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLocal8Bit(told.readAll()).split(QChar(0x1e), Qt::SkipEmptyParts),
+        QStringList(3, RealBridge::adbPath()));
 }
 
 QTEST_MAIN(TestEndToEnd)

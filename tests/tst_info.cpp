@@ -112,7 +112,7 @@ void TestInfo::makerPagesOnSelectedPhones()
     Fixture f;
     f.selectSlots({});
     for (int slot : selection)
-        f.launcher().slotBox(slot)->setValue(1);
+        f.tick(slot, true);
     if (afterLaunch) {
         Fixture::click(f.launcher().QSNUM);
         f.outside.clear();

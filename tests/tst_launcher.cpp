@@ -4,6 +4,7 @@
 #include "info/KJJ.h"
 #include "info/WebAddresses.h"
 #include "launcher/ClientWatch.h"
+#include "launcher/LaunchCommandBuilder.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 
@@ -94,6 +95,10 @@ private slots:
     void realTimerStartsSlotsNineHundredMsApart();
     void panelClickCannotReplaceSlotOneLine();
     void slotsFollowThePhones();
+    void clientsShareTheScreen_data();
+    void clientsShareTheScreen();
+    void windowWordsFollowTheClientVersion_data();
+    void windowWordsFollowTheClientVersion();
     void clientThatCannotStartIsToldWhy_data();
     void clientThatCannotStartIsToldWhy();
     void fullscreenHintOnEveryClick();
@@ -225,7 +230,7 @@ void TestLauncher::refusals()
     Launch launch(f);
     f.selectSlots({});
     for (int slot : slotList)
-        launch.form.slotBox(slot)->setValue(1);
+        f.tick(slot, true);
     launch.form.fmenux->setValue(panels ? 1 : 0);
     launch.form.recor->setValue(recording ? 1 : 0);
     launch.form.fulls->setValue(fullscreen ? 1 : 0);
@@ -456,7 +461,7 @@ void TestLauncher::slotsFollowThePhones()
         return QStringList {form.devfc->Caption(), form.devsc->Caption(), form.devtc->Caption()};
     };
     f.listPhones({"A", "B", "C"});
-    form.devsc->setValue(1);
+    f.tick(2, true);
     f.listPhones({"A", "C"});
     QCOMPARE(captions(), QStringList({"A\t", "N/A", "C\t"}));
     QVERIFY(!form.devsc->Enabled() && form.devsc->Value() == 0);
@@ -472,6 +477,113 @@ void TestLauncher::slotsFollowThePhones()
 }
 
 // A client that cannot start is told with the system's reason, once per launch.
+void TestLauncher::clientsShareTheScreen_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<int>("clients");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QList<QRect>>("places");
+    QTest::newRow("one keeps the client's own") << QRect(0, 0, 1600, 1000) << 1 << QMargins() << QList<QRect> {QRect()};
+    QTest::newRow("two on 1600x1000") << QRect(0, 0, 1600, 1000) << 2 << QMargins()
+                                      << QList<QRect> {{0, 0, 800, 1000}, {800, 0, 800, 1000}};
+    QTest::newRow("three, panel on top, width not divisible") << QRect(0, 32, 1366,
+        736) << 3 << QMargins() << QList<QRect> {{0, 32, 455, 736}, {455, 32, 455, 736}, {910, 32, 456, 736}};
+    QTest::newRow("second screen, frame kept inside")
+        << QRect(1920, 0, 1280, 1024) << 3 << QMargins(2, 30, 2, 2)
+        << QList<QRect> {{1922, 30, 422, 992}, {2348, 30, 423, 992}, {2775, 30, 423, 992}};
+    QTest::newRow("narrow screen") << QRect(0, 0, 640, 480) << 3 << QMargins()
+                                   << QList<QRect> {{0, 0, 213, 480}, {213, 0, 213, 480}, {426, 0, 214, 480}};
+}
+
+// Each client in a column of its own: none overlapping another, none leaving the area.
+void TestLauncher::clientsShareTheScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(int, clients);
+    QFETCH(QMargins, frame);
+    QFETCH(QList<QRect>, places);
+    const QList<ClientWindow> windows
+        = LaunchCommandBuilder::windows(QVersionNumber(1, 11), QList<ClientPhone>(clients), available, frame);
+    QList<QRect> placed;
+    for (const ClientWindow& window : windows)
+        placed.append(window.place);
+    QCOMPARE(placed, places);
+}
+
+void TestLauncher::windowWordsFollowTheClientVersion_data()
+{
+    QTest::addColumn<QByteArray>("version"); // what "scrcpy --version" prints
+    QTest::addColumn<QByteArray>("model"); // what the phones answer; empty: they cannot answer
+    QTest::addColumn<QStringList>("titles"); // each client's, empty for none
+    QTest::addColumn<bool>("placed");
+    QTest::addColumn<bool>("oneSound");
+    const QByteArray model("Redmi Note 12\n");
+    const QStringList titled {"Redmi Note 12 · SER1", "Redmi Note 12 · SER3"};
+    const QStringList untitled {"", ""};
+    QTest::newRow("1.9") << QByteArray("scrcpy 1.9\n") << model << untitled << false << false;
+    QTest::newRow("1.10") << QByteArray("scrcpy 1.10\n") << model << titled << false << false;
+    QTest::newRow("1.11") << QByteArray("scrcpy 1.11\n") << model << titled << true << false;
+    QTest::newRow("1.14") << QByteArray("scrcpy 1.14\n") << model << titled << true << false;
+    QTest::newRow("2.0") << QByteArray("scrcpy 2.0\n") << model << titled << true << true;
+    QTest::newRow("4.1") << QByteArray("scrcpy 4.1 <https://github.com/Genymobile/scrcpy>\n") << model << titled << true
+                         << true;
+    QTest::newRow("4.1, model unknown") << QByteArray("scrcpy 4.1\n") << QByteArray() << QStringList {"SER1", "SER3"}
+                                        << true << true;
+    QTest::newRow("unknown") << QByteArray("usage: scrcpy [options]\n") << model << untitled << false << false;
+}
+
+// Two clients of one launch: each named after its phone, in a place of its own and, but for the
+// first, with its sound left on the phone, as far as the client's version knows the words; every
+// client told which bridge tool the program uses.
+void TestLauncher::windowWordsFollowTheClientVersion()
+{
+    QFETCH(QByteArray, version);
+    QFETCH(QByteArray, model);
+    QFETCH(QStringList, titles);
+    QFETCH(bool, placed);
+    QFETCH(bool, oneSound);
+    Fixture f;
+    f.outside.answerer = [&](const Outside::ToolStart& start) {
+        if (start.words.contains(QStringLiteral("--version")))
+            return ToolAnswer::exited(0, version);
+        if (start.words.contains(QStringLiteral("ro.product.model")))
+            return model.isEmpty() ? ToolAnswer::exited(1, {}, "error: closed\n") : ToolAnswer::exited(0, model);
+        return ToolAnswer::exited(0, "Xiaomi\n");
+    };
+    Launch launch(f);
+    f.selectSlots({1, 3});
+    f.outside.settle();
+    const QString sentence
+        = QStringLiteral("多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。");
+    QCOMPARE(Fixture::find<QLabel>(launch.form, "noticeUsb")->text() == sentence, oneSound);
+    const QString described = model.isEmpty() ? QStringLiteral("Xiaomi") : QStringLiteral("Xiaomi Redmi Note 12");
+    QCOMPARE(launch.form.devfc->toolTip(), described);
+    QCOMPARE(launch.form.devfc->accessibleDescription(), described);
+    QCOMPARE(launch.form.devfc->Caption(), QStringLiteral("SER1\t"));
+    launch.click();
+    launch.runTicks();
+
+    QList<QStringList> clients;
+    for (const Outside::ToolStart& start : f.outside.starts) {
+        if (start.words.first() != QLatin1String("scrcpy"))
+            continue;
+        clients.append(start.words);
+        QCOMPARE(start.environment.value("ADB"), QDir::toNativeSeparators(f.program.toolPath("adb")));
+    }
+    QCOMPARE(clients.size(), 2);
+    auto after = [](const QStringList& words, const QString& option) {
+        const qsizetype at = words.indexOf(option);
+        return at < 0 ? QString() : words.value(at + 1);
+    };
+    QCOMPARE(QStringList({after(clients[0], "--window-title"), after(clients[1], "--window-title")}), titles);
+    for (const QString option : {"--window-x", "--window-y", "--window-width", "--window-height"}) {
+        QCOMPARE(!after(clients[0], option).isEmpty(), placed);
+        QCOMPARE(!after(clients[1], option).isEmpty(), placed);
+    }
+    QVERIFY(!clients[0].contains("--no-audio"));
+    QCOMPARE(clients[1].contains("--no-audio"), oneSound);
+}
+
 void TestLauncher::clientThatCannotStartIsToldWhy_data()
 {
     QTest::addColumn<QString>("setUp");

@@ -105,7 +105,7 @@ void TestPanels::keyButtonsReachSelectedSlots()
     Fixture f;
     launchWithSlotsOneAndTwo(f);
     for (int slot = 1; slot <= 3; ++slot)
-        f.launcher().slotBox(slot)->setValue(selection.contains(slot) ? 1 : 0);
+        f.tick(slot, selection.contains(slot));
     QWidget& panel = window == "menu" ? static_cast<QWidget&>(f.windows.keyPanel()) : f.windows.navigationBar();
     panel.show();
     Fixture::click(Fixture::find(panel, qPrintable(button)));
@@ -172,7 +172,6 @@ void TestPanels::failuresAreToldOncePerClick()
         QStringList {"以下设备未能执行此操作：\r\nSER2：error: device offline\r\nSER3：error: device offline"});
     f.outside.clear();
     f.listPhones({"SER9"});
-    f.launcher().devfc->setValue(0);
     Fixture::click(Fixture::find(f.windows.navigationBar(), "HOMEWARD"));
     QCOMPARE(f.outside.lines(), QStringList {"adb -s SER9 shell input keyevent 3"});
 }
@@ -339,7 +338,7 @@ void TestPanels::pictureNamesTellPhonesApart()
 
     Fixture f;
     f.listPhones({QStringLiteral("SER1"), QStringLiteral("ser1")});
-    f.launcher().devsc->setValue(1);
+    f.tick(2, true);
     Fixture::click(Fixture::find(f.windows.keyPanel(), "N_Shape1screencp"));
     f.outside.settle();
     QVERIFY2(f.outside.starts.value(3).words.last().startsWith(QStringLiteral("screen-ser1-2.png.")),

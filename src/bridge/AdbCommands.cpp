@@ -39,6 +39,12 @@ ToolCommand makerTail()
         QStringLiteral(" shell getprop ro.product.manufacturer")};
 }
 
+ToolCommand modelTail()
+{
+    return {{QStringLiteral("shell"), QStringLiteral("getprop"), QStringLiteral("ro.product.model")},
+        QStringLiteral(" shell getprop ro.product.model")};
+}
+
 ToolCommand trackDevices()
 {
     return fixed({Adb, QStringLiteral("track-devices")});

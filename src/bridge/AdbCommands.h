@@ -25,6 +25,7 @@ ToolCommand disconnect(const QString& address, const QString& port);
 ToolCommand forSlot(const QString& selector, const ToolCommand& tail);
 
 ToolCommand makerTail();
+ToolCommand modelTail();
 ToolCommand keyEventTail(int code);
 ToolCommand screencapTail();
 // Without a target the picture lands as "screen.png" in the folder the tool runs in.

@@ -2,6 +2,9 @@
 
 #include "BridgeLog.h"
 #include "Paths.h"
+#include "ToolLocator.h"
+
+#include <QDir>
 
 namespace CommandRunner {
 
@@ -51,7 +54,11 @@ bool startClient(const ToolCommand& command, const QString& logFile, QString* pr
 {
     Outside::ToolStart start = toolStart(command, Streams::Separate);
     start.logFile = logFile;
-    qCInfo(lcBridge) << "start" << start.words << "in" << start.workingFolder;
+    // The client starts the bridge tool itself; told which one, it never runs another version of
+    // it against the same server (each would kill the other's server).
+    if (const QString adb = ToolLocator::locate(QStringLiteral("adb")); !adb.isEmpty())
+        start.environment.insert(QStringLiteral("ADB"), QDir::toNativeSeparators(adb));
+    qCInfo(lcBridge) << "start" << start.words << "with" << start.environment << "in" << start.workingFolder;
     return Outside::current().startTool(start, problem);
 }
 

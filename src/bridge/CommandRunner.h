@@ -21,8 +21,8 @@ void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler 
 QObject* stream(
     const ToolCommand& command, QObject* receiver, Outside::OutputHandler onOutput, Outside::AnswerHandler onEnd);
 
-// Starts a mirroring client detached, its output appended to logFile; false, with the system's
-// reason in problem, when it could not be started at all.
+// Starts a mirroring client detached, its output appended to logFile and ADB naming the bridge
+// tool the program uses; false, with the system's reason in problem, when it could not be started.
 bool startClient(const ToolCommand& command, const QString& logFile, QString* problem);
 
 // Tests shorten the limit; 0 restores it.

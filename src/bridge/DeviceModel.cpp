@@ -15,18 +15,24 @@ DeviceModel::DeviceModel(QObject* parent)
 
 void DeviceModel::setListed(const QList<DeviceList::Entry>& listed)
 {
-    QHash<QString, QString> makers;
+    QHash<QString, Phone> known;
     for (const Phone& phone : phones())
-        makers.insert(phone.entry.serial, phone.maker);
+        known.insert(phone.entry.serial, phone);
+    // A phone keeps what it has told while it stays listed, with its state as listed now.
+    auto listedAs = [&known](const DeviceList::Entry& entry) {
+        Phone phone = known.value(entry.serial);
+        phone.entry = entry;
+        return phone;
+    };
     const QStringList before = snapshot();
 
     std::array<std::optional<Phone>, Slots> placed;
     QList<Phone> withoutSlot;
-    // A phone still listed keeps its slot, with its state as listed now.
+    // A phone still listed keeps its slot.
     for (const DeviceList::Entry& entry : listed) {
         for (int i = 0; i < Slots; ++i) {
             if (m_slots[i] && m_slots[i]->entry.serial == entry.serial)
-                placed[i] = Phone {entry, makers.value(entry.serial)};
+                placed[i] = listedAs(entry);
         }
     }
     // The others take the first free slots in the list's order; past the third they wait by name.
@@ -36,12 +42,14 @@ void DeviceModel::setListed(const QList<DeviceList::Entry>& listed)
             continue;
         const auto free = std::find_if(placed.begin(), placed.end(), [](const auto& slot) { return !slot; });
         if (free != placed.end())
-            *free = Phone {entry, makers.value(entry.serial)};
+            *free = listedAs(entry);
         else
-            withoutSlot.append(Phone {entry, makers.value(entry.serial)});
+            withoutSlot.append(listedAs(entry));
     }
     m_slots = placed;
     m_withoutSlot = withoutSlot;
+    const std::array<bool, Slots> tickedBefore = m_ticked;
+    applySelectionRules();
 
     QSet<QString> present;
     for (const DeviceList::Entry& entry : listed)
@@ -49,10 +57,41 @@ void DeviceModel::setListed(const QList<DeviceList::Entry>& listed)
     m_makerAsked.intersect(present);
     if (snapshot() != before)
         emit changed();
+    if (m_ticked != tickedBefore)
+        emit selectionChanged();
     for (const DeviceList::Entry& entry : listed) {
         if (entry.state == QLatin1String("device") && !m_makerAsked.contains(entry.serial))
-            askMaker(entry.serial);
+            askDetails(entry.serial);
     }
+}
+
+// A slot without a phone addresses nothing, so it is not ticked; a lone phone is the one every
+// command addresses, so it always is.
+void DeviceModel::applySelectionRules()
+{
+    int slotted = 0;
+    for (int i = 0; i < Slots; ++i) {
+        if (!m_slots[i])
+            m_ticked[i] = false;
+        slotted += m_slots[i] ? 1 : 0;
+    }
+    for (int i = 0; i < Slots && slotted == 1; ++i)
+        m_ticked[i] = m_ticked[i] || m_slots[i].has_value();
+}
+
+bool DeviceModel::isTicked(int slot) const
+{
+    return slot >= 1 && slot <= Slots && m_ticked[slot - 1];
+}
+
+void DeviceModel::setTicked(int slot, bool ticked)
+{
+    if (slot < 1 || slot > Slots || m_ticked[slot - 1] == ticked)
+        return;
+    m_ticked[slot - 1] = ticked;
+    applySelectionRules();
+    // Said even when the rules kept the slot as it was, so a box clicked in vain shows the truth.
+    emit selectionChanged();
 }
 
 QList<DeviceModel::Phone> DeviceModel::phones() const
@@ -77,22 +116,33 @@ QStringList DeviceModel::snapshot() const
 }
 
 // Only a phone that is ready can answer; one that comes back is asked again, in case it is
-// another phone under the same serial.
-void DeviceModel::askMaker(const QString& serial)
+// another phone under the same serial. The model names the phone's mirroring window.
+void DeviceModel::askDetails(const QString& serial)
 {
     m_makerAsked.insert(serial);
+    askFirstLine(serial, AdbCommands::makerTail(), [this, serial](Phone& phone, const QString& maker) {
+        phone.maker = maker;
+        emit makerKnown(serial, maker);
+    });
+    askFirstLine(serial, AdbCommands::modelTail(), [this, serial](Phone& phone, const QString& model) {
+        phone.model = model;
+        emit modelKnown(serial, model);
+    });
+}
+
+// The first line of the phone's answer, handed over while the phone is still listed.
+void DeviceModel::askFirstLine(
+    const QString& serial, const ToolCommand& tail, std::function<void(Phone&, const QString&)> take)
+{
     // As a serial field (the serial and its tab), so a serial holding a blank stays whole.
-    const ToolCommand query
-        = AdbCommands::forSlot(QStringLiteral(" -s ") + serial + QLatin1Char('\t'), AdbCommands::makerTail());
-    CommandRunner::call(query, this, [this, serial](const ToolAnswer& answer) {
+    const ToolCommand query = AdbCommands::forSlot(QStringLiteral(" -s ") + serial + QLatin1Char('\t'), tail);
+    CommandRunner::call(query, this, [this, serial, take](const ToolAnswer& answer) {
         if (!answer.succeeded())
             return;
-        const QString maker = ToolText::lines(answer.output).value(0).trimmed();
+        const QString value = ToolText::lines(answer.output).value(0).trimmed();
         for (Phone* phone : mutablePhones()) {
-            if (phone->entry.serial == serial) {
-                phone->maker = maker;
-                emit makerKnown(serial, maker);
-            }
+            if (phone->entry.serial == serial)
+                take(*phone, value);
         }
     });
 }

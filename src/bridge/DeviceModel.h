@@ -1,18 +1,22 @@
 #pragma once
 
 #include "DeviceList.h"
+#include "ToolCommand.h"
 
 #include <QObject>
 #include <QSet>
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 // The phones the bridge tool lists now, each in a slot of its own: a phone keeps its slot while it
 // is listed, a new phone takes the first free one, and a phone that goes frees its slot. Phones
-// beyond the three slots are kept by name, never dropped. Each phone's maker is asked once, as
-// soon as it can answer. The windows observe changed() rather than write into each other.
+// beyond the three slots are kept by name, never dropped. Each phone's maker and model are asked
+// once, as soon as it can answer. Which slots are ticked is kept here too: the launcher's slot boxes
+// show and change it, and every command that addresses phones reads it at its click. The windows
+// observe changed() and selectionChanged() rather than write into each other.
 class DeviceModel : public QObject
 {
     Q_OBJECT
@@ -24,6 +28,7 @@ public:
     {
         DeviceList::Entry entry;
         QString maker; // empty until the phone has answered
+        QString model; // likewise
     };
 
     explicit DeviceModel(QObject* parent = nullptr);
@@ -41,12 +46,21 @@ public:
     // The phones whose maker is known to be this one.
     QStringList madeBy(const QString& maker) const;
 
+    // Whether slot 1 to 3 is ticked. A slot without a phone is never ticked once a list has come,
+    // and a lone phone always is; before the first list, slot 1 is, as its box is at start.
+    bool isTicked(int slot) const;
+    void setTicked(int slot, bool ticked);
+
 signals:
     void changed();
+    void selectionChanged();
     void makerKnown(const QString& serial, const QString& maker);
+    void modelKnown(const QString& serial, const QString& model);
 
 private:
-    void askMaker(const QString& serial);
+    void askDetails(const QString& serial);
+    void askFirstLine(const QString& serial, const ToolCommand& tail, std::function<void(Phone&, const QString&)> take);
+    void applySelectionRules();
     QList<Phone> phones() const;
     QList<Phone*> mutablePhones();
     QStringList snapshot() const;
@@ -54,4 +68,5 @@ private:
     std::array<std::optional<Phone>, Slots> m_slots;
     QList<Phone> m_withoutSlot;
     QSet<QString> m_makerAsked; // phones asked while listed; asked again when they come back
+    std::array<bool, Slots> m_ticked {true, false, false};
 };

@@ -71,6 +71,12 @@ bool SystemOutside::startTool(const ToolStart& start, QString* problem)
     process.setProgram(program);
     process.setArguments(start.words.mid(1));
     process.setWorkingDirectory(start.workingFolder);
+    if (!start.environment.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (auto variable = start.environment.cbegin(); variable != start.environment.cend(); ++variable)
+            environment.insert(variable.key(), variable.value());
+        process.setProcessEnvironment(environment);
+    }
     process.setStandardInputFile(QProcess::nullDevice());
     // The tool writes its own log, so it never depends on the program for its output.
     process.setStandardOutputFile(log, QIODevice::Append);

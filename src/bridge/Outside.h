@@ -2,6 +2,7 @@
 
 #include "ToolAnswer.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,7 @@ public:
         bool mergeErrors = false; // standard error joins standard output, in the order printed
         int timeLimitMs = 0; // a called tool still running after this long is stopped
         QString logFile; // a detached tool's standard output and error are appended here
+        QMap<QString, QString> environment; // set for the tool beside the program's own
     };
 
     using AnswerHandler = std::function<void(const ToolAnswer&)>;

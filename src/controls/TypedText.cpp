@@ -1,7 +1,5 @@
 #include "TypedText.h"
 
-#include "bridge/Outside.h"
-
 #include <QLineEdit>
 
 namespace TypedText {
@@ -16,24 +14,21 @@ bool holdsControlCharacter(const QString& text)
     return false;
 }
 
-bool refuseControlCharacters(const QLineEdit& field, const QString& fieldName)
+QString controlCharacterRefusal(std::initializer_list<std::pair<const QLineEdit*, QString>> fields)
 {
-    if (!holdsControlCharacter(field.text()))
-        return false;
-    Outside::current().showMessage(
-        QStringLiteral("“%1”中含有控制字符（如空字符、制表符或换行），请删除后重试！").arg(fieldName),
-        QStringLiteral("警告！"), Outside::Icon::Stop);
-    return true;
+    for (const auto& [field, name] : fields) {
+        if (holdsControlCharacter(field->text()))
+            return QStringLiteral("“%1”中含有控制字符（如空字符、制表符或换行），请删除后重试！").arg(name);
+    }
+    return {};
 }
 
-void sayWhenFull(QLineEdit& field, const QString& fieldName)
+void sayWhenFull(QLineEdit& field, const QString& fieldName, std::function<void(const QString&)> tell)
 {
-    QObject::connect(&field, &QLineEdit::textEdited, &field, [&field, fieldName](const QString& text) {
+    QObject::connect(&field, &QLineEdit::textEdited, &field, [&field, fieldName, tell](const QString& text) {
         if (text.size() < field.maxLength())
             return;
-        Outside::current().showMessage(
-            QStringLiteral("“%1”最多只能输入 %2 个字符，多出的部分没有输入！").arg(fieldName).arg(field.maxLength()),
-            QStringLiteral("警告！"), Outside::Icon::Warning);
+        tell(QStringLiteral("“%1”最多只能输入 %2 个字符，多出的部分没有输入！").arg(fieldName).arg(field.maxLength()));
     });
 }
 

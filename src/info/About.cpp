@@ -13,7 +13,6 @@
 #include "controls/N_Shape.h"
 #include "controls/Twips.h"
 #include "controls/WidgetColors.h"
-#include "launcher/Form1.h"
 
 #include <QLabel>
 
@@ -101,8 +100,7 @@ About::About(AppWindows& windows)
 
 void About::openOnPhones(const QString& page)
 {
-    Form1& launcher = m_windows.form1();
-    MakerPages::open(launcher, page, launcher.INTERTEXT);
+    MakerPages::open(m_windows.devices(), page, m_windows.scratchField());
 }
 
 void About::joinSupportGroup()

@@ -3,17 +3,17 @@
 #include "Deployment.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/Outside.h"
-#include "launcher/SendToSelectedSlots.h"
+#include "bridge/SendToSelectedSlots.h"
 
 #include <QUrl>
 
 namespace MakerPages {
 
-void open(Form1& launcher, const QString& page, QString& scratchField)
+void open(DeviceModel& devices, const QString& page, QString& scratchField)
 {
     if (!page.isEmpty()) {
         SendToSelectedSlots(
-            launcher, AdbCommands::viewPageTail(page, Deployment::values().appStorePackage), scratchField);
+            devices, AdbCommands::viewPageTail(page, Deployment::values().appStorePackage), scratchField);
         return;
     }
     const QString documentation = Deployment::projectDocumentation();

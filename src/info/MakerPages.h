@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class Form1;
+class DeviceModel;
 
 // The maker's pages (usage guide, home page, works) open on every selected phone: in the
 // configured app-store app, or in the phone's default browser when none is configured. A page
@@ -10,7 +10,7 @@ class Form1;
 // instead, or, without it, the user is told that the page is not configured.
 namespace MakerPages {
 
-void open(Form1& launcher, const QString& page, QString& scratchField);
+void open(DeviceModel& devices, const QString& page, QString& scratchField);
 
 // A plain notice that a value of the deployment is not configured.
 void tellNotConfigured(const QString& what);

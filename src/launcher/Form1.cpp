@@ -59,6 +59,10 @@ OptionButton* makeOption(QWidget* parent, const QString& name, const QString& ca
 
 constexpr int RowHeight = 255;
 
+const QString UsbNotice = QStringLiteral("使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。");
+const QString OneSoundNotice
+    = QStringLiteral("多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。");
+
 } // namespace
 
 Form1::Form1(AppWindows& windows)
@@ -79,6 +83,7 @@ Form1::Form1(AppWindows& windows)
 
     clientVersion = new ClientVersion(this);
     clientVersion->setObjectName(QStringLiteral("clientVersion"));
+    connect(clientVersion, &ClientVersion::changed, this, &Form1::showNotice);
 
     TimerTOT = new QTimer(this);
     TimerTOT->setObjectName(QStringLiteral("TimerTOT"));
@@ -144,7 +149,9 @@ void Form1::buildRecordFrame()
     scrtext->setObjectName(QStringLiteral("scrtext"));
     scrtext->setGeometry(Twips::rect(240, 360, 3375, 375));
     scrtext->setAccessibleName(frame->title());
-    TypedText::sayWhenFull(*scrtext, RecordNameField);
+    TypedText::sayWhenFull(*scrtext, RecordNameField, [](const QString& notice) {
+        Outside::current().showMessage(notice, QStringLiteral("警告！"), Outside::Icon::Warning);
+    });
 }
 
 void Form1::buildButtons()
@@ -169,11 +176,10 @@ void Form1::buildNoticeFrame()
 {
     auto* frame
         = makeFrame(this, QStringLiteral("frameNotice"), QStringLiteral("公告"), Twips::rect(120, 3480, 5895, 1575));
-    auto* usb = new QLabel(
-        QStringLiteral("使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。"), frame);
-    usb->setObjectName(QStringLiteral("noticeUsb"));
-    usb->setGeometry(Twips::rect(240, 330, 5415, 555));
-    usb->setWordWrap(true);
+    m_noticeUsb = new QLabel(UsbNotice, frame);
+    m_noticeUsb->setObjectName(QStringLiteral("noticeUsb"));
+    m_noticeUsb->setGeometry(Twips::rect(240, 330, 5415, 555));
+    m_noticeUsb->setWordWrap(true);
     auto* files = new QLabel(frame);
     files->setObjectName(QStringLiteral("noticeFiles"));
     files->setGeometry(Twips::rect(240, 900, 5415, 555));
@@ -194,7 +200,17 @@ void Form1::buildDevicesFrame()
     devicesMore->setObjectName(QStringLiteral("devicesMore"));
     devicesMore->setGeometry(Twips::rect(240, 1335, 2175, 225));
     devicesMore->setFont(captionFont(8));
-    connect(&m_windows.devices(), &DeviceModel::changed, this, &Form1::showDevices);
+    // The boxes show which slots the device model has ticked, and a click ticks or unticks there.
+    for (int slot = 1; slot <= 3; ++slot) {
+        CheckButton* box = slotBox(slot);
+        connect(box, &CheckButton::Click, this, [this, box, slot] { devices().setTicked(slot, box->Value() == 1); });
+    }
+    DeviceModel& model = m_windows.devices();
+    connect(&model, &DeviceModel::changed, this, &Form1::showDevices);
+    connect(&model, &DeviceModel::selectionChanged, this, &Form1::showSelection);
+    connect(&model, &DeviceModel::makerKnown, this, &Form1::describeSlots);
+    connect(&model, &DeviceModel::modelKnown, this, &Form1::describeSlots);
+    showSelection();
 }
 
 // The slots show the phones listed now. A slot without a phone looks as it looks at start-up when
@@ -208,17 +224,12 @@ void Form1::showDevices()
     for (int slot = 1; slot <= 3; ++slot) {
         CheckButton* box = slotBox(slot);
         serial(slot) = devices.fieldAt(slot);
-        if (!devices.phoneAt(slot)) {
-            box->setCaption(QStringLiteral("N/A"));
-            box->setValue(0);
-            box->setEnabledState(false);
-            continue;
-        }
-        box->setCaption(serial(slot));
-        if (slotted == 1)
-            box->setValue(1);
-        box->setEnabledState(slotted > 1);
+        box->setCaption(devices.phoneAt(slot) ? serial(slot) : QStringLiteral("N/A"));
+        box->setEnabledState(devices.phoneAt(slot) && slotted > 1);
     }
+    showSelection();
+    describeSlots();
+    showNotice();
     const int listed = devices.count();
     setWindowTitle(
         listed == 0 ? QStringLiteral("未检测到设备!") : Title + QStringLiteral(" 【已连接 %1 台设备】").arg(listed));
@@ -231,6 +242,33 @@ void Form1::showDevices()
     devicesMore->setText(devicesMore->fontMetrics().elidedText(line, Qt::ElideRight, devicesMore->width()));
     devicesMore->setToolTip(named);
     devicesMore->parentWidget()->setToolTip(named);
+}
+
+// Once several phones are listed and the client plays their sound on the computer, the user needs
+// to know which phone is heard more than how to allow debugging, which the phones already do.
+void Form1::showNotice()
+{
+    const bool oneSound
+        = devices().count() > 1 && LaunchCommandBuilder::knows(clientVersion->version(), QStringLiteral("--no-audio"));
+    m_noticeUsb->setText(oneSound ? OneSoundNotice : UsbNotice);
+}
+
+void Form1::showSelection()
+{
+    for (int slot = 1; slot <= 3; ++slot)
+        slotBox(slot)->setValue(devices().isTicked(slot) ? 1 : 0);
+}
+
+// Each slot's phone by its maker and model, as far as it has told them.
+void Form1::describeSlots()
+{
+    for (int slot = 1; slot <= 3; ++slot) {
+        const DeviceModel::Phone* phone = devices().phoneAt(slot);
+        const QString described
+            = phone ? QStringList {phone->maker, phone->model}.join(QLatin1Char(' ')).trimmed() : QString();
+        slotBox(slot)->setToolTip(described);
+        slotBox(slot)->setAccessibleDescription(described);
+    }
 }
 
 void Form1::load()
@@ -259,6 +297,16 @@ QString& Form1::selector(int slot)
     return slot == 1 ? devfst : slot == 2 ? devsst : devtst;
 }
 
+const QString& Form1::selector(int slot) const
+{
+    return slot == 1 ? devfst : slot == 2 ? devsst : devtst;
+}
+
+const QString& Form1::serial(int slot) const
+{
+    return slot == 1 ? devft : slot == 2 ? devst : devtt;
+}
+
 void Form1::fullscreenHint()
 {
     // The key that works with the client installed; Alt whenever its version is not known.
@@ -272,7 +320,7 @@ void Form1::fullscreenHint()
 void Form1::helpClick()
 {
     About& about = m_windows.about();
-    MakerPages::open(*this, Deployment::values().helpPage, about.Text1);
+    MakerPages::open(devices(), Deployment::values().helpPage, about.Text1);
 }
 
 // Asked once, when the launcher first shows: by the time the user can tick fullscreen or open

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LaunchCommandBuilder.h"
 #include "bridge/ToolCommand.h"
 
 #include <QPointer>
@@ -19,8 +20,8 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 
-// The launcher: which devices take part and how they are mirrored. It owns the device slots, the
-// scratch fields and every launch setting; the other windows read and write them directly.
+// The launcher: which devices take part and how they are mirrored. Its slot boxes show and change
+// which phones the device model has ticked; it owns the scratch fields and every launch setting.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -37,6 +38,8 @@ public:
     CheckButton* slotBox(int slot) const;
     QString& serial(int slot);
     QString& selector(int slot);
+    const QString& selector(int slot) const;
+    const QString& serial(int slot) const;
 
     // Device slots.
     CheckButton* devfc = nullptr;
@@ -101,13 +104,18 @@ private:
     void buildDevicesFrame();
     void load();
     void showDevices();
+    void showSelection();
+    void describeSlots();
+    void showNotice();
 
     void launchClick();
     void runLaunchLine(const ToolCommand& command, int slot);
+    std::array<ClientWindow, 3> clientWindows() const;
     void fullscreenHint();
     void helpClick();
 
     AppWindows& m_windows;
+    QLabel* m_noticeUsb = nullptr;
     bool m_clientMissingReported = false;
     QPointer<ClientWatch> m_clientWatch;
     // Each slot's launch line as its words, kept apart from the scratch fields so that a panel

@@ -1,11 +1,13 @@
 // The launch: a click on "启动" validates the choice and composes one mirroring line per slot;
 // the launch timer starts the selected slots' clients 900 ms apart.
 #include "AppWindows.h"
+#include "ClientVersion.h"
 #include "ClientWatch.h"
 #include "Form1.h"
 #include "LaunchPlanner.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/DeviceList.h"
+#include "bridge/DeviceModel.h"
 #include "bridge/Paths.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
@@ -17,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 
 #include <utility>
@@ -27,8 +30,13 @@ void Form1::launchClick()
 {
     // A record name with a control character is refused before anything changes; the launch of an
     // earlier click goes on as it was.
-    if (recor->Value() == 1 && TypedText::refuseControlCharacters(*scrtext, RecordNameField))
-        return;
+    if (recor->Value() == 1) {
+        if (const QString refusal = TypedText::controlCharacterRefusal({{scrtext, RecordNameField}});
+            !refusal.isEmpty()) {
+            Outside::current().showMessage(refusal, QStringLiteral("警告！"), Outside::Icon::Stop);
+            return;
+        }
+    }
     TimerTOT->stop();
     launchTicks = 0;
     m_clientMissingReported = false;
@@ -36,7 +44,7 @@ void Form1::launchClick()
 
     LaunchSettings settings;
     for (int slot = 1; slot <= 3; ++slot) {
-        settings.selected[slot - 1] = slotBox(slot)->Value() == 1;
+        settings.selected[slot - 1] = devices().isTicked(slot);
         settings.serials[slot - 1] = serial(slot);
     }
     settings.topshow = topshow->Value() == 1;
@@ -89,24 +97,46 @@ void Form1::launchClick()
     QSNUM->setCaption(QStringLiteral("正在启动..."));
 
     const LaunchFragments fragments {TRES, TBIT, FS, TS, STT, HPT, RECO, m_recordFile};
-    m_launchCommands[2] = LaunchCommandBuilder::line(devtst, fragments);
-    m_launchCommands[1] = LaunchCommandBuilder::line(devsst, fragments);
-    m_launchCommands[0] = LaunchCommandBuilder::line(devfst, fragments);
+    const std::array<ClientWindow, 3> windows = clientWindows();
+    for (int slot = 3; slot >= 1; --slot)
+        m_launchCommands[slot - 1] = LaunchCommandBuilder::line(selector(slot), fragments, windows[slot - 1]);
     INTERTEXTT = m_launchCommands[2].text;
     INTERTEXTS = m_launchCommands[1].text;
     INTERTEXT = m_launchCommands[0].text;
+}
+
+// The clients of the slots selected at the click, side by side on the launcher's screen and named
+// after their phones, as far as the installed client knows how.
+std::array<ClientWindow, 3> Form1::clientWindows() const
+{
+    QList<int> launched;
+    QList<ClientPhone> phones;
+    for (int slot = 1; slot <= 3; ++slot) {
+        if (selector(slot).isEmpty())
+            continue;
+        const DeviceModel::Phone* phone = devices().phoneAt(slot);
+        launched.append(slot);
+        phones.append({DeviceList::serialInField(serial(slot)), phone ? phone->model : QString()});
+    }
+    // The window's frame, as this desktop draws it around the launcher, stays inside the cell too.
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+        outer.bottom() - inner.bottom());
+    const QList<ClientWindow> placed
+        = LaunchCommandBuilder::windows(clientVersion->version(), phones, screen()->availableGeometry(), frame);
+    std::array<ClientWindow, 3> windows;
+    for (qsizetype i = 0; i < launched.size(); ++i)
+        windows[launched[i] - 1] = placed[i];
+    return windows;
 }
 
 // The slot boxes are read at the tick, not at the click.
 void Form1::tickTimerTOT()
 {
     launchTicks += 1;
-    if (launchTicks == 1 && devfc->Value() == 1)
-        runLaunchLine(m_launchCommands[0], 1);
-    if (launchTicks == 2 && devsc->Value() == 1)
-        runLaunchLine(m_launchCommands[1], 2);
-    if (launchTicks == 3 && devtc->Value() == 1)
-        runLaunchLine(m_launchCommands[2], 3);
+    if (launchTicks >= 1 && launchTicks <= 3 && devices().isTicked(launchTicks))
+        runLaunchLine(m_launchCommands[launchTicks - 1], launchTicks);
     if (launchTicks == 5) {
         TimerTOT->stop();
         QSNUM->setCaption(QStringLiteral("应用配置并启动"));

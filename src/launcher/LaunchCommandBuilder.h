@@ -2,7 +2,12 @@
 
 #include "bridge/ToolCommand.h"
 
+#include <QList>
+#include <QMargins>
+#include <QRect>
 #include <QString>
+#include <QStringList>
+#include <QVersionNumber>
 
 // The mirroring client's command of one device slot, composed piece by piece. The text writes
 // every separator even where the pieces around it are empty, so it has runs of blanks; the words
@@ -19,7 +24,45 @@ struct LaunchFragments
     QString recordFile; // the record file alone, when RECO is set
 };
 
+// What one client of a launch is told of its window and sound beyond the launch's options: its
+// title, its place on the screen and whether it leaves its phone's sound on the phone. An empty
+// title and a null place leave them to the client.
+struct ClientWindow
+{
+    QString title;
+    QRect place;
+    bool noAudio = false;
+};
+
+// A phone a launch starts a client for: its serial alone, and its model once it has told it.
+struct ClientPhone
+{
+    QString serial;
+    QString model;
+};
+
 namespace LaunchCommandBuilder {
+
+// Each option the launch adds for several clients, with the first client version that knows it.
+struct OptionSince
+{
+    QString option;
+    QVersionNumber since;
+};
+const QList<OptionSince>& windowOptions();
+// Whether a client of this version knows the option; an unknown (null) version knows none.
+bool knows(const QVersionNumber& client, const QString& option);
+
+// "<model> · <serial>", or the serial alone while the model is unknown.
+QString windowTitle(const ClientPhone& phone);
+// The available area split into as many equal columns as clients, left to right, none
+// overlapping another or leaving the area.
+QList<QRect> cells(const QRect& available, int count);
+// The windows of a launch's clients, in slot order: each titled after its phone; with several,
+// each inside its cell less the window's frame, and the sound from the first phone only. Only
+// what the client's version knows is set.
+QList<ClientWindow> windows(
+    const QVersionNumber& client, const QList<ClientPhone>& phones, const QRect& available, const QMargins& frame);
 
 inline const QString Fullscreen = QStringLiteral("--fullscreen");
 inline const QString AlwaysOnTop = QStringLiteral("--always-on-top");
@@ -34,6 +77,6 @@ QString recordFile(const QString& recordName);
 // "--record " + the record file.
 QString recordPiece(const QString& recordFile);
 
-ToolCommand line(const QString& selector, const LaunchFragments& fragments);
+ToolCommand line(const QString& selector, const LaunchFragments& fragments, const ClientWindow& window = {});
 
 } // namespace LaunchCommandBuilder

@@ -3,10 +3,9 @@
 #include "AppWindows.h"
 #include "PanelWindow.h"
 #include "bridge/AdbCommands.h"
+#include "bridge/SendToSelectedSlots.h"
 #include "controls/ButtonLooks.h"
 #include "controls/N_Shape.h"
-#include "launcher/Form1.h"
-#include "launcher/SendToSelectedSlots.h"
 
 Freeze::Freeze(AppWindows& windows)
     : m_windows(windows)
@@ -17,8 +16,9 @@ Freeze::Freeze(AppWindows& windows)
     auto keyButton = [this](const QString& name, const QString& caption, const QRect& place, int keyCode) {
         N_Shape* button = ButtonLooks::create(this, name, ButtonLooks::panel(), caption);
         button->setGeometry(place);
-        connect(button, &N_Shape::Click, this,
-            [this, keyCode] { SendToSelectedSlots(m_windows.form1(), AdbCommands::keyEventTail(keyCode)); });
+        connect(button, &N_Shape::Click, this, [this, keyCode] {
+            SendToSelectedSlots(m_windows.devices(), AdbCommands::keyEventTail(keyCode), m_windows.scratchField());
+        });
         return button;
     };
     using namespace AdbCommands::Key;

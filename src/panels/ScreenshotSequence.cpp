@@ -7,8 +7,7 @@
 #include "bridge/FileReplace.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
-#include "launcher/Form1.h"
-#include "launcher/SendToSelectedSlots.h"
+#include "bridge/SendToSelectedSlots.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -41,9 +40,10 @@ QString freeName(const QString& name, const QStringList& taken)
 
 } // namespace
 
-ScreenshotSequence::ScreenshotSequence(Form1& launcher, QObject* parent)
+ScreenshotSequence::ScreenshotSequence(DeviceModel& devices, QString& scratchField, QObject* parent)
     : QObject(parent)
-    , m_launcher(launcher)
+    , m_devices(devices)
+    , m_scratchField(scratchField)
 {
 }
 
@@ -70,7 +70,7 @@ bool ScreenshotSequence::start()
 {
     if (isRunning())
         return false;
-    const auto targets = TargetPhones(m_launcher);
+    const auto targets = TargetPhones(m_devices);
     if (!targets)
         return false;
     QList<Phone> phones;
@@ -96,7 +96,7 @@ bool ScreenshotSequence::start()
 void ScreenshotSequence::step(const Phone& phone, const ToolCommand& tail, Outside::AnswerHandler then)
 {
     const ToolCommand command = AdbCommands::forSlot(phone.selector, tail);
-    m_launcher.INTERTEXT = command.text;
+    m_scratchField = command.text;
     CommandRunner::call(command, this, std::move(then));
 }
 

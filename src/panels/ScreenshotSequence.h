@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QStringList>
 
-class Form1;
+class DeviceModel;
 
 // One screenshot of each phone the click addresses: the phone captures its screen, the picture
 // is copied to the output folder, and the phone's copy is removed, each step as soon as the one
@@ -21,7 +21,7 @@ class ScreenshotSequence : public QObject
     Q_OBJECT
 
 public:
-    explicit ScreenshotSequence(Form1& launcher, QObject* parent = nullptr);
+    ScreenshotSequence(DeviceModel& devices, QString& scratchField, QObject* parent = nullptr);
 
     bool isRunning() const { return m_unfinished > 0; }
     // Starts a sequence for the phones a click addresses now; false, doing nothing, while one still
@@ -54,7 +54,8 @@ private:
     void fail(const Phone& phone, const QString& what, const QString& why);
     void phoneDone();
 
-    Form1& m_launcher;
+    DeviceModel& m_devices;
+    QString& m_scratchField;
     QString m_folder; // the output folder at the click
     int m_phones = 0;
     int m_unfinished = 0;

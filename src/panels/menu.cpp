@@ -5,11 +5,10 @@
 #include "ScreenshotSequence.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/Paths.h"
+#include "bridge/SendToSelectedSlots.h"
 #include "controls/ButtonLooks.h"
 #include "controls/FittedText.h"
 #include "controls/N_Shape.h"
-#include "launcher/Form1.h"
-#include "launcher/SendToSelectedSlots.h"
 
 #include <QLabel>
 
@@ -51,15 +50,16 @@ menu::menu(AppWindows& windows)
     setTabOrder(next, previous);
     setTabOrder(previous, shot);
 
-    screenshots = new ScreenshotSequence(m_windows.form1(), this);
+    screenshots = new ScreenshotSequence(m_windows.devices(), m_windows.scratchField(), this);
 }
 
 N_Shape* menu::keyButton(const QString& name, const QString& caption, int top, int keyCode)
 {
     N_Shape* button = ButtonLooks::create(this, name, ButtonLooks::panel(), caption);
     button->setGeometry(QRect(QPoint(ButtonLeft, top), ButtonSize));
-    connect(button, &N_Shape::Click, this,
-        [this, keyCode] { SendToSelectedSlots(m_windows.form1(), AdbCommands::keyEventTail(keyCode)); });
+    connect(button, &N_Shape::Click, this, [this, keyCode] {
+        SendToSelectedSlots(m_windows.devices(), AdbCommands::keyEventTail(keyCode), m_windows.scratchField());
+    });
     return button;
 }
 

@@ -72,6 +72,8 @@ private:
     void wxtsClick();
     void connfClick();
     void disconnfClick();
+    // True, after telling the user, when a typed field was refused.
+    bool refused(const QString& refusal);
     void runIntoStatusBox(const ToolCommand& command, N_Shape* pressed = nullptr, const QString& during = QString(),
         Outside::AnswerHandler then = nullptr);
     QSize frameAllowance() const;

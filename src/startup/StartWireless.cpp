@@ -102,8 +102,11 @@ void Start::buildWirelessPart()
     const auto remembered = Remembered::settings();
     connft->setText(remembered->value(Remembered::Address, connft->text()).toString());
     Textport->setText(remembered->value(Remembered::Port, Textport->text()).toString());
-    TypedText::sayWhenFull(*Textport, PortName);
-    TypedText::sayWhenFull(*connft, AddressName);
+    const auto warn = [](const QString& notice) {
+        Outside::current().showMessage(notice, QStringLiteral("警告！"), Outside::Icon::Warning);
+    };
+    TypedText::sayWhenFull(*Textport, PortName, warn);
+    TypedText::sayWhenFull(*connft, AddressName, warn);
 
     ssxx = new QPlainTextEdit(QStringLiteral("这里会显示操作返回结果\r\n"), this);
     ssxx->setObjectName(QStringLiteral("ssxx"));
@@ -160,15 +163,14 @@ void Start::devtectClick()
 // argument cut short at a NUL, or changed by a line break the user cannot see.
 void Start::wxtsClick()
 {
-    if (m_wirelessBusy || TypedText::refuseControlCharacters(*Textport, PortName))
+    if (m_wirelessBusy || refused(TypedText::controlCharacterRefusal({{Textport, PortName}})))
         return;
     runIntoStatusBox(AdbCommands::tcpip(Textport->text()));
 }
 
 void Start::connfClick()
 {
-    if (m_wirelessBusy || TypedText::refuseControlCharacters(*connft, AddressName)
-        || TypedText::refuseControlCharacters(*Textport, PortName))
+    if (m_wirelessBusy || refused(TypedText::controlCharacterRefusal({{connft, AddressName}, {Textport, PortName}})))
         return;
     runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), connf, QStringLiteral("正在连接..."),
         [this, address = connft->text(), port = Textport->text()](const ToolAnswer& answer) {
@@ -188,11 +190,18 @@ void Start::connfClick()
 
 void Start::disconnfClick()
 {
-    if (m_wirelessBusy || TypedText::refuseControlCharacters(*connft, AddressName)
-        || TypedText::refuseControlCharacters(*Textport, PortName))
+    if (m_wirelessBusy || refused(TypedText::controlCharacterRefusal({{connft, AddressName}, {Textport, PortName}})))
         return;
     runIntoStatusBox(
         AdbCommands::disconnect(connft->text(), Textport->text()), disconnf, QStringLiteral("正在断开..."));
+}
+
+bool Start::refused(const QString& refusal)
+{
+    if (refusal.isEmpty())
+        return false;
+    Outside::current().showMessage(refusal, QStringLiteral("警告！"), Outside::Icon::Stop);
+    return true;
 }
 
 // The tool's last line, from either stream in the order printed, is shown in the status box; a tool that printed

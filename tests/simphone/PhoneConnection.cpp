@@ -153,6 +153,8 @@ QByteArray PhoneConnection::runShell(const QByteArray& command)
     const QByteArray picturePath = "/sdcard/screen.png";
     if (command == "getprop ro.product.manufacturer")
         return m_phone.maker.toUtf8() + "\n";
+    if (command == "getprop ro.product.model") // every simulated phone is of one model
+        return "SimPhone\n";
     if (command == "/system/bin/screencap -p " + picturePath) {
         m_phone.files.insert(QString::fromUtf8(picturePath), m_phone.picture);
         return {};

@@ -3,8 +3,10 @@
 // file <name>.<subcommand> if there is one, and for "pull" writes the picture <name>.pull into the
 // folder it runs in. <name>.delay_ms makes it wait before answering; <name>.<subcommand>.err is
 // printed on standard error and <name>.<subcommand>.exit names its exit status. Its process
-// number is appended to <name>.pids, so a test can tell whether it was stopped.
+// number is appended to <name>.pids, so a test can tell whether it was stopped, and the variable
+// ADB, when set, to <name>.adb.
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -109,6 +111,9 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
         std::ofstream pids(base.string() + ".pids", std::ios::app);
         pids << processId() << '\n';
     }
+    // The bridge tool it was told to use, as the mirroring client reads it, one record a start.
+    if (const char* adb = std::getenv("ADB"))
+        std::ofstream(base.string() + ".adb", std::ios::app | std::ios::binary) << adb << '\x1e';
 
     const std::string delay = readAll(base.string() + ".delay_ms");
     if (!delay.empty())

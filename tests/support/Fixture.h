@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 // One run of the program: a program folder with a stand-in bridge tool, a recorder in place of
 // everything that leaves the process, and the windows.
 // A deployment with every value configured (test addresses, never the built ones).
@@ -74,14 +76,20 @@ struct Fixture
 
     static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
-    // Three phones listed, SER1 to SER3 in slots 1 to 3, and the slot boxes checked as given.
+    // Ticks or unticks a slot's box with a click, as the user does.
+    void tick(int slot, bool ticked)
+    {
+        CheckButton* box = launcher().slotBox(slot);
+        if ((box->Value() == 1) != ticked)
+            click(box);
+    }
+
+    // Three phones listed, SER1 to SER3 in slots 1 to 3, and the slot boxes ticked as given.
     void selectSlots(std::initializer_list<int> chosen)
     {
         listPhones({QStringLiteral("SER1"), QStringLiteral("SER2"), QStringLiteral("SER3")});
         for (int slot = 1; slot <= 3; ++slot)
-            launcher().slotBox(slot)->setValue(0);
-        for (int slot : chosen)
-            launcher().slotBox(slot)->setValue(1);
+            tick(slot, std::find(chosen.begin(), chosen.end(), slot) != chosen.end());
     }
 
     // The phones the bridge lists now, each ready ("device").

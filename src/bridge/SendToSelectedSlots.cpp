@@ -1,25 +1,22 @@
 #include "SendToSelectedSlots.h"
 
-#include "Form1.h"
-#include "bridge/AdbCommands.h"
-#include "bridge/BridgeProblems.h"
-#include "bridge/CommandRunner.h"
-#include "bridge/DeviceList.h"
-#include "bridge/DeviceModel.h"
-#include "controls/CheckButton.h"
+#include "AdbCommands.h"
+#include "BridgeProblems.h"
+#include "CommandRunner.h"
+#include "DeviceList.h"
+#include "DeviceModel.h"
 
 #include <memory>
 
-std::optional<QList<PhoneTarget>> TargetPhones(Form1& launcher)
+std::optional<QList<PhoneTarget>> TargetPhones(const DeviceModel& devices)
 {
-    const DeviceModel& devices = launcher.devices();
     auto targetIn = [&devices](int slot) {
         const QString field = devices.fieldAt(slot);
         return PhoneTarget {slot, QStringLiteral(" -s ") + field, DeviceList::serialInField(field)};
     };
     QList<PhoneTarget> ticked;
     for (int slot = 1; slot <= 3; ++slot) {
-        if (launcher.slotBox(slot)->Value() == 1 && devices.phoneAt(slot))
+        if (devices.isTicked(slot) && devices.phoneAt(slot))
             ticked.append(targetIn(slot));
     }
     if (!ticked.isEmpty())
@@ -37,9 +34,9 @@ std::optional<QList<PhoneTarget>> TargetPhones(Form1& launcher)
     return std::nullopt;
 }
 
-void SendToSelectedSlots(Form1& launcher, const ToolCommand& tail, QString& scratchField)
+void SendToSelectedSlots(DeviceModel& devices, const ToolCommand& tail, QString& scratchField)
 {
-    const auto targets = TargetPhones(launcher);
+    const auto targets = TargetPhones(devices);
     if (!targets)
         return;
     struct Click
@@ -52,18 +49,13 @@ void SendToSelectedSlots(Form1& launcher, const ToolCommand& tail, QString& scra
     for (const PhoneTarget& target : *targets) {
         const ToolCommand command = AdbCommands::forSlot(target.selector, tail);
         scratchField = command.text;
-        CommandRunner::call(command, &launcher, [click, target, &launcher](const ToolAnswer& answer) {
+        CommandRunner::call(command, &devices, [click, target, &devices](const ToolAnswer& answer) {
             if (!answer.succeeded())
                 click->failures.append(
                     target.serial + QStringLiteral("：") + BridgeProblems::cause(answer, QStringLiteral("adb")));
             if (--click->unanswered == 0 && !click->failures.isEmpty())
-                BridgeProblems::tellLater(&launcher,
+                BridgeProblems::tellLater(&devices,
                     QStringLiteral("以下设备未能执行此操作：\r\n") + click->failures.join(QStringLiteral("\r\n")));
         });
     }
-}
-
-void SendToSelectedSlots(Form1& launcher, const ToolCommand& tail)
-{
-    SendToSelectedSlots(launcher, tail, launcher.INTERTEXT);
 }
