@@ -13,6 +13,7 @@
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "startup/Start.h"
+#include "startup/pair.h"
 
 AppWindows::AppWindows()
     : m_devices(std::make_unique<DeviceModel>())
@@ -32,6 +33,7 @@ void AppWindows::bringUp(QWidget& window)
 AppWindows::~AppWindows()
 {
     // Windows may still reach each other while they close, so they go in reverse order of use.
+    m_pair.reset();
     m_kjj.reset();
     m_meizu.reset();
     m_donation.reset();
@@ -93,4 +95,9 @@ meizu& AppWindows::meizuWarning()
 KJJ& AppWindows::shortcutKeys()
 {
     return createOnce(m_kjj, *this);
+}
+
+pair& AppWindows::pairing()
+{
+    return createOnce(m_pair, *this);
 }

@@ -12,6 +12,7 @@ class About;
 class DonatION;
 class meizu;
 class KJJ;
+class pair;
 class QWidget;
 class DeviceModel;
 class DeviceTracker;
@@ -41,6 +42,7 @@ public:
     DonatION& donation();
     meizu& meizuWarning();
     KJJ& shortcutKeys();
+    pair& pairing();
 
     // Shows a window non-modal and brings it to the front; the opener stays usable.
     static void bringUp(QWidget& window);
@@ -60,4 +62,5 @@ private:
     std::unique_ptr<DonatION> m_donation;
     std::unique_ptr<meizu> m_meizu;
     std::unique_ptr<KJJ> m_kjj;
+    std::unique_ptr<pair> m_pair;
 };

@@ -11,6 +11,7 @@
 #include "bridge/ToolLocator.h"
 #include "bridge/ToolText.h"
 #include "bridge/TrackFrames.h"
+#include "bridge/WirelessDebugging.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -94,6 +95,10 @@ private slots:
     void deviceLists();
     void serialOutOfItsField_data();
     void serialOutOfItsField();
+    void discoveredServices_data();
+    void discoveredServices();
+    void pairingAnswers_data();
+    void pairingAnswers();
 
     void callCapturesBothStreamsAndExitStatus();
     void callRunsInOutputFolder();
@@ -516,6 +521,60 @@ void TestBridge::typedTextReachesTheToolAsOneWord()
     QCOMPARE(starts[2].mid(0, 2), QStringList({"-s", DeviceList::serialInField(typed)}));
     QCOMPARE(starts[2].mid(2), QStringList({"shell", "input", "keyevent", "24"}));
     QVERIFY(!QFileInfo::exists(program.path("X")));
+}
+
+using Services = QList<WirelessDebugging::Service>;
+
+void TestBridge::discoveredServices_data()
+{
+    QTest::addColumn<QByteArray>("answer"); // what "adb mdns services" prints
+    QTest::addColumn<Services>("services");
+    const QByteArray header("List of discovered mdns services\n");
+    QTest::newRow("header only") << header << Services {};
+    QTest::newRow("tabs") << header + "pannix-ab12\t_adb-tls-pairing._tcp\t192.168.1.23:37123\n"
+                          << Services {{"pannix-ab12", "_adb-tls-pairing._tcp", "192.168.1.23:37123"}};
+    QTest::newRow("trailing dot, blanks") << header + "adb-R5CT-x1   _adb-tls-connect._tcp.   192.168.1.23:41234\n"
+                                          << Services {{"adb-R5CT-x1", "_adb-tls-connect._tcp", "192.168.1.23:41234"}};
+    QTest::newRow("IPv6 address") << header + "adb-R5CT-x1\t_adb-tls-connect._tcp.\t[fe80::1c2d:3eff:fe4f:5a6b]:41234\n"
+                                  << Services {
+                                         {"adb-R5CT-x1", "_adb-tls-connect._tcp", "[fe80::1c2d:3eff:fe4f:5a6b]:41234"}};
+    QTest::newRow("unrelated service, short line")
+        << header + "printer\t_ipp._tcp\t192.168.1.9:631\nadb-R5CT-x1\t_adb-tls-connect._tcp\n"
+        << Services {};
+    QTest::newRow("instance with a blank, tabs")
+        << QByteArray("Pixel 7\t_adb-tls-connect._tcp\t192.168.1.30:40001\r\n")
+        << Services {{"Pixel 7", "_adb-tls-connect._tcp", "192.168.1.30:40001"}};
+}
+
+void TestBridge::discoveredServices()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(Services, services);
+    QCOMPARE(WirelessDebugging::services(ToolText::lines(answer)), services);
+}
+
+void TestBridge::pairingAnswers_data()
+{
+    QTest::addColumn<QByteArray>("answer"); // what "adb pair" prints
+    QTest::addColumn<QString>("guid"); // empty: not paired
+    QTest::newRow("success") << QByteArray("Successfully paired to 192.168.1.23:37123 [guid=adb-R5CT-x1]\n")
+                             << "adb-R5CT-x1";
+    QTest::newRow("wrong password") << QByteArray("Failed: Wrong password or connection was dropped.\n") << "";
+    QTest::newRow("dropped") << QByteArray("Failed: Unable to start pairing client.\n") << "";
+    QTest::newRow("empty") << QByteArray() << "";
+    QTest::newRow("success without guid") << QByteArray("Successfully paired to 192.168.1.23:37123\n") << "";
+}
+
+void TestBridge::pairingAnswers()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, guid);
+    const auto paired = WirelessDebugging::paired(ToolText::lines(answer));
+    QCOMPARE(paired ? paired->guid : QString(), guid);
+    QCOMPARE(WirelessDebugging::bridgeVersion({"Android Debug Bridge version 1.0.41", "Version 35.0.2-12147458"}),
+        QVersionNumber(35, 0, 2));
+    QCOMPARE(WirelessDebugging::bridgeVersionText({"Android Debug Bridge version 1.0.41", "Version 29.0.6-debian"}),
+        QStringLiteral("29.0.6-debian"));
 }
 
 QTEST_MAIN(TestBridge)

@@ -9,6 +9,7 @@
 #include "panels/Freeze.h"
 #include "panels/ScreenshotSequence.h"
 #include "panels/menu.h"
+#include "startup/pair.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -90,6 +91,7 @@ private slots:
     void lateFourthMeizuIsNamedAndWarnedOnce();
     void slotTickedAfterLaunchIsAddressed();
     void threePhonesOfOneModelSideBySide();
+    void debiansAdbIsTooOldToPair();
 
 private:
     // Starts the bridge server and the phones, each connected and listed as a device; an empty
@@ -494,6 +496,23 @@ void TestEndToEnd::threePhonesOfOneModelSideBySide()
     QVERIFY(told.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromLocal8Bit(told.readAll()).split(QChar(0x1e), Qt::SkipEmptyParts),
         QStringList(3, RealBridge::adbPath()));
+}
+
+// Debian's adb 29 has neither "pair" nor "mdns": the pairing window says so with the version
+// found and what to do, and starts nothing more.
+void TestEndToEnd::debiansAdbIsTooOldToPair()
+{
+    EndToEnd f;
+    pair& window = f.windows.pairing();
+    AppWindows::bringUp(window);
+    QLabel* status = Fixture::find<QLabel>(window, "pairStatus");
+    QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QStringLiteral("无线配对需要")), 10000);
+    QCOMPARE(status->text(),
+        QStringLiteral("无线配对需要 adb 30 或更高版本，此电脑上的 adb 是 29.0.6-debian。\nWindows 上请换用 scrcpy "
+                       "当前版本自带的 adb.exe；Linux 上请安装 Android 的 platform-tools。"));
+    QTest::qWait(1200);
+    QCOMPARE(f.outside.lines(), QStringList {"adb version"});
+    QVERIFY(!window.discoveryTimer->isActive() && !Fixture::find(window, "pairButton")->isEnabled());
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -7,6 +7,7 @@
 #include "controls/OptionButton.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
+#include "startup/pair.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -119,6 +120,7 @@ private slots:
     void optionReleasedOutsideRests();
     void screenReaderSeesTheFocusMove();
     void walkWithoutPointer();
+    void pairingWithoutPointer();
 };
 
 void TestKeyboard::focusMarkComesAndGoes_data()
@@ -383,6 +385,34 @@ void TestKeyboard::walkWithoutPointer()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(
         f.outside.lines(), QStringList({"adb -s SER1 shell input keyevent 24", "adb -s SER1 shell input keyevent 3"}));
+}
+
+// The pairing window opens from the start window's link and pairs with Tab, typing and Space.
+void TestKeyboard::pairingWithoutPointer()
+{
+    Fixture f;
+    f.answer(QStringLiteral("version"), "Android Debug Bridge version 1.0.41\nVersion 35.0.2-12147458\n");
+    Start& start = f.grownStart();
+    start.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&start));
+    for (int i = 0; i < 30 && QApplication::focusWidget()->objectName() != QLatin1String("pairLink"); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    pair& window = f.windows.pairing();
+    QVERIFY(window.isVisible());
+    f.outside.settle();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    f.outside.clear();
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("pairAddress"));
+    QTest::keyClicks(QApplication::focusWidget(), "192.168.1.23:37123");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "482913");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("pairButton"));
+    QVERIFY(markPixels(QApplication::focusWidget(), captionColorOf(QApplication::focusWidget())) > 10);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(f.outside.lines(), QStringList {"adb pair 192.168.1.23:37123 482913"});
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -90,7 +90,7 @@ private slots:
 void TestLayout::startWindow()
 {
     Fixture f;
-    Start& start = f.start();
+    Start& start = f.grownStart();
     QCOMPARE(start.windowTitle(), QStringLiteral("Pannix 酷安@Tollen"));
     QCOMPARE(start.palette().color(QPalette::Window), QColor(128, 128, 255));
     checkRows(start,
@@ -101,6 +101,7 @@ void TestLayout::startWindow()
             {"wireless", QStringLiteral("设置与帮助"), tw(4080, 1800, 2325, 615)},
             {"Label1", QStringLiteral("请开启“USB调试”MIUI还需打开USB调试(安全设置)"), tw(1080, 2640, 5535, 375)},
             {"Label3", QStringLiteral(" 下载ADB驱动 "), tw(120, 3120, 1695, 375)},
+            {"pairLink", QStringLiteral(" 无线配对 "), tw(6065, 3120, 1695, 375)},
             {"wxts", QStringLiteral("开启/更换端口："), tw(120, 3720, 1845, 375)},
             {"Textport", QStringLiteral("5555"), tw(2040, 3720, 855, 360)},
             {"devtect", QStringLiteral("检测已连接设备"), tw(3120, 3720, 1875, 375)},
@@ -116,6 +117,12 @@ void TestLayout::startWindow()
             {"ssxx", QStringLiteral("这里会显示操作返回结果\n"), tw(120, 5280, 4935, 1215)},
         });
     QCOMPARE(start.findChild<QWidget*>("connf")->parentWidget()->objectName(), QStringLiteral("addressFrame"));
+    // The pairing link overlaps nothing of the design and lies inside the grown window.
+    QWidget* pairLink = start.findChild<QWidget*>("pairLink");
+    for (QWidget* other : start.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY2(
+            other == pairLink || !pairLink->geometry().intersects(other->geometry()), qPrintable(other->objectName()));
+    QVERIFY(start.rect().contains(pairLink->geometry()));
 }
 
 void TestLayout::launcher()

@@ -4,12 +4,16 @@
 #include "bridge/ToolText.h"
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
+#include "startup/pair.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTimer>
 
@@ -19,6 +23,24 @@ Q_DECLARE_METATYPE(ToolAnswer)
 
 namespace {
 const QString Title = QStringLiteral("Pannix 酷安@Tollen");
+const QByteArray ServicesHeader("List of discovered mdns services\n");
+
+// A bridge tool that pairs: today's version, and its discovery running unless said otherwise.
+void answerAsAdb35(Fixture& f, const QByteArray& mdnsCheck = "mdns daemon version [Openscreen discovery 0.0.0]\n")
+{
+    f.outside.answerer = [mdnsCheck, answers = f.outside.answers](const Outside::ToolStart& start) {
+        if (start.words.value(1) == QLatin1String("version"))
+            return ToolAnswer::exited(0, "Android Debug Bridge version 1.0.41\nVersion 35.0.2-12147458\n");
+        if (start.words.value(2) == QLatin1String("check"))
+            return ToolAnswer::exited(mdnsCheck.startsWith("ERROR") ? 1 : 0, mdnsCheck);
+        return answers.value(start.words.value(1), ToolAnswer::exited(0, {}));
+    };
+}
+
+QString statusOf(pair& window)
+{
+    return Fixture::find<QLabel>(window, "pairStatus")->text();
+}
 const QString NoDeviceText
     = QStringLiteral("未检测到设备， 软件将自动关闭！\r\n请确定:\r\n1.开发者选项中的USB调试已经打开并授权 "
                      "\r\n2.驱动正常安装\r\n3.更换电脑重试");
@@ -61,6 +83,11 @@ private slots:
     void statusBoxNeverKeepsAnEarlierAnswer_data();
     void statusBoxNeverKeepsAnEarlierAnswer();
     void lateAndHangingToolsThroughTheWindow();
+
+    void pairingByQrCode();
+    void pairingByCode_data();
+    void pairingByCode();
+    void pairingWithoutDiscovery();
 };
 
 void TestStartup::endsWithoutBridgeTool()
@@ -683,6 +710,163 @@ void TestStartup::lateAndHangingToolsThroughTheWindow()
         status->toPlainText(), QStringLiteral("连接失败：adb 在 0.4 秒内没有应答，已被停止。"), 10000);
     CommandRunner::setTimeLimitForTests(0);
     QCOMPARE(connf->Caption(), QStringLiteral("连接"));
+}
+
+// The phone scans the code; when discovery lists the code's name, the password in the code reaches
+// "adb pair", once, and the phone's connection service is connected and remembered. Real timers.
+void TestStartup::pairingByQrCode()
+{
+#ifdef Q_OS_WIN
+    QSKIP("zbarimg, which reads the code back, is a Linux tool; the Linux run checks it");
+#endif
+    Fixture f;
+    f.outside.forwardTools = true;
+    f.program.setAnswer("adb", "version", "Android Debug Bridge version 1.0.41\nVersion 35.0.2-12147458\n");
+    f.program.setAnswer("adb", "mdns.check", "mdns daemon version [Openscreen discovery 0.0.0]\n");
+    f.program.setAnswer("adb", "mdns", ServicesHeader);
+    QStringList logged;
+    // The log of started commands shown whatever QT_LOGGING_RULES says.
+    static QLoggingCategory::CategoryFilter rules = nullptr;
+    rules = QLoggingCategory::installFilter([](QLoggingCategory* category) {
+        if (rules) // not yet while it is being installed
+            rules(category);
+        if (qstrcmp(category->categoryName(), "pannix.bridge") == 0)
+            category->setEnabled(QtInfoMsg, true);
+    });
+    static QStringList* log = &logged;
+    const QtMessageHandler before
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { log->append(text); });
+    Fixture::click(Fixture::find<QLabel>(f.grownStart(), "pairLink"));
+    pair& window = f.windows.pairing();
+    QVERIFY(window.isVisible());
+    QTRY_VERIFY(window.discoveryTimer->isActive());
+
+    QTemporaryDir folder;
+    QVERIFY(Fixture::find<QLabel>(window, "qrCode")->pixmap().save(folder.filePath("code.png")));
+    QProcess zbar;
+    zbar.start(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), folder.filePath("code.png")});
+    QVERIFY(zbar.waitForFinished(20000));
+    const QRegularExpressionMatch code
+        = QRegularExpression(QStringLiteral("^WIFI:T:ADB;S:(pannix-[a-zA-Z0-9]+);P:([a-zA-Z0-9]{8,});;$"))
+              .match(QString::fromUtf8(zbar.readAllStandardOutput()).trimmed());
+    QVERIFY2(code.hasMatch(), qPrintable(window.qrText()));
+    const QString password = code.captured(2);
+
+    f.program.setAnswer("adb", "mdns",
+        ServicesHeader + code.captured(1).toUtf8() + "\t_adb-tls-pairing._tcp.\t192.168.1.23:37123\n"
+            + "adb-R5CT-x1\t_adb-tls-connect._tcp.\t192.168.1.23:41234\n");
+    f.program.setAnswer("adb", "pair", "Successfully paired to 192.168.1.23:37123 [guid=adb-R5CT-x1]\n");
+    f.program.setAnswer("adb", "connect", "connected to 192.168.1.23:41234\n");
+    QTRY_COMPARE_WITH_TIMEOUT(
+        statusOf(window), QStringLiteral("已连接 192.168.1.23:41234，手机将出现在启动器的设备列表中。"), 5000);
+    QTest::qWait(1500); // the phone is still listed at the next ticks
+    QList<QStringList> paired;
+    for (const QStringList& words : f.program.startsOf("adb")) {
+        if (words.value(0) == QLatin1String("pair") || words.value(0) == QLatin1String("connect"))
+            paired.append(words);
+    }
+    QCOMPARE(paired, QList<QStringList>({{"pair", "192.168.1.23:37123", password}, {"connect", "192.168.1.23:41234"}}));
+    const QSettings remembered(QSettings::IniFormat, QSettings::UserScope, "Pannix", "pannix");
+    QCOMPARE(remembered.value("wireless/address").toString(), QStringLiteral("192.168.1.23"));
+    QCOMPARE(remembered.value("wireless/port").toString(), QStringLiteral("41234"));
+    qInstallMessageHandler(before);
+    QLoggingCategory::installFilter(rules);
+    QVERIFY(!logged.join('\n').contains(password));
+    QVERIFY(logged.join('\n').contains(QStringLiteral("\"pair\", \"192.168.1.23:37123\", \"******\"")));
+    window.close();
+    QVERIFY(!window.discoveryTimer->isActive());
+}
+
+void TestStartup::pairingByCode_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QByteArray>("answer"); // what "adb pair" prints
+    QTest::addColumn<QString>("said"); // the message box, or the status once adb answered
+    const QString address
+        = QStringLiteral("“IP地址和端口”应为 IP地址:端口（例如 192.168.1.23:37123），端口为 1–65535！");
+    const QString code = QStringLiteral("“配对码”应为手机上显示的六位数字！");
+    const QByteArray wrong("Failed: Wrong password or connection was dropped.\n");
+    QTest::newRow("no port") << "192.168.1.23"
+                             << "123456" << wrong << address;
+    QTest::newRow("port 0") << "192.168.1.23:0"
+                            << "123456" << wrong << address;
+    QTest::newRow("port 65536") << "192.168.1.23:65536"
+                                << "123456" << wrong << address;
+    QTest::newRow("no host") << ":5555"
+                             << "123456" << wrong << address;
+    QTest::newRow("five digits") << "192.168.1.23:65535"
+                                 << "12345" << wrong << code;
+    QTest::newRow("seven digits") << "192.168.1.23:65535"
+                                  << "1234567" << wrong << code;
+    QTest::newRow("a letter") << "192.168.1.23:65535"
+                              << "12a456" << wrong << code;
+    QTest::newRow("control character") << "192.168.1.23:65535"
+                                       << "12345\t" << wrong
+                                       << "“配对码”中含有控制字符（如空字符、制表符或换行），请删除后重试！";
+    QTest::newRow("wrong code")
+        << "192.168.1.23:65535"
+        << "123456" << wrong
+        << "配对失败：Failed: Wrong password or connection was dropped.\n已换上新的二维码，可以再试一次。";
+    QTest::newRow("empty answer") << "192.168.1.23:1"
+                                  << "000000" << QByteArray()
+                                  << "配对失败：adb 执行失败（退出码 1）。\n已换上新的二维码，可以再试一次。";
+}
+
+// The typed address and code reach "adb pair" as they are, only when both are right; a pairing that
+// fails is told with adb's own words, and the QR code is renewed.
+void TestStartup::pairingByCode()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, code);
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, said);
+    Fixture f;
+    f.outside.answers["pair"] = ToolAnswer::exited(1, answer);
+    answerAsAdb35(f);
+    pair& window = f.windows.pairing();
+    AppWindows::bringUp(window);
+    f.outside.settle();
+    const QString qrBefore = window.qrText();
+    f.outside.clear();
+    Fixture::find<QLineEdit>(window, "pairAddress")->insert(address); // as typed or pasted
+    Fixture::find<QLineEdit>(window, "pairCode")->insert(code);
+    Fixture::click(Fixture::find(window, "pairButton"));
+    f.outside.settle();
+    const bool refused = !f.outside.messages.isEmpty();
+    QCOMPARE(refused ? f.outside.messageTexts().value(0) : statusOf(window), said);
+    QCOMPARE(f.outside.lines(), refused ? QStringList() : QStringList {"adb pair " + address + " " + code});
+    QCOMPARE(window.qrText() != qrBefore, !refused);
+    QVERIFY(!f.windows.scratchField().contains(code) || refused);
+}
+
+// Discovery that does not run leaves the code part working; a phone paired but not discovered is
+// connected at the address the user types.
+void TestStartup::pairingWithoutDiscovery()
+{
+    Fixture f;
+    f.outside.answers["pair"] = ToolAnswer::exited(0, "Successfully paired to 192.168.1.23:37123 [guid=adb-R5CT-x1]\n");
+    f.outside.answers["connect"] = ToolAnswer::exited(0, "already connected to 192.168.1.23:41234\n");
+    answerAsAdb35(f, "ERROR: mdns daemon unavailable\n");
+    pair& window = f.windows.pairing();
+    AppWindows::bringUp(window);
+    f.outside.settle();
+    QCOMPARE(Fixture::find<QLabel>(window, "qrStatus")->text(),
+        QStringLiteral(
+            "此电脑上 adb 无法发现网络上的手机（ERROR: mdns daemon unavailable），二维码配对不可用，请用配对码配对。"));
+    QVERIFY(!window.discoveryTimer->isActive());
+    QTest::keyClicks(Fixture::find<QLineEdit>(window, "pairAddress"), "192.168.1.23:37123");
+    QTest::keyClicks(Fixture::find<QLineEdit>(window, "pairCode"), "482913");
+    Fixture::click(Fixture::find(window, "pairButton"));
+    f.outside.settle();
+    QVERIFY(statusOf(window).startsWith(QStringLiteral("已与 192.168.1.23:37123 配对。请在手机“无线调试”页面找到")));
+    QTest::keyClicks(Fixture::find<QLineEdit>(window, "connectAddress"), "192.168.1.23:41234");
+    Fixture::click(Fixture::find(window, "connectButton"));
+    f.outside.settle();
+    QCOMPARE(f.outside.lines(),
+        QStringList(
+            {"adb version", "adb mdns check", "adb pair 192.168.1.23:37123 482913", "adb connect 192.168.1.23:41234"}));
+    QCOMPARE(statusOf(window), QStringLiteral("已连接 192.168.1.23:41234，手机将出现在启动器的设备列表中。"));
 }
 
 QTEST_MAIN(TestStartup)

@@ -15,6 +15,7 @@
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "startup/Start.h"
+#include "startup/pair.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +30,11 @@ int main(int argc, char* argv[])
     ProgramFolder program;
     RecordingOutside outside;
     AppWindows windows;
+    // A bridge tool that pairs, and whose discovery runs.
+    outside.answers[QStringLiteral("version")]
+        = ToolAnswer::exited(0, "Android Debug Bridge version 1.0.41\nVersion 35.0.2-12147458\n");
+    outside.answers[QStringLiteral("mdns")]
+        = ToolAnswer::exited(0, "mdns daemon version [Openscreen discovery 0.0.0]\n");
 
     Start& start = windows.start();
     start.show();
@@ -48,7 +54,7 @@ int main(int argc, char* argv[])
     launcher.setWindowTitle(QStringLiteral("Pannix 酷安@Tollen 【已连接 1 台设备】"));
 
     const QList<QWidget*> all {&start, &launcher, &windows.keyPanel(), &windows.navigationBar(), &windows.about(),
-        &windows.donation(), &windows.meizuWarning(), &windows.shortcutKeys()};
+        &windows.donation(), &windows.meizuWarning(), &windows.shortcutKeys(), &windows.pairing()};
     for (QWidget* window : all)
         window->show();
     const bool stay = argc > 2 && qstrcmp(argv[2], "--stay") == 0;

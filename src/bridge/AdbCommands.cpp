@@ -69,6 +69,34 @@ ToolCommand disconnect(const QString& address, const QString& port)
     return {{Adb, QStringLiteral("disconnect"), target}, QStringLiteral("adb disconnect ") + target};
 }
 
+ToolCommand version()
+{
+    return fixed({Adb, QStringLiteral("version")});
+}
+
+ToolCommand mdnsCheck()
+{
+    return fixed({Adb, QStringLiteral("mdns"), QStringLiteral("check")});
+}
+
+ToolCommand mdnsServices()
+{
+    return fixed({Adb, QStringLiteral("mdns"), QStringLiteral("services")});
+}
+
+ToolCommand pair(const QString& hostAndPort, const QString& secret)
+{
+    ToolCommand command = fixed({Adb, QStringLiteral("pair"), hostAndPort, secret});
+    command.secretWords = {3};
+    command.text = maskedWords(command.words, command.secretWords).join(QLatin1Char(' '));
+    return command;
+}
+
+ToolCommand connectTo(const QString& hostAndPort)
+{
+    return {{Adb, QStringLiteral("connect"), hostAndPort}, QStringLiteral("adb connect ") + hostAndPort};
+}
+
 ToolCommand forSlot(const QString& selector, const ToolCommand& tail)
 {
     return {QStringList {Adb} + DeviceList::selectorWords(selector) + tail.words,

@@ -20,6 +20,15 @@ ToolCommand connect(const QString& address, const QString& port);
 // tool otherwise assumes port 5555 and a phone bound to another port would stay connected.
 ToolCommand disconnect(const QString& address, const QString& port);
 
+// Wireless debugging (Android 11 and later, adb 30 and later).
+ToolCommand version();
+ToolCommand mdnsCheck();
+ToolCommand mdnsServices();
+// The code or password is a secret word: never logged, masked in the text.
+ToolCommand pair(const QString& hostAndPort, const QString& secret);
+// To a phone's "IP地址和端口", one argument whatever it holds.
+ToolCommand connectTo(const QString& hostAndPort);
+
 // "adb " + selector + tail, the command sent to one device slot. The selector is " -s " + the
 // slot's serial field, or empty; the tool receives the serial alone, as one argument.
 ToolCommand forSlot(const QString& selector, const ToolCommand& tail);

@@ -16,6 +16,7 @@ Outside::ToolStart toolStart(const ToolCommand& command, Streams streams)
 {
     Outside::ToolStart start;
     start.words = command.words;
+    start.secretWords = command.secretWords;
     start.workingFolder = Paths::outputFolder();
     start.mergeErrors = streams == Streams::Merged;
     start.timeLimitMs = timeLimitMs();
@@ -37,7 +38,7 @@ void setTimeLimitForTests(int ms)
 void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler onAnswer, Streams streams)
 {
     const Outside::ToolStart start = toolStart(command, streams);
-    qCInfo(lcBridge) << "call" << start.words << "in" << start.workingFolder;
+    qCInfo(lcBridge) << "call" << start.loggedWords() << "in" << start.workingFolder;
     Outside::current().callTool(start, receiver, std::move(onAnswer));
 }
 
@@ -46,7 +47,7 @@ QObject* stream(
 {
     Outside::ToolStart start = toolStart(command, Streams::Separate);
     start.timeLimitMs = 0; // it runs as long as it is wanted
-    qCInfo(lcBridge) << "stream" << start.words << "in" << start.workingFolder;
+    qCInfo(lcBridge) << "stream" << start.loggedWords() << "in" << start.workingFolder;
     return Outside::current().streamTool(start, receiver, std::move(onOutput), std::move(onEnd));
 }
 
@@ -58,7 +59,7 @@ bool startClient(const ToolCommand& command, const QString& logFile, QString* pr
     // it against the same server (each would kill the other's server).
     if (const QString adb = ToolLocator::locate(QStringLiteral("adb")); !adb.isEmpty())
         start.environment.insert(QStringLiteral("ADB"), QDir::toNativeSeparators(adb));
-    qCInfo(lcBridge) << "start" << start.words << "with" << start.environment << "in" << start.workingFolder;
+    qCInfo(lcBridge) << "start" << start.loggedWords() << "with" << start.environment << "in" << start.workingFolder;
     return Outside::current().startTool(start, problem);
 }
 

@@ -47,7 +47,7 @@ void Outside::install(Outside* replacement)
 bool SystemOutside::startTool(const ToolStart& start, QString* problem)
 {
     const auto refuse = [&](const QString& why) {
-        qCWarning(lcBridge) << "cannot start" << start.words << "-" << why;
+        qCWarning(lcBridge) << "cannot start" << start.loggedWords() << "-" << why;
         if (problem)
             *problem = why;
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ToolAnswer.h"
+#include "ToolCommand.h"
 
 #include <QMap>
 #include <QString>
@@ -26,6 +27,9 @@ public:
         int timeLimitMs = 0; // a called tool still running after this long is stopped
         QString logFile; // a detached tool's standard output and error are appended here
         QMap<QString, QString> environment; // set for the tool beside the program's own
+        QList<qsizetype> secretWords = {}; // never logged
+
+        QStringList loggedWords() const { return maskedWords(words, secretWords); }
     };
 
     using AnswerHandler = std::function<void(const ToolAnswer&)>;

@@ -36,7 +36,8 @@ void ToolCall::start()
 {
     const QString program = m_start.words.isEmpty() ? QString() : ToolLocator::locate(m_start.words.first());
     if (program.isEmpty()) {
-        qCWarning(lcBridge) << "cannot start" << m_start.words << "- not found in the program's folder nor on PATH";
+        qCWarning(lcBridge) << "cannot start" << m_start.loggedWords()
+                            << "- not found in the program's folder nor on PATH";
         // Handed over from the event loop, as every other answer is.
         QTimer::singleShot(0, this, [this] { answer(ToolAnswer::failed(ToolAnswer::Outcome::Missing)); });
         return;
@@ -77,13 +78,13 @@ void ToolCall::processFailed(QProcess::ProcessError error)
     // Every other error is followed by finished(), which answers.
     if (error != QProcess::FailedToStart)
         return;
-    qCWarning(lcBridge) << "cannot start" << m_start.words << "-" << m_process.errorString();
+    qCWarning(lcBridge) << "cannot start" << m_start.loggedWords() << "-" << m_process.errorString();
     answer(ToolAnswer::failed(ToolAnswer::Outcome::FailedToStart, m_process.errorString()));
 }
 
 void ToolCall::timeLimitReached()
 {
-    qCWarning(lcBridge) << "stopped" << m_start.words << "at its limit of" << m_start.timeLimitMs << "ms";
+    qCWarning(lcBridge) << "stopped" << m_start.loggedWords() << "at its limit of" << m_start.timeLimitMs << "ms";
     m_timedOut = true;
     m_process.kill();
 }

@@ -10,6 +10,20 @@ struct ToolCommand
 {
     QStringList words;
     QString text;
+    // The words that are secrets (a pairing code, a password): never logged nor shown, the text
+    // shows a mask in their place.
+    QList<qsizetype> secretWords = {};
 
     friend bool operator==(const ToolCommand&, const ToolCommand&) = default;
 };
+
+// The words as a log may show them: each secret word masked.
+inline QStringList maskedWords(const QStringList& words, const QList<qsizetype>& secretWords)
+{
+    QStringList shown = words;
+    for (const qsizetype at : secretWords) {
+        if (at >= 0 && at < shown.size())
+            shown[at] = QStringLiteral("******");
+    }
+    return shown;
+}

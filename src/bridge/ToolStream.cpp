@@ -37,7 +37,7 @@ ToolStream::ToolStream(
     m_process->setWorkingDirectory(start.workingFolder);
     m_process->setStandardInputFile(QProcess::nullDevice());
     ToolLocator::hideConsoleWindow(*m_process);
-    qCInfo(lcBridge) << "stream" << start.words;
+    qCInfo(lcBridge) << "stream" << start.loggedWords();
     m_process->start();
 }
 

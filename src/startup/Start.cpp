@@ -20,6 +20,7 @@
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
 #include "launcher/Form1.h"
+#include "startup/pair.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -105,6 +106,15 @@ void Start::buildStartPart()
     Label3->setFont(captionFont(10));
     WidgetColors::setText(Label3, QColor(128, 255, 255));
     connect(Label3, &LinkLabel::Click, this, [] { Outside::current().openWebAddress(WebAddresses::DriverDownload); });
+    // Beside the driver link, in the row's free right half: phones of Android 11 and later pair here
+    // without a cable.
+    pairLink = new LinkLabel(QStringLiteral(" 无线配对 "), this);
+    pairLink->setObjectName(QStringLiteral("pairLink"));
+    pairLink->setGeometry(Twips::rect(6065, 3120, 1695, 375));
+    pairLink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pairLink->setFont(captionFont(10));
+    WidgetColors::setText(pairLink, QColor(128, 255, 255));
+    connect(pairLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.pairing()); });
 
     const PropertyBag large = ButtonLooks::window().with({{QStringLiteral("fontsize"), 12}});
     cable = ButtonLooks::create(this, QStringLiteral("cable"), large, CableCaption);

@@ -100,6 +100,7 @@ private:
     QLabel* Label1 = nullptr;
     QLabel* Label1nofo = nullptr;
     LinkLabel* Label3 = nullptr;
+    LinkLabel* pairLink = nullptr;
 
     N_Shape* wxts = nullptr;
     QLineEdit* Textport = nullptr;

@@ -1,4 +1,5 @@
 // The lower part of the start window: detection on demand and the network connection.
+#include "Remembered.h"
 #include "Start.h"
 
 #include "AppWindows.h"
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSettings>
 
 #include <memory>
 
@@ -30,19 +30,6 @@ const QString DetectCaption = QStringLiteral("检测已连接设备");
 const QString PortName = QStringLiteral("端口");
 const QString AddressName = QStringLiteral("设备IP地址");
 
-// What the program remembers between runs: the last network connection that worked, nothing else.
-// An ini file in the user's settings folder on every system (on Windows, %APPDATA%), never the
-// registry: one plain file the user can see and remove.
-namespace Remembered {
-const QString Address = QStringLiteral("wireless/address");
-const QString Port = QStringLiteral("wireless/port");
-
-std::unique_ptr<QSettings> settings()
-{
-    return std::make_unique<QSettings>(
-        QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Pannix"), QStringLiteral("pannix"));
-}
-} // namespace Remembered
 const QColor FieldFace(192, 192, 255);
 
 QLineEdit* makeField(
@@ -182,9 +169,7 @@ void Start::connfClick()
                 ssxx->setPlainText(QStringLiteral("连接失败：") + said);
                 return;
             }
-            const auto remembered = Remembered::settings();
-            remembered->setValue(Remembered::Address, address);
-            remembered->setValue(Remembered::Port, port);
+            Remembered::connection(address, port);
         });
 }
 

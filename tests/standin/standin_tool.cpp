@@ -133,6 +133,7 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
     }
 
     std::string subcommand;
+    std::string nextWord;
     for (size_t i = 0; i < words.size(); ++i) {
         if (words[i] == "-s") {
             ++i;
@@ -140,6 +141,7 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
         }
         if (!words[i].empty() && words[i][0] != '-') {
             subcommand = words[i];
+            nextWord = i + 1 < words.size() ? words[i + 1] : std::string();
             break;
         }
     }
@@ -149,7 +151,10 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
     }
     if (subcommand.empty())
         return 0;
-    std::cout << readAll(base.string() + "." + subcommand);
+    // "<name>.mdns.check" answers "mdns check" where it is there; "<name>.mdns" any other.
+    const fs::path twoWords = base.string() + "." + subcommand + "." + nextWord;
+    std::cout << readAll(
+        !nextWord.empty() && fs::exists(twoWords) ? twoWords : fs::path(base.string() + "." + subcommand));
     std::cerr << readAll(base.string() + "." + subcommand + ".err");
     const std::string exitStatus = readAll(base.string() + "." + subcommand + ".exit");
     return exitStatus.empty() ? 0 : std::stoi(exitStatus);

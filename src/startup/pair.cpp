@@ -1,0 +1,334 @@
+#include "pair.h"
+
+#include "AppWindows.h"
+#include "Remembered.h"
+#include "bridge/AdbCommands.h"
+#include "bridge/BridgeProblems.h"
+#include "bridge/CommandRunner.h"
+#include "bridge/Outside.h"
+#include "bridge/ToolText.h"
+#include "controls/ButtonLooks.h"
+#include "controls/CaptionFont.h"
+#include "controls/N_Shape.h"
+#include "controls/TypedText.h"
+#include "controls/WidgetColors.h"
+#include "info/QrCode.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QTimer>
+
+namespace {
+
+const QString PairAddressName = QStringLiteral("IP地址和端口");
+const QString PairCodeName = QStringLiteral("配对码");
+const QString ConnectAddressName = QStringLiteral("连接用的IP地址和端口");
+constexpr int CodeSide = 200;
+
+// Letters and digits from the system's secure random source.
+QString randomText(int length)
+{
+    static const QString alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += alphabet.at(int(QRandomGenerator::system()->bounded(quint32(alphabet.size()))));
+    return text;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLineEdit* makeField(QWidget* parent, const QString& name, const QRect& place, const QString& accessibleName)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setGeometry(place);
+    field->setAccessibleName(accessibleName);
+    return field;
+}
+
+void warn(const QString& notice)
+{
+    Outside::current().showMessage(notice, QStringLiteral("警告！"), Outside::Icon::Warning);
+}
+
+} // namespace
+
+pair::pair(AppWindows& windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("pair"));
+    setWindowTitle(QStringLiteral("无线配对（安卓11及以上）"));
+    setFont(captionFont(9));
+    setFixedSize(520, 420);
+
+    m_code = makeLabel(this, QStringLiteral("qrCode"), QString(), QRect(16, 16, CodeSide, CodeSide));
+    m_code->setAccessibleName(QStringLiteral("配对二维码"));
+    makeLabel(this, QStringLiteral("qrHint"),
+        QStringLiteral("在手机上打开 开发者选项 › 无线调试 › 使用二维码配对设备，扫描上面的二维码。"),
+        QRect(16, 222, CodeSide, 54));
+    m_qrStatus = makeLabel(this, QStringLiteral("qrStatus"), QString(), QRect(16, 280, CodeSide, 54));
+
+    const PropertyBag look = ButtonLooks::window();
+    auto* codeFrame = new QGroupBox(QStringLiteral("使用配对码配对"), this);
+    codeFrame->setObjectName(QStringLiteral("codeFrame"));
+    codeFrame->setGeometry(232, 16, 272, 164);
+    makeLabel(codeFrame, QStringLiteral("pairAddressLabel"), PairAddressName, QRect(12, 26, 96, 20));
+    m_pairAddress = makeField(codeFrame, QStringLiteral("pairAddress"), QRect(112, 24, 148, 24), PairAddressName);
+    m_pairAddress->setPlaceholderText(QStringLiteral("192.168.1.23:37123"));
+    makeLabel(codeFrame, QStringLiteral("pairCodeLabel"), PairCodeName, QRect(12, 58, 96, 20));
+    m_pairCode = makeField(codeFrame, QStringLiteral("pairCode"), QRect(112, 56, 148, 24), PairCodeName);
+    m_pairButton = ButtonLooks::create(codeFrame, QStringLiteral("pairButton"), look, QStringLiteral("配对"));
+    m_pairButton->setGeometry(160, 90, 100, 28);
+    connect(m_pairButton, &N_Shape::Click, this, &pair::pairClick);
+    makeLabel(codeFrame, QStringLiteral("codeHint"),
+        QStringLiteral("手机上：开发者选项 › 无线调试 › 使用配对码配对设备"), QRect(12, 124, 248, 34));
+
+    auto* connectFrame = new QGroupBox(QStringLiteral("连接已配对的手机"), this);
+    connectFrame->setObjectName(QStringLiteral("connectFrame"));
+    connectFrame->setGeometry(232, 192, 272, 142);
+    makeLabel(connectFrame, QStringLiteral("connectAddressLabel"), PairAddressName, QRect(12, 26, 96, 20));
+    m_connectAddress
+        = makeField(connectFrame, QStringLiteral("connectAddress"), QRect(112, 24, 148, 24), ConnectAddressName);
+    m_connectButton = ButtonLooks::create(connectFrame, QStringLiteral("connectButton"), look, QStringLiteral("连接"));
+    m_connectButton->setGeometry(160, 58, 100, 28);
+    connect(m_connectButton, &N_Shape::Click, this, &pair::connectClick);
+    makeLabel(connectFrame, QStringLiteral("connectHint"),
+        QStringLiteral("手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）"), QRect(12, 92, 248, 40));
+
+    m_status = makeLabel(this, QStringLiteral("pairStatus"), QString(), QRect(16, 344, 488, 64));
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    WidgetColors::setText(m_status, QColor(0, 0, 160));
+
+    for (QLineEdit* field : {m_pairAddress, m_pairCode, m_connectAddress})
+        TypedText::sayWhenFull(*field, field->accessibleName(), warn);
+    setTabOrder(m_pairAddress, m_pairCode);
+    setTabOrder(m_pairCode, m_pairButton);
+    setTabOrder(m_pairButton, m_connectAddress);
+    setTabOrder(m_connectAddress, m_connectButton);
+
+    discoveryTimer = new QTimer(this);
+    discoveryTimer->setObjectName(QStringLiteral("discoveryTimer"));
+    discoveryTimer->setInterval(1000);
+    connect(discoveryTimer, &QTimer::timeout, this, &pair::tickDiscovery);
+    setPartsEnabled(false);
+}
+
+QString pair::qrText() const
+{
+    return QStringLiteral("WIFI:T:ADB;S:%1;P:%2;;").arg(m_name, m_password);
+}
+
+// A new pairing each time the window opens; discovery runs only while it is open.
+void pair::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_awaitedGuid.clear();
+    if (!m_versionAsked)
+        askBridgeVersion();
+    else if (m_bridgeCanPair.value_or(false))
+        becomeReady();
+}
+
+void pair::hideEvent(QHideEvent* event)
+{
+    discoveryTimer->stop();
+    QWidget::hideEvent(event);
+}
+
+void pair::askBridgeVersion()
+{
+    m_versionAsked = true;
+    say(QStringLiteral("正在检查 adb 的版本…"));
+    CommandRunner::call(AdbCommands::version(), this, [this](const ToolAnswer& answer) {
+        const QStringList lines = ToolText::lines(answer.output);
+        const QVersionNumber version = WirelessDebugging::bridgeVersion(lines);
+        m_bridgeCanPair = answer.succeeded() && version >= WirelessDebugging::PairingSince;
+        if (*m_bridgeCanPair) {
+            if (isVisible())
+                becomeReady();
+            return;
+        }
+        const QString found = answer.succeeded() && !version.isNull()
+            ? QStringLiteral("此电脑上的 adb 是 %1。").arg(WirelessDebugging::bridgeVersionText(lines))
+            : QStringLiteral("无法读出此电脑上 adb 的版本：%1")
+                  .arg(BridgeProblems::cause(answer, QStringLiteral("adb")));
+        say(QStringLiteral("无线配对需要 adb 30 或更高版本，") + found
+            + QStringLiteral(
+                "\nWindows 上请换用 scrcpy 当前版本自带的 adb.exe；Linux 上请安装 Android 的 platform-tools。"));
+    });
+}
+
+// The tool can pair: the code part works at once, the QR part once discovery is known to run.
+void pair::becomeReady()
+{
+    setPartsEnabled(true);
+    renewPairing();
+    say(QString());
+    m_qrStatus->setText(QStringLiteral("正在检查 adb 能否发现网络上的手机…"));
+    CommandRunner::call(AdbCommands::mdnsCheck(), this, [this](const ToolAnswer& answer) {
+        m_discoveryRuns = WirelessDebugging::discoveryRuns(answer);
+        if (!m_discoveryRuns) {
+            const QString said = ToolText::lines(answer.output + answer.errors).value(0).trimmed();
+            m_qrStatus->setText(
+                QStringLiteral("此电脑上 adb 无法发现网络上的手机（%1），二维码配对不可用，请用配对码配对。")
+                    .arg(said.isEmpty() ? BridgeProblems::cause(answer, QStringLiteral("adb")) : said));
+            return;
+        }
+        m_qrStatus->setText(QStringLiteral("正在等待手机扫描二维码…"));
+        if (isVisible())
+            discoveryTimer->start();
+    });
+}
+
+void pair::renewPairing()
+{
+    m_name = QStringLiteral("pannix-") + randomText(10);
+    m_password = randomText(16);
+    m_code->setPixmap(QPixmap::fromImage(QrCode::render(qrText(), CodeSide)));
+}
+
+void pair::tickDiscovery()
+{
+    if (m_servicesAsked)
+        return;
+    m_servicesAsked = true;
+    CommandRunner::call(AdbCommands::mdnsServices(), this, [this](const ToolAnswer& answer) {
+        m_servicesAsked = false;
+        if (isVisible() && answer.succeeded())
+            takeServices(answer);
+    });
+}
+
+// The phone that scanned the code announces a pairing service under the code's name; a phone just
+// paired announces its connection under its guid.
+void pair::takeServices(const ToolAnswer& answer)
+{
+    m_services = WirelessDebugging::services(ToolText::lines(answer.output.left(ToolText::ReadCap)));
+    if (m_busy)
+        return;
+    if (!m_awaitedGuid.isEmpty()) {
+        const QString address
+            = WirelessDebugging::addressOf(m_services, WirelessDebugging::ConnectService, m_awaitedGuid);
+        if (!address.isEmpty())
+            connectTo(address);
+        return;
+    }
+    const QString address = WirelessDebugging::addressOf(m_services, WirelessDebugging::PairingService, m_name);
+    if (address.isEmpty() || m_pairedName == m_name)
+        return;
+    m_pairedName = m_name;
+    pairWith(address, m_password);
+}
+
+void pair::pairClick()
+{
+    if (m_busy)
+        return;
+    const QString address = m_pairAddress->text().trimmed();
+    if (refused(TypedText::controlCharacterRefusal({{m_pairAddress, PairAddressName}, {m_pairCode, PairCodeName}}))
+        || refused(WirelessDebugging::addressProblem(address, PairAddressName))
+        || refused(WirelessDebugging::codeProblem(m_pairCode->text(), PairCodeName)))
+        return;
+    pairWith(address, m_pairCode->text());
+}
+
+void pair::pairWith(const QString& address, const QString& secret)
+{
+    m_busy = true;
+    m_awaitedGuid.clear();
+    say(QStringLiteral("正在与 %1 配对…").arg(address));
+    const ToolCommand command = AdbCommands::pair(address, secret);
+    m_windows.scratchField() = command.text;
+    CommandRunner::call(
+        command, this, [this](const ToolAnswer& answer) { takePairing(answer); }, CommandRunner::Streams::Merged);
+}
+
+// Paired only as the tool says it; anything else is told in its words, and a new code is shown for
+// another try.
+void pair::takePairing(const ToolAnswer& answer)
+{
+    m_busy = false;
+    m_pairCode->clear();
+    const auto paired = WirelessDebugging::paired(ToolText::lines(answer.output));
+    if (!answer.ranToEnd() || !paired) {
+        renewPairing();
+        say(QStringLiteral("配对失败：%1\n已换上新的二维码，可以再试一次。")
+                .arg(BridgeProblems::statusLine(answer, QStringLiteral("adb"))));
+        return;
+    }
+    const QString address = WirelessDebugging::addressOf(m_services, WirelessDebugging::ConnectService, paired->guid);
+    if (!address.isEmpty()) {
+        connectTo(address);
+        return;
+    }
+    m_awaitedGuid = paired->guid;
+    say(QStringLiteral("已与 %1 配对。请在手机“无线调试”页面找到“IP地址和端口”，填入“连接已配对的手机”后点击“连接”。")
+            .arg(paired->address));
+}
+
+void pair::connectClick()
+{
+    if (m_busy)
+        return;
+    const QString address = m_connectAddress->text().trimmed();
+    if (refused(TypedText::controlCharacterRefusal({{m_connectAddress, ConnectAddressName}}))
+        || refused(WirelessDebugging::addressProblem(address, ConnectAddressName)))
+        return;
+    connectTo(address);
+}
+
+// Connected only when the tool says so ("already connected to" too: it may have connected by itself
+// after the pairing); the address is then remembered as the wireless section's.
+void pair::connectTo(const QString& address)
+{
+    m_busy = true;
+    m_awaitedGuid.clear();
+    say(QStringLiteral("正在连接 %1…").arg(address));
+    const ToolCommand command = AdbCommands::connectTo(address);
+    m_windows.scratchField() = command.text;
+    CommandRunner::call(
+        command, this,
+        [this, address](const ToolAnswer& answer) {
+            m_busy = false;
+            const QString said = BridgeProblems::statusLine(answer, QStringLiteral("adb"));
+            if (!answer.ranToEnd()
+                || !(said.startsWith(QLatin1String("connected to"))
+                    || said.startsWith(QLatin1String("already connected to")))) {
+                say(QStringLiteral("连接失败：") + said);
+                return;
+            }
+            const qsizetype colon = address.lastIndexOf(QLatin1Char(':'));
+            Remembered::connection(address.left(colon), address.mid(colon + 1));
+            say(QStringLiteral("已连接 %1，手机将出现在启动器的设备列表中。").arg(address));
+        },
+        CommandRunner::Streams::Merged);
+}
+
+void pair::say(const QString& text)
+{
+    m_status->setText(text);
+}
+
+bool pair::refused(const QString& refusal)
+{
+    if (refusal.isEmpty())
+        return false;
+    Outside::current().showMessage(refusal, QStringLiteral("警告！"), Outside::Icon::Stop);
+    return true;
+}
+
+void pair::setPartsEnabled(bool enabled)
+{
+    for (QWidget* control :
+        std::initializer_list<QWidget*> {m_pairAddress, m_pairCode, m_pairButton, m_connectAddress, m_connectButton})
+        control->setEnabled(enabled);
+}
