@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFile>
+#include <QTimer>
 #include <QWidget>
 
 #include <chrono>
@@ -30,20 +31,31 @@ inline long long peakResidentKb()
     return -1;
 }
 
-// Prints the time of the window's first paint and ends the program.
+// What both probes time, in the benchmark's words.
+inline const char* const TimedEvent = "the end of the window's first complete paint (the window and all its children "
+                                      "painted and flushed)";
+
+// Prints the time at which the window's first paint is complete and ends the program. The window is
+// painted with its children in one pass; the report waits until that pass has returned.
 class FirstPaint : public QObject
 {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) {
-            std::printf("PAINT %lld\n", monotonicNs());
-            std::fflush(stdout);
-            std::_Exit(0);
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            QTimer::singleShot(0, [] {
+                std::printf("PAINT %lld\n", monotonicNs());
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    bool m_seen = false;
 };
 
 inline void reportPeakMemory()

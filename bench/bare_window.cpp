@@ -1,5 +1,6 @@
 // The baselines: a bare Qt program that shows one window the size of the start window, either
-// empty or with the start window's texts in the same fonts.
+// empty or with the start window's texts in the same fonts, each text measured once before the
+// window shows, as any window that lays out its texts does (the fonts are loaded then).
 //
 //   bare_window paint|memory [texts]
 #include "ProbeCommon.h"
@@ -32,6 +33,7 @@ void addStartTexts(QWidget& window)
         font.setPointSizeF(text.points);
         label->setFont(font);
         label->setGeometry(text.place);
+        label->sizeHint(); // lays the text out in its font
     }
 }
 

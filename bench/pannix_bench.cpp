@@ -3,6 +3,7 @@
 //
 //   pannix_bench [repeats]
 #include "AppWindows.h"
+#include "ProbeCommon.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/DeviceTracker.h"
 #include "bridge/Paths.h"
@@ -511,6 +512,8 @@ int main(int argc, char* argv[])
             qPrintable(number(row.program)), qPrintable(number(row.baseline)), qPrintable(number(row.ratio)),
             qPrintable(row.goal), row.met ? "yes" : "no");
     }
-    std::printf("(medians of %d paired runs for start-up and memory, both under the offscreen platform)\n", repeats);
+    std::printf("(medians of %d paired runs for start-up and memory, both under the offscreen platform; start-up is "
+                "timed from the start of the process to %s, the same event in both programs)\n",
+        repeats, Probe::TimedEvent);
     return 0;
 }

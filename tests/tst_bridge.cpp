@@ -15,6 +15,7 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -109,6 +110,8 @@ private slots:
     void runawayOutputIsCapped();
     void typedTextReachesTheToolAsOneWord_data();
     void typedTextReachesTheToolAsOneWord();
+    void streamEnds_data();
+    void streamEnds();
 };
 
 // The tracking stream as it may arrive: frames split or run together, empty, with CR LF, or garbage.
@@ -359,6 +362,10 @@ void TestBridge::deviceLists_data()
                                            "SER1\tno permissions (user in plugdev group; are your udev rules wrong?)"};
     QTest::newRow("endless line") << head + QByteArray(10 * 1024 * 1024, 'x') + "\tdevice\nSER2\tdevice\n"
                                   << QStringList {"SER2\t"};
+    QTest::newRow("longest line kept") << head + QByteArray(505, 'x') + "\tdevice\n" // 512 characters
+                                       << QStringList {QString(505, 'x') + "\t"};
+    QTest::newRow("one past the longest") << head + QByteArray(506, 'x') + "\tdevice\nSER2\tdevice\n"
+                                          << QStringList {"SER2\t"};
     QTest::newRow("four devices, all listed") << head + "A\tdevice\nB\tdevice\nC\tdevice\nD\tdevice\n"
                                               << QStringList {"A\t", "B\t", "C\t", "D\t"};
 }
@@ -571,10 +578,56 @@ void TestBridge::pairingAnswers()
     QFETCH(QString, guid);
     const auto paired = WirelessDebugging::paired(ToolText::lines(answer));
     QCOMPARE(paired ? paired->guid : QString(), guid);
-    QCOMPARE(WirelessDebugging::bridgeVersion({"Android Debug Bridge version 1.0.41", "Version 35.0.2-12147458"}),
-        QVersionNumber(35, 0, 2));
-    QCOMPARE(WirelessDebugging::bridgeVersionText({"Android Debug Bridge version 1.0.41", "Version 29.0.6-debian"}),
-        QStringLiteral("29.0.6-debian"));
+}
+
+void TestBridge::streamEnds_data()
+{
+    QTest::addColumn<QString>("fate"); // what becomes of the streaming tool
+    QTest::addColumn<int>("told"); // the outcome its end is told with; -1: nothing told
+    QTest::newRow("missing") << "missing" << int(ToolAnswer::Outcome::Missing);
+    QTest::newRow("ends by itself") << "ends" << int(ToolAnswer::Outcome::Exited);
+#ifndef Q_OS_WIN
+    QTest::newRow("crashes") << "crashes" << int(ToolAnswer::Outcome::Crashed);
+#endif
+    QTest::newRow("stopped by the program") << "stopped" << -1;
+}
+
+// A streaming tool's end through the real seam: missing, ended or crashed, each told as what it
+// was; one the program stops is ended, and tells nothing more.
+void TestBridge::streamEnds()
+{
+    QFETCH(QString, fate);
+    QFETCH(int, told);
+    ProgramFolder program(fate == "missing" ? QStringList() : QStringList {"adb"});
+    if (fate != "ends")
+        program.write("adb.delay_ms", "20000");
+    const QByteArray path = qgetenv("PATH");
+    if (fate == "missing")
+        qputenv("PATH", program.folder().toLocal8Bit());
+    QObject receiver;
+    std::optional<ToolAnswer> end;
+    QObject* running = CommandRunner::stream(
+        AdbCommands::trackDevices(), &receiver, [](const QByteArray&) {}, [&end](const ToolAnswer& a) { end = a; });
+    qputenv("PATH", path);
+    QString pid;
+    if (fate == "crashes" || fate == "stopped") {
+        QTRY_VERIFY(QFileInfo(program.path("adb.pids")).size() > 0);
+        QFile pids(program.path("adb.pids"));
+        QVERIFY(pids.open(QIODevice::ReadOnly));
+        pid = QString::fromLatin1(pids.readAll()).trimmed();
+    }
+    if (fate == "crashes")
+        QProcess::execute(QStringLiteral("kill"), {QStringLiteral("-SEGV"), pid});
+    if (fate == "stopped") {
+        delete running;
+        QTest::qWait(300);
+#ifndef Q_OS_WIN
+        QTRY_VERIFY(!QFileInfo::exists(QStringLiteral("/proc/") + pid));
+#endif
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(end.has_value(), 10000);
+    }
+    QCOMPARE(end ? int(end->outcome) : -1, told);
 }
 
 QTEST_MAIN(TestBridge)

@@ -480,7 +480,7 @@ void TestEndToEnd::threePhonesOfOneModelSideBySide()
     const QList<QStringList> launches = f.program.launchesOf("scrcpy");
     for (int slot = 1; slot <= 3; ++slot) {
         const QStringList& words = launches[slot - 1];
-        auto after = [&words](const char* option) { return words.value(words.indexOf(option) + 1); };
+        auto after = [&words](const char* option) { return valueAfter(words, option); };
         QCOMPARE(after("--window-title"), QStringLiteral("SimPhone · ") + DeviceList::serialInField(form.serial(slot)));
         titles.insert(after("--window-title"));
         const QRect cell(after("--window-x").toInt(), after("--window-y").toInt(), after("--window-width").toInt(),

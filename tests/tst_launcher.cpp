@@ -571,15 +571,10 @@ void TestLauncher::windowWordsFollowTheClientVersion()
         QCOMPARE(start.environment.value("ADB"), QDir::toNativeSeparators(f.program.toolPath("adb")));
     }
     QCOMPARE(clients.size(), 2);
-    auto after = [](const QStringList& words, const QString& option) {
-        const qsizetype at = words.indexOf(option);
-        return at < 0 ? QString() : words.value(at + 1);
-    };
-    QCOMPARE(QStringList({after(clients[0], "--window-title"), after(clients[1], "--window-title")}), titles);
-    for (const QString option : {"--window-x", "--window-y", "--window-width", "--window-height"}) {
-        QCOMPARE(!after(clients[0], option).isEmpty(), placed);
-        QCOMPARE(!after(clients[1], option).isEmpty(), placed);
-    }
+    QCOMPARE(QStringList({valueAfter(clients[0], "--window-title"), valueAfter(clients[1], "--window-title")}), titles);
+    for (const QString option : {"--window-x", "--window-y", "--window-width", "--window-height"})
+        QCOMPARE(QList<bool>({!valueAfter(clients[0], option).isEmpty(), !valueAfter(clients[1], option).isEmpty()}),
+            QList<bool>(2, placed));
     QVERIFY(!clients[0].contains("--no-audio"));
     QCOMPARE(clients[1].contains("--no-audio"), oneSound);
 }
@@ -699,6 +694,8 @@ void TestLauncher::recordNameHoldingAPathIsRefused_data()
     QTest::newRow("sub-folder") << "a/b" << path;
     QTest::newRow("absolute") << "/srv/x" << path;
     QTest::newRow("backslash") << "..\\..\\x" << path;
+    QTest::newRow("two dots alone") << "a..b" << path;
+    QTest::newRow("backslash alone") << "a\\b" << path;
 #ifdef Q_OS_WIN
     // What Windows cannot hold as one plain file name, each with the rule it breaks.
     const QString colon = QStringLiteral("录屏文件名不能含有“:”（它会指向其他驱动器或文件的数据流）！");

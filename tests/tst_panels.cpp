@@ -63,6 +63,7 @@ private slots:
     void failedCopyKeepsThePhonesPicture();
     void screenshotLandsInOutputFolder();
     void pictureNamesTellPhonesApart();
+    void pictureThatCannotReplaceIsTold();
     void failedCopyKeepsTheEarlierPicture();
     void noteNamesTheRealFolder();
     void panelsOpenWhollyOnScreen_data();
@@ -161,6 +162,11 @@ void TestPanels::panelsLookAsDesigned()
 void TestPanels::failuresAreToldOncePerClick()
 {
     Fixture f;
+    // Slot 1 is ticked from the start, but with no phone listed it addresses nothing.
+    Fixture::click(Fixture::find(f.windows.navigationBar(), "HOMEWARD"));
+    QCOMPARE(f.outside.messageTexts(), QStringList {"没有已连接的设备！"});
+    QVERIFY(f.outside.starts.isEmpty());
+    f.outside.clear();
     f.selectSlots({1, 2, 3});
     f.outside.answerer = [](const Outside::ToolStart& start) {
         return start.words.contains("SER1") ? ToolAnswer::exited(0, {})
@@ -322,6 +328,26 @@ void TestPanels::failedCopyKeepsTheEarlierPicture()
         qPrintable(f.outside.messageTexts().value(0)));
 }
 
+// A copy that cannot take the picture's place (a folder stands there) stays under its temporary name,
+// and the message says so with the system's reason; the phone's copy is removed, as it was copied.
+void TestPanels::pictureThatCannotReplaceIsTold()
+{
+    Fixture f;
+    QVERIFY(QDir(f.program.folder()).mkpath("screen.png/inside"));
+    f.program.write("adb.pull", "\x89PNG");
+    f.outside.forwardTools = true;
+    f.selectSlots({1});
+    Fixture::click(Fixture::find(f.windows.keyPanel(), "N_Shape1screencp"));
+    QTRY_VERIFY_WITH_TIMEOUT(!f.windows.keyPanel().screenshots->isRunning(), 10000);
+    const QStringList parts = QDir(f.program.folder()).entryList({"screen.png.*.part"}, QDir::Files);
+    QCOMPARE(parts.size(), 1);
+    const QString told = f.outside.messageTexts().value(0);
+    const QString lead = QStringLiteral("SER1：截图已复制为 %1，但未能替换 screen.png。\r\n")
+                             .arg(QDir::toNativeSeparators(QDir(f.program.folder()).filePath(parts[0])));
+    QVERIFY2(told.contains(lead) && told.size() > told.indexOf(lead) + lead.size(), qPrintable(told));
+    QCOMPARE(f.program.commandsOf("adb").size(), 3);
+}
+
 // Serials that used to share a picture name get names of their own, plain file names everywhere;
 // two that differ only in case, where case may not be told apart, get a suffix in the click.
 void TestPanels::pictureNamesTellPhonesApart()
@@ -335,6 +361,9 @@ void TestPanels::pictureNamesTellPhonesApart()
         QVERIFY2(a != b && plain.match(a).hasMatch() && plain.match(b).hasMatch(), qPrintable(a + " " + b));
     }
     QCOMPARE(ScreenshotSequence::pictureNameFor("SER1"), QStringLiteral("screen-SER1.png"));
+    QCOMPARE(ScreenshotSequence::pictureNameFor(QString(64, 'A')), "screen-" + QString(64, 'A') + ".png");
+    const QString cut = ScreenshotSequence::pictureNameFor(QString(65, 'A'));
+    QVERIFY2(cut.startsWith("screen-" + QString(64, 'A') + "-") && cut.size() == 7 + 64 + 9 + 4, qPrintable(cut));
 
     Fixture f;
     f.listPhones({QStringLiteral("SER1"), QStringLiteral("ser1")});

@@ -84,6 +84,7 @@ private slots:
     void statusBoxNeverKeepsAnEarlierAnswer();
     void lateAndHangingToolsThroughTheWindow();
 
+    void lateMeizuIsWarnedOnceAfterTheDecision();
     void pairingByQrCode();
     void pairingByCode_data();
     void pairingByCode();
@@ -478,6 +479,9 @@ void TestStartup::answerThatIsNoDeviceList_data()
         << QByteArray("* daemon not running; starting now at tcp:5037\n* daemon started successfully\n")
         << QStringLiteral("adb 没有给出设备列表，它的回答是：\r\n* daemon not running; starting now at tcp:5037\r\n"
                           "* daemon started successfully");
+    const QString six = QStringLiteral("adb 没有给出设备列表，它的回答是：\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6");
+    QTest::newRow("six lines, all shown") << QByteArray("1\n2\n3\n4\n5\n6\n") << six;
+    QTest::newRow("seven lines, cut") << QByteArray("1\n2\n3\n4\n5\n6\n7\n") << six + QStringLiteral("\r\n…");
 }
 
 void TestStartup::answerThatIsNoDeviceList()
@@ -710,6 +714,39 @@ void TestStartup::lateAndHangingToolsThroughTheWindow()
         status->toPlainText(), QStringLiteral("连接失败：adb 在 0.4 秒内没有应答，已被停止。"), 10000);
     CommandRunner::setTimeLimitForTests(0);
     QCOMPARE(connf->Caption(), QStringLiteral("连接"));
+}
+
+// A Meizu phone listed before the decision is left to the decision; one warned about is not warned
+// again when it leaves and comes back; a maker query that fails names no maker.
+void TestStartup::lateMeizuIsWarnedOnceAfterTheDecision()
+{
+    Fixture f;
+    f.outside.answerer = [](const Outside::ToolStart& start) {
+        if (start.words.value(1) == QLatin1String("devices"))
+            return ToolAnswer::exited(0, "List of devices attached\nSER1\tdevice\nM1\tdevice\n\n");
+        if (!start.words.contains(QStringLiteral("ro.product.manufacturer")))
+            return ToolAnswer::exited(0, {});
+        const QString serial = start.words.value(2);
+        return serial == "M1" ? ToolAnswer::exited(0, "Meizu\n")
+            : serial == "F1"  ? ToolAnswer::exited(1, "Meizu\n", "error: closed\n")
+                              : ToolAnswer::exited(0, "Xiaomi\n");
+    };
+    Start& start = f.grownStart();
+    meizu& warning = f.windows.meizuWarning();
+    f.listPhones({"SER1", "M1"}); // the tracking lists them before "连接并启动"
+    f.outside.settle();
+    QVERIFY(!warning.isVisible());
+    Fixture::click(Fixture::find(start, "cable"));
+    f.outside.settle();
+    for (int tick = 0; tick < 3; ++tick)
+        start.tickTimer1();
+    QVERIFY(warning.isVisible()); // the decision's own warning
+    warning.hide();
+    f.listPhones({"SER1"});
+    f.listPhones({"SER1", "M1", "F1"});
+    f.outside.settle();
+    QVERIFY(!warning.isVisible());
+    QCOMPARE(f.windows.devices().madeBy(QStringLiteral("Meizu")), QStringList {"M1"});
 }
 
 // The phone scans the code; when discovery lists the code's name, the password in the code reaches

@@ -11,6 +11,13 @@
 
 namespace TestSupport {
 
+// The word after an option in a tool's words ("--window-title" "Redmi · SER1"), or empty.
+inline QString valueAfter(const QStringList& words, const QString& option)
+{
+    const qsizetype at = words.indexOf(option);
+    return at < 0 ? QString() : words.value(at + 1);
+}
+
 inline QtMessageHandler& previousHandler()
 {
     static QtMessageHandler handler = nullptr;
