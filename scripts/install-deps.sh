@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     g++ make cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libqrencode-dev zbar-tools
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libqrencode-dev zbar-tools
     fonts-wqy-microhei
     adb
     desktop-file-utils appstream lintian man-db

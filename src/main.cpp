@@ -1,4 +1,5 @@
 #include "AppWindows.h"
+#include "Language.h"
 #include "startup/Start.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("pannix"));
     // The program ends when the start window or the launcher closes, not with the last window.
     QApplication::setQuitOnLastWindowClosed(false);
+    Language::use();
 
     AppWindows windows;
     Start& start = windows.start();

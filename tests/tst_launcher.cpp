@@ -1,4 +1,5 @@
 #include "Fixture.h"
+#include "Language.h"
 #include "bridge/Paths.h"
 #include "controls/OptionButton.h"
 #include "info/KJJ.h"
@@ -77,6 +78,7 @@ private slots:
     void wordsReachStandInClient();
     void refusals_data();
     void refusals();
+    void refusalsInEnglish();
     void recordingNoticeAndPiece();
     void recordNamesStayOneWord_data();
     void recordNamesStayOneWord();
@@ -258,6 +260,31 @@ void TestLauncher::refusals()
         QVERIFY(!line.contains(QLatin1String(" --f ")));
     }
     QCOMPARE(launch.form.QSNUM->Caption(), QStringLiteral("应用配置并启动"));
+}
+
+// The same refusals on an English system: their messages and title in English.
+void TestLauncher::refusalsInEnglish()
+{
+    struct English
+    {
+        English() { Language::use(QLocale(QStringLiteral("en_US"))); }
+        ~English() { Language::use(QLocale(QStringLiteral("zh_CN"))); }
+    } english;
+    Fixture f;
+    Launch launch(f);
+    f.selectSlots({1, 2, 3});
+    launch.form.fulls->setValue(1);
+    launch.form.fmenux->setValue(1);
+    launch.click();
+    const QString full = QStringLiteral("Full screen is not available with several devices.");
+    QCOMPARE(f.outside.messageTexts(),
+        QStringList({full, full, full, QStringLiteral("The panels are not available with several devices.")}));
+    QCOMPARE(f.outside.messages[0].title, QStringLiteral("Warning"));
+    f.outside.clear();
+    f.selectSlots({1, 2});
+    launch.form.recor->setValue(1);
+    launch.click();
+    QCOMPARE(f.outside.messageTexts(), QStringList {"Recording is not available with several devices."});
 }
 
 void TestLauncher::recordingNoticeAndPiece()

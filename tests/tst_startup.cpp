@@ -889,8 +889,8 @@ void TestStartup::pairingWithoutDiscovery()
     AppWindows::bringUp(window);
     f.outside.settle();
     QCOMPARE(Fixture::find<QLabel>(window, "qrStatus")->text(),
-        QStringLiteral(
-            "此电脑上 adb 无法发现网络上的手机（ERROR: mdns daemon unavailable），二维码配对不可用，请用配对码配对。"));
+        QStringLiteral("此电脑上 adb 无法发现网络上的手机，二维码配对不可用，请用配对码配对。"));
+    QCOMPARE(statusOf(window), QStringLiteral("adb mdns check: ERROR: mdns daemon unavailable"));
     QVERIFY(!window.discoveryTimer->isActive());
     QTest::keyClicks(Fixture::find<QLineEdit>(window, "pairAddress"), "192.168.1.23:37123");
     QTest::keyClicks(Fixture::find<QLineEdit>(window, "pairCode"), "482913");

@@ -1,8 +1,9 @@
 // Renders every window to a PNG in the folder given as the first argument, for looking at them
 // (run it under Xvfb, or with QT_QPA_PLATFORM=offscreen). Tool starts and message boxes go to a
-// recorder, so nothing leaves the process. With "--stay" as the second argument the windows stay
-// open, for screenshots of the whole screen with the pointer over them.
+// recorder, so nothing leaves the process. The system's language decides, as in the program. With "--stay" as the
+// second argument the windows stay open, for screenshots of the whole screen with the pointer over them.
 #include "AppWindows.h"
+#include "Language.h"
 #include "ProgramFolder.h"
 #include "RecordingOutside.h"
 #include "TestSupport.h"
@@ -24,6 +25,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    Language::use(); // as the program does: LANG=en_US.UTF-8 shows the windows in English
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
     QDir().mkpath(folder);
     QStandardPaths::setTestModeEnabled(true);

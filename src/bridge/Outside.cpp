@@ -6,6 +6,7 @@
 #include "ToolStream.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -53,7 +54,7 @@ bool SystemOutside::startTool(const ToolStart& start, QString* problem)
         return false;
     };
     if (start.words.isEmpty())
-        return refuse(QStringLiteral("没有要启动的程序。"));
+        return refuse(QCoreApplication::translate("Outside", "没有要启动的程序。"));
     const QString tool = start.words.first();
     const QString program = ToolLocator::locate(tool);
     if (program.isEmpty())
@@ -64,8 +65,8 @@ bool SystemOutside::startTool(const ToolStart& start, QString* problem)
     if (!start.logFile.isEmpty()) {
         QFile file(log);
         if (!file.open(QIODevice::Append))
-            return refuse(
-                QStringLiteral("无法写入它的记录文件 %1：%2").arg(QDir::toNativeSeparators(log), file.errorString()));
+            return refuse(QCoreApplication::translate("Outside", "无法写入它的记录文件 %1：%2")
+                              .arg(QDir::toNativeSeparators(log), file.errorString()));
     }
     QProcess process;
     process.setProgram(program);
@@ -83,7 +84,8 @@ bool SystemOutside::startTool(const ToolStart& start, QString* problem)
     process.setStandardErrorFile(log, QIODevice::Append);
     ToolLocator::hideConsoleWindow(process);
     if (!process.startDetached())
-        return refuse(QStringLiteral("%1：%2").arg(QDir::toNativeSeparators(program), process.errorString()));
+        return refuse(QCoreApplication::translate("Outside", "%1：%2")
+                          .arg(QDir::toNativeSeparators(program), process.errorString()));
     return true;
 }
 

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#include <QCoreApplication>
+
 std::optional<QList<PhoneTarget>> TargetPhones(const DeviceModel& devices)
 {
     auto targetIn = [&devices](int slot) {
@@ -29,8 +31,9 @@ std::optional<QList<PhoneTarget>> TargetPhones(const DeviceModel& devices)
                 return QList<PhoneTarget> {targetIn(slot)};
         }
     }
-    BridgeProblems::tell(devices.count() == 0 ? QStringLiteral("没有已连接的设备！")
-                                              : QStringLiteral("已连接多台设备，请先在启动器中勾选要操作的设备！"));
+    BridgeProblems::tell(devices.count() == 0
+            ? QCoreApplication::translate("SendToSelectedSlots", "没有已连接的设备！")
+            : QCoreApplication::translate("SendToSelectedSlots", "已连接多台设备，请先在启动器中勾选要操作的设备！"));
     return std::nullopt;
 }
 
@@ -51,11 +54,12 @@ void SendToSelectedSlots(DeviceModel& devices, const ToolCommand& tail, QString&
         scratchField = command.text;
         CommandRunner::call(command, &devices, [click, target, &devices](const ToolAnswer& answer) {
             if (!answer.succeeded())
-                click->failures.append(
-                    target.serial + QStringLiteral("：") + BridgeProblems::cause(answer, QStringLiteral("adb")));
+                click->failures.append(target.serial + QCoreApplication::translate("SendToSelectedSlots", "：")
+                    + BridgeProblems::cause(answer, QStringLiteral("adb")));
             if (--click->unanswered == 0 && !click->failures.isEmpty())
                 BridgeProblems::tellLater(&devices,
-                    QStringLiteral("以下设备未能执行此操作：\r\n") + click->failures.join(QStringLiteral("\r\n")));
+                    QCoreApplication::translate("SendToSelectedSlots", "以下设备未能执行此操作：\r\n")
+                        + click->failures.join(QStringLiteral("\r\n")));
         });
     }
 }

@@ -2,6 +2,7 @@
 
 #include "Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -40,9 +41,11 @@ QString whyNotFound(const QString& toolName)
 {
     const QFileInfo beside = besideProgram(toolName);
     if (beside.exists() && !(beside.isFile() && beside.isExecutable()))
-        return QStringLiteral("本程序目录下的 %1 不是可以运行的程序（不是文件，或没有执行权限）。")
+        return QCoreApplication::translate(
+            "ToolLocator", "本程序目录下的 %1 不是可以运行的程序（不是文件，或没有执行权限）。")
             .arg(QDir::toNativeSeparators(beside.absoluteFilePath()));
-    return QStringLiteral("在本程序目录下和系统路径(PATH)中都找不到 %1。请将 %1 放在本程序目录下，或安装后重试。")
+    return QCoreApplication::translate(
+        "ToolLocator", "在本程序目录下和系统路径(PATH)中都找不到 %1。请将 %1 放在本程序目录下，或安装后重试。")
         .arg(toolName);
 }
 

@@ -3,6 +3,7 @@
 #include "ToolAnswer.h"
 #include "ToolText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace WirelessDebugging {
@@ -89,13 +90,16 @@ QString addressProblem(const QString& text, const QString& fieldName)
     const bool fine = colon > 0 && !host.contains(blank) && asciiDigits(port) && port.size() <= 5 && port.toInt() >= 1
         && port.toInt() <= 65535;
     return fine ? QString()
-                : QStringLiteral("“%1”应为 IP地址:端口（例如 192.168.1.23:37123），端口为 1–65535！").arg(fieldName);
+                : QCoreApplication::translate(
+                    "WirelessDebugging", "“%1”应为 IP地址:端口（例如 192.168.1.23:37123），端口为 1–65535！")
+                      .arg(fieldName);
 }
 
 QString codeProblem(const QString& text, const QString& fieldName)
 {
-    return text.size() == 6 && asciiDigits(text) ? QString()
-                                                 : QStringLiteral("“%1”应为手机上显示的六位数字！").arg(fieldName);
+    return text.size() == 6 && asciiDigits(text)
+        ? QString()
+        : QCoreApplication::translate("WirelessDebugging", "“%1”应为手机上显示的六位数字！").arg(fieldName);
 }
 
 } // namespace WirelessDebugging

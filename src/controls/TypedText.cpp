@@ -1,5 +1,6 @@
 #include "TypedText.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace TypedText {
@@ -18,7 +19,9 @@ QString controlCharacterRefusal(std::initializer_list<std::pair<const QLineEdit*
 {
     for (const auto& [field, name] : fields) {
         if (holdsControlCharacter(field->text()))
-            return QStringLiteral("“%1”中含有控制字符（如空字符、制表符或换行），请删除后重试！").arg(name);
+            return QCoreApplication::translate(
+                "TypedText", "“%1”中含有控制字符（如空字符、制表符或换行），请删除后重试！")
+                .arg(name);
     }
     return {};
 }
@@ -28,7 +31,9 @@ void sayWhenFull(QLineEdit& field, const QString& fieldName, std::function<void(
     QObject::connect(&field, &QLineEdit::textEdited, &field, [&field, fieldName, tell](const QString& text) {
         if (text.size() < field.maxLength())
             return;
-        tell(QStringLiteral("“%1”最多只能输入 %2 个字符，多出的部分没有输入！").arg(fieldName).arg(field.maxLength()));
+        tell(QCoreApplication::translate("TypedText", "“%1”最多只能输入 %2 个字符，多出的部分没有输入！")
+                 .arg(fieldName)
+                 .arg(field.maxLength()));
     });
 }
 

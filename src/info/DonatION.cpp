@@ -5,6 +5,7 @@
 #include "controls/CaptionFont.h"
 #include "controls/Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 
@@ -28,7 +29,8 @@ QPixmap paymentPicture(const QString& address, const QString& name)
         painter.setPen(QColor(120, 120, 130));
         painter.drawRect(QRect(0, 0, CodeSide - 1, CodeSide - 1));
         painter.setFont(captionFont(16, true));
-        painter.drawText(QRect(0, 0, CodeSide, CodeSide), Qt::AlignCenter, QStringLiteral("未配置"));
+        painter.drawText(
+            QRect(0, 0, CodeSide, CodeSide), Qt::AlignCenter, QCoreApplication::translate("DonatION", "未配置"));
     }
     painter.setPen(Qt::black);
     painter.setFont(captionFont(11));
@@ -41,23 +43,26 @@ QPixmap paymentPicture(const QString& address, const QString& name)
 DonatION::DonatION(AppWindows&)
 {
     setObjectName(QStringLiteral("DonatION"));
-    setWindowTitle(QStringLiteral("支持作者"));
+    setWindowTitle(QCoreApplication::translate("DonatION", "支持作者"));
     setFont(captionFont(10));
     setFixedSize(Twips::toPixels(11640), Twips::toPixels(5625));
 
     const Deployment::Values& deployment = Deployment::values();
     const std::pair<QString, QString> codes[] {
-        {deployment.payWeChat, QStringLiteral("微信支付")}, {deployment.payAlipay, QStringLiteral("支付宝")}};
+        {deployment.payWeChat, QCoreApplication::translate("DonatION", "微信支付")},
+        {deployment.payAlipay, QCoreApplication::translate("DonatION", "支付宝")}};
     for (int i = 0; i < 2; ++i) {
         auto* code = new QLabel(this);
         code->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         code->setPixmap(paymentPicture(codes[i].first, codes[i].second));
         code->setGeometry(QRect(QPoint(118 + i * 300, 16), CodeArea));
         code->setAccessibleName(codes[i].second);
-        code->setAccessibleDescription(codes[i].first.isEmpty() ? QStringLiteral("未配置") : codes[i].first);
+        code->setAccessibleDescription(
+            codes[i].first.isEmpty() ? QCoreApplication::translate("DonatION", "未配置") : codes[i].first);
     }
-    auto* note
-        = new QLabel(QStringLiteral("软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！"), this);
+    auto* note = new QLabel(QCoreApplication::translate(
+                                "DonatION", "软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！"),
+        this);
     note->setObjectName(QStringLiteral("Label1"));
     note->setGeometry(16, 320, width() - 32, 40);
     note->setAlignment(Qt::AlignCenter);

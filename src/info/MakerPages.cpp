@@ -5,6 +5,7 @@
 #include "bridge/Outside.h"
 #include "bridge/SendToSelectedSlots.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace MakerPages {
@@ -20,13 +21,13 @@ void open(DeviceModel& devices, const QString& page, QString& scratchField)
     if (!documentation.isEmpty())
         Outside::current().openWebAddress(QUrl::fromLocalFile(documentation).toString());
     else
-        tellNotConfigured(QStringLiteral("此页面的网址"));
+        tellNotConfigured(QCoreApplication::translate("MakerPages", "此页面的网址"));
 }
 
 void tellNotConfigured(const QString& what)
 {
-    Outside::current().showMessage(
-        what + QStringLiteral("未配置。"), QStringLiteral("提示"), Outside::Icon::Information);
+    Outside::current().showMessage(what + QCoreApplication::translate("MakerPages", "未配置。"),
+        QCoreApplication::translate("MakerPages", "提示"), Outside::Icon::Information);
 }
 
 } // namespace MakerPages

@@ -3,6 +3,7 @@
 #include "LaunchCommandBuilder.h"
 #include "bridge/ToolCommand.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -29,7 +30,7 @@ class Form1 : public QWidget
 public:
     explicit Form1(AppWindows& windows);
 
-    static inline const QString Title = QStringLiteral("Pannix 酷安@Tollen");
+    static QString Title() { return QCoreApplication::translate("Form1", "Pannix 酷安@Tollen"); }
 
     // The phones listed now, which the slots show.
     DeviceModel& devices() const;
@@ -65,7 +66,7 @@ public:
     CheckButton* fulls = nullptr;
     QLineEdit* scrtext = nullptr;
     // The record name's field as messages name it.
-    static inline const QString RecordNameField = QStringLiteral("录屏文件名");
+    static QString RecordNameField() { return QCoreApplication::translate("Form1", "录屏文件名"); }
 
     // Bit rate and size.
     OptionButton *BH = nullptr, *BM = nullptr, *BTW = nullptr, *Bdefa = nullptr, *BL = nullptr, *BZDY = nullptr;

@@ -16,6 +16,7 @@
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -31,9 +32,10 @@ void Form1::launchClick()
     // A record name with a control character is refused before anything changes; the launch of an
     // earlier click goes on as it was.
     if (recor->Value() == 1) {
-        if (const QString refusal = TypedText::controlCharacterRefusal({{scrtext, RecordNameField}});
+        if (const QString refusal = TypedText::controlCharacterRefusal({{scrtext, RecordNameField()}});
             !refusal.isEmpty()) {
-            Outside::current().showMessage(refusal, QStringLiteral("警告！"), Outside::Icon::Stop);
+            Outside::current().showMessage(
+                refusal, QCoreApplication::translate("Form1", "警告！"), Outside::Icon::Stop);
             return;
         }
     }
@@ -62,7 +64,7 @@ void Form1::launchClick()
     for (int slot = 1; slot <= 3; ++slot)
         selector(slot) = plan.selectors[slot - 1];
     for (const LaunchPlan::Message& message : plan.messages)
-        Outside::current().showMessage(message.text, QStringLiteral("警告！"), message.icon);
+        Outside::current().showMessage(message.text, QCoreApplication::translate("Form1", "警告！"), message.icon);
     if (plan.clearRecor)
         recor->setValue(0);
     if (plan.clearFmenux)
@@ -94,7 +96,7 @@ void Form1::launchClick()
 
     launchTicks = 0;
     TimerTOT->start();
-    QSNUM->setCaption(QStringLiteral("正在启动..."));
+    QSNUM->setCaption(QCoreApplication::translate("Form1", "正在启动..."));
 
     const LaunchFragments fragments {TRES, TBIT, FS, TS, STT, HPT, RECO, m_recordFile};
     const std::array<ClientWindow, 3> windows = clientWindows();
@@ -139,7 +141,7 @@ void Form1::tickTimerTOT()
         runLaunchLine(m_launchCommands[launchTicks - 1], launchTicks);
     if (launchTicks == 5) {
         TimerTOT->stop();
-        QSNUM->setCaption(QStringLiteral("应用配置并启动"));
+        QSNUM->setCaption(QCoreApplication::translate("Form1", "应用配置并启动"));
     }
 }
 
@@ -161,6 +163,6 @@ void Form1::runLaunchLine(const ToolCommand& command, int slot)
         return;
     // Reported once per launch; later ticks may come while the box is open.
     m_clientMissingReported = true;
-    Outside::current().showMessage(
-        QStringLiteral("无法启动 scrcpy！\r\n") + problem, QStringLiteral("警告！"), Outside::Icon::Warning);
+    Outside::current().showMessage(QCoreApplication::translate("Form1", "无法启动 scrcpy！\r\n") + problem,
+        QCoreApplication::translate("Form1", "警告！"), Outside::Icon::Warning);
 }

@@ -1,5 +1,6 @@
 #include "LaunchPlanner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -7,13 +8,36 @@ namespace LaunchPlanner {
 
 namespace {
 
-const QString NoDevice = QStringLiteral("需要至少选择一个设备！");
-const QString NoMultiRecording = QStringLiteral("多设备下不支持录屏！");
-const QString NoMultiFullscreen = QStringLiteral("多设备下不支持全屏！");
-const QString NoMultiPanels = QStringLiteral("多设备下不支持工具栏！");
-const QString NoMultiPanelsOneAndThree = QStringLiteral("多设备下不支持工具栏");
-const QString NoRecordName = QStringLiteral("请填写录屏文件名！");
-const QString RecordNameWithPath = QStringLiteral("录屏文件名不能含有路径（“/”、“\\”或“..”）！");
+QString NoDevice()
+
+{
+
+    return QCoreApplication::translate("LaunchPlanner", "需要至少选择一个设备！");
+}
+QString NoMultiRecording()
+{
+    return QCoreApplication::translate("LaunchPlanner", "多设备下不支持录屏！");
+}
+QString NoMultiFullscreen()
+{
+    return QCoreApplication::translate("LaunchPlanner", "多设备下不支持全屏！");
+}
+QString NoMultiPanels()
+{
+    return QCoreApplication::translate("LaunchPlanner", "多设备下不支持工具栏！");
+}
+QString NoMultiPanelsOneAndThree()
+{
+    return QCoreApplication::translate("LaunchPlanner", "多设备下不支持工具栏");
+}
+QString NoRecordName()
+{
+    return QCoreApplication::translate("LaunchPlanner", "请填写录屏文件名！");
+}
+QString RecordNameWithPath()
+{
+    return QCoreApplication::translate("LaunchPlanner", "录屏文件名不能含有路径（“/”、“\\”或“..”）！");
+}
 
 // A record name is a file name: one holding a path could write anywhere. Windows refuses more:
 // a colon (a drive, or another stream of a file), its reserved characters, a name ending with a dot
@@ -21,22 +45,24 @@ const QString RecordNameWithPath = QStringLiteral("录屏文件名不能含有�
 QString recordNameProblem(const QString& name)
 {
     if (name.isEmpty())
-        return NoRecordName;
+        return NoRecordName();
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QLatin1String("..")))
-        return RecordNameWithPath;
+        return RecordNameWithPath();
 #ifdef Q_OS_WIN
     if (name.contains(QLatin1Char(':')))
-        return QStringLiteral("录屏文件名不能含有“:”（它会指向其他驱动器或文件的数据流）！");
+        return QCoreApplication::translate(
+            "LaunchPlanner", "录屏文件名不能含有“:”（它会指向其他驱动器或文件的数据流）！");
     for (const QChar c : QStringLiteral("<>\"|?*")) {
         if (name.contains(c))
-            return QStringLiteral("录屏文件名不能含有 < > \" | ? * 这些字符！");
+            return QCoreApplication::translate("LaunchPlanner", "录屏文件名不能含有 < > \" | ? * 这些字符！");
     }
     if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("录屏文件名不能以点或空格结尾！");
+        return QCoreApplication::translate("LaunchPlanner", "录屏文件名不能以点或空格结尾！");
     static const QRegularExpression device(
         QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"), QRegularExpression::CaseInsensitiveOption);
     if (device.match(name).hasMatch())
-        return QStringLiteral("录屏文件名不能是设备名（CON、PRN、AUX、NUL、COM1–COM9、LPT1–LPT9）！");
+        return QCoreApplication::translate(
+            "LaunchPlanner", "录屏文件名不能是设备名（CON、PRN、AUX、NUL、COM1–COM9、LPT1–LPT9）！");
 #endif
     return {};
 }
@@ -76,7 +102,7 @@ LaunchPlan plan(const LaunchSettings& s)
     bool skipToFullscreen = false;
 
     if (selectedCount == 0) {
-        refuse(NoDevice);
+        refuse(NoDevice());
         if (fmenux) {
             fmenux = false;
             p.clearFmenux = true;
@@ -86,7 +112,7 @@ LaunchPlan plan(const LaunchSettings& s)
     if (!skipToFullscreen && recor && selectedCount >= 2) {
         recor = false;
         p.clearRecor = true;
-        refuse(NoMultiRecording);
+        refuse(NoMultiRecording());
         skipToFullscreen = true;
         // No fullscreen message on this path, but several clients still cannot share fullscreen.
         fullscreenRefused = s.fulls;
@@ -94,17 +120,17 @@ LaunchPlan plan(const LaunchSettings& s)
     if (!skipToFullscreen) {
         for (const Pair& pair : PairOrder) {
             if (s.fulls && pairSelected(pair)) {
-                refuse(NoMultiFullscreen);
+                refuse(NoMultiFullscreen());
                 fullscreenRefused = true;
             }
         }
         if (fmenux) {
             if (pairSelected(PairOrder[0]))
-                refuse(NoMultiPanels);
+                refuse(NoMultiPanels());
             else if (pairSelected(PairOrder[1]))
-                refuse(NoMultiPanelsOneAndThree);
+                refuse(NoMultiPanelsOneAndThree());
             else if (pairSelected(PairOrder[2]))
-                refuse(NoMultiPanels);
+                refuse(NoMultiPanels());
             skipToFullscreen = selectedCount >= 2;
         }
     }
@@ -117,10 +143,10 @@ LaunchPlan plan(const LaunchSettings& s)
             const QString landsAt = s.outputFolder.isEmpty()
                 ? p.recordFile
                 : QDir::toNativeSeparators(QDir(s.outputFolder).filePath(p.recordFile));
-            p.messages.append(
-                {QStringLiteral("启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存为：") + landsAt
-                        + QStringLiteral("！"),
-                    Outside::Icon::Warning});
+            p.messages.append({QCoreApplication::translate("LaunchPlanner",
+                                   "启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存为：")
+                    + landsAt + QCoreApplication::translate("LaunchPlanner", "！"),
+                Outside::Icon::Warning});
             p.RECO = LaunchCommandBuilder::recordPiece(p.recordFile);
         }
     }

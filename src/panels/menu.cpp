@@ -10,14 +10,21 @@
 #include "controls/FittedText.h"
 #include "controls/N_Shape.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace {
 constexpr int ButtonLeft = 8;
 constexpr QSize ButtonSize(67, 33);
 // The notes say how the pictures are named, and where they land.
-const QString OneFolderNote = QStringLiteral("截屏存为screen.png，在：");
-const QString SeveralPhonesNote = QStringLiteral("截屏存为screen-序列号.png，在：");
+QString OneFolderNote()
+{
+    return QCoreApplication::translate("menu", "截屏存为screen.png，在：");
+}
+QString SeveralPhonesNote()
+{
+    return QCoreApplication::translate("menu", "截屏存为screen-序列号.png，在：");
+}
 } // namespace
 
 menu::menu(AppWindows& windows)
@@ -27,19 +34,22 @@ menu::menu(AppWindows& windows)
     PanelWindow::setUp(*this, QRect(653, 257, 81, 409));
 
     using namespace AdbCommands::Key;
-    N_Shape* lock = keyButton(QStringLiteral("LOCKSCR"), QStringLiteral("锁屏"), 0, Power);
-    N_Shape* up = keyButton(QStringLiteral("VOLUP"), QStringLiteral("音量+"), 40, VolumeUp);
-    N_Shape* down = keyButton(QStringLiteral("VOLDOWN"), QStringLiteral("音量-"), 80, VolumeDown);
-    N_Shape* mute = keyButton(QStringLiteral("MUTE"), QStringLiteral("静音"), 120, VolumeMute);
-    N_Shape* shot
-        = ButtonLooks::create(this, QStringLiteral("N_Shape1screencp"), ButtonLooks::panel(), QStringLiteral("截屏"));
+    N_Shape* lock = keyButton(QStringLiteral("LOCKSCR"), QCoreApplication::translate("menu", "锁屏"), 0, Power);
+    N_Shape* up = keyButton(QStringLiteral("VOLUP"), QCoreApplication::translate("menu", "音量+"), 40, VolumeUp);
+    N_Shape* down = keyButton(QStringLiteral("VOLDOWN"), QCoreApplication::translate("menu", "音量-"), 80, VolumeDown);
+    N_Shape* mute = keyButton(QStringLiteral("MUTE"), QCoreApplication::translate("menu", "静音"), 120, VolumeMute);
+    N_Shape* shot = ButtonLooks::create(
+        this, QStringLiteral("N_Shape1screencp"), ButtonLooks::panel(), QCoreApplication::translate("menu", "截屏"));
     shot->setGeometry(QRect(QPoint(ButtonLeft, 160), ButtonSize));
     connect(shot, &N_Shape::Click, this, &menu::screenshotClick);
-    N_Shape* next = keyButton(QStringLiteral("N_Shapexia"), QStringLiteral("音乐下一首"), 200, MediaNext);
-    N_Shape* previous = keyButton(QStringLiteral("N_Shapeshang"), QStringLiteral("音乐上一首"), 240, MediaPrevious);
-    N_Shape* pause = keyButton(QStringLiteral("N_Shapepause"), QStringLiteral("暂停/继续"), 280, MediaPlayPause);
+    N_Shape* next
+        = keyButton(QStringLiteral("N_Shapexia"), QCoreApplication::translate("menu", "音乐下一首"), 200, MediaNext);
+    N_Shape* previous = keyButton(
+        QStringLiteral("N_Shapeshang"), QCoreApplication::translate("menu", "音乐上一首"), 240, MediaPrevious);
+    N_Shape* pause = keyButton(
+        QStringLiteral("N_Shapepause"), QCoreApplication::translate("menu", "暂停/继续"), 280, MediaPlayPause);
     m_note = PanelWindow::note(this, QString(), QRect(8, 336, 65, 81));
-    showNote(OneFolderNote);
+    showNote(OneFolderNote());
 
     // The designed focus order, which is not the order on the screen.
     setTabOrder(lock, down);
@@ -68,7 +78,7 @@ N_Shape* menu::keyButton(const QString& name, const QString& caption, int top, i
 void menu::screenshotClick()
 {
     if (screenshots->start())
-        showNote(screenshots->phoneCount() > 1 ? SeveralPhonesNote : OneFolderNote);
+        showNote(screenshots->phoneCount() > 1 ? SeveralPhonesNote() : OneFolderNote());
 }
 
 // The output folder written out, shortened to the part of the note's box inside the panel.

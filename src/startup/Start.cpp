@@ -24,13 +24,22 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
 
 namespace {
 
-const QString CableCaption = QStringLiteral("连接并启动");
-const QString Starting = QStringLiteral("正在启动");
+QString CableCaption()
+
+{
+
+    return QCoreApplication::translate("Start", "连接并启动");
+}
+QString Starting()
+{
+    return QCoreApplication::translate("Start", "正在启动");
+}
 const QString Meizu = QStringLiteral("Meizu");
 
 constexpr int GrowStep = 100;
@@ -61,7 +70,7 @@ Start::Start(AppWindows& windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("Start"));
-    setWindowTitle(Form1::Title);
+    setWindowTitle(Form1::Title());
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(128, 128, 255));
@@ -89,18 +98,19 @@ Start::Start(AppWindows& windows)
 
 void Start::buildStartPart()
 {
-    Labelstart = makeLabel(this, QStringLiteral("Labelstart"), QStringLiteral("欢迎使用 Pannix"),
+    Labelstart = makeLabel(this, QStringLiteral("Labelstart"), QCoreApplication::translate("Start", "欢迎使用 Pannix"),
         Twips::rect(240, 240, 7455, 975), Qt::white, 26);
     Labelstart->setAlignment(Qt::AlignCenter);
     Label1nofo = makeLabel(this, QStringLiteral("Label1nofo"),
-        QStringLiteral("基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen"), Twips::rect(960, 1200, 5775, 375), Qt::white,
-        10);
+        QCoreApplication::translate("Start", "基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen"),
+        Twips::rect(960, 1200, 5775, 375), Qt::white, 10);
     Label1nofo->setAlignment(Qt::AlignCenter);
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("请开启“USB调试”MIUI还需打开USB调试(安全设置)"),
+    Label1 = makeLabel(this, QStringLiteral("Label1"),
+        QCoreApplication::translate("Start", "请开启“USB调试”MIUI还需打开USB调试(安全设置)"),
         Twips::rect(1080, 2640, 5535, 375), QColor(255, 255, 128), 10);
     Label1->setAlignment(Qt::AlignCenter);
 
-    Label3 = new LinkLabel(QStringLiteral(" 下载ADB驱动 "), this);
+    Label3 = new LinkLabel(QCoreApplication::translate("Start", " 下载ADB驱动 "), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(Twips::rect(120, 3120, 1695, 375));
     Label3->setFont(captionFont(10));
@@ -108,7 +118,7 @@ void Start::buildStartPart()
     connect(Label3, &LinkLabel::Click, this, [] { Outside::current().openWebAddress(WebAddresses::DriverDownload); });
     // Beside the driver link, in the row's free right half: phones of Android 11 and later pair here
     // without a cable.
-    pairLink = new LinkLabel(QStringLiteral(" 无线配对 "), this);
+    pairLink = new LinkLabel(QCoreApplication::translate("Start", " 无线配对 "), this);
     pairLink->setObjectName(QStringLiteral("pairLink"));
     pairLink->setGeometry(Twips::rect(6065, 3120, 1695, 375));
     pairLink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -117,10 +127,11 @@ void Start::buildStartPart()
     connect(pairLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.pairing()); });
 
     const PropertyBag large = ButtonLooks::window().with({{QStringLiteral("fontsize"), 12}});
-    cable = ButtonLooks::create(this, QStringLiteral("cable"), large, CableCaption);
+    cable = ButtonLooks::create(this, QStringLiteral("cable"), large, CableCaption());
     cable->setGeometry(Twips::rect(1320, 1800, 2325, 615));
     connect(cable, &N_Shape::Click, this, &Start::cableClick);
-    wireless = ButtonLooks::create(this, QStringLiteral("wireless"), large, QStringLiteral("设置与帮助"));
+    wireless = ButtonLooks::create(
+        this, QStringLiteral("wireless"), large, QCoreApplication::translate("Start", "设置与帮助"));
     wireless->setGeometry(Twips::rect(4080, 1800, 2325, 615));
     connect(wireless, &N_Shape::Click, this, &Start::wirelessClick);
 }
@@ -129,8 +140,9 @@ void Start::buildStartPart()
 void Start::load()
 {
     if (!ToolLocator::bridgeToolPresent()) {
-        Outside::current().showMessage(QStringLiteral("驱动不正常！请解压后运行或检查主程序目录下的文件！"),
-            QStringLiteral("警告！"), Outside::Icon::Stop);
+        Outside::current().showMessage(
+            QCoreApplication::translate("Start", "驱动不正常！请解压后运行或检查主程序目录下的文件！"),
+            QCoreApplication::translate("Start", "警告！"), Outside::Icon::Stop);
         Outside::current().endProgram(1);
         return;
     }
@@ -184,7 +196,7 @@ void Start::cableClick()
 {
     if (Timer1->isActive())
         return;
-    cable->setCaption(Starting);
+    cable->setCaption(Starting());
     Timer1->start(1000);
     startTicks = 3;
     m_deviceAnswer.reset();
@@ -230,13 +242,13 @@ void Start::tickTimer1()
     startTicks += 1;
     switch (startTicks) {
     case 4:
-        cable->setCaption(Starting + QStringLiteral(".."));
+        cable->setCaption(Starting() + QStringLiteral(".."));
         break;
     case 5:
-        cable->setCaption(Starting + QStringLiteral("..."));
+        cable->setCaption(Starting() + QStringLiteral("..."));
         break;
     case 6:
-        cable->setCaption(Starting + QStringLiteral("...."));
+        cable->setCaption(Starting() + QStringLiteral("...."));
         break;
     default:
         break;
@@ -276,9 +288,9 @@ void Start::maybeDecide()
 // The device list never came: the user learns why, not that no phone is connected.
 void Start::reportStartFailure(const QString& why)
 {
-    Outside::current().showMessage(
-        QStringLiteral("无法列出已连接的设备：\r\n") + why, QStringLiteral("警告！"), Outside::Icon::Stop);
-    cable->setCaption(CableCaption);
+    Outside::current().showMessage(QCoreApplication::translate("Start", "无法列出已连接的设备：\r\n") + why,
+        QCoreApplication::translate("Start", "警告！"), Outside::Icon::Stop);
+    cable->setCaption(CableCaption());
 }
 
 void Start::decide()
@@ -288,14 +300,15 @@ void Start::decide()
     const QStringList meizuPhones = devices.madeBy(Meizu);
     const bool isMeizu = ttts == Meizu || !meizuPhones.isEmpty();
     if (!isMeizu && devices.count() == 0) {
-        Outside::current().showMessage(QStringLiteral("未检测到设备， 软件将自动关闭！\r\n"
-                                                      "请确定:\r\n"
-                                                      "1.开发者选项中的USB调试已经打开并授权 \r\n"
-                                                      "2.驱动正常安装\r\n"
-                                                      "3.更换电脑重试"),
-            QStringLiteral("提示"), Outside::Icon::Stop);
-        launcher.setWindowTitle(QStringLiteral("未检测到设备!"));
-        cable->setCaption(CableCaption);
+        Outside::current().showMessage(QCoreApplication::translate("Start",
+                                           "未检测到设备， 软件将自动关闭！\r\n"
+                                           "请确定:\r\n"
+                                           "1.开发者选项中的USB调试已经打开并授权 \r\n"
+                                           "2.驱动正常安装\r\n"
+                                           "3.更换电脑重试"),
+            QCoreApplication::translate("Start", "提示"), Outside::Icon::Stop);
+        launcher.setWindowTitle(QCoreApplication::translate("Start", "未检测到设备!"));
+        cable->setCaption(CableCaption());
         return;
     }
     hide();

@@ -17,6 +17,7 @@
 #include "controls/WidgetColors.h"
 #include "launcher/Form1.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,9 +27,20 @@
 
 namespace {
 
-const QString DetectCaption = QStringLiteral("检测已连接设备");
-const QString PortName = QStringLiteral("端口");
-const QString AddressName = QStringLiteral("设备IP地址");
+QString DetectCaption()
+
+{
+
+    return QCoreApplication::translate("Start", "检测已连接设备");
+}
+QString PortName()
+{
+    return QCoreApplication::translate("Start", "端口");
+}
+QString AddressName()
+{
+    return QCoreApplication::translate("Start", "设备IP地址");
+}
 
 const QColor FieldFace(192, 192, 255);
 
@@ -48,19 +60,20 @@ QLineEdit* makeField(
 void Start::buildWirelessPart()
 {
     const PropertyBag look = ButtonLooks::window();
-    wxts = ButtonLooks::create(this, QStringLiteral("wxts"), look, QStringLiteral("开启/更换端口："));
+    wxts = ButtonLooks::create(
+        this, QStringLiteral("wxts"), look, QCoreApplication::translate("Start", "开启/更换端口："));
     wxts->setGeometry(Twips::rect(120, 3720, 1845, 375));
     connect(wxts, &N_Shape::Click, this, &Start::wxtsClick);
 
     Textport = makeField(this, QStringLiteral("Textport"), QStringLiteral("5555"), Twips::rect(2040, 3720, 855, 360),
-        QStringLiteral("开启/更换端口："));
+        QCoreApplication::translate("Start", "开启/更换端口："));
 
-    devtect = ButtonLooks::create(this, QStringLiteral("devtect"), look, DetectCaption);
+    devtect = ButtonLooks::create(this, QStringLiteral("devtect"), look, DetectCaption());
     devtect->setGeometry(Twips::rect(3120, 3720, 1875, 375));
     connect(devtect, &N_Shape::Click, this, &Start::devtectClick);
 
     Label2 = new QLabel(
-        QStringLiteral(
+        QCoreApplication::translate("Start",
             "说明：第一次进行网络调试的设备需要进行端口绑定。先使用有线方式连接电脑，再开启端口。"
             "输入设备IP地址(关于手机>状态信息>IPv4地址)若连接成功，则绑定完成，下次无需再次开启端口(请勿更换)，"
             "仅需输入IP连接即可！"),
@@ -72,16 +85,18 @@ void Start::buildWirelessPart()
     Label2->setFont(captionFont(9));
     WidgetColors::setText(Label2, Qt::white);
 
-    addressFrame = new QGroupBox(QStringLiteral("设备IP地址(免端口号)"), this);
+    addressFrame = new QGroupBox(QCoreApplication::translate("Start", "设备IP地址(免端口号)"), this);
     addressFrame->setObjectName(QStringLiteral("addressFrame"));
     addressFrame->setGeometry(Twips::rect(120, 4200, 4935, 975));
     WidgetColors::setText(addressFrame, Qt::white);
     connft = makeField(addressFrame, QStringLiteral("connft"), QString(), Twips::rect(240, 370, 2055, 350),
-        QStringLiteral("设备IP地址(免端口号)"));
-    connf = ButtonLooks::create(addressFrame, QStringLiteral("connf"), look, QStringLiteral("连接"));
+        QCoreApplication::translate("Start", "设备IP地址(免端口号)"));
+    connf = ButtonLooks::create(
+        addressFrame, QStringLiteral("connf"), look, QCoreApplication::translate("Start", "连接"));
     connf->setGeometry(Twips::rect(2400, 360, 1125, 375));
     connect(connf, &N_Shape::Click, this, &Start::connfClick);
-    disconnf = ButtonLooks::create(addressFrame, QStringLiteral("disconnf"), look, QStringLiteral("断开"));
+    disconnf = ButtonLooks::create(
+        addressFrame, QStringLiteral("disconnf"), look, QCoreApplication::translate("Start", "断开"));
     disconnf->setGeometry(Twips::rect(3600, 360, 1125, 375));
     connect(disconnf, &N_Shape::Click, this, &Start::disconnfClick);
 
@@ -90,16 +105,16 @@ void Start::buildWirelessPart()
     connft->setText(remembered->value(Remembered::Address, connft->text()).toString());
     Textport->setText(remembered->value(Remembered::Port, Textport->text()).toString());
     const auto warn = [](const QString& notice) {
-        Outside::current().showMessage(notice, QStringLiteral("警告！"), Outside::Icon::Warning);
+        Outside::current().showMessage(notice, QCoreApplication::translate("Start", "警告！"), Outside::Icon::Warning);
     };
-    TypedText::sayWhenFull(*Textport, PortName, warn);
-    TypedText::sayWhenFull(*connft, AddressName, warn);
+    TypedText::sayWhenFull(*Textport, PortName(), warn);
+    TypedText::sayWhenFull(*connft, AddressName(), warn);
 
-    ssxx = new QPlainTextEdit(QStringLiteral("这里会显示操作返回结果\r\n"), this);
+    ssxx = new QPlainTextEdit(QCoreApplication::translate("Start", "这里会显示操作返回结果\r\n"), this);
     ssxx->setObjectName(QStringLiteral("ssxx"));
     ssxx->setGeometry(Twips::rect(120, 5280, 4935, 1215));
     WidgetColors::setField(ssxx, Qt::white, FieldFace);
-    ssxx->setAccessibleName(QStringLiteral("操作返回结果"));
+    ssxx->setAccessibleName(QCoreApplication::translate("Start", "操作返回结果"));
     setWirelessPartReachable(false);
 }
 
@@ -118,12 +133,12 @@ void Start::devtectClick()
     if (m_wirelessBusy)
         return;
     m_wirelessBusy = true;
-    devtect->setCaption(QStringLiteral("检测中..."));
+    devtect->setCaption(QCoreApplication::translate("Start", "检测中..."));
     const ToolCommand list = AdbCommands::devices();
     m_windows.form1().INTERTEXT = list.text;
     CommandRunner::call(list, this, [this](const ToolAnswer& answer) {
         m_wirelessBusy = false;
-        devtect->setCaption(DetectCaption);
+        devtect->setCaption(DetectCaption());
         if (!answer.succeeded()) {
             ssxx->setPlainText(BridgeProblems::statusLine(answer, QStringLiteral("adb")));
             return;
@@ -139,9 +154,9 @@ void Start::devtectClick()
         QString shown = devices.fieldAt(1) + QString(5, QLatin1Char(' ')) + devices.fieldAt(2)
             + QString(14, QLatin1Char(' ')) + devices.fieldAt(3);
         if (!devices.withoutSlot().isEmpty())
-            shown += QStringLiteral("\r\n另有 %1 台设备没有位置：%2")
+            shown += QCoreApplication::translate("Start", "\r\n另有 %1 台设备没有位置：%2")
                          .arg(devices.withoutSlot().size())
-                         .arg(devices.withoutSlot().join(QStringLiteral("、")));
+                         .arg(devices.withoutSlot().join(QCoreApplication::translate("Start", "、")));
         ssxx->setPlainText(shown);
     });
 }
@@ -150,23 +165,25 @@ void Start::devtectClick()
 // argument cut short at a NUL, or changed by a line break the user cannot see.
 void Start::wxtsClick()
 {
-    if (m_wirelessBusy || refused(TypedText::controlCharacterRefusal({{Textport, PortName}})))
+    if (m_wirelessBusy || refused(TypedText::controlCharacterRefusal({{Textport, PortName()}})))
         return;
     runIntoStatusBox(AdbCommands::tcpip(Textport->text()));
 }
 
 void Start::connfClick()
 {
-    if (m_wirelessBusy || refused(TypedText::controlCharacterRefusal({{connft, AddressName}, {Textport, PortName}})))
+    if (m_wirelessBusy
+        || refused(TypedText::controlCharacterRefusal({{connft, AddressName()}, {Textport, PortName()}})))
         return;
-    runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), connf, QStringLiteral("正在连接..."),
+    runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), connf,
+        QCoreApplication::translate("Start", "正在连接..."),
         [this, address = connft->text(), port = Textport->text()](const ToolAnswer& answer) {
             // The tool ends well even when it could not connect; its words say which it was.
             const QString said = BridgeProblems::statusLine(answer, QStringLiteral("adb"));
             if (!answer.ranToEnd()
                 || !(said.startsWith(QLatin1String("connected to"))
                     || said.startsWith(QLatin1String("already connected to")))) {
-                ssxx->setPlainText(QStringLiteral("连接失败：") + said);
+                ssxx->setPlainText(QCoreApplication::translate("Start", "连接失败：") + said);
                 return;
             }
             Remembered::connection(address, port);
@@ -175,17 +192,18 @@ void Start::connfClick()
 
 void Start::disconnfClick()
 {
-    if (m_wirelessBusy || refused(TypedText::controlCharacterRefusal({{connft, AddressName}, {Textport, PortName}})))
+    if (m_wirelessBusy
+        || refused(TypedText::controlCharacterRefusal({{connft, AddressName()}, {Textport, PortName()}})))
         return;
-    runIntoStatusBox(
-        AdbCommands::disconnect(connft->text(), Textport->text()), disconnf, QStringLiteral("正在断开..."));
+    runIntoStatusBox(AdbCommands::disconnect(connft->text(), Textport->text()), disconnf,
+        QCoreApplication::translate("Start", "正在断开..."));
 }
 
 bool Start::refused(const QString& refusal)
 {
     if (refusal.isEmpty())
         return false;
-    Outside::current().showMessage(refusal, QStringLiteral("警告！"), Outside::Icon::Stop);
+    Outside::current().showMessage(refusal, QCoreApplication::translate("Start", "警告！"), Outside::Icon::Stop);
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "controls/WidgetColors.h"
 #include "info/QrCode.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,9 +23,20 @@
 
 namespace {
 
-const QString PairAddressName = QStringLiteral("IP地址和端口");
-const QString PairCodeName = QStringLiteral("配对码");
-const QString ConnectAddressName = QStringLiteral("连接用的IP地址和端口");
+QString PairAddressName()
+
+{
+
+    return QCoreApplication::translate("pair", "IP地址和端口");
+}
+QString PairCodeName()
+{
+    return QCoreApplication::translate("pair", "配对码");
+}
+QString ConnectAddressName()
+{
+    return QCoreApplication::translate("pair", "连接用的IP地址和端口");
+}
 constexpr int CodeSide = 200;
 
 // Letters and digits from the system's secure random source.
@@ -57,7 +69,7 @@ QLineEdit* makeField(QWidget* parent, const QString& name, const QRect& place, c
 
 void warn(const QString& notice)
 {
-    Outside::current().showMessage(notice, QStringLiteral("警告！"), Outside::Icon::Warning);
+    Outside::current().showMessage(notice, QCoreApplication::translate("pair", "警告！"), Outside::Icon::Warning);
 }
 
 } // namespace
@@ -66,43 +78,48 @@ pair::pair(AppWindows& windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("pair"));
-    setWindowTitle(QStringLiteral("无线配对（安卓11及以上）"));
+    setWindowTitle(QCoreApplication::translate("pair", "无线配对（安卓11及以上）"));
     setFont(captionFont(9));
     setFixedSize(520, 420);
 
     m_code = makeLabel(this, QStringLiteral("qrCode"), QString(), QRect(16, 16, CodeSide, CodeSide));
-    m_code->setAccessibleName(QStringLiteral("配对二维码"));
+    m_code->setAccessibleName(QCoreApplication::translate("pair", "配对二维码"));
     makeLabel(this, QStringLiteral("qrHint"),
-        QStringLiteral("在手机上打开 开发者选项 › 无线调试 › 使用二维码配对设备，扫描上面的二维码。"),
+        QCoreApplication::translate(
+            "pair", "在手机上打开 开发者选项 › 无线调试 › 使用二维码配对设备，扫描上面的二维码。"),
         QRect(16, 222, CodeSide, 54));
     m_qrStatus = makeLabel(this, QStringLiteral("qrStatus"), QString(), QRect(16, 280, CodeSide, 54));
 
     const PropertyBag look = ButtonLooks::window();
-    auto* codeFrame = new QGroupBox(QStringLiteral("使用配对码配对"), this);
+    auto* codeFrame = new QGroupBox(QCoreApplication::translate("pair", "使用配对码配对"), this);
     codeFrame->setObjectName(QStringLiteral("codeFrame"));
     codeFrame->setGeometry(232, 16, 272, 164);
-    makeLabel(codeFrame, QStringLiteral("pairAddressLabel"), PairAddressName, QRect(12, 26, 96, 20));
-    m_pairAddress = makeField(codeFrame, QStringLiteral("pairAddress"), QRect(112, 24, 148, 24), PairAddressName);
+    makeLabel(codeFrame, QStringLiteral("pairAddressLabel"), PairAddressName(), QRect(12, 26, 96, 20));
+    m_pairAddress = makeField(codeFrame, QStringLiteral("pairAddress"), QRect(112, 24, 148, 24), PairAddressName());
     m_pairAddress->setPlaceholderText(QStringLiteral("192.168.1.23:37123"));
-    makeLabel(codeFrame, QStringLiteral("pairCodeLabel"), PairCodeName, QRect(12, 58, 96, 20));
-    m_pairCode = makeField(codeFrame, QStringLiteral("pairCode"), QRect(112, 56, 148, 24), PairCodeName);
-    m_pairButton = ButtonLooks::create(codeFrame, QStringLiteral("pairButton"), look, QStringLiteral("配对"));
+    makeLabel(codeFrame, QStringLiteral("pairCodeLabel"), PairCodeName(), QRect(12, 58, 96, 20));
+    m_pairCode = makeField(codeFrame, QStringLiteral("pairCode"), QRect(112, 56, 148, 24), PairCodeName());
+    m_pairButton = ButtonLooks::create(
+        codeFrame, QStringLiteral("pairButton"), look, QCoreApplication::translate("pair", "配对"));
     m_pairButton->setGeometry(160, 90, 100, 28);
     connect(m_pairButton, &N_Shape::Click, this, &pair::pairClick);
     makeLabel(codeFrame, QStringLiteral("codeHint"),
-        QStringLiteral("手机上：开发者选项 › 无线调试 › 使用配对码配对设备"), QRect(12, 124, 248, 34));
+        QCoreApplication::translate("pair", "手机上：开发者选项 › 无线调试 › 使用配对码配对设备"),
+        QRect(12, 124, 248, 34));
 
-    auto* connectFrame = new QGroupBox(QStringLiteral("连接已配对的手机"), this);
+    auto* connectFrame = new QGroupBox(QCoreApplication::translate("pair", "连接已配对的手机"), this);
     connectFrame->setObjectName(QStringLiteral("connectFrame"));
     connectFrame->setGeometry(232, 192, 272, 142);
-    makeLabel(connectFrame, QStringLiteral("connectAddressLabel"), PairAddressName, QRect(12, 26, 96, 20));
+    makeLabel(connectFrame, QStringLiteral("connectAddressLabel"), PairAddressName(), QRect(12, 26, 96, 20));
     m_connectAddress
-        = makeField(connectFrame, QStringLiteral("connectAddress"), QRect(112, 24, 148, 24), ConnectAddressName);
-    m_connectButton = ButtonLooks::create(connectFrame, QStringLiteral("connectButton"), look, QStringLiteral("连接"));
+        = makeField(connectFrame, QStringLiteral("connectAddress"), QRect(112, 24, 148, 24), ConnectAddressName());
+    m_connectButton = ButtonLooks::create(
+        connectFrame, QStringLiteral("connectButton"), look, QCoreApplication::translate("pair", "连接"));
     m_connectButton->setGeometry(160, 58, 100, 28);
     connect(m_connectButton, &N_Shape::Click, this, &pair::connectClick);
     makeLabel(connectFrame, QStringLiteral("connectHint"),
-        QStringLiteral("手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）"), QRect(12, 92, 248, 40));
+        QCoreApplication::translate("pair", "手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）"),
+        QRect(12, 92, 248, 40));
 
     m_status = makeLabel(this, QStringLiteral("pairStatus"), QString(), QRect(16, 344, 488, 64));
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -147,7 +164,7 @@ void pair::hideEvent(QHideEvent* event)
 void pair::askBridgeVersion()
 {
     m_versionAsked = true;
-    say(QStringLiteral("正在检查 adb 的版本…"));
+    say(QCoreApplication::translate("pair", "正在检查 adb 的版本…"));
     CommandRunner::call(AdbCommands::version(), this, [this](const ToolAnswer& answer) {
         const QStringList lines = ToolText::lines(answer.output);
         const QVersionNumber version = WirelessDebugging::bridgeVersion(lines);
@@ -158,11 +175,12 @@ void pair::askBridgeVersion()
             return;
         }
         const QString found = answer.succeeded() && !version.isNull()
-            ? QStringLiteral("此电脑上的 adb 是 %1。").arg(WirelessDebugging::bridgeVersionText(lines))
-            : QStringLiteral("无法读出此电脑上 adb 的版本：%1")
+            ? QCoreApplication::translate("pair", "此电脑上的 adb 是 %1。")
+                  .arg(WirelessDebugging::bridgeVersionText(lines))
+            : QCoreApplication::translate("pair", "无法读出此电脑上 adb 的版本：%1")
                   .arg(BridgeProblems::cause(answer, QStringLiteral("adb")));
-        say(QStringLiteral("无线配对需要 adb 30 或更高版本，") + found
-            + QStringLiteral(
+        say(QCoreApplication::translate("pair", "无线配对需要 adb 30 或更高版本，") + found
+            + QCoreApplication::translate("pair",
                 "\nWindows 上请换用 scrcpy 当前版本自带的 adb.exe；Linux 上请安装 Android 的 platform-tools。"));
     });
 }
@@ -173,17 +191,19 @@ void pair::becomeReady()
     setPartsEnabled(true);
     renewPairing();
     say(QString());
-    m_qrStatus->setText(QStringLiteral("正在检查 adb 能否发现网络上的手机…"));
+    m_qrStatus->setText(QCoreApplication::translate("pair", "正在检查 adb 能否发现网络上的手机…"));
     CommandRunner::call(AdbCommands::mdnsCheck(), this, [this](const ToolAnswer& answer) {
         m_discoveryRuns = WirelessDebugging::discoveryRuns(answer);
         if (!m_discoveryRuns) {
+            // The tool's own words go to the wider status line.
             const QString said = ToolText::lines(answer.output + answer.errors).value(0).trimmed();
-            m_qrStatus->setText(
-                QStringLiteral("此电脑上 adb 无法发现网络上的手机（%1），二维码配对不可用，请用配对码配对。")
-                    .arg(said.isEmpty() ? BridgeProblems::cause(answer, QStringLiteral("adb")) : said));
+            m_qrStatus->setText(QCoreApplication::translate(
+                "pair", "此电脑上 adb 无法发现网络上的手机，二维码配对不可用，请用配对码配对。"));
+            say(QStringLiteral("adb mdns check: ")
+                + (said.isEmpty() ? BridgeProblems::cause(answer, QStringLiteral("adb")) : said));
             return;
         }
-        m_qrStatus->setText(QStringLiteral("正在等待手机扫描二维码…"));
+        m_qrStatus->setText(QCoreApplication::translate("pair", "正在等待手机扫描二维码…"));
         if (isVisible())
             discoveryTimer->start();
     });
@@ -234,9 +254,9 @@ void pair::pairClick()
     if (m_busy)
         return;
     const QString address = m_pairAddress->text().trimmed();
-    if (refused(TypedText::controlCharacterRefusal({{m_pairAddress, PairAddressName}, {m_pairCode, PairCodeName}}))
-        || refused(WirelessDebugging::addressProblem(address, PairAddressName))
-        || refused(WirelessDebugging::codeProblem(m_pairCode->text(), PairCodeName)))
+    if (refused(TypedText::controlCharacterRefusal({{m_pairAddress, PairAddressName()}, {m_pairCode, PairCodeName()}}))
+        || refused(WirelessDebugging::addressProblem(address, PairAddressName()))
+        || refused(WirelessDebugging::codeProblem(m_pairCode->text(), PairCodeName())))
         return;
     pairWith(address, m_pairCode->text());
 }
@@ -245,7 +265,7 @@ void pair::pairWith(const QString& address, const QString& secret)
 {
     m_busy = true;
     m_awaitedGuid.clear();
-    say(QStringLiteral("正在与 %1 配对…").arg(address));
+    say(QCoreApplication::translate("pair", "正在与 %1 配对…").arg(address));
     const ToolCommand command = AdbCommands::pair(address, secret);
     m_windows.scratchField() = command.text;
     CommandRunner::call(
@@ -261,7 +281,7 @@ void pair::takePairing(const ToolAnswer& answer)
     const auto paired = WirelessDebugging::paired(ToolText::lines(answer.output));
     if (!answer.ranToEnd() || !paired) {
         renewPairing();
-        say(QStringLiteral("配对失败：%1\n已换上新的二维码，可以再试一次。")
+        say(QCoreApplication::translate("pair", "配对失败：%1\n已换上新的二维码，可以再试一次。")
                 .arg(BridgeProblems::statusLine(answer, QStringLiteral("adb"))));
         return;
     }
@@ -271,7 +291,8 @@ void pair::takePairing(const ToolAnswer& answer)
         return;
     }
     m_awaitedGuid = paired->guid;
-    say(QStringLiteral("已与 %1 配对。请在手机“无线调试”页面找到“IP地址和端口”，填入“连接已配对的手机”后点击“连接”。")
+    say(QCoreApplication::translate(
+        "pair", "已与 %1 配对。请在手机“无线调试”页面找到“IP地址和端口”，填入“连接已配对的手机”后点击“连接”。")
             .arg(paired->address));
 }
 
@@ -280,8 +301,8 @@ void pair::connectClick()
     if (m_busy)
         return;
     const QString address = m_connectAddress->text().trimmed();
-    if (refused(TypedText::controlCharacterRefusal({{m_connectAddress, ConnectAddressName}}))
-        || refused(WirelessDebugging::addressProblem(address, ConnectAddressName)))
+    if (refused(TypedText::controlCharacterRefusal({{m_connectAddress, ConnectAddressName()}}))
+        || refused(WirelessDebugging::addressProblem(address, ConnectAddressName())))
         return;
     connectTo(address);
 }
@@ -292,7 +313,7 @@ void pair::connectTo(const QString& address)
 {
     m_busy = true;
     m_awaitedGuid.clear();
-    say(QStringLiteral("正在连接 %1…").arg(address));
+    say(QCoreApplication::translate("pair", "正在连接 %1…").arg(address));
     const ToolCommand command = AdbCommands::connectTo(address);
     m_windows.scratchField() = command.text;
     CommandRunner::call(
@@ -303,12 +324,12 @@ void pair::connectTo(const QString& address)
             if (!answer.ranToEnd()
                 || !(said.startsWith(QLatin1String("connected to"))
                     || said.startsWith(QLatin1String("already connected to")))) {
-                say(QStringLiteral("连接失败：") + said);
+                say(QCoreApplication::translate("pair", "连接失败：") + said);
                 return;
             }
             const qsizetype colon = address.lastIndexOf(QLatin1Char(':'));
             Remembered::connection(address.left(colon), address.mid(colon + 1));
-            say(QStringLiteral("已连接 %1，手机将出现在启动器的设备列表中。").arg(address));
+            say(QCoreApplication::translate("pair", "已连接 %1，手机将出现在启动器的设备列表中。").arg(address));
         },
         CommandRunner::Streams::Merged);
 }
@@ -322,7 +343,7 @@ bool pair::refused(const QString& refusal)
 {
     if (refusal.isEmpty())
         return false;
-    Outside::current().showMessage(refusal, QStringLiteral("警告！"), Outside::Icon::Stop);
+    Outside::current().showMessage(refusal, QCoreApplication::translate("pair", "警告！"), Outside::Icon::Stop);
     return true;
 }
 

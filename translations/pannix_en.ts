@@ -1,0 +1,1758 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>About</name>
+    <message>
+        <location filename="../src/info/About.cpp" line="46"/>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="58"/>
+        <source>基于Scrcpy有线投屏工具命令库制作的GUI控制台。提供便捷的设置选项。</source>
+        <translation>A console for the scrcpy mirroring tool, with handy settings.</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="62"/>
+        <source>Scrcpy 作者：Romain Vimont (Genymobile)</source>
+        <translation>Scrcpy by Romain Vimont (Genymobile)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="64"/>
+        <source>项目链接：</source>
+        <translation>Project:</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="66"/>
+        <location filename="../src/info/About.cpp" line="70"/>
+        <source>点击访问</source>
+        <translation>Visit</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="68"/>
+        <source>工具介绍(官方)：</source>
+        <translation>About the tool:</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="72"/>
+        <source>Scrcpy Version：1.10</source>
+        <translation>Scrcpy version: 1.10</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="74"/>
+        <source>酷安：@Tollen</source>
+        <translation>CoolApk: @Tollen</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="79"/>
+        <source>个人主页</source>
+        <translation>Home page</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="83"/>
+        <source>所有作品</source>
+        <translation>All works</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="88"/>
+        <source>捐赠支持</source>
+        <translation>Donate</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="93"/>
+        <source>未配置</source>
+        <translation>not configured</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="95"/>
+        <source>交流群：</source>
+        <translation>Support group: </translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="101"/>
+        <source>点击加入</source>
+        <translation>Join</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="106"/>
+        <source>版权所有 © 酷安@Tollen 保留所有权利。Scrcpy 版权归其作者所有。</source>
+        <translation>© CoolApk@Tollen. All rights reserved. Scrcpy © its authors.</translation>
+    </message>
+    <message>
+        <location filename="../src/info/About.cpp" line="121"/>
+        <source>交流群的加入页面</source>
+        <translation>The support group&apos;s join page</translation>
+    </message>
+</context>
+<context>
+    <name>BridgeProblems</name>
+    <message>
+        <location filename="../src/bridge/BridgeProblems.cpp" line="16"/>
+        <source>找不到 %1！它已不在本程序目录下，也不在系统路径(PATH)中，请放回后重试。</source>
+        <translation>%1 is gone: it is neither in the program folder nor on PATH. Put it back and try again.</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/BridgeProblems.cpp" line="20"/>
+        <source>无法启动 %1：%2</source>
+        <translation>Cannot start %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/BridgeProblems.cpp" line="22"/>
+        <source>%1 在 %2 秒内没有应答，已被停止。</source>
+        <translation>%1 did not answer within %2 s and was stopped.</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/BridgeProblems.cpp" line="26"/>
+        <source>%1 意外退出，没有完成。</source>
+        <translation>%1 quit unexpectedly before it finished.</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/BridgeProblems.cpp" line="31"/>
+        <source>%1 执行失败（退出码 %2）。</source>
+        <translation>%1 failed (exit code %2).</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/BridgeProblems.cpp" line="34"/>
+        <source>%1 已完成，没有返回任何信息。</source>
+        <translation>%1 finished without saying anything.</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/BridgeProblems.cpp" line="71"/>
+        <source>%1 没有给出设备列表：它的回答是空的。</source>
+        <translation>%1 gave no device list: its answer was empty.</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/BridgeProblems.cpp" line="75"/>
+        <source>…</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/BridgeProblems.cpp" line="76"/>
+        <source>%1 没有给出设备列表，它的回答是：<byte value="xd"/>
+%2</source>
+        <translation>%1 gave no device list. Its answer:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/BridgeProblems.cpp" line="87"/>
+        <source>警告！</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>ClientWatch</name>
+    <message>
+        <location filename="../src/launcher/ClientWatch.cpp" line="57"/>
+        <source>设备 %1 未能开始投屏：<byte value="xd"/>
+%2<byte value="xd"/>
+完整记录见：%3</source>
+        <translation>Mirroring %1 did not start:<byte value="xd"/>
+%2<byte value="xd"/>
+Full log: %3</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientWatch.cpp" line="64"/>
+        <source>警告！</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>DonatION</name>
+    <message>
+        <location filename="../src/info/DonatION.cpp" line="33"/>
+        <location filename="../src/info/DonatION.cpp" line="61"/>
+        <source>未配置</source>
+        <translation>not configured</translation>
+    </message>
+    <message>
+        <location filename="../src/info/DonatION.cpp" line="46"/>
+        <source>支持作者</source>
+        <translation>Support the author</translation>
+    </message>
+    <message>
+        <location filename="../src/info/DonatION.cpp" line="52"/>
+        <source>微信支付</source>
+        <translation>WeChat Pay</translation>
+    </message>
+    <message>
+        <location filename="../src/info/DonatION.cpp" line="53"/>
+        <source>支付宝</source>
+        <translation>Alipay</translation>
+    </message>
+    <message>
+        <location filename="../src/info/DonatION.cpp" line="63"/>
+        <source>软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！</source>
+        <translation>There is no premium edition: every feature is yours, donation or not. Thank you!</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="67"/>
+        <source>使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。</source>
+        <translation>Turn on &quot;USB debugging&quot; in the phone&apos;s developer options, connect it, then allow debugging on the phone.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="72"/>
+        <source>多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。</source>
+        <translation>With several phones, only the first one&apos;s sound plays on the computer; the others keep theirs.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="110"/>
+        <source>分辨率</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="112"/>
+        <source>按原设备比例设定纵向分辨率</source>
+        <translation>Height; the phone&apos;s aspect ratio is kept</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="115"/>
+        <source>默认</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="124"/>
+        <source>附加设置</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="127"/>
+        <source>主界面置顶</source>
+        <translation>Stay on top</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="129"/>
+        <source>悬浮工具栏</source>
+        <translation>Panels</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="131"/>
+        <source>黑屏启动</source>
+        <translation>Screen off</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="133"/>
+        <source>启动时录屏</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="135"/>
+        <source>显示触摸</source>
+        <translation>Show touches</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="137"/>
+        <source>全屏启动</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="145"/>
+        <source>比特率(数值越高，延迟越高，但显示和录屏也越清晰)</source>
+        <translation>Bit rate (higher: sharper picture and recording, more delay)</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="150"/>
+        <source>8Mbps(默认)</source>
+        <translation>8Mbps (default)</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="159"/>
+        <source>自定义录屏文件名。默认为ScrRec</source>
+        <translation>Recording name (default ScrRec)</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="165"/>
+        <location filename="../src/launcher/Form1.cpp" line="334"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="38"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="67"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="167"/>
+        <source>警告！</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="173"/>
+        <source>启动</source>
+        <translation>Launch</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="177"/>
+        <source>软件使用说明与帮助(酷安图文)</source>
+        <translation>Help and guide (CoolApk)</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="181"/>
+        <source>查看快捷键</source>
+        <translation>Shortcuts</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="185"/>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="192"/>
+        <source>公告</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="203"/>
+        <source>截屏(screen.png)与录屏文件保存在：</source>
+        <translation>Screenshots (screen.png) and recordings go to: </translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="209"/>
+        <source>多设备启动</source>
+        <translation>Phones</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="249"/>
+        <source>未检测到设备!</source>
+        <translation>No device found</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="250"/>
+        <source> 【已连接 %1 台设备】</source>
+        <translation> [%1 connected]</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="253"/>
+        <source>另有 %1 台设备没有位置：%2</source>
+        <translation>%1 more without a slot: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="255"/>
+        <location filename="../src/launcher/Form1.cpp" line="259"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="259"/>
+        <source>另有设备：</source>
+        <translation>Also: </translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="332"/>
+        <source>按Ctrl+f可退出(切换)全屏！</source>
+        <translation>Press Ctrl+f to leave (toggle) full screen.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="333"/>
+        <source>按Alt+f可退出(切换)全屏！</source>
+        <translation>Press Alt+f to leave (toggle) full screen.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.h" line="33"/>
+        <source>Pannix 酷安@Tollen</source>
+        <translation>Pannix CoolApk@Tollen</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.h" line="69"/>
+        <source>录屏文件名</source>
+        <translation>Recording name</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Launch.cpp" line="99"/>
+        <source>正在启动...</source>
+        <translation>Launching...</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Launch.cpp" line="144"/>
+        <source>应用配置并启动</source>
+        <translation>Apply and launch</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Launch.cpp" line="166"/>
+        <source>无法启动 scrcpy！<byte value="xd"/>
+</source>
+        <translation>Cannot start scrcpy.<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>Freeze</name>
+    <message>
+        <location filename="../src/panels/Freeze.cpp" line="28"/>
+        <source>返回(鼠标右键)</source>
+        <translation>Back (right click)</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/Freeze.cpp" line="29"/>
+        <source>主页(按下滚轮)</source>
+        <translation>Home (wheel click)</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/Freeze.cpp" line="32"/>
+        <source>多任务</source>
+        <translation>Recent apps</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/Freeze.cpp" line="34"/>
+        <source>若出现点击按钮后标题栏变焦从而遮挡投屏画面的情况，建议开启附加设置中的“主界面置顶”。</source>
+        <translation>If the title bar covers the mirror after a click, turn on &quot;Stay on top&quot; in the options.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchPlanner</name>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="15"/>
+        <source>需要至少选择一个设备！</source>
+        <translation>Select at least one device.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="19"/>
+        <source>多设备下不支持录屏！</source>
+        <translation>Recording is not available with several devices.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="23"/>
+        <source>多设备下不支持全屏！</source>
+        <translation>Full screen is not available with several devices.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="27"/>
+        <source>多设备下不支持工具栏！</source>
+        <translation>The panels are not available with several devices.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="31"/>
+        <source>多设备下不支持工具栏</source>
+        <translation>The panels are not available with several devices</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="35"/>
+        <source>请填写录屏文件名！</source>
+        <translation>Enter a recording name.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="39"/>
+        <source>录屏文件名不能含有路径（“/”、“\”或“..”）！</source>
+        <translation>The recording name cannot hold a path (&quot;/&quot;, &quot;\&quot; or &quot;..&quot;).</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="53"/>
+        <source>录屏文件名不能含有“:”（它会指向其他驱动器或文件的数据流）！</source>
+        <translation>The recording name cannot hold &quot;:&quot; (it would point to another drive or a file&apos;s data stream).</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="57"/>
+        <source>录屏文件名不能含有 &lt; &gt; &quot; | ? * 这些字符！</source>
+        <translation>The recording name cannot hold &lt; &gt; &quot; | ? *</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="60"/>
+        <source>录屏文件名不能以点或空格结尾！</source>
+        <translation>The recording name cannot end with a dot or a blank.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="64"/>
+        <source>录屏文件名不能是设备名（CON、PRN、AUX、NUL、COM1–COM9、LPT1–LPT9）！</source>
+        <translation>The recording name cannot be a device name (CON, PRN, AUX, NUL, COM1–COM9, LPT1–LPT9).</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="146"/>
+        <source>启动后则自动开始录屏，关闭窗口或断开设备即可停止！<byte value="xd"/>
+录屏文件将保存为：</source>
+        <translation>Recording starts with mirroring; close the window or disconnect the phone to stop it.<byte value="xd"/>
+The recording is saved as: </translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="148"/>
+        <source>！</source>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
+    <name>MakerPages</name>
+    <message>
+        <location filename="../src/info/MakerPages.cpp" line="24"/>
+        <source>此页面的网址</source>
+        <translation>This page&apos;s address</translation>
+    </message>
+    <message>
+        <location filename="../src/info/MakerPages.cpp" line="29"/>
+        <source>未配置。</source>
+        <translation> is not configured.</translation>
+    </message>
+    <message>
+        <location filename="../src/info/MakerPages.cpp" line="30"/>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>Outside</name>
+    <message>
+        <location filename="../src/bridge/Outside.cpp" line="57"/>
+        <source>没有要启动的程序。</source>
+        <translation>There is no program to start.</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/Outside.cpp" line="68"/>
+        <source>无法写入它的记录文件 %1：%2</source>
+        <translation>Cannot write its log %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/Outside.cpp" line="87"/>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenshotSequence</name>
+    <message>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="110"/>
+        <source>手机未能截屏</source>
+        <translation>the phone could not take the screenshot</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="117"/>
+        <source>它仍保留在手机的 </source>
+        <translation>it is still on the phone at </translation>
+    </message>
+    <message>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="122"/>
+        <source>无法在 %1 中写入截图，%2</source>
+        <translation>cannot write the screenshot in %1; %2</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="136"/>
+        <source>；电脑上原有的 %1 保持不变</source>
+        <translation>; %1 on the computer is unchanged</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="139"/>
+        <source>截图未能复制到电脑，</source>
+        <translation>the screenshot was not copied to the computer; </translation>
+    </message>
+    <message>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="146"/>
+        <source>%1：截图已复制为 %2，但未能替换 %3。<byte value="xd"/>
+%4</source>
+        <translation>%1: the screenshot was copied as %2 but could not replace %3.<byte value="xd"/>
+%4</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="162"/>
+        <source>设备</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="163"/>
+        <source>：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="164"/>
+        <source>。<byte value="xd"/>
+</source>
+        <translation>.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="174"/>
+        <source>截屏未能保存！<byte value="xd"/>
+</source>
+        <translation>The screenshot was not saved.<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>SendToSelectedSlots</name>
+    <message>
+        <location filename="../src/bridge/SendToSelectedSlots.cpp" line="35"/>
+        <source>没有已连接的设备！</source>
+        <translation>No device is connected.</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/SendToSelectedSlots.cpp" line="36"/>
+        <source>已连接多台设备，请先在启动器中勾选要操作的设备！</source>
+        <translation>Several devices are connected: tick the ones to use in the launcher first.</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/SendToSelectedSlots.cpp" line="57"/>
+        <source>：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/SendToSelectedSlots.cpp" line="61"/>
+        <source>以下设备未能执行此操作：<byte value="xd"/>
+</source>
+        <translation>These devices could not do it:<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutTable</name>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="24"/>
+        <source>1.14 及更早</source>
+        <translation>1.14 and earlier</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="26"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="50"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="79"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="109"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="143"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="181"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="219"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="261"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="307"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="355"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="407"/>
+        <source>切换全屏模式</source>
+        <translation>Toggle full screen</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="27"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="53"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="82"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="112"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="146"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="184"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="226"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="268"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="316"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="365"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="418"/>
+        <source>将窗口大小调整为1：1</source>
+        <translation>Resize window to 1:1</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="28"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="54"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="83"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="113"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="147"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="185"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="227"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="269"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="317"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="366"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="419"/>
+        <source>调整窗口大小以删除黑色边框</source>
+        <translation>Resize window to remove black borders</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="29"/>
+        <source>Ctrl + x 或 双击黑边</source>
+        <translation>Ctrl + x or double-click a border</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="30"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="56"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="85"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="115"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="149"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="187"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="229"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="271"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="319"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="368"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="421"/>
+        <source>点击 HOME</source>
+        <translation>HOME</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="31"/>
+        <source>Ctrl + h 或 按下滚轮</source>
+        <translation>Ctrl + h or wheel click</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="32"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="58"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="87"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="117"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="151"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="189"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="231"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="273"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="321"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="370"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="423"/>
+        <source>点击 BACK</source>
+        <translation>BACK</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="33"/>
+        <source>Ctrl + b 或 单击右键</source>
+        <translation>Ctrl + b or right click</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="34"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="60"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="89"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="119"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="153"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="191"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="233"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="275"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="323"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="372"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="425"/>
+        <source>点击 APP_SWITCH</source>
+        <translation>APP_SWITCH</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="35"/>
+        <source>点击 MENU</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="36"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="62"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="91"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="122"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="156"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="194"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="236"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="278"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="326"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="375"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="428"/>
+        <source>点击 VOLUME_UP</source>
+        <translation>VOLUME_UP</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="37"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="63"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="92"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="123"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="157"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="195"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="237"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="279"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="327"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="376"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="429"/>
+        <source>点击 VOLUME_DOWN</source>
+        <translation>VOLUME_DOWN</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="38"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="64"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="93"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="124"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="158"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="196"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="238"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="280"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="328"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="377"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="430"/>
+        <source>点击 POWER</source>
+        <translation>POWER</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="39"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="65"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="94"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="125"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="159"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="197"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="239"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="281"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="329"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="378"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="431"/>
+        <source>亮屏</source>
+        <translation>Turn screen on</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="39"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="65"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="94"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="125"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="159"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="197"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="239"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="281"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="329"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="378"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="431"/>
+        <source>单击右键（息屏时）</source>
+        <translation>Right click (screen off)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="40"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="66"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="95"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="126"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="160"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="198"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="240"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="282"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="330"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="379"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="432"/>
+        <source>关闭设备屏幕（保持镜像）</source>
+        <translation>Turn phone screen off (keep mirroring)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="41"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="69"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="98"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="129"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="163"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="201"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="243"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="285"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="333"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="382"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="435"/>
+        <source>展开通知面板</source>
+        <translation>Expand notification panel</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="42"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="70"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="99"/>
+        <source>折叠通知面板</source>
+        <translation>Collapse notification panel</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="43"/>
+        <source>将设备剪贴板复制到计算机</source>
+        <translation>Copy phone clipboard to computer</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="44"/>
+        <source>将计算机剪贴板粘贴到设备</source>
+        <translation>Paste computer clipboard to phone</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="45"/>
+        <source>将计算机剪贴板复制到设备</source>
+        <translation>Copy computer clipboard to phone</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="46"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="75"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="104"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="138"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="172"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="210"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="252"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="295"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="343"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="392"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="445"/>
+        <source>启用/禁用FPS计数器（在标准输出上）</source>
+        <translation>FPS counter on/off (on stdout)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="51"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="80"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="110"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="144"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="182"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="220"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="262"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="308"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="356"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="409"/>
+        <source>向左旋转画面</source>
+        <translation>Rotate left</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="52"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="81"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="111"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="145"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="183"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="221"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="263"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="309"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="357"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="410"/>
+        <source>向右旋转画面</source>
+        <translation>Rotate right</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="55"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="84"/>
+        <source>Alt + w 或 双击黑边</source>
+        <translation>Alt + w or double-click a border</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="57"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="86"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="116"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="150"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="188"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="230"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="272"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="320"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="369"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="422"/>
+        <source>Alt + h 或 按下滚轮</source>
+        <translation>Alt + h or wheel click</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="59"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="88"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="118"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="152"/>
+        <source>Alt + b 或 单击右键（亮屏时）</source>
+        <translation>Alt + b or right click (screen on)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="61"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="90"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="121"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="155"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="193"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="235"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="277"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="325"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="374"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="427"/>
+        <source>点击 MENU（解锁屏幕）</source>
+        <translation>MENU (unlock screen)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="67"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="96"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="127"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="161"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="199"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="241"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="283"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="331"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="380"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="433"/>
+        <source>打开设备屏幕</source>
+        <translation>Turn phone screen on</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="68"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="97"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="128"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="162"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="200"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="242"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="284"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="332"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="381"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="434"/>
+        <source>旋转设备屏幕</source>
+        <translation>Rotate phone screen</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="71"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="100"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="134"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="168"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="206"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="248"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="290"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="338"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="387"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="440"/>
+        <source>复制到剪贴板*</source>
+        <translation>Copy to clipboard*</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="72"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="101"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="135"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="169"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="207"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="249"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="291"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="339"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="388"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="441"/>
+        <source>剪切到剪贴板*</source>
+        <translation>Cut to clipboard*</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="73"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="102"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="136"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="170"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="208"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="250"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="292"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="340"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="389"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="442"/>
+        <source>同步剪贴板并粘贴*</source>
+        <translation>Sync clipboard and paste*</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="74"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="103"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="137"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="171"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="209"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="251"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="293"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="341"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="390"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="443"/>
+        <source>输入计算机剪贴板文本</source>
+        <translation>Type computer clipboard text</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="105"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="139"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="173"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="211"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="253"/>
+        <source>双指缩放</source>
+        <translation>Pinch to zoom</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="105"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="139"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="173"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="211"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="253"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="297"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="345"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="394"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="447"/>
+        <source>Ctrl + 按住拖动</source>
+        <translation>Ctrl + drag</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="114"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="148"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="186"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="228"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="270"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="318"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="367"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="420"/>
+        <source>Alt + w 或 左键双击黑边</source>
+        <translation>Alt + w or double-left-click a border</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="120"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="154"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="192"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="234"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="276"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="324"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="373"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="426"/>
+        <source>Alt + s 或 鼠标第4键</source>
+        <translation>Alt + s or mouse button 4</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="130"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="164"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="202"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="244"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="286"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="334"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="383"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="436"/>
+        <source>Alt + n 或 鼠标第5键</source>
+        <translation>Alt + n or mouse button 5</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="131"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="165"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="203"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="245"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="287"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="335"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="384"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="437"/>
+        <source>展开设置面板</source>
+        <translation>Expand settings panel</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="132"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="166"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="204"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="246"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="288"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="336"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="385"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="438"/>
+        <source>Alt + n + n 或 双击鼠标第5键</source>
+        <translation>Alt + n + n or double-click button 5</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="133"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="167"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="205"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="247"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="289"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="337"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="386"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="439"/>
+        <source>折叠面板</source>
+        <translation>Collapse panels</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="174"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="212"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="254"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="300"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="348"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="399"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="452"/>
+        <source>从电脑安装 APK</source>
+        <translation>Install APK from computer</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="175"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="213"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="255"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="301"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="349"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="400"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="453"/>
+        <source>拖入 APK 文件</source>
+        <translation>Drop an APK file</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="176"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="214"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="256"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="302"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="350"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="401"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="454"/>
+        <source>推送文件到设备</source>
+        <translation>Push file to phone</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="177"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="215"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="257"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="303"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="351"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="402"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="455"/>
+        <source>拖入非 APK 文件</source>
+        <translation>Drop a non-APK file</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="190"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="232"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="274"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="322"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="371"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="424"/>
+        <source>Alt + b 或 Alt + Backspace 或 单击右键（亮屏时）</source>
+        <translation>Alt + b, Alt + Backspace or right click (screen on)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="222"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="264"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="310"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="358"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="411"/>
+        <source>水平翻转画面</source>
+        <translation>Flip horizontally</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="223"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="265"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="311"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="359"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="412"/>
+        <source>Alt + Shift + ← 或 Alt + Shift + →</source>
+        <translation>Alt + Shift + ← or Alt + Shift + →</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="224"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="266"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="312"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="360"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="413"/>
+        <source>垂直翻转画面</source>
+        <translation>Flip vertically</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="225"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="267"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="313"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="361"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="414"/>
+        <source>Alt + Shift + ↑ 或 Alt + Shift + ↓</source>
+        <translation>Alt + Shift + ↑ or Alt + Shift + ↓</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="294"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="342"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="391"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="444"/>
+        <source>打开键盘设置（仅 HID 键盘）</source>
+        <translation>Keyboard settings (HID keyboard only)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="296"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="344"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="393"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="446"/>
+        <source>双指缩放/旋转</source>
+        <translation>Pinch to zoom/rotate</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="298"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="346"/>
+        <source>倾斜（双指上下滑动）</source>
+        <translation>Tilt (two-finger vertical slide)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="299"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="347"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="396"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="449"/>
+        <source>Shift + 按住拖动</source>
+        <translation>Shift + drag</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="314"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="362"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="415"/>
+        <source>暂停画面（或再次暂停）</source>
+        <translation>Pause picture (or pause again)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="315"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="363"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="416"/>
+        <source>继续画面</source>
+        <translation>Resume picture</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="364"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="417"/>
+        <source>重置视频采集/编码</source>
+        <translation>Reset video capture/encoding</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="395"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="448"/>
+        <source>垂直倾斜（双指滑动）</source>
+        <translation>Vertical tilt (two-finger slide)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="397"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="450"/>
+        <source>水平倾斜（双指滑动）</source>
+        <translation>Horizontal tilt (two-finger slide)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="398"/>
+        <location filename="../src/info/ShortcutTable.cpp" line="451"/>
+        <source>Ctrl + Shift + 按住拖动</source>
+        <translation>Ctrl + Shift + drag</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="406"/>
+        <source>退出</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="408"/>
+        <source>Alt + f 或 F11</source>
+        <translation>Alt + f or F11</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="456"/>
+        <source>打开相机闪光灯（仅相机模式）</source>
+        <translation>Camera torch on (camera mode only)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="457"/>
+        <source>关闭相机闪光灯（仅相机模式）</source>
+        <translation>Camera torch off (camera mode only)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="458"/>
+        <source>相机放大（仅相机模式）</source>
+        <translation>Camera zoom in (camera mode only)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="459"/>
+        <source>相机缩小（仅相机模式）</source>
+        <translation>Camera zoom out (camera mode only)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="506"/>
+        <source>传输文件：拖拽文件至窗口，即可发送至手机的 %1 文件夹。</source>
+        <translation>Send a file: drop it on the window to push it to the phone&apos;s %1 folder.</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="512"/>
+        <source>安装APK：拖拽.apk至窗口，即可安装软件。</source>
+        <translation>Install an app: drop an .apk on the window.</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="519"/>
+        <source>正在读取已安装的 scrcpy 版本，以下暂为最新版 %1 的快捷键</source>
+        <translation>Reading the installed scrcpy version; meanwhile the shortcuts of the latest, %1</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="520"/>
+        <source>未能读取已安装的 scrcpy 版本，以下为最新版 %1 的快捷键</source>
+        <translation>The installed scrcpy version is unknown; these are the shortcuts of the latest, %1</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="523"/>
+        <source>以下为 scrcpy %1 的快捷键（适用于 %2）</source>
+        <translation>Shortcuts of scrcpy %1 (for %2)</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="527"/>
+        <source>；Alt 指左 Alt 或左 Super 键，* 仅限 Android 7 及以上</source>
+        <translation>; Alt is left Alt or left Super, * Android 7 and later only</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="556"/>
+        <source>操作</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <location filename="../src/info/ShortcutTable.cpp" line="558"/>
+        <source>快捷键</source>
+        <translation>Shortcut</translation>
+    </message>
+</context>
+<context>
+    <name>Start</name>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="37"/>
+        <source>连接并启动</source>
+        <translation>Connect and start</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="41"/>
+        <source>正在启动</source>
+        <translation>Starting</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="101"/>
+        <source>欢迎使用 Pannix</source>
+        <translation>Welcome to Pannix</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="105"/>
+        <source>基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen</source>
+        <translation>A console for the scrcpy mirroring tool   CoolApk@Tollen</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="109"/>
+        <source>请开启“USB调试”MIUI还需打开USB调试(安全设置)</source>
+        <translation>Turn on USB debugging (on MIUI, its security option too)</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="113"/>
+        <source> 下载ADB驱动 </source>
+        <translation> ADB driver </translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="121"/>
+        <source> 无线配对 </source>
+        <translation> Wireless pairing </translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="134"/>
+        <source>设置与帮助</source>
+        <translation>Settings and help</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="144"/>
+        <source>驱动不正常！请解压后运行或检查主程序目录下的文件！</source>
+        <translation>The bridge tool is missing. Unpack the whole program and run it there, or check the files in its folder.</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="145"/>
+        <location filename="../src/startup/Start.cpp" line="292"/>
+        <location filename="../src/startup/StartWireless.cpp" line="108"/>
+        <location filename="../src/startup/StartWireless.cpp" line="206"/>
+        <source>警告！</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="291"/>
+        <source>无法列出已连接的设备：<byte value="xd"/>
+</source>
+        <translation>Cannot list the connected devices:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="303"/>
+        <source>未检测到设备， 软件将自动关闭！<byte value="xd"/>
+请确定:<byte value="xd"/>
+1.开发者选项中的USB调试已经打开并授权 <byte value="xd"/>
+2.驱动正常安装<byte value="xd"/>
+3.更换电脑重试</source>
+        <translation>No device found.<byte value="xd"/>
+Please check that:<byte value="xd"/>
+1. USB debugging is on in the developer options and allowed<byte value="xd"/>
+2. the driver is installed<byte value="xd"/>
+3. or try another computer</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="309"/>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="310"/>
+        <source>未检测到设备!</source>
+        <translation>No device found</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="34"/>
+        <source>检测已连接设备</source>
+        <translation>Detect devices</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="38"/>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="42"/>
+        <source>设备IP地址</source>
+        <translation>Device&apos;s IP address</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="64"/>
+        <location filename="../src/startup/StartWireless.cpp" line="69"/>
+        <source>开启/更换端口：</source>
+        <translation>Open/change port:</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="76"/>
+        <source>说明：第一次进行网络调试的设备需要进行端口绑定。先使用有线方式连接电脑，再开启端口。输入设备IP地址(关于手机&gt;状态信息&gt;IPv4地址)若连接成功，则绑定完成，下次无需再次开启端口(请勿更换)，仅需输入IP连接即可！</source>
+        <translation>A phone debugged over the network for the first time needs a port: connect it by cable, open the port, then enter its IP address (About phone &gt; Status &gt; IPv4 address). Once it connects, next time just enter the IP address.</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="88"/>
+        <location filename="../src/startup/StartWireless.cpp" line="93"/>
+        <source>设备IP地址(免端口号)</source>
+        <translation>Device&apos;s IP address (no port)</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="95"/>
+        <source>连接</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="99"/>
+        <source>断开</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="113"/>
+        <source>这里会显示操作返回结果<byte value="xd"/>
+</source>
+        <translation>Results are shown here<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="117"/>
+        <source>操作返回结果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="136"/>
+        <source>检测中...</source>
+        <translation>Detecting...</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="157"/>
+        <source><byte value="xd"/>
+另有 %1 台设备没有位置：%2</source>
+        <translation><byte value="xd"/>
+%1 more without a slot: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="159"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="179"/>
+        <source>正在连接...</source>
+        <translation>Connecting...</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="186"/>
+        <source>连接失败：</source>
+        <translation>Not connected: </translation>
+    </message>
+    <message>
+        <location filename="../src/startup/StartWireless.cpp" line="199"/>
+        <source>正在断开...</source>
+        <translation>Disconnecting...</translation>
+    </message>
+</context>
+<context>
+    <name>ToolLocator</name>
+    <message>
+        <location filename="../src/bridge/ToolLocator.cpp" line="44"/>
+        <source>本程序目录下的 %1 不是可以运行的程序（不是文件，或没有执行权限）。</source>
+        <translation>%1 in the program folder cannot be run (it is not a file, or not executable).</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/ToolLocator.cpp" line="47"/>
+        <source>在本程序目录下和系统路径(PATH)中都找不到 %1。请将 %1 放在本程序目录下，或安装后重试。</source>
+        <translation>%1 is neither in the program folder nor on PATH. Put %1 in the program folder, or install it, and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>TypedText</name>
+    <message>
+        <location filename="../src/controls/TypedText.cpp" line="22"/>
+        <source>“%1”中含有控制字符（如空字符、制表符或换行），请删除后重试！</source>
+        <translation>&quot;%1&quot; holds a control character (such as NUL, a tab or a line break). Remove it and try again.</translation>
+    </message>
+    <message>
+        <location filename="../src/controls/TypedText.cpp" line="34"/>
+        <source>“%1”最多只能输入 %2 个字符，多出的部分没有输入！</source>
+        <translation>&quot;%1&quot; takes at most %2 characters; the rest was not entered.</translation>
+    </message>
+</context>
+<context>
+    <name>WirelessDebugging</name>
+    <message>
+        <location filename="../src/bridge/WirelessDebugging.cpp" line="93"/>
+        <source>“%1”应为 IP地址:端口（例如 192.168.1.23:37123），端口为 1–65535！</source>
+        <translation>&quot;%1&quot; must be IP address:port (for example 192.168.1.23:37123), the port 1–65535.</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/WirelessDebugging.cpp" line="102"/>
+        <source>“%1”应为手机上显示的六位数字！</source>
+        <translation>&quot;%1&quot; must be the six digits the phone shows.</translation>
+    </message>
+</context>
+<context>
+    <name>meizu</name>
+    <message>
+        <location filename="../src/info/meizu.cpp" line="22"/>
+        <source>检测到魅族设备！</source>
+        <translation>Meizu device detected</translation>
+    </message>
+    <message>
+        <location filename="../src/info/meizu.cpp" line="31"/>
+        <source>很抱歉！由于Flyme魔改Android源码，导致大部分设备无法显示投屏画面。工具可能无法正常使用！</source>
+        <translation>Sorry: Flyme changes Android so much that most of its devices show no mirrored picture. The tool may not work.</translation>
+    </message>
+    <message>
+        <location filename="../src/info/meizu.cpp" line="40"/>
+        <source>退出软件</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <location filename="../src/info/meizu.cpp" line="44"/>
+        <source>查看原因及解决方法</source>
+        <translation>Why, and what to do</translation>
+    </message>
+    <message>
+        <location filename="../src/info/meizu.cpp" line="49"/>
+        <source>继续使用</source>
+        <translation>Continue</translation>
+    </message>
+</context>
+<context>
+    <name>menu</name>
+    <message>
+        <location filename="../src/panels/menu.cpp" line="22"/>
+        <source>截屏存为screen.png，在：</source>
+        <translation>Saved as screen.png in: </translation>
+    </message>
+    <message>
+        <location filename="../src/panels/menu.cpp" line="26"/>
+        <source>截屏存为screen-序列号.png，在：</source>
+        <translation>Saved as screen-serial.png in: </translation>
+    </message>
+    <message>
+        <location filename="../src/panels/menu.cpp" line="37"/>
+        <source>锁屏</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/menu.cpp" line="38"/>
+        <source>音量+</source>
+        <translation>Vol +</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/menu.cpp" line="39"/>
+        <source>音量-</source>
+        <translation>Vol −</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/menu.cpp" line="40"/>
+        <source>静音</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/menu.cpp" line="42"/>
+        <source>截屏</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/menu.cpp" line="46"/>
+        <source>音乐下一首</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/menu.cpp" line="48"/>
+        <source>音乐上一首</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/menu.cpp" line="50"/>
+        <source>暂停/继续</source>
+        <translation>Play/Pause</translation>
+    </message>
+</context>
+<context>
+    <name>pair</name>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="30"/>
+        <source>IP地址和端口</source>
+        <translation>IP address &amp; port</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="34"/>
+        <source>配对码</source>
+        <translation>Pairing code</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="38"/>
+        <source>连接用的IP地址和端口</source>
+        <translation>IP address &amp; port to connect</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="72"/>
+        <location filename="../src/startup/pair.cpp" line="346"/>
+        <source>警告！</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="81"/>
+        <source>无线配对（安卓11及以上）</source>
+        <translation>Wireless pairing (Android 11 and later)</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="86"/>
+        <source>配对二维码</source>
+        <translation>Pairing QR code</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="88"/>
+        <source>在手机上打开 开发者选项 › 无线调试 › 使用二维码配对设备，扫描上面的二维码。</source>
+        <translation>On the phone: Developer options › Wireless debugging › Pair device with QR code, and scan this code.</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="94"/>
+        <source>使用配对码配对</source>
+        <translation>Pair with a pairing code</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="103"/>
+        <source>配对</source>
+        <translation>Pair</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="107"/>
+        <source>手机上：开发者选项 › 无线调试 › 使用配对码配对设备</source>
+        <translation>On the phone: Developer options › Wireless debugging › Pair device with pairing code</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="110"/>
+        <source>连接已配对的手机</source>
+        <translation>Connect a paired phone</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="117"/>
+        <source>连接</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="121"/>
+        <source>手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）</source>
+        <translation>&quot;IP address &amp; Port&quot; on the phone&apos;s Wireless debugging page (not the pairing port)</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="167"/>
+        <source>正在检查 adb 的版本…</source>
+        <translation>Checking the version of adb…</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="178"/>
+        <source>此电脑上的 adb 是 %1。</source>
+        <translation>The adb on this computer is %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="180"/>
+        <source>无法读出此电脑上 adb 的版本：%1</source>
+        <translation>the version of adb on this computer cannot be read: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="182"/>
+        <source>无线配对需要 adb 30 或更高版本，</source>
+        <translation>Wireless pairing needs adb 30 or later; </translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="183"/>
+        <source>
+Windows 上请换用 scrcpy 当前版本自带的 adb.exe；Linux 上请安装 Android 的 platform-tools。</source>
+        <translation>
+On Windows use the adb.exe of the current scrcpy release; on Linux install Android&apos;s platform-tools.</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="194"/>
+        <source>正在检查 adb 能否发现网络上的手机…</source>
+        <translation>Checking whether adb can discover phones on the network…</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="200"/>
+        <source>此电脑上 adb 无法发现网络上的手机，二维码配对不可用，请用配对码配对。</source>
+        <translation>adb cannot discover phones on the network here, so QR pairing is unavailable: pair with a code.</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="206"/>
+        <source>正在等待手机扫描二维码…</source>
+        <translation>Waiting for the phone to scan the code…</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="268"/>
+        <source>正在与 %1 配对…</source>
+        <translation>Pairing with %1…</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="284"/>
+        <source>配对失败：%1
+已换上新的二维码，可以再试一次。</source>
+        <translation>Not paired: %1
+A new QR code is shown for another try.</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="294"/>
+        <source>已与 %1 配对。请在手机“无线调试”页面找到“IP地址和端口”，填入“连接已配对的手机”后点击“连接”。</source>
+        <translation>Paired with %1. Enter the &quot;IP address &amp; Port&quot; from the phone&apos;s Wireless debugging page under &quot;Connect a paired phone&quot; and press &quot;Connect&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="316"/>
+        <source>正在连接 %1…</source>
+        <translation>Connecting to %1…</translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="327"/>
+        <source>连接失败：</source>
+        <translation>Not connected: </translation>
+    </message>
+    <message>
+        <location filename="../src/startup/pair.cpp" line="332"/>
+        <source>已连接 %1，手机将出现在启动器的设备列表中。</source>
+        <translation>Connected to %1; the phone appears in the launcher&apos;s device list.</translation>
+    </message>
+</context>
+</TS>
