@@ -47,8 +47,8 @@ QList<Service> services(const QStringList& lines)
     for (const QString& line : lines) {
         // Tab-separated, an instance may hold blanks; blank-separated, the last two fields are the
         // service and the address.
-        QStringList fields = line.contains(QLatin1Char('\t')) ? line.split(QLatin1Char('\t'))
-                                                              : line.trimmed().split(blanks, Qt::SkipEmptyParts);
+        QStringList fields
+            = line.contains(u'\t') ? line.split(u'\t') : line.trimmed().split(blanks, Qt::SkipEmptyParts);
         if (fields.size() < 3)
             continue;
         const QString address = fields.takeLast().trimmed();
