@@ -43,26 +43,22 @@ QPixmap paymentPicture(const QString& address, const QString& name)
 DonatION::DonatION(AppWindows&)
 {
     setObjectName(QStringLiteral("DonatION"));
-    setWindowTitle(QCoreApplication::translate("DonatION", "支持作者"));
+    setWindowTitle(tr("支持作者"));
     setFont(captionFont(10));
     setFixedSize(Twips::toPixels(11640), Twips::toPixels(5625));
 
     const Deployment::Values& deployment = Deployment::values();
     const std::pair<QString, QString> codes[] {
-        {deployment.payWeChat, QCoreApplication::translate("DonatION", "微信支付")},
-        {deployment.payAlipay, QCoreApplication::translate("DonatION", "支付宝")}};
+        {deployment.payWeChat, tr("微信支付")}, {deployment.payAlipay, tr("支付宝")}};
     for (int i = 0; i < 2; ++i) {
         auto* code = new QLabel(this);
         code->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         code->setPixmap(paymentPicture(codes[i].first, codes[i].second));
         code->setGeometry(QRect(QPoint(118 + i * 300, 16), CodeArea));
         code->setAccessibleName(codes[i].second);
-        code->setAccessibleDescription(
-            codes[i].first.isEmpty() ? QCoreApplication::translate("DonatION", "未配置") : codes[i].first);
+        code->setAccessibleDescription(codes[i].first.isEmpty() ? tr("未配置") : codes[i].first);
     }
-    auto* note = new QLabel(QCoreApplication::translate(
-                                "DonatION", "软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！"),
-        this);
+    auto* note = new QLabel(tr("软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！"), this);
     note->setObjectName(QStringLiteral("Label1"));
     note->setGeometry(16, 320, width() - 32, 40);
     note->setAlignment(Qt::AlignCenter);

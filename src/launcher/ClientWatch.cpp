@@ -54,13 +54,13 @@ void ClientWatch::check(const QString& phone, const QString& logFile)
     }
     if (!errors.isEmpty()) {
         qCWarning(lcBridge) << "the client for" << phone << "failed:" << errors;
-        m_failures.append(QCoreApplication::translate("ClientWatch", "设备 %1 未能开始投屏：\r\n%2\r\n完整记录见：%3")
+        m_failures.append(tr("设备 %1 未能开始投屏：\r\n%2\r\n完整记录见：%3")
                               .arg(phone, errors.join(QStringLiteral("\r\n")), QDir::toNativeSeparators(logFile)));
     }
     if (--m_pending > 0)
         return;
     if (!m_failures.isEmpty())
-        Outside::current().showMessage(m_failures.join(QStringLiteral("\r\n\r\n")),
-            QCoreApplication::translate("ClientWatch", "警告！"), Outside::Icon::Warning);
+        Outside::current().showMessage(
+            m_failures.join(QStringLiteral("\r\n\r\n")), tr("警告！"), Outside::Icon::Warning);
     deleteLater();
 }

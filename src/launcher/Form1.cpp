@@ -107,13 +107,11 @@ Form1::Form1(AppWindows& windows)
 
 void Form1::buildResolutionFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameResolution"), QCoreApplication::translate("Form1", "分辨率"),
-        Twips::rect(120, 120, 3855, 1215));
-    auto* hint = new QLabel(QCoreApplication::translate("Form1", "按原设备比例设定纵向分辨率"), frame);
+    auto* frame = makeFrame(this, QStringLiteral("frameResolution"), tr("分辨率"), Twips::rect(120, 120, 3855, 1215));
+    auto* hint = new QLabel(tr("按原设备比例设定纵向分辨率"), frame);
     hint->setObjectName(QStringLiteral("resolutionHint"));
     hint->setGeometry(Twips::rect(480, 360, 3255, 255));
-    defa = makeOption(frame, QStringLiteral("defa"), QCoreApplication::translate("Form1", "默认"),
-        Twips::rect(240, 720, 660, RowHeight));
+    defa = makeOption(frame, QStringLiteral("defa"), tr("默认"), Twips::rect(240, 720, 660, RowHeight));
     QHD = makeOption(frame, QStringLiteral("QHD"), QStringLiteral("1920"), Twips::rect(960, 720, 780, RowHeight));
     FHD = makeOption(frame, QStringLiteral("FHD"), QStringLiteral("1440"), Twips::rect(1800, 720, 900, RowHeight));
     HD = makeOption(frame, QStringLiteral("HD"), QStringLiteral("1280"), Twips::rect(2760, 720, 900, RowHeight));
@@ -121,76 +119,62 @@ void Form1::buildResolutionFrame()
 
 void Form1::buildOptionsFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameOptions"), QCoreApplication::translate("Form1", "附加设置"),
-        Twips::rect(4080, 120, 4575, 1215));
+    auto* frame = makeFrame(this, QStringLiteral("frameOptions"), tr("附加设置"), Twips::rect(4080, 120, 4575, 1215));
     const int width = 1380;
-    topshow = makeCheck(frame, QStringLiteral("topshow"), QCoreApplication::translate("Form1", "主界面置顶"), 1,
-        Twips::rect(240, 360, width, RowHeight));
-    fmenux = makeCheck(frame, QStringLiteral("fmenux"), QCoreApplication::translate("Form1", "悬浮工具栏"), 0,
-        Twips::rect(1680, 360, width, RowHeight));
-    HP = makeCheck(frame, QStringLiteral("HP"), QCoreApplication::translate("Form1", "黑屏启动"), 0,
-        Twips::rect(3120, 360, width, RowHeight));
-    recor = makeCheck(frame, QStringLiteral("recor"), QCoreApplication::translate("Form1", "启动时录屏"), 0,
-        Twips::rect(240, 720, width, RowHeight));
-    ST = makeCheck(frame, QStringLiteral("ST"), QCoreApplication::translate("Form1", "显示触摸"), 0,
-        Twips::rect(1680, 720, width, RowHeight));
-    fulls = makeCheck(frame, QStringLiteral("fulls"), QCoreApplication::translate("Form1", "全屏启动"), 0,
-        Twips::rect(3120, 720, width, RowHeight));
+    topshow = makeCheck(frame, QStringLiteral("topshow"), tr("主界面置顶"), 1, Twips::rect(240, 360, width, RowHeight));
+    fmenux = makeCheck(frame, QStringLiteral("fmenux"), tr("悬浮工具栏"), 0, Twips::rect(1680, 360, width, RowHeight));
+    HP = makeCheck(frame, QStringLiteral("HP"), tr("黑屏启动"), 0, Twips::rect(3120, 360, width, RowHeight));
+    recor = makeCheck(frame, QStringLiteral("recor"), tr("启动时录屏"), 0, Twips::rect(240, 720, width, RowHeight));
+    ST = makeCheck(frame, QStringLiteral("ST"), tr("显示触摸"), 0, Twips::rect(1680, 720, width, RowHeight));
+    fulls = makeCheck(frame, QStringLiteral("fulls"), tr("全屏启动"), 0, Twips::rect(3120, 720, width, RowHeight));
     connect(fulls, &CheckButton::Click, this, &Form1::fullscreenHint);
 }
 
 void Form1::buildBitRateFrame()
 {
     auto* frame = makeFrame(this, QStringLiteral("frameBitRate"),
-        QCoreApplication::translate("Form1", "比特率(数值越高，延迟越高，但显示和录屏也越清晰)"),
-        Twips::rect(120, 1440, 8535, 855));
+        tr("比特率(数值越高，延迟越高，但显示和录屏也越清晰)"), Twips::rect(120, 1440, 8535, 855));
     BH = makeOption(frame, QStringLiteral("BH"), QStringLiteral("30Mbps"), Twips::rect(240, 360, 1260, RowHeight));
     BM = makeOption(frame, QStringLiteral("BM"), QStringLiteral("20Mbps"), Twips::rect(1560, 360, 1260, RowHeight));
     BTW = makeOption(frame, QStringLiteral("BTW"), QStringLiteral("12Mbps"), Twips::rect(2880, 360, 1260, RowHeight));
-    Bdefa = makeOption(frame, QStringLiteral("Bdefa"), QCoreApplication::translate("Form1", "8Mbps(默认)"),
-        Twips::rect(4200, 360, 1740, RowHeight));
+    Bdefa = makeOption(frame, QStringLiteral("Bdefa"), tr("8Mbps(默认)"), Twips::rect(4200, 360, 1740, RowHeight));
     BL = makeOption(frame, QStringLiteral("BL"), QStringLiteral("4Mbps"), Twips::rect(6000, 360, 1140, RowHeight));
     BZDY = makeOption(frame, QStringLiteral("BZDY"), QStringLiteral("2Mbps"), Twips::rect(7200, 360, 1215, RowHeight));
 }
 
 void Form1::buildRecordFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameRecordName"),
-        QCoreApplication::translate("Form1", "自定义录屏文件名。默认为ScrRec"), Twips::rect(120, 2400, 3855, 975));
+    auto* frame = makeFrame(this, QStringLiteral("frameRecordName"), tr("自定义录屏文件名。默认为ScrRec"),
+        Twips::rect(120, 2400, 3855, 975));
     scrtext = new QLineEdit(QStringLiteral("ScrRec"), frame);
     scrtext->setObjectName(QStringLiteral("scrtext"));
     scrtext->setGeometry(Twips::rect(240, 360, 3375, 375));
     scrtext->setAccessibleName(frame->title());
-    TypedText::sayWhenFull(*scrtext, RecordNameField(), [](const QString& notice) {
-        Outside::current().showMessage(notice, QCoreApplication::translate("Form1", "警告！"), Outside::Icon::Warning);
-    });
+    TypedText::sayWhenFull(*scrtext, RecordNameField(),
+        [](const QString& notice) { Outside::current().showMessage(notice, tr("警告！"), Outside::Icon::Warning); });
 }
 
 void Form1::buildButtons()
 {
     const PropertyBag look = ButtonLooks::window();
-    QSNUM = ButtonLooks::create(this, QStringLiteral("QSNUM"), look.with({{QStringLiteral("fontsize"), 12}}),
-        QCoreApplication::translate("Form1", "启动"));
+    QSNUM
+        = ButtonLooks::create(this, QStringLiteral("QSNUM"), look.with({{QStringLiteral("fontsize"), 12}}), tr("启动"));
     QSNUM->setGeometry(Twips::rect(4080, 2520, 1935, 855));
     connect(QSNUM, &N_Shape::Click, this, &Form1::launchClick);
-    helpp = ButtonLooks::create(
-        this, QStringLiteral("helpp"), look, QCoreApplication::translate("Form1", "软件使用说明与帮助(酷安图文)"));
+    helpp = ButtonLooks::create(this, QStringLiteral("helpp"), look, tr("软件使用说明与帮助(酷安图文)"));
     helpp->setGeometry(Twips::rect(6120, 2520, 2535, 375));
     connect(helpp, &N_Shape::Click, this, &Form1::helpClick);
-    N_Shape1hjj = ButtonLooks::create(
-        this, QStringLiteral("N_Shape1hjj"), look, QCoreApplication::translate("Form1", "查看快捷键"));
+    N_Shape1hjj = ButtonLooks::create(this, QStringLiteral("N_Shape1hjj"), look, tr("查看快捷键"));
     N_Shape1hjj->setGeometry(Twips::rect(6120, 3000, 1215, 375));
     connect(N_Shape1hjj, &N_Shape::Click, this, [this] { AppWindows::bringUp(m_windows.shortcutKeys()); });
-    N_Shape1about = ButtonLooks::create(
-        this, QStringLiteral("N_Shape1about"), look, QCoreApplication::translate("Form1", "关于"));
+    N_Shape1about = ButtonLooks::create(this, QStringLiteral("N_Shape1about"), look, tr("关于"));
     N_Shape1about->setGeometry(Twips::rect(7440, 3000, 1215, 375));
     connect(N_Shape1about, &N_Shape::Click, this, [this] { AppWindows::bringUp(m_windows.about()); });
 }
 
 void Form1::buildNoticeFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameNotice"), QCoreApplication::translate("Form1", "公告"),
-        Twips::rect(120, 3480, 5895, 1575));
+    auto* frame = makeFrame(this, QStringLiteral("frameNotice"), tr("公告"), Twips::rect(120, 3480, 5895, 1575));
     m_noticeUsb = new QLabel(UsbNotice(), frame);
     m_noticeUsb->setObjectName(QStringLiteral("noticeUsb"));
     m_noticeUsb->setGeometry(Twips::rect(240, 330, 5415, 555));
@@ -200,14 +184,14 @@ void Form1::buildNoticeFrame()
     files->setGeometry(Twips::rect(240, 900, 5415, 555));
     files->setWordWrap(true);
     // The folder where the files really land on this machine, written out.
-    files->setText(FittedText::withFolder(QCoreApplication::translate("Form1", "截屏(screen.png)与录屏文件保存在："),
-        Paths::outputFolder(), QString(), files->font(), files->size()));
+    files->setText(FittedText::withFolder(
+        tr("截屏(screen.png)与录屏文件保存在："), Paths::outputFolder(), QString(), files->font(), files->size()));
 }
 
 void Form1::buildDevicesFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameDevices"), QCoreApplication::translate("Form1", "多设备启动"),
-        Twips::rect(6120, 3480, 2535, 1575));
+    auto* frame
+        = makeFrame(this, QStringLiteral("frameDevices"), tr("多设备启动"), Twips::rect(6120, 3480, 2535, 1575));
     devfc = makeCheck(frame, QStringLiteral("devfc"), QString(), 1, Twips::rect(240, 360, 2175, RowHeight + 60));
     devsc = makeCheck(frame, QStringLiteral("devsc"), QString(), 0, Twips::rect(240, 720, 2175, RowHeight + 60));
     devtc = makeCheck(frame, QStringLiteral("devtc"), QString(), 0, Twips::rect(240, 1080, 2175, RowHeight + 60));
@@ -246,17 +230,12 @@ void Form1::showDevices()
     describeSlots();
     showNotice();
     const int listed = devices.count();
-    setWindowTitle(listed == 0 ? QCoreApplication::translate("Form1", "未检测到设备!")
-                               : Title() + QCoreApplication::translate("Form1", " 【已连接 %1 台设备】").arg(listed));
+    setWindowTitle(listed == 0 ? tr("未检测到设备!") : Title() + tr(" 【已连接 %1 台设备】").arg(listed));
     const QStringList more = devices.withoutSlot();
-    const QString named = more.isEmpty() ? QString()
-                                         : QCoreApplication::translate("Form1", "另有 %1 台设备没有位置：%2")
-                                               .arg(more.size())
-                                               .arg(more.join(QCoreApplication::translate("Form1", "、")));
+    const QString named
+        = more.isEmpty() ? QString() : tr("另有 %1 台设备没有位置：%2").arg(more.size()).arg(more.join(tr("、")));
     // The line under the slots shows the serials first; the tooltip says it in full.
-    const QString line = more.isEmpty()
-        ? QString()
-        : QCoreApplication::translate("Form1", "另有设备：") + more.join(QCoreApplication::translate("Form1", "、"));
+    const QString line = more.isEmpty() ? QString() : tr("另有设备：") + more.join(tr("、"));
     devicesMore->setText(devicesMore->fontMetrics().elidedText(line, Qt::ElideRight, devicesMore->width()));
     devicesMore->setToolTip(named);
     devicesMore->parentWidget()->setToolTip(named);
@@ -328,10 +307,9 @@ const QString& Form1::serial(int slot) const
 void Form1::fullscreenHint()
 {
     // The key that works with the client installed; Alt whenever its version is not known.
-    const QString hint = clientVersion->usesCtrlShortcuts()
-        ? QCoreApplication::translate("Form1", "按Ctrl+f可退出(切换)全屏！")
-        : QCoreApplication::translate("Form1", "按Alt+f可退出(切换)全屏！");
-    Outside::current().showMessage(hint, QCoreApplication::translate("Form1", "警告！"), Outside::Icon::Warning);
+    const QString hint
+        = clientVersion->usesCtrlShortcuts() ? tr("按Ctrl+f可退出(切换)全屏！") : tr("按Alt+f可退出(切换)全屏！");
+    Outside::current().showMessage(hint, tr("警告！"), Outside::Icon::Warning);
 }
 
 // The help page opens in the app-store app of every selected phone; the about window's hidden

@@ -34,8 +34,7 @@ void Form1::launchClick()
     if (recor->Value() == 1) {
         if (const QString refusal = TypedText::controlCharacterRefusal({{scrtext, RecordNameField()}});
             !refusal.isEmpty()) {
-            Outside::current().showMessage(
-                refusal, QCoreApplication::translate("Form1", "警告！"), Outside::Icon::Stop);
+            Outside::current().showMessage(refusal, tr("警告！"), Outside::Icon::Stop);
             return;
         }
     }
@@ -64,7 +63,7 @@ void Form1::launchClick()
     for (int slot = 1; slot <= 3; ++slot)
         selector(slot) = plan.selectors[slot - 1];
     for (const LaunchPlan::Message& message : plan.messages)
-        Outside::current().showMessage(message.text, QCoreApplication::translate("Form1", "警告！"), message.icon);
+        Outside::current().showMessage(message.text, tr("警告！"), message.icon);
     if (plan.clearRecor)
         recor->setValue(0);
     if (plan.clearFmenux)
@@ -96,7 +95,7 @@ void Form1::launchClick()
 
     launchTicks = 0;
     TimerTOT->start();
-    QSNUM->setCaption(QCoreApplication::translate("Form1", "正在启动..."));
+    QSNUM->setCaption(tr("正在启动..."));
 
     const LaunchFragments fragments {TRES, TBIT, FS, TS, STT, HPT, RECO, m_recordFile};
     const std::array<ClientWindow, 3> windows = clientWindows();
@@ -141,7 +140,7 @@ void Form1::tickTimerTOT()
         runLaunchLine(m_launchCommands[launchTicks - 1], launchTicks);
     if (launchTicks == 5) {
         TimerTOT->stop();
-        QSNUM->setCaption(QCoreApplication::translate("Form1", "应用配置并启动"));
+        QSNUM->setCaption(tr("应用配置并启动"));
     }
 }
 
@@ -163,6 +162,5 @@ void Form1::runLaunchLine(const ToolCommand& command, int slot)
         return;
     // Reported once per launch; later ticks may come while the box is open.
     m_clientMissingReported = true;
-    Outside::current().showMessage(QCoreApplication::translate("Form1", "无法启动 scrcpy！\r\n") + problem,
-        QCoreApplication::translate("Form1", "警告！"), Outside::Icon::Warning);
+    Outside::current().showMessage(tr("无法启动 scrcpy！\r\n") + problem, tr("警告！"), Outside::Icon::Warning);
 }

@@ -24,15 +24,10 @@ Freeze::Freeze(AppWindows& windows)
         return button;
     };
     using namespace AdbCommands::Key;
-    N_Shape* back = keyButton(
-        QStringLiteral("BACKWARD"), QCoreApplication::translate("Freeze", "返回(鼠标右键)"), QRect(8, 8, 97, 33), Back);
-    N_Shape* home = keyButton(QStringLiteral("HOMEWARD"), QCoreApplication::translate("Freeze", "主页(按下滚轮)"),
-        QRect(136, 8, 105, 33), Home);
-    N_Shape* recent = keyButton(
-        QStringLiteral("MEUNWARD"), QCoreApplication::translate("Freeze", "多任务"), QRect(272, 8, 97, 33), AppSwitch);
-    PanelWindow::note(this,
-        QCoreApplication::translate(
-            "Freeze", "若出现点击按钮后标题栏变焦从而遮挡投屏画面的情况，建议开启附加设置中的“主界面置顶”。"),
+    N_Shape* back = keyButton(QStringLiteral("BACKWARD"), tr("返回(鼠标右键)"), QRect(8, 8, 97, 33), Back);
+    N_Shape* home = keyButton(QStringLiteral("HOMEWARD"), tr("主页(按下滚轮)"), QRect(136, 8, 105, 33), Home);
+    N_Shape* recent = keyButton(QStringLiteral("MEUNWARD"), tr("多任务"), QRect(272, 8, 97, 33), AppSwitch);
+    PanelWindow::note(this, tr("若出现点击按钮后标题栏变焦从而遮挡投屏画面的情况，建议开启附加设置中的“主界面置顶”。"),
         QRect(8, 56, 361, 33));
 
     // The designed focus order runs from right to left.

@@ -107,21 +107,17 @@ void ScreenshotSequence::capture(const Phone& phone)
         if (answer.succeeded())
             copy(phone);
         else
-            fail(phone, QCoreApplication::translate("ScreenshotSequence", "手机未能截屏"),
-                BridgeProblems::cause(answer, QStringLiteral("adb")));
+            fail(phone, tr("手机未能截屏"), BridgeProblems::cause(answer, QStringLiteral("adb")));
     });
 }
 
 void ScreenshotSequence::copy(const Phone& phone)
 {
-    const QString kept = QCoreApplication::translate("ScreenshotSequence", "它仍保留在手机的 ") + PhoneCopy;
+    const QString kept = tr("它仍保留在手机的 ") + PhoneCopy;
     // The name is taken now, so two copies (of this program or another) never land on one file.
     QTemporaryFile part(QDir(m_folder).filePath(phone.picture + QStringLiteral(".XXXXXX.part")));
     if (!part.open()) {
-        fail(phone,
-            QCoreApplication::translate("ScreenshotSequence", "无法在 %1 中写入截图，%2")
-                .arg(QDir::toNativeSeparators(m_folder), kept),
-            part.errorString());
+        fail(phone, tr("无法在 %1 中写入截图，%2").arg(QDir::toNativeSeparators(m_folder), kept), part.errorString());
         return;
     }
     part.setAutoRemove(false);
@@ -133,19 +129,17 @@ void ScreenshotSequence::copy(const Phone& phone)
         if (!answer.succeeded()) {
             QFile::remove(folder.filePath(copying.part));
             const QString earlier = QFileInfo::exists(folder.filePath(copying.picture))
-                ? QCoreApplication::translate("ScreenshotSequence", "；电脑上原有的 %1 保持不变")
-                      .arg(QDir::toNativeSeparators(folder.filePath(copying.picture)))
+                ? tr("；电脑上原有的 %1 保持不变").arg(QDir::toNativeSeparators(folder.filePath(copying.picture)))
                 : QString();
-            fail(copying, QCoreApplication::translate("ScreenshotSequence", "截图未能复制到电脑，") + kept + earlier,
+            fail(copying, tr("截图未能复制到电脑，") + kept + earlier,
                 BridgeProblems::cause(answer, QStringLiteral("adb")));
             return;
         }
         QString reason;
         if (!FileReplace::replace(folder.filePath(copying.part), folder.filePath(copying.picture), &reason)) {
-            m_failures.append(
-                QCoreApplication::translate("ScreenshotSequence", "%1：截图已复制为 %2，但未能替换 %3。\r\n%4")
-                    .arg(copying.serial, QDir::toNativeSeparators(folder.filePath(copying.part)), copying.picture,
-                        reason));
+            m_failures.append(tr("%1：截图已复制为 %2，但未能替换 %3。\r\n%4")
+                                  .arg(copying.serial, QDir::toNativeSeparators(folder.filePath(copying.part)),
+                                      copying.picture, reason));
         }
         remove(copying);
     });
@@ -158,10 +152,8 @@ void ScreenshotSequence::remove(const Phone& phone)
 
 void ScreenshotSequence::fail(const Phone& phone, const QString& what, const QString& why)
 {
-    const QString name
-        = phone.serial.isEmpty() ? QCoreApplication::translate("ScreenshotSequence", "设备") : phone.serial;
-    m_failures.append(name + QCoreApplication::translate("ScreenshotSequence", "：") + what
-        + QCoreApplication::translate("ScreenshotSequence", "。\r\n") + why);
+    const QString name = phone.serial.isEmpty() ? tr("设备") : phone.serial;
+    m_failures.append(name + tr("：") + what + tr("。\r\n") + why);
     phoneDone();
 }
 
@@ -170,8 +162,6 @@ void ScreenshotSequence::phoneDone()
     if (--m_unfinished > 0)
         return;
     if (!m_failures.isEmpty())
-        BridgeProblems::tellLater(this,
-            QCoreApplication::translate("ScreenshotSequence", "截屏未能保存！\r\n")
-                + m_failures.join(QStringLiteral("\r\n")));
+        BridgeProblems::tellLater(this, tr("截屏未能保存！\r\n") + m_failures.join(QStringLiteral("\r\n")));
     emit finished();
 }

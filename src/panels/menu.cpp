@@ -34,20 +34,16 @@ menu::menu(AppWindows& windows)
     PanelWindow::setUp(*this, QRect(653, 257, 81, 409));
 
     using namespace AdbCommands::Key;
-    N_Shape* lock = keyButton(QStringLiteral("LOCKSCR"), QCoreApplication::translate("menu", "锁屏"), 0, Power);
-    N_Shape* up = keyButton(QStringLiteral("VOLUP"), QCoreApplication::translate("menu", "音量+"), 40, VolumeUp);
-    N_Shape* down = keyButton(QStringLiteral("VOLDOWN"), QCoreApplication::translate("menu", "音量-"), 80, VolumeDown);
-    N_Shape* mute = keyButton(QStringLiteral("MUTE"), QCoreApplication::translate("menu", "静音"), 120, VolumeMute);
-    N_Shape* shot = ButtonLooks::create(
-        this, QStringLiteral("N_Shape1screencp"), ButtonLooks::panel(), QCoreApplication::translate("menu", "截屏"));
+    N_Shape* lock = keyButton(QStringLiteral("LOCKSCR"), tr("锁屏"), 0, Power);
+    N_Shape* up = keyButton(QStringLiteral("VOLUP"), tr("音量+"), 40, VolumeUp);
+    N_Shape* down = keyButton(QStringLiteral("VOLDOWN"), tr("音量-"), 80, VolumeDown);
+    N_Shape* mute = keyButton(QStringLiteral("MUTE"), tr("静音"), 120, VolumeMute);
+    N_Shape* shot = ButtonLooks::create(this, QStringLiteral("N_Shape1screencp"), ButtonLooks::panel(), tr("截屏"));
     shot->setGeometry(QRect(QPoint(ButtonLeft, 160), ButtonSize));
     connect(shot, &N_Shape::Click, this, &menu::screenshotClick);
-    N_Shape* next
-        = keyButton(QStringLiteral("N_Shapexia"), QCoreApplication::translate("menu", "音乐下一首"), 200, MediaNext);
-    N_Shape* previous = keyButton(
-        QStringLiteral("N_Shapeshang"), QCoreApplication::translate("menu", "音乐上一首"), 240, MediaPrevious);
-    N_Shape* pause = keyButton(
-        QStringLiteral("N_Shapepause"), QCoreApplication::translate("menu", "暂停/继续"), 280, MediaPlayPause);
+    N_Shape* next = keyButton(QStringLiteral("N_Shapexia"), tr("音乐下一首"), 200, MediaNext);
+    N_Shape* previous = keyButton(QStringLiteral("N_Shapeshang"), tr("音乐上一首"), 240, MediaPrevious);
+    N_Shape* pause = keyButton(QStringLiteral("N_Shapepause"), tr("暂停/继续"), 280, MediaPlayPause);
     m_note = PanelWindow::note(this, QString(), QRect(8, 336, 65, 81));
     showNote(OneFolderNote());
 

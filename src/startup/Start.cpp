@@ -98,19 +98,17 @@ Start::Start(AppWindows& windows)
 
 void Start::buildStartPart()
 {
-    Labelstart = makeLabel(this, QStringLiteral("Labelstart"), QCoreApplication::translate("Start", "欢迎使用 Pannix"),
-        Twips::rect(240, 240, 7455, 975), Qt::white, 26);
+    Labelstart = makeLabel(
+        this, QStringLiteral("Labelstart"), tr("欢迎使用 Pannix"), Twips::rect(240, 240, 7455, 975), Qt::white, 26);
     Labelstart->setAlignment(Qt::AlignCenter);
-    Label1nofo = makeLabel(this, QStringLiteral("Label1nofo"),
-        QCoreApplication::translate("Start", "基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen"),
+    Label1nofo = makeLabel(this, QStringLiteral("Label1nofo"), tr("基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen"),
         Twips::rect(960, 1200, 5775, 375), Qt::white, 10);
     Label1nofo->setAlignment(Qt::AlignCenter);
-    Label1 = makeLabel(this, QStringLiteral("Label1"),
-        QCoreApplication::translate("Start", "请开启“USB调试”MIUI还需打开USB调试(安全设置)"),
+    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("请开启“USB调试”MIUI还需打开USB调试(安全设置)"),
         Twips::rect(1080, 2640, 5535, 375), QColor(255, 255, 128), 10);
     Label1->setAlignment(Qt::AlignCenter);
 
-    Label3 = new LinkLabel(QCoreApplication::translate("Start", " 下载ADB驱动 "), this);
+    Label3 = new LinkLabel(tr(" 下载ADB驱动 "), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(Twips::rect(120, 3120, 1695, 375));
     Label3->setFont(captionFont(10));
@@ -118,7 +116,7 @@ void Start::buildStartPart()
     connect(Label3, &LinkLabel::Click, this, [] { Outside::current().openWebAddress(WebAddresses::DriverDownload); });
     // Beside the driver link, in the row's free right half: phones of Android 11 and later pair here
     // without a cable.
-    pairLink = new LinkLabel(QCoreApplication::translate("Start", " 无线配对 "), this);
+    pairLink = new LinkLabel(tr(" 无线配对 "), this);
     pairLink->setObjectName(QStringLiteral("pairLink"));
     pairLink->setGeometry(Twips::rect(6065, 3120, 1695, 375));
     pairLink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -130,8 +128,7 @@ void Start::buildStartPart()
     cable = ButtonLooks::create(this, QStringLiteral("cable"), large, CableCaption());
     cable->setGeometry(Twips::rect(1320, 1800, 2325, 615));
     connect(cable, &N_Shape::Click, this, &Start::cableClick);
-    wireless = ButtonLooks::create(
-        this, QStringLiteral("wireless"), large, QCoreApplication::translate("Start", "设置与帮助"));
+    wireless = ButtonLooks::create(this, QStringLiteral("wireless"), large, tr("设置与帮助"));
     wireless->setGeometry(Twips::rect(4080, 1800, 2325, 615));
     connect(wireless, &N_Shape::Click, this, &Start::wirelessClick);
 }
@@ -141,8 +138,7 @@ void Start::load()
 {
     if (!ToolLocator::bridgeToolPresent()) {
         Outside::current().showMessage(
-            QCoreApplication::translate("Start", "驱动不正常！请解压后运行或检查主程序目录下的文件！"),
-            QCoreApplication::translate("Start", "警告！"), Outside::Icon::Stop);
+            tr("驱动不正常！请解压后运行或检查主程序目录下的文件！"), tr("警告！"), Outside::Icon::Stop);
         Outside::current().endProgram(1);
         return;
     }
@@ -288,8 +284,7 @@ void Start::maybeDecide()
 // The device list never came: the user learns why, not that no phone is connected.
 void Start::reportStartFailure(const QString& why)
 {
-    Outside::current().showMessage(QCoreApplication::translate("Start", "无法列出已连接的设备：\r\n") + why,
-        QCoreApplication::translate("Start", "警告！"), Outside::Icon::Stop);
+    Outside::current().showMessage(tr("无法列出已连接的设备：\r\n") + why, tr("警告！"), Outside::Icon::Stop);
     cable->setCaption(CableCaption());
 }
 
@@ -300,14 +295,13 @@ void Start::decide()
     const QStringList meizuPhones = devices.madeBy(Meizu);
     const bool isMeizu = ttts == Meizu || !meizuPhones.isEmpty();
     if (!isMeizu && devices.count() == 0) {
-        Outside::current().showMessage(QCoreApplication::translate("Start",
-                                           "未检测到设备， 软件将自动关闭！\r\n"
-                                           "请确定:\r\n"
-                                           "1.开发者选项中的USB调试已经打开并授权 \r\n"
-                                           "2.驱动正常安装\r\n"
-                                           "3.更换电脑重试"),
-            QCoreApplication::translate("Start", "提示"), Outside::Icon::Stop);
-        launcher.setWindowTitle(QCoreApplication::translate("Start", "未检测到设备!"));
+        Outside::current().showMessage(tr("未检测到设备， 软件将自动关闭！\r\n"
+                                          "请确定:\r\n"
+                                          "1.开发者选项中的USB调试已经打开并授权 \r\n"
+                                          "2.驱动正常安装\r\n"
+                                          "3.更换电脑重试"),
+            tr("提示"), Outside::Icon::Stop);
+        launcher.setWindowTitle(tr("未检测到设备!"));
         cable->setCaption(CableCaption());
         return;
     }

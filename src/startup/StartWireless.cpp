@@ -60,23 +60,21 @@ QLineEdit* makeField(
 void Start::buildWirelessPart()
 {
     const PropertyBag look = ButtonLooks::window();
-    wxts = ButtonLooks::create(
-        this, QStringLiteral("wxts"), look, QCoreApplication::translate("Start", "开启/更换端口："));
+    wxts = ButtonLooks::create(this, QStringLiteral("wxts"), look, tr("开启/更换端口："));
     wxts->setGeometry(Twips::rect(120, 3720, 1845, 375));
     connect(wxts, &N_Shape::Click, this, &Start::wxtsClick);
 
     Textport = makeField(this, QStringLiteral("Textport"), QStringLiteral("5555"), Twips::rect(2040, 3720, 855, 360),
-        QCoreApplication::translate("Start", "开启/更换端口："));
+        tr("开启/更换端口："));
 
     devtect = ButtonLooks::create(this, QStringLiteral("devtect"), look, DetectCaption());
     devtect->setGeometry(Twips::rect(3120, 3720, 1875, 375));
     connect(devtect, &N_Shape::Click, this, &Start::devtectClick);
 
     Label2 = new QLabel(
-        QCoreApplication::translate("Start",
-            "说明：第一次进行网络调试的设备需要进行端口绑定。先使用有线方式连接电脑，再开启端口。"
-            "输入设备IP地址(关于手机>状态信息>IPv4地址)若连接成功，则绑定完成，下次无需再次开启端口(请勿更换)，"
-            "仅需输入IP连接即可！"),
+        tr("说明：第一次进行网络调试的设备需要进行端口绑定。先使用有线方式连接电脑，再开启端口。"
+           "输入设备IP地址(关于手机>状态信息>IPv4地址)若连接成功，则绑定完成，下次无需再次开启端口(请勿更换)，"
+           "仅需输入IP连接即可！"),
         this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(Twips::rect(5280, 3720, 2535, 3255));
@@ -85,18 +83,16 @@ void Start::buildWirelessPart()
     Label2->setFont(captionFont(9));
     WidgetColors::setText(Label2, Qt::white);
 
-    addressFrame = new QGroupBox(QCoreApplication::translate("Start", "设备IP地址(免端口号)"), this);
+    addressFrame = new QGroupBox(tr("设备IP地址(免端口号)"), this);
     addressFrame->setObjectName(QStringLiteral("addressFrame"));
     addressFrame->setGeometry(Twips::rect(120, 4200, 4935, 975));
     WidgetColors::setText(addressFrame, Qt::white);
     connft = makeField(addressFrame, QStringLiteral("connft"), QString(), Twips::rect(240, 370, 2055, 350),
-        QCoreApplication::translate("Start", "设备IP地址(免端口号)"));
-    connf = ButtonLooks::create(
-        addressFrame, QStringLiteral("connf"), look, QCoreApplication::translate("Start", "连接"));
+        tr("设备IP地址(免端口号)"));
+    connf = ButtonLooks::create(addressFrame, QStringLiteral("connf"), look, tr("连接"));
     connf->setGeometry(Twips::rect(2400, 360, 1125, 375));
     connect(connf, &N_Shape::Click, this, &Start::connfClick);
-    disconnf = ButtonLooks::create(
-        addressFrame, QStringLiteral("disconnf"), look, QCoreApplication::translate("Start", "断开"));
+    disconnf = ButtonLooks::create(addressFrame, QStringLiteral("disconnf"), look, tr("断开"));
     disconnf->setGeometry(Twips::rect(3600, 360, 1125, 375));
     connect(disconnf, &N_Shape::Click, this, &Start::disconnfClick);
 
@@ -104,17 +100,16 @@ void Start::buildWirelessPart()
     const auto remembered = Remembered::settings();
     connft->setText(remembered->value(Remembered::Address, connft->text()).toString());
     Textport->setText(remembered->value(Remembered::Port, Textport->text()).toString());
-    const auto warn = [](const QString& notice) {
-        Outside::current().showMessage(notice, QCoreApplication::translate("Start", "警告！"), Outside::Icon::Warning);
-    };
+    const auto warn
+        = [](const QString& notice) { Outside::current().showMessage(notice, tr("警告！"), Outside::Icon::Warning); };
     TypedText::sayWhenFull(*Textport, PortName(), warn);
     TypedText::sayWhenFull(*connft, AddressName(), warn);
 
-    ssxx = new QPlainTextEdit(QCoreApplication::translate("Start", "这里会显示操作返回结果\r\n"), this);
+    ssxx = new QPlainTextEdit(tr("这里会显示操作返回结果\r\n"), this);
     ssxx->setObjectName(QStringLiteral("ssxx"));
     ssxx->setGeometry(Twips::rect(120, 5280, 4935, 1215));
     WidgetColors::setField(ssxx, Qt::white, FieldFace);
-    ssxx->setAccessibleName(QCoreApplication::translate("Start", "操作返回结果"));
+    ssxx->setAccessibleName(tr("操作返回结果"));
     setWirelessPartReachable(false);
 }
 
@@ -133,7 +128,7 @@ void Start::devtectClick()
     if (m_wirelessBusy)
         return;
     m_wirelessBusy = true;
-    devtect->setCaption(QCoreApplication::translate("Start", "检测中..."));
+    devtect->setCaption(tr("检测中..."));
     const ToolCommand list = AdbCommands::devices();
     m_windows.form1().INTERTEXT = list.text;
     CommandRunner::call(list, this, [this](const ToolAnswer& answer) {
@@ -154,9 +149,9 @@ void Start::devtectClick()
         QString shown = devices.fieldAt(1) + QString(5, QLatin1Char(' ')) + devices.fieldAt(2)
             + QString(14, QLatin1Char(' ')) + devices.fieldAt(3);
         if (!devices.withoutSlot().isEmpty())
-            shown += QCoreApplication::translate("Start", "\r\n另有 %1 台设备没有位置：%2")
+            shown += tr("\r\n另有 %1 台设备没有位置：%2")
                          .arg(devices.withoutSlot().size())
-                         .arg(devices.withoutSlot().join(QCoreApplication::translate("Start", "、")));
+                         .arg(devices.withoutSlot().join(tr("、")));
         ssxx->setPlainText(shown);
     });
 }
@@ -175,15 +170,14 @@ void Start::connfClick()
     if (m_wirelessBusy
         || refused(TypedText::controlCharacterRefusal({{connft, AddressName()}, {Textport, PortName()}})))
         return;
-    runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), connf,
-        QCoreApplication::translate("Start", "正在连接..."),
+    runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), connf, tr("正在连接..."),
         [this, address = connft->text(), port = Textport->text()](const ToolAnswer& answer) {
             // The tool ends well even when it could not connect; its words say which it was.
             const QString said = BridgeProblems::statusLine(answer, QStringLiteral("adb"));
             if (!answer.ranToEnd()
                 || !(said.startsWith(QLatin1String("connected to"))
                     || said.startsWith(QLatin1String("already connected to")))) {
-                ssxx->setPlainText(QCoreApplication::translate("Start", "连接失败：") + said);
+                ssxx->setPlainText(tr("连接失败：") + said);
                 return;
             }
             Remembered::connection(address, port);
@@ -195,15 +189,14 @@ void Start::disconnfClick()
     if (m_wirelessBusy
         || refused(TypedText::controlCharacterRefusal({{connft, AddressName()}, {Textport, PortName()}})))
         return;
-    runIntoStatusBox(AdbCommands::disconnect(connft->text(), Textport->text()), disconnf,
-        QCoreApplication::translate("Start", "正在断开..."));
+    runIntoStatusBox(AdbCommands::disconnect(connft->text(), Textport->text()), disconnf, tr("正在断开..."));
 }
 
 bool Start::refused(const QString& refusal)
 {
     if (refusal.isEmpty())
         return false;
-    Outside::current().showMessage(refusal, QCoreApplication::translate("Start", "警告！"), Outside::Icon::Stop);
+    Outside::current().showMessage(refusal, tr("警告！"), Outside::Icon::Stop);
     return true;
 }
 

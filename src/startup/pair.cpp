@@ -78,20 +78,19 @@ pair::pair(AppWindows& windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("pair"));
-    setWindowTitle(QCoreApplication::translate("pair", "无线配对（安卓11及以上）"));
+    setWindowTitle(tr("无线配对（安卓11及以上）"));
     setFont(captionFont(9));
     setFixedSize(520, 420);
 
     m_code = makeLabel(this, QStringLiteral("qrCode"), QString(), QRect(16, 16, CodeSide, CodeSide));
-    m_code->setAccessibleName(QCoreApplication::translate("pair", "配对二维码"));
+    m_code->setAccessibleName(tr("配对二维码"));
     makeLabel(this, QStringLiteral("qrHint"),
-        QCoreApplication::translate(
-            "pair", "在手机上打开 开发者选项 › 无线调试 › 使用二维码配对设备，扫描上面的二维码。"),
+        tr("在手机上打开 开发者选项 › 无线调试 › 使用二维码配对设备，扫描上面的二维码。"),
         QRect(16, 222, CodeSide, 54));
     m_qrStatus = makeLabel(this, QStringLiteral("qrStatus"), QString(), QRect(16, 280, CodeSide, 54));
 
     const PropertyBag look = ButtonLooks::window();
-    auto* codeFrame = new QGroupBox(QCoreApplication::translate("pair", "使用配对码配对"), this);
+    auto* codeFrame = new QGroupBox(tr("使用配对码配对"), this);
     codeFrame->setObjectName(QStringLiteral("codeFrame"));
     codeFrame->setGeometry(232, 16, 272, 164);
     makeLabel(codeFrame, QStringLiteral("pairAddressLabel"), PairAddressName(), QRect(12, 26, 96, 20));
@@ -99,27 +98,23 @@ pair::pair(AppWindows& windows)
     m_pairAddress->setPlaceholderText(QStringLiteral("192.168.1.23:37123"));
     makeLabel(codeFrame, QStringLiteral("pairCodeLabel"), PairCodeName(), QRect(12, 58, 96, 20));
     m_pairCode = makeField(codeFrame, QStringLiteral("pairCode"), QRect(112, 56, 148, 24), PairCodeName());
-    m_pairButton = ButtonLooks::create(
-        codeFrame, QStringLiteral("pairButton"), look, QCoreApplication::translate("pair", "配对"));
+    m_pairButton = ButtonLooks::create(codeFrame, QStringLiteral("pairButton"), look, tr("配对"));
     m_pairButton->setGeometry(160, 90, 100, 28);
     connect(m_pairButton, &N_Shape::Click, this, &pair::pairClick);
-    makeLabel(codeFrame, QStringLiteral("codeHint"),
-        QCoreApplication::translate("pair", "手机上：开发者选项 › 无线调试 › 使用配对码配对设备"),
+    makeLabel(codeFrame, QStringLiteral("codeHint"), tr("手机上：开发者选项 › 无线调试 › 使用配对码配对设备"),
         QRect(12, 124, 248, 34));
 
-    auto* connectFrame = new QGroupBox(QCoreApplication::translate("pair", "连接已配对的手机"), this);
+    auto* connectFrame = new QGroupBox(tr("连接已配对的手机"), this);
     connectFrame->setObjectName(QStringLiteral("connectFrame"));
     connectFrame->setGeometry(232, 192, 272, 142);
     makeLabel(connectFrame, QStringLiteral("connectAddressLabel"), PairAddressName(), QRect(12, 26, 96, 20));
     m_connectAddress
         = makeField(connectFrame, QStringLiteral("connectAddress"), QRect(112, 24, 148, 24), ConnectAddressName());
-    m_connectButton = ButtonLooks::create(
-        connectFrame, QStringLiteral("connectButton"), look, QCoreApplication::translate("pair", "连接"));
+    m_connectButton = ButtonLooks::create(connectFrame, QStringLiteral("connectButton"), look, tr("连接"));
     m_connectButton->setGeometry(160, 58, 100, 28);
     connect(m_connectButton, &N_Shape::Click, this, &pair::connectClick);
     makeLabel(connectFrame, QStringLiteral("connectHint"),
-        QCoreApplication::translate("pair", "手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）"),
-        QRect(12, 92, 248, 40));
+        tr("手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）"), QRect(12, 92, 248, 40));
 
     m_status = makeLabel(this, QStringLiteral("pairStatus"), QString(), QRect(16, 344, 488, 64));
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -164,7 +159,7 @@ void pair::hideEvent(QHideEvent* event)
 void pair::askBridgeVersion()
 {
     m_versionAsked = true;
-    say(QCoreApplication::translate("pair", "正在检查 adb 的版本…"));
+    say(tr("正在检查 adb 的版本…"));
     CommandRunner::call(AdbCommands::version(), this, [this](const ToolAnswer& answer) {
         const QStringList lines = ToolText::lines(answer.output);
         const QVersionNumber version = WirelessDebugging::bridgeVersion(lines);
@@ -175,13 +170,10 @@ void pair::askBridgeVersion()
             return;
         }
         const QString found = answer.succeeded() && !version.isNull()
-            ? QCoreApplication::translate("pair", "此电脑上的 adb 是 %1。")
-                  .arg(WirelessDebugging::bridgeVersionText(lines))
-            : QCoreApplication::translate("pair", "无法读出此电脑上 adb 的版本：%1")
-                  .arg(BridgeProblems::cause(answer, QStringLiteral("adb")));
-        say(QCoreApplication::translate("pair", "无线配对需要 adb 30 或更高版本，") + found
-            + QCoreApplication::translate("pair",
-                "\nWindows 上请换用 scrcpy 当前版本自带的 adb.exe；Linux 上请安装 Android 的 platform-tools。"));
+            ? tr("此电脑上的 adb 是 %1。").arg(WirelessDebugging::bridgeVersionText(lines))
+            : tr("无法读出此电脑上 adb 的版本：%1").arg(BridgeProblems::cause(answer, QStringLiteral("adb")));
+        say(tr("无线配对需要 adb 30 或更高版本，") + found
+            + tr("\nWindows 上请换用 scrcpy 当前版本自带的 adb.exe；Linux 上请安装 Android 的 platform-tools。"));
     });
 }
 
@@ -191,19 +183,18 @@ void pair::becomeReady()
     setPartsEnabled(true);
     renewPairing();
     say(QString());
-    m_qrStatus->setText(QCoreApplication::translate("pair", "正在检查 adb 能否发现网络上的手机…"));
+    m_qrStatus->setText(tr("正在检查 adb 能否发现网络上的手机…"));
     CommandRunner::call(AdbCommands::mdnsCheck(), this, [this](const ToolAnswer& answer) {
         m_discoveryRuns = WirelessDebugging::discoveryRuns(answer);
         if (!m_discoveryRuns) {
             // The tool's own words go to the wider status line.
             const QString said = ToolText::lines(answer.output + answer.errors).value(0).trimmed();
-            m_qrStatus->setText(QCoreApplication::translate(
-                "pair", "此电脑上 adb 无法发现网络上的手机，二维码配对不可用，请用配对码配对。"));
+            m_qrStatus->setText(tr("此电脑上 adb 无法发现网络上的手机，二维码配对不可用，请用配对码配对。"));
             say(QStringLiteral("adb mdns check: ")
                 + (said.isEmpty() ? BridgeProblems::cause(answer, QStringLiteral("adb")) : said));
             return;
         }
-        m_qrStatus->setText(QCoreApplication::translate("pair", "正在等待手机扫描二维码…"));
+        m_qrStatus->setText(tr("正在等待手机扫描二维码…"));
         if (isVisible())
             discoveryTimer->start();
     });
@@ -265,7 +256,7 @@ void pair::pairWith(const QString& address, const QString& secret)
 {
     m_busy = true;
     m_awaitedGuid.clear();
-    say(QCoreApplication::translate("pair", "正在与 %1 配对…").arg(address));
+    say(tr("正在与 %1 配对…").arg(address));
     const ToolCommand command = AdbCommands::pair(address, secret);
     m_windows.scratchField() = command.text;
     CommandRunner::call(
@@ -281,7 +272,7 @@ void pair::takePairing(const ToolAnswer& answer)
     const auto paired = WirelessDebugging::paired(ToolText::lines(answer.output));
     if (!answer.ranToEnd() || !paired) {
         renewPairing();
-        say(QCoreApplication::translate("pair", "配对失败：%1\n已换上新的二维码，可以再试一次。")
+        say(tr("配对失败：%1\n已换上新的二维码，可以再试一次。")
                 .arg(BridgeProblems::statusLine(answer, QStringLiteral("adb"))));
         return;
     }
@@ -291,8 +282,7 @@ void pair::takePairing(const ToolAnswer& answer)
         return;
     }
     m_awaitedGuid = paired->guid;
-    say(QCoreApplication::translate(
-        "pair", "已与 %1 配对。请在手机“无线调试”页面找到“IP地址和端口”，填入“连接已配对的手机”后点击“连接”。")
+    say(tr("已与 %1 配对。请在手机“无线调试”页面找到“IP地址和端口”，填入“连接已配对的手机”后点击“连接”。")
             .arg(paired->address));
 }
 
@@ -313,7 +303,7 @@ void pair::connectTo(const QString& address)
 {
     m_busy = true;
     m_awaitedGuid.clear();
-    say(QCoreApplication::translate("pair", "正在连接 %1…").arg(address));
+    say(tr("正在连接 %1…").arg(address));
     const ToolCommand command = AdbCommands::connectTo(address);
     m_windows.scratchField() = command.text;
     CommandRunner::call(
@@ -324,12 +314,12 @@ void pair::connectTo(const QString& address)
             if (!answer.ranToEnd()
                 || !(said.startsWith(QLatin1String("connected to"))
                     || said.startsWith(QLatin1String("already connected to")))) {
-                say(QCoreApplication::translate("pair", "连接失败：") + said);
+                say(tr("连接失败：") + said);
                 return;
             }
             const qsizetype colon = address.lastIndexOf(QLatin1Char(':'));
             Remembered::connection(address.left(colon), address.mid(colon + 1));
-            say(QCoreApplication::translate("pair", "已连接 %1，手机将出现在启动器的设备列表中。").arg(address));
+            say(tr("已连接 %1，手机将出现在启动器的设备列表中。").arg(address));
         },
         CommandRunner::Streams::Merged);
 }
@@ -343,7 +333,7 @@ bool pair::refused(const QString& refusal)
 {
     if (refusal.isEmpty())
         return false;
-    Outside::current().showMessage(refusal, QCoreApplication::translate("pair", "警告！"), Outside::Icon::Stop);
+    Outside::current().showMessage(refusal, tr("警告！"), Outside::Icon::Stop);
     return true;
 }
 

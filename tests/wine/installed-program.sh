@@ -3,6 +3,8 @@
 # stand-in bridge tool and its two libraries put beside pannix.exe, the start window opened (a
 # screenshot of it is kept), Enter on its first button reaching the launcher; then, with a library
 # missing, the stop message and exit status 1; last, the silent uninstaller. Needs an X display.
+# Wine's user is given an English locale, as most Windows users outside China have: the windows then
+# show the English texts, which the installed program carries inside it.
 #   installed-program.sh INSTALLER STANDIN_TOOL SCREENSHOT
 set -euo pipefail
 installer=$1
@@ -18,6 +20,7 @@ window() {
     return 1
 }
 
+export LC_ALL=C.UTF-8 LANGUAGE=
 rm -rf "$WINEPREFIX"
 wineboot -i > /dev/null 2>&1
 wineserver -w
@@ -35,19 +38,19 @@ echo stand-in > "$folder/AdbWinApi.dll"
 echo stand-in > "$folder/AdbWinUsbApi.dll"
 printf 'List of devices attached\nSER1\tdevice\n\n' > "$folder/adb.devices"
 wine "$folder/pannix.exe" > /dev/null 2>&1 &
-start=$(window '^Pannix 酷安@Tollen$') || fail "the start window did not open"
+start=$(window '^Pannix CoolApk@Tollen$') || fail "the start window did not open (in English)"
 sleep 1
 import -window "$start" "$screenshot"
-# The window opens with the keyboard focus on "连接并启动".
+# The window opens with the keyboard focus on "Connect and start".
 xdotool key --window "$start" Return
-window '【已连接 1 台设备】' > /dev/null || fail "Enter on 连接并启动 did not reach the launcher"
+window '\[1 connected\]' > /dev/null || fail "Enter on Connect and start did not reach the launcher"
 wineserver -k 2> /dev/null || true
 wineserver -w
 
 rm "$folder/AdbWinApi.dll"
 wine "$folder/pannix.exe" > /dev/null 2>&1 &
 pannix=$!
-box=$(window '^警告！$') || fail "no message with AdbWinApi.dll missing"
+box=$(window '^Warning$') || fail "no message with AdbWinApi.dll missing"
 xdotool key --window "$box" Return
 status=0
 wait "$pannix" || status=$?
