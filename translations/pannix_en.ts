@@ -14,73 +14,73 @@
         <translation>A console for the scrcpy mirroring tool, with handy settings.</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="62"/>
+        <location filename="../src/info/About.cpp" line="60"/>
         <source>Scrcpy 作者：Romain Vimont (Genymobile)</source>
         <translation>Scrcpy by Romain Vimont (Genymobile)</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="64"/>
+        <location filename="../src/info/About.cpp" line="62"/>
         <source>项目链接：</source>
         <translation>Project:</translation>
     </message>
     <message>
+        <location filename="../src/info/About.cpp" line="64"/>
         <location filename="../src/info/About.cpp" line="66"/>
-        <location filename="../src/info/About.cpp" line="70"/>
         <source>点击访问</source>
         <translation>Visit</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="68"/>
+        <location filename="../src/info/About.cpp" line="65"/>
         <source>工具介绍(官方)：</source>
         <translation>About the tool:</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="72"/>
+        <location filename="../src/info/About.cpp" line="68"/>
         <source>Scrcpy Version：1.10</source>
         <translation>Scrcpy version: 1.10</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="74"/>
+        <location filename="../src/info/About.cpp" line="69"/>
         <source>酷安：@Tollen</source>
         <translation>CoolApk: @Tollen</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="79"/>
+        <location filename="../src/info/About.cpp" line="72"/>
         <source>个人主页</source>
         <translation>Home page</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="83"/>
+        <location filename="../src/info/About.cpp" line="75"/>
         <source>所有作品</source>
         <translation>All works</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="88"/>
+        <location filename="../src/info/About.cpp" line="79"/>
         <source>捐赠支持</source>
         <translation>Donate</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="93"/>
+        <location filename="../src/info/About.cpp" line="84"/>
         <source>未配置</source>
         <translation>not configured</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="95"/>
+        <location filename="../src/info/About.cpp" line="85"/>
         <source>交流群：</source>
         <translation>Support group: </translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="101"/>
+        <location filename="../src/info/About.cpp" line="90"/>
         <source>点击加入</source>
         <translation>Join</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="106"/>
+        <location filename="../src/info/About.cpp" line="95"/>
         <source>版权所有 © 酷安@Tollen 保留所有权利。Scrcpy 版权归其作者所有。</source>
         <translation>© CoolApk@Tollen. All rights reserved. Scrcpy © its authors.</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="121"/>
+        <location filename="../src/info/About.cpp" line="109"/>
         <source>交流群的加入页面</source>
         <translation>The support group&apos;s join page</translation>
     </message>
@@ -161,7 +161,7 @@ Full log: %3</translation>
     <name>DonatION</name>
     <message>
         <location filename="../src/info/DonatION.cpp" line="33"/>
-        <location filename="../src/info/DonatION.cpp" line="61"/>
+        <location filename="../src/info/DonatION.cpp" line="59"/>
         <source>未配置</source>
         <translation>not configured</translation>
     </message>
@@ -176,12 +176,12 @@ Full log: %3</translation>
         <translation>WeChat Pay</translation>
     </message>
     <message>
-        <location filename="../src/info/DonatION.cpp" line="53"/>
+        <location filename="../src/info/DonatION.cpp" line="52"/>
         <source>支付宝</source>
         <translation>Alipay</translation>
     </message>
     <message>
-        <location filename="../src/info/DonatION.cpp" line="63"/>
+        <location filename="../src/info/DonatION.cpp" line="61"/>
         <source>软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！</source>
         <translation>There is no premium edition: every feature is yours, donation or not. Thank you!</translation>
     </message>
@@ -194,152 +194,151 @@ Full log: %3</translation>
         <translation>Turn on &quot;USB debugging&quot; in the phone&apos;s developer options, connect it, then allow debugging on the phone.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="72"/>
+        <location filename="../src/launcher/Form1.cpp" line="68"/>
         <source>多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。</source>
         <translation>With several phones, only the first one&apos;s sound plays on the computer; the others keep theirs.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="110"/>
+        <location filename="../src/launcher/Form1.cpp" line="105"/>
         <source>分辨率</source>
         <translation>Resolution</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="112"/>
+        <location filename="../src/launcher/Form1.cpp" line="106"/>
         <source>按原设备比例设定纵向分辨率</source>
         <translation>Height; the phone&apos;s aspect ratio is kept</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="115"/>
+        <location filename="../src/launcher/Form1.cpp" line="109"/>
         <source>默认</source>
         <translation>Max</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="124"/>
+        <location filename="../src/launcher/Form1.cpp" line="117"/>
         <source>附加设置</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="127"/>
+        <location filename="../src/launcher/Form1.cpp" line="119"/>
         <source>主界面置顶</source>
         <translation>Stay on top</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="129"/>
+        <location filename="../src/launcher/Form1.cpp" line="120"/>
         <source>悬浮工具栏</source>
         <translation>Panels</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="131"/>
+        <location filename="../src/launcher/Form1.cpp" line="121"/>
         <source>黑屏启动</source>
         <translation>Screen off</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="133"/>
+        <location filename="../src/launcher/Form1.cpp" line="122"/>
         <source>启动时录屏</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="135"/>
+        <location filename="../src/launcher/Form1.cpp" line="123"/>
         <source>显示触摸</source>
         <translation>Show touches</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="137"/>
+        <location filename="../src/launcher/Form1.cpp" line="124"/>
         <source>全屏启动</source>
         <translation>Full screen</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="145"/>
+        <location filename="../src/launcher/Form1.cpp" line="131"/>
         <source>比特率(数值越高，延迟越高，但显示和录屏也越清晰)</source>
         <translation>Bit rate (higher: sharper picture and recording, more delay)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="150"/>
+        <location filename="../src/launcher/Form1.cpp" line="135"/>
         <source>8Mbps(默认)</source>
         <translation>8Mbps (default)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="159"/>
+        <location filename="../src/launcher/Form1.cpp" line="142"/>
         <source>自定义录屏文件名。默认为ScrRec</source>
         <translation>Recording name (default ScrRec)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="165"/>
-        <location filename="../src/launcher/Form1.cpp" line="334"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="38"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="67"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="167"/>
+        <location filename="../src/launcher/Form1.cpp" line="306"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="37"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="66"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="165"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="173"/>
+        <location filename="../src/launcher/Form1.cpp" line="155"/>
         <source>启动</source>
         <translation>Launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="177"/>
+        <location filename="../src/launcher/Form1.cpp" line="158"/>
         <source>软件使用说明与帮助(酷安图文)</source>
         <translation>Help and guide (CoolApk)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="181"/>
+        <location filename="../src/launcher/Form1.cpp" line="161"/>
         <source>查看快捷键</source>
         <translation>Shortcuts</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="185"/>
+        <location filename="../src/launcher/Form1.cpp" line="164"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="192"/>
+        <location filename="../src/launcher/Form1.cpp" line="171"/>
         <source>公告</source>
         <translation>Notice</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="203"/>
+        <location filename="../src/launcher/Form1.cpp" line="182"/>
         <source>截屏(screen.png)与录屏文件保存在：</source>
         <translation>Screenshots (screen.png) and recordings go to: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="209"/>
+        <location filename="../src/launcher/Form1.cpp" line="188"/>
         <source>多设备启动</source>
         <translation>Phones</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="249"/>
+        <location filename="../src/launcher/Form1.cpp" line="227"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="250"/>
+        <location filename="../src/launcher/Form1.cpp" line="227"/>
         <source> 【已连接 %1 台设备】</source>
         <translation> [%1 connected]</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="253"/>
+        <location filename="../src/launcher/Form1.cpp" line="230"/>
         <source>另有 %1 台设备没有位置：%2</source>
         <translation>%1 more without a slot: %2</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="255"/>
-        <location filename="../src/launcher/Form1.cpp" line="259"/>
+        <location filename="../src/launcher/Form1.cpp" line="230"/>
+        <location filename="../src/launcher/Form1.cpp" line="232"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="259"/>
+        <location filename="../src/launcher/Form1.cpp" line="232"/>
         <source>另有设备：</source>
         <translation>Also: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="332"/>
+        <location filename="../src/launcher/Form1.cpp" line="305"/>
         <source>按Ctrl+f可退出(切换)全屏！</source>
         <translation>Press Ctrl+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="333"/>
+        <location filename="../src/launcher/Form1.cpp" line="305"/>
         <source>按Alt+f可退出(切换)全屏！</source>
         <translation>Press Alt+f to leave (toggle) full screen.</translation>
     </message>
@@ -354,17 +353,17 @@ Full log: %3</translation>
         <translation>Recording name</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="99"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="98"/>
         <source>正在启动...</source>
         <translation>Launching...</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="144"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="143"/>
         <source>应用配置并启动</source>
         <translation>Apply and launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="166"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="165"/>
         <source>无法启动 scrcpy！<byte value="xd"/>
 </source>
         <translation>Cannot start scrcpy.<byte value="xd"/>
@@ -374,22 +373,22 @@ Full log: %3</translation>
 <context>
     <name>Freeze</name>
     <message>
-        <location filename="../src/panels/Freeze.cpp" line="28"/>
+        <location filename="../src/panels/Freeze.cpp" line="27"/>
         <source>返回(鼠标右键)</source>
         <translation>Back (right click)</translation>
     </message>
     <message>
-        <location filename="../src/panels/Freeze.cpp" line="29"/>
+        <location filename="../src/panels/Freeze.cpp" line="28"/>
         <source>主页(按下滚轮)</source>
         <translation>Home (wheel click)</translation>
     </message>
     <message>
-        <location filename="../src/panels/Freeze.cpp" line="32"/>
+        <location filename="../src/panels/Freeze.cpp" line="29"/>
         <source>多任务</source>
         <translation>Recent apps</translation>
     </message>
     <message>
-        <location filename="../src/panels/Freeze.cpp" line="34"/>
+        <location filename="../src/panels/Freeze.cpp" line="30"/>
         <source>若出现点击按钮后标题栏变焦从而遮挡投屏画面的情况，建议开启附加设置中的“主界面置顶”。</source>
         <translation>If the title bar covers the mirror after a click, turn on &quot;Stay on top&quot; in the options.</translation>
     </message>
@@ -397,69 +396,69 @@ Full log: %3</translation>
 <context>
     <name>LaunchPlanner</name>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="15"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="11"/>
         <source>需要至少选择一个设备！</source>
         <translation>Select at least one device.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="19"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="12"/>
         <source>多设备下不支持录屏！</source>
         <translation>Recording is not available with several devices.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="23"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="13"/>
         <source>多设备下不支持全屏！</source>
         <translation>Full screen is not available with several devices.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="27"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="14"/>
         <source>多设备下不支持工具栏！</source>
         <translation>The panels are not available with several devices.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="31"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="15"/>
         <source>多设备下不支持工具栏</source>
         <translation>The panels are not available with several devices</translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="35"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="16"/>
         <source>请填写录屏文件名！</source>
         <translation>Enter a recording name.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="39"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="18"/>
         <source>录屏文件名不能含有路径（“/”、“\”或“..”）！</source>
         <translation>The recording name cannot hold a path (&quot;/&quot;, &quot;\&quot; or &quot;..&quot;).</translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="53"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="37"/>
         <source>录屏文件名不能含有“:”（它会指向其他驱动器或文件的数据流）！</source>
         <translation>The recording name cannot hold &quot;:&quot; (it would point to another drive or a file&apos;s data stream).</translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="57"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="41"/>
         <source>录屏文件名不能含有 &lt; &gt; &quot; | ? * 这些字符！</source>
         <translation>The recording name cannot hold &lt; &gt; &quot; | ? *</translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="60"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="44"/>
         <source>录屏文件名不能以点或空格结尾！</source>
         <translation>The recording name cannot end with a dot or a blank.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="64"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="48"/>
         <source>录屏文件名不能是设备名（CON、PRN、AUX、NUL、COM1–COM9、LPT1–LPT9）！</source>
         <translation>The recording name cannot be a device name (CON, PRN, AUX, NUL, COM1–COM9, LPT1–LPT9).</translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="146"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="130"/>
         <source>启动后则自动开始录屏，关闭窗口或断开设备即可停止！<byte value="xd"/>
 录屏文件将保存为：</source>
         <translation>Recording starts with mirroring; close the window or disconnect the phone to stop it.<byte value="xd"/>
 The recording is saved as: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/LaunchPlanner.cpp" line="148"/>
+        <location filename="../src/launcher/LaunchPlanner.cpp" line="132"/>
         <source>！</source>
         <translation>.</translation>
     </message>
@@ -508,51 +507,51 @@ The recording is saved as: </translation>
         <translation>the phone could not take the screenshot</translation>
     </message>
     <message>
-        <location filename="../src/panels/ScreenshotSequence.cpp" line="117"/>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="116"/>
         <source>它仍保留在手机的 </source>
         <translation>it is still on the phone at </translation>
     </message>
     <message>
-        <location filename="../src/panels/ScreenshotSequence.cpp" line="122"/>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="120"/>
         <source>无法在 %1 中写入截图，%2</source>
         <translation>cannot write the screenshot in %1; %2</translation>
     </message>
     <message>
-        <location filename="../src/panels/ScreenshotSequence.cpp" line="136"/>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="132"/>
         <source>；电脑上原有的 %1 保持不变</source>
         <translation>; %1 on the computer is unchanged</translation>
     </message>
     <message>
-        <location filename="../src/panels/ScreenshotSequence.cpp" line="139"/>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="134"/>
         <source>截图未能复制到电脑，</source>
         <translation>the screenshot was not copied to the computer; </translation>
     </message>
     <message>
-        <location filename="../src/panels/ScreenshotSequence.cpp" line="146"/>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="140"/>
         <source>%1：截图已复制为 %2，但未能替换 %3。<byte value="xd"/>
 %4</source>
         <translation>%1: the screenshot was copied as %2 but could not replace %3.<byte value="xd"/>
 %4</translation>
     </message>
     <message>
-        <location filename="../src/panels/ScreenshotSequence.cpp" line="162"/>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="155"/>
         <source>设备</source>
         <translation>Device</translation>
     </message>
     <message>
-        <location filename="../src/panels/ScreenshotSequence.cpp" line="163"/>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="156"/>
         <source>：</source>
         <translation>: </translation>
     </message>
     <message>
-        <location filename="../src/panels/ScreenshotSequence.cpp" line="164"/>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="156"/>
         <source>。<byte value="xd"/>
 </source>
         <translation>.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/panels/ScreenshotSequence.cpp" line="174"/>
+        <location filename="../src/panels/ScreenshotSequence.cpp" line="165"/>
         <source>截屏未能保存！<byte value="xd"/>
 </source>
         <translation>The screenshot was not saved.<byte value="xd"/>
@@ -1323,67 +1322,66 @@ The recording is saved as: </translation>
 <context>
     <name>Start</name>
     <message>
-        <location filename="../src/startup/Start.cpp" line="37"/>
+        <location filename="../src/startup/Start.cpp" line="33"/>
         <source>连接并启动</source>
         <translation>Connect and start</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="41"/>
+        <location filename="../src/startup/Start.cpp" line="34"/>
         <source>正在启动</source>
         <translation>Starting</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="101"/>
+        <location filename="../src/startup/Start.cpp" line="94"/>
         <source>欢迎使用 Pannix</source>
         <translation>Welcome to Pannix</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="105"/>
+        <location filename="../src/startup/Start.cpp" line="96"/>
         <source>基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen</source>
         <translation>A console for the scrcpy mirroring tool   CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="109"/>
+        <location filename="../src/startup/Start.cpp" line="99"/>
         <source>请开启“USB调试”MIUI还需打开USB调试(安全设置)</source>
         <translation>Turn on USB debugging (on MIUI, its security option too)</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="113"/>
+        <location filename="../src/startup/Start.cpp" line="103"/>
         <source> 下载ADB驱动 </source>
         <translation> ADB driver </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="121"/>
+        <location filename="../src/startup/Start.cpp" line="111"/>
         <source> 无线配对 </source>
         <translation> Wireless pairing </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="134"/>
+        <location filename="../src/startup/Start.cpp" line="123"/>
         <source>设置与帮助</source>
         <translation>Settings and help</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="144"/>
+        <location filename="../src/startup/Start.cpp" line="133"/>
         <source>驱动不正常！请解压后运行或检查主程序目录下的文件！</source>
         <translation>The bridge tool is missing. Unpack the whole program and run it there, or check the files in its folder.</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="145"/>
-        <location filename="../src/startup/Start.cpp" line="292"/>
-        <location filename="../src/startup/StartWireless.cpp" line="108"/>
-        <location filename="../src/startup/StartWireless.cpp" line="206"/>
+        <location filename="../src/startup/Start.cpp" line="133"/>
+        <location filename="../src/startup/Start.cpp" line="279"/>
+        <location filename="../src/startup/StartWireless.cpp" line="184"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="291"/>
+        <location filename="../src/startup/Start.cpp" line="279"/>
         <source>无法列出已连接的设备：<byte value="xd"/>
 </source>
         <translation>Cannot list the connected devices:<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="303"/>
+        <location filename="../src/startup/Start.cpp" line="290"/>
         <source>未检测到设备， 软件将自动关闭！<byte value="xd"/>
 请确定:<byte value="xd"/>
 1.开发者选项中的USB调试已经打开并授权 <byte value="xd"/>
@@ -1396,98 +1394,98 @@ Please check that:<byte value="xd"/>
 3. or try another computer</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="309"/>
+        <location filename="../src/startup/Start.cpp" line="295"/>
         <source>提示</source>
         <translation>Note</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="310"/>
+        <location filename="../src/startup/Start.cpp" line="296"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="34"/>
+        <location filename="../src/startup/StartWireless.cpp" line="30"/>
         <source>检测已连接设备</source>
         <translation>Detect devices</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="38"/>
+        <location filename="../src/startup/StartWireless.cpp" line="31"/>
         <source>端口</source>
         <translation>Port</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="42"/>
+        <location filename="../src/startup/StartWireless.cpp" line="32"/>
         <source>设备IP地址</source>
         <translation>Device&apos;s IP address</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="64"/>
-        <location filename="../src/startup/StartWireless.cpp" line="69"/>
+        <location filename="../src/startup/StartWireless.cpp" line="52"/>
+        <location filename="../src/startup/StartWireless.cpp" line="57"/>
         <source>开启/更换端口：</source>
         <translation>Open/change port:</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="76"/>
+        <location filename="../src/startup/StartWireless.cpp" line="64"/>
         <source>说明：第一次进行网络调试的设备需要进行端口绑定。先使用有线方式连接电脑，再开启端口。输入设备IP地址(关于手机&gt;状态信息&gt;IPv4地址)若连接成功，则绑定完成，下次无需再次开启端口(请勿更换)，仅需输入IP连接即可！</source>
         <translation>A phone debugged over the network for the first time needs a port: connect it by cable, open the port, then enter its IP address (About phone &gt; Status &gt; IPv4 address). Once it connects, next time just enter the IP address.</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="88"/>
-        <location filename="../src/startup/StartWireless.cpp" line="93"/>
+        <location filename="../src/startup/StartWireless.cpp" line="75"/>
+        <location filename="../src/startup/StartWireless.cpp" line="80"/>
         <source>设备IP地址(免端口号)</source>
         <translation>Device&apos;s IP address (no port)</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="95"/>
+        <location filename="../src/startup/StartWireless.cpp" line="81"/>
         <source>连接</source>
         <translation>Connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="99"/>
+        <location filename="../src/startup/StartWireless.cpp" line="84"/>
         <source>断开</source>
         <translation>Disconnect</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="113"/>
+        <location filename="../src/startup/StartWireless.cpp" line="95"/>
         <source>这里会显示操作返回结果<byte value="xd"/>
 </source>
         <translation>Results are shown here<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="117"/>
+        <location filename="../src/startup/StartWireless.cpp" line="99"/>
         <source>操作返回结果</source>
         <translation>Results</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="136"/>
+        <location filename="../src/startup/StartWireless.cpp" line="118"/>
         <source>检测中...</source>
         <translation>Detecting...</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="157"/>
+        <location filename="../src/startup/StartWireless.cpp" line="139"/>
         <source><byte value="xd"/>
 另有 %1 台设备没有位置：%2</source>
         <translation><byte value="xd"/>
 %1 more without a slot: %2</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="159"/>
+        <location filename="../src/startup/StartWireless.cpp" line="141"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="179"/>
+        <location filename="../src/startup/StartWireless.cpp" line="160"/>
         <source>正在连接...</source>
         <translation>Connecting...</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="186"/>
+        <location filename="../src/startup/StartWireless.cpp" line="165"/>
         <source>连接失败：</source>
         <translation>Not connected: </translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="199"/>
+        <location filename="../src/startup/StartWireless.cpp" line="177"/>
         <source>正在断开...</source>
         <translation>Disconnecting...</translation>
     </message>
@@ -1544,17 +1542,17 @@ Please check that:<byte value="xd"/>
         <translation>Sorry: Flyme changes Android so much that most of its devices show no mirrored picture. The tool may not work.</translation>
     </message>
     <message>
-        <location filename="../src/info/meizu.cpp" line="40"/>
+        <location filename="../src/info/meizu.cpp" line="37"/>
         <source>退出软件</source>
         <translation>Quit</translation>
     </message>
     <message>
-        <location filename="../src/info/meizu.cpp" line="44"/>
+        <location filename="../src/info/meizu.cpp" line="40"/>
         <source>查看原因及解决方法</source>
         <translation>Why, and what to do</translation>
     </message>
     <message>
-        <location filename="../src/info/meizu.cpp" line="49"/>
+        <location filename="../src/info/meizu.cpp" line="44"/>
         <source>继续使用</source>
         <translation>Continue</translation>
     </message>
@@ -1562,52 +1560,52 @@ Please check that:<byte value="xd"/>
 <context>
     <name>menu</name>
     <message>
-        <location filename="../src/panels/menu.cpp" line="22"/>
+        <location filename="../src/panels/menu.cpp" line="20"/>
         <source>截屏存为screen.png，在：</source>
         <translation>Saved as screen.png in: </translation>
     </message>
     <message>
-        <location filename="../src/panels/menu.cpp" line="26"/>
+        <location filename="../src/panels/menu.cpp" line="21"/>
         <source>截屏存为screen-序列号.png，在：</source>
         <translation>Saved as screen-serial.png in: </translation>
     </message>
     <message>
-        <location filename="../src/panels/menu.cpp" line="37"/>
+        <location filename="../src/panels/menu.cpp" line="31"/>
         <source>锁屏</source>
         <translation>Lock</translation>
     </message>
     <message>
-        <location filename="../src/panels/menu.cpp" line="38"/>
+        <location filename="../src/panels/menu.cpp" line="32"/>
         <source>音量+</source>
         <translation>Vol +</translation>
     </message>
     <message>
-        <location filename="../src/panels/menu.cpp" line="39"/>
+        <location filename="../src/panels/menu.cpp" line="33"/>
         <source>音量-</source>
         <translation>Vol −</translation>
     </message>
     <message>
-        <location filename="../src/panels/menu.cpp" line="40"/>
+        <location filename="../src/panels/menu.cpp" line="34"/>
         <source>静音</source>
         <translation>Mute</translation>
     </message>
     <message>
-        <location filename="../src/panels/menu.cpp" line="42"/>
+        <location filename="../src/panels/menu.cpp" line="35"/>
         <source>截屏</source>
         <translation>Screenshot</translation>
     </message>
     <message>
-        <location filename="../src/panels/menu.cpp" line="46"/>
+        <location filename="../src/panels/menu.cpp" line="38"/>
         <source>音乐下一首</source>
         <translation>Next</translation>
     </message>
     <message>
-        <location filename="../src/panels/menu.cpp" line="48"/>
+        <location filename="../src/panels/menu.cpp" line="39"/>
         <source>音乐上一首</source>
         <translation>Previous</translation>
     </message>
     <message>
-        <location filename="../src/panels/menu.cpp" line="50"/>
+        <location filename="../src/panels/menu.cpp" line="40"/>
         <source>暂停/继续</source>
         <translation>Play/Pause</translation>
     </message>
@@ -1615,142 +1613,141 @@ Please check that:<byte value="xd"/>
 <context>
     <name>pair</name>
     <message>
-        <location filename="../src/startup/pair.cpp" line="30"/>
+        <location filename="../src/startup/pair.cpp" line="26"/>
         <source>IP地址和端口</source>
         <translation>IP address &amp; port</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="34"/>
+        <location filename="../src/startup/pair.cpp" line="27"/>
         <source>配对码</source>
         <translation>Pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="38"/>
+        <location filename="../src/startup/pair.cpp" line="28"/>
         <source>连接用的IP地址和端口</source>
         <translation>IP address &amp; port to connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="72"/>
-        <location filename="../src/startup/pair.cpp" line="346"/>
+        <location filename="../src/startup/pair.cpp" line="319"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="81"/>
+        <location filename="../src/startup/pair.cpp" line="65"/>
         <source>无线配对（安卓11及以上）</source>
         <translation>Wireless pairing (Android 11 and later)</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="86"/>
+        <location filename="../src/startup/pair.cpp" line="70"/>
         <source>配对二维码</source>
         <translation>Pairing QR code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="88"/>
+        <location filename="../src/startup/pair.cpp" line="72"/>
         <source>在手机上打开 开发者选项 › 无线调试 › 使用二维码配对设备，扫描上面的二维码。</source>
         <translation>On the phone: Developer options › Wireless debugging › Pair device with QR code, and scan this code.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="94"/>
+        <location filename="../src/startup/pair.cpp" line="77"/>
         <source>使用配对码配对</source>
         <translation>Pair with a pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="103"/>
+        <location filename="../src/startup/pair.cpp" line="85"/>
         <source>配对</source>
         <translation>Pair</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="107"/>
+        <location filename="../src/startup/pair.cpp" line="88"/>
         <source>手机上：开发者选项 › 无线调试 › 使用配对码配对设备</source>
         <translation>On the phone: Developer options › Wireless debugging › Pair device with pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="110"/>
+        <location filename="../src/startup/pair.cpp" line="91"/>
         <source>连接已配对的手机</source>
         <translation>Connect a paired phone</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="117"/>
+        <location filename="../src/startup/pair.cpp" line="97"/>
         <source>连接</source>
         <translation>Connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="121"/>
+        <location filename="../src/startup/pair.cpp" line="101"/>
         <source>手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）</source>
         <translation>&quot;IP address &amp; Port&quot; on the phone&apos;s Wireless debugging page (not the pairing port)</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="167"/>
+        <location filename="../src/startup/pair.cpp" line="146"/>
         <source>正在检查 adb 的版本…</source>
         <translation>Checking the version of adb…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="178"/>
+        <location filename="../src/startup/pair.cpp" line="157"/>
         <source>此电脑上的 adb 是 %1。</source>
         <translation>The adb on this computer is %1.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="180"/>
+        <location filename="../src/startup/pair.cpp" line="158"/>
         <source>无法读出此电脑上 adb 的版本：%1</source>
         <translation>the version of adb on this computer cannot be read: %1</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="182"/>
+        <location filename="../src/startup/pair.cpp" line="159"/>
         <source>无线配对需要 adb 30 或更高版本，</source>
         <translation>Wireless pairing needs adb 30 or later; </translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="183"/>
+        <location filename="../src/startup/pair.cpp" line="160"/>
         <source>
 Windows 上请换用 scrcpy 当前版本自带的 adb.exe；Linux 上请安装 Android 的 platform-tools。</source>
         <translation>
 On Windows use the adb.exe of the current scrcpy release; on Linux install Android&apos;s platform-tools.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="194"/>
+        <location filename="../src/startup/pair.cpp" line="170"/>
         <source>正在检查 adb 能否发现网络上的手机…</source>
         <translation>Checking whether adb can discover phones on the network…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="200"/>
+        <location filename="../src/startup/pair.cpp" line="176"/>
         <source>此电脑上 adb 无法发现网络上的手机，二维码配对不可用，请用配对码配对。</source>
         <translation>adb cannot discover phones on the network here, so QR pairing is unavailable: pair with a code.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="206"/>
+        <location filename="../src/startup/pair.cpp" line="181"/>
         <source>正在等待手机扫描二维码…</source>
         <translation>Waiting for the phone to scan the code…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="268"/>
+        <location filename="../src/startup/pair.cpp" line="244"/>
         <source>正在与 %1 配对…</source>
         <translation>Pairing with %1…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="284"/>
+        <location filename="../src/startup/pair.cpp" line="260"/>
         <source>配对失败：%1
 已换上新的二维码，可以再试一次。</source>
         <translation>Not paired: %1
 A new QR code is shown for another try.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="294"/>
+        <location filename="../src/startup/pair.cpp" line="270"/>
         <source>已与 %1 配对。请在手机“无线调试”页面找到“IP地址和端口”，填入“连接已配对的手机”后点击“连接”。</source>
         <translation>Paired with %1. Enter the &quot;IP address &amp; Port&quot; from the phone&apos;s Wireless debugging page under &quot;Connect a paired phone&quot; and press &quot;Connect&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="316"/>
+        <location filename="../src/startup/pair.cpp" line="291"/>
         <source>正在连接 %1…</source>
         <translation>Connecting to %1…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="327"/>
+        <location filename="../src/startup/pair.cpp" line="300"/>
         <source>连接失败：</source>
         <translation>Not connected: </translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="332"/>
+        <location filename="../src/startup/pair.cpp" line="305"/>
         <source>已连接 %1，手机将出现在启动器的设备列表中。</source>
         <translation>Connected to %1; the phone appears in the launcher&apos;s device list.</translation>
     </message>

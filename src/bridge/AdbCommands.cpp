@@ -1,5 +1,6 @@
 #include "AdbCommands.h"
 
+#include "BridgeProblems.h"
 #include "DeviceList.h"
 
 namespace AdbCommands {
@@ -95,6 +96,13 @@ ToolCommand pair(const QString& hostAndPort, const QString& secret)
 ToolCommand connectTo(const QString& hostAndPort)
 {
     return {{Adb, QStringLiteral("connect"), hostAndPort}, QStringLiteral("adb connect ") + hostAndPort};
+}
+
+bool saysConnected(const ToolAnswer& answer)
+{
+    const QString said = BridgeProblems::statusLine(answer, QStringLiteral("adb"));
+    return answer.ranToEnd()
+        && (said.startsWith(QLatin1String("connected to")) || said.startsWith(QLatin1String("already connected to")));
 }
 
 ToolCommand forSlot(const QString& selector, const ToolCommand& tail)

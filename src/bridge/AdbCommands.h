@@ -2,6 +2,8 @@
 
 #include "ToolCommand.h"
 
+struct ToolAnswer;
+
 #include <QString>
 
 // The bridge tool's commands, each as its words and as the text the windows show. The "tails"
@@ -19,6 +21,9 @@ ToolCommand connect(const QString& address, const QString& port);
 // With no address every network connection is dropped; with one, address + ":" + port, since the
 // tool otherwise assumes port 5555 and a phone bound to another port would stay connected.
 ToolCommand disconnect(const QString& address, const QString& port);
+// A connect has worked only when the tool ran to its end and its last line says "connected to" or
+// "already connected to" (it may have connected by itself); it ends well either way.
+bool saysConnected(const ToolAnswer& answer);
 
 // Wireless debugging (Android 11 and later, adb 30 and later).
 ToolCommand version();

@@ -3,6 +3,7 @@
 #include "AppWindows.h"
 #include "ClientVersion.h"
 #include "bridge/AdbCommands.h"
+#include "bridge/BridgeProblems.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
@@ -26,6 +27,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -60,18 +63,10 @@ OptionButton* makeOption(QWidget* parent, const QString& name, const QString& ca
 
 constexpr int RowHeight = 255;
 
-QString UsbNotice()
-
-{
-
-    return QCoreApplication::translate(
-        "Form1", "使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。");
-}
-QString OneSoundNotice()
-{
-    return QCoreApplication::translate(
-        "Form1", "多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。");
-}
+const char* const UsbNotice
+    = QT_TRANSLATE_NOOP("Form1", "使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。");
+const char* const OneSoundNotice = QT_TRANSLATE_NOOP(
+    "Form1", "多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。");
 
 } // namespace
 
@@ -150,8 +145,7 @@ void Form1::buildRecordFrame()
     scrtext->setObjectName(QStringLiteral("scrtext"));
     scrtext->setGeometry(Twips::rect(240, 360, 3375, 375));
     scrtext->setAccessibleName(frame->title());
-    TypedText::sayWhenFull(*scrtext, RecordNameField(),
-        [](const QString& notice) { Outside::current().showMessage(notice, tr("警告！"), Outside::Icon::Warning); });
+    TypedText::sayWhenFull(*scrtext, RecordNameField(), BridgeProblems::tell);
 }
 
 void Form1::buildButtons()
@@ -175,7 +169,7 @@ void Form1::buildButtons()
 void Form1::buildNoticeFrame()
 {
     auto* frame = makeFrame(this, QStringLiteral("frameNotice"), tr("公告"), Twips::rect(120, 3480, 5895, 1575));
-    m_noticeUsb = new QLabel(UsbNotice(), frame);
+    m_noticeUsb = new QLabel(tr(UsbNotice), frame);
     m_noticeUsb->setObjectName(QStringLiteral("noticeUsb"));
     m_noticeUsb->setGeometry(Twips::rect(240, 330, 5415, 555));
     m_noticeUsb->setWordWrap(true);
@@ -247,7 +241,7 @@ void Form1::showNotice()
 {
     const bool oneSound
         = devices().count() > 1 && LaunchCommandBuilder::knows(clientVersion->version(), QStringLiteral("--no-audio"));
-    m_noticeUsb->setText(oneSound ? OneSoundNotice() : UsbNotice());
+    m_noticeUsb->setText(oneSound ? tr(OneSoundNotice) : tr(UsbNotice));
 }
 
 void Form1::showSelection()
@@ -284,14 +278,9 @@ CheckButton* Form1::slotBox(int slot) const
     return slot == 1 ? devfc : slot == 2 ? devsc : devtc;
 }
 
-QString& Form1::serial(int slot)
+const QString& Form1::serial(int slot) const
 {
     return slot == 1 ? devft : slot == 2 ? devst : devtt;
-}
-
-QString& Form1::selector(int slot)
-{
-    return slot == 1 ? devfst : slot == 2 ? devsst : devtst;
 }
 
 const QString& Form1::selector(int slot) const
@@ -299,9 +288,14 @@ const QString& Form1::selector(int slot) const
     return slot == 1 ? devfst : slot == 2 ? devsst : devtst;
 }
 
-const QString& Form1::serial(int slot) const
+QString& Form1::serial(int slot)
 {
-    return slot == 1 ? devft : slot == 2 ? devst : devtt;
+    return const_cast<QString&>(std::as_const(*this).serial(slot));
+}
+
+QString& Form1::selector(int slot)
+{
+    return const_cast<QString&>(std::as_const(*this).selector(slot));
 }
 
 void Form1::fullscreenHint()

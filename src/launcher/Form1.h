@@ -30,7 +30,7 @@ class Form1 : public QWidget
 public:
     explicit Form1(AppWindows& windows);
 
-    static QString Title() { return QCoreApplication::translate("Form1", "Pannix 酷安@Tollen"); }
+    static QString Title() { return tr("Pannix 酷安@Tollen"); }
 
     // The phones listed now, which the slots show.
     DeviceModel& devices() const;
@@ -66,7 +66,7 @@ public:
     CheckButton* fulls = nullptr;
     QLineEdit* scrtext = nullptr;
     // The record name's field as messages name it.
-    static QString RecordNameField() { return QCoreApplication::translate("Form1", "录屏文件名"); }
+    static QString RecordNameField() { return tr("录屏文件名"); }
 
     // Bit rate and size.
     OptionButton *BH = nullptr, *BM = nullptr, *BTW = nullptr, *Bdefa = nullptr, *BL = nullptr, *BZDY = nullptr;

@@ -8,35 +8,19 @@ namespace LaunchPlanner {
 
 namespace {
 
-QString NoDevice()
+const char* const NoDevice = QT_TRANSLATE_NOOP("LaunchPlanner", "需要至少选择一个设备！");
+const char* const NoMultiRecording = QT_TRANSLATE_NOOP("LaunchPlanner", "多设备下不支持录屏！");
+const char* const NoMultiFullscreen = QT_TRANSLATE_NOOP("LaunchPlanner", "多设备下不支持全屏！");
+const char* const NoMultiPanels = QT_TRANSLATE_NOOP("LaunchPlanner", "多设备下不支持工具栏！");
+const char* const NoMultiPanelsOneAndThree = QT_TRANSLATE_NOOP("LaunchPlanner", "多设备下不支持工具栏");
+const char* const NoRecordName = QT_TRANSLATE_NOOP("LaunchPlanner", "请填写录屏文件名！");
+const char* const RecordNameWithPath
+    = QT_TRANSLATE_NOOP("LaunchPlanner", "录屏文件名不能含有路径（“/”、“\\”或“..”）！");
 
+// A refusal in the language shown.
+QString said(const char* text)
 {
-
-    return QCoreApplication::translate("LaunchPlanner", "需要至少选择一个设备！");
-}
-QString NoMultiRecording()
-{
-    return QCoreApplication::translate("LaunchPlanner", "多设备下不支持录屏！");
-}
-QString NoMultiFullscreen()
-{
-    return QCoreApplication::translate("LaunchPlanner", "多设备下不支持全屏！");
-}
-QString NoMultiPanels()
-{
-    return QCoreApplication::translate("LaunchPlanner", "多设备下不支持工具栏！");
-}
-QString NoMultiPanelsOneAndThree()
-{
-    return QCoreApplication::translate("LaunchPlanner", "多设备下不支持工具栏");
-}
-QString NoRecordName()
-{
-    return QCoreApplication::translate("LaunchPlanner", "请填写录屏文件名！");
-}
-QString RecordNameWithPath()
-{
-    return QCoreApplication::translate("LaunchPlanner", "录屏文件名不能含有路径（“/”、“\\”或“..”）！");
+    return QCoreApplication::translate("LaunchPlanner", text);
 }
 
 // A record name is a file name: one holding a path could write anywhere. Windows refuses more:
@@ -45,9 +29,9 @@ QString RecordNameWithPath()
 QString recordNameProblem(const QString& name)
 {
     if (name.isEmpty())
-        return NoRecordName();
+        return said(NoRecordName);
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QLatin1String("..")))
-        return RecordNameWithPath();
+        return said(RecordNameWithPath);
 #ifdef Q_OS_WIN
     if (name.contains(QLatin1Char(':')))
         return QCoreApplication::translate(
@@ -102,7 +86,7 @@ LaunchPlan plan(const LaunchSettings& s)
     bool skipToFullscreen = false;
 
     if (selectedCount == 0) {
-        refuse(NoDevice());
+        refuse(said(NoDevice));
         if (fmenux) {
             fmenux = false;
             p.clearFmenux = true;
@@ -112,7 +96,7 @@ LaunchPlan plan(const LaunchSettings& s)
     if (!skipToFullscreen && recor && selectedCount >= 2) {
         recor = false;
         p.clearRecor = true;
-        refuse(NoMultiRecording());
+        refuse(said(NoMultiRecording));
         skipToFullscreen = true;
         // No fullscreen message on this path, but several clients still cannot share fullscreen.
         fullscreenRefused = s.fulls;
@@ -120,17 +104,17 @@ LaunchPlan plan(const LaunchSettings& s)
     if (!skipToFullscreen) {
         for (const Pair& pair : PairOrder) {
             if (s.fulls && pairSelected(pair)) {
-                refuse(NoMultiFullscreen());
+                refuse(said(NoMultiFullscreen));
                 fullscreenRefused = true;
             }
         }
         if (fmenux) {
             if (pairSelected(PairOrder[0]))
-                refuse(NoMultiPanels());
+                refuse(said(NoMultiPanels));
             else if (pairSelected(PairOrder[1]))
-                refuse(NoMultiPanelsOneAndThree());
+                refuse(said(NoMultiPanelsOneAndThree));
             else if (pairSelected(PairOrder[2]))
-                refuse(NoMultiPanels());
+                refuse(said(NoMultiPanels));
             skipToFullscreen = selectedCount >= 2;
         }
     }

@@ -17,14 +17,8 @@ namespace {
 constexpr int ButtonLeft = 8;
 constexpr QSize ButtonSize(67, 33);
 // The notes say how the pictures are named, and where they land.
-QString OneFolderNote()
-{
-    return QCoreApplication::translate("menu", "截屏存为screen.png，在：");
-}
-QString SeveralPhonesNote()
-{
-    return QCoreApplication::translate("menu", "截屏存为screen-序列号.png，在：");
-}
+const char* const OneFolderNote = QT_TRANSLATE_NOOP("menu", "截屏存为screen.png，在：");
+const char* const SeveralPhonesNote = QT_TRANSLATE_NOOP("menu", "截屏存为screen-序列号.png，在：");
 } // namespace
 
 menu::menu(AppWindows& windows)
@@ -45,7 +39,7 @@ menu::menu(AppWindows& windows)
     N_Shape* previous = keyButton(QStringLiteral("N_Shapeshang"), tr("音乐上一首"), 240, MediaPrevious);
     N_Shape* pause = keyButton(QStringLiteral("N_Shapepause"), tr("暂停/继续"), 280, MediaPlayPause);
     m_note = PanelWindow::note(this, QString(), QRect(8, 336, 65, 81));
-    showNote(OneFolderNote());
+    showNote(tr(OneFolderNote));
 
     // The designed focus order, which is not the order on the screen.
     setTabOrder(lock, down);
@@ -74,7 +68,7 @@ N_Shape* menu::keyButton(const QString& name, const QString& caption, int top, i
 void menu::screenshotClick()
 {
     if (screenshots->start())
-        showNote(screenshots->phoneCount() > 1 ? SeveralPhonesNote() : OneFolderNote());
+        showNote(screenshots->phoneCount() > 1 ? tr(SeveralPhonesNote) : tr(OneFolderNote));
 }
 
 // The output folder written out, shortened to the part of the note's box inside the panel.

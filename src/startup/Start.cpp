@@ -30,16 +30,8 @@
 
 namespace {
 
-QString CableCaption()
-
-{
-
-    return QCoreApplication::translate("Start", "连接并启动");
-}
-QString Starting()
-{
-    return QCoreApplication::translate("Start", "正在启动");
-}
+const char* const CableCaption = QT_TRANSLATE_NOOP("Start", "连接并启动");
+const char* const Starting = QT_TRANSLATE_NOOP("Start", "正在启动");
 const QString Meizu = QStringLiteral("Meizu");
 
 constexpr int GrowStep = 100;
@@ -125,7 +117,7 @@ void Start::buildStartPart()
     connect(pairLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.pairing()); });
 
     const PropertyBag large = ButtonLooks::window().with({{QStringLiteral("fontsize"), 12}});
-    cable = ButtonLooks::create(this, QStringLiteral("cable"), large, CableCaption());
+    cable = ButtonLooks::create(this, QStringLiteral("cable"), large, tr(CableCaption));
     cable->setGeometry(Twips::rect(1320, 1800, 2325, 615));
     connect(cable, &N_Shape::Click, this, &Start::cableClick);
     wireless = ButtonLooks::create(this, QStringLiteral("wireless"), large, tr("设置与帮助"));
@@ -192,7 +184,7 @@ void Start::cableClick()
 {
     if (Timer1->isActive())
         return;
-    cable->setCaption(Starting());
+    cable->setCaption(tr(Starting));
     Timer1->start(1000);
     startTicks = 3;
     m_deviceAnswer.reset();
@@ -238,13 +230,13 @@ void Start::tickTimer1()
     startTicks += 1;
     switch (startTicks) {
     case 4:
-        cable->setCaption(Starting() + QStringLiteral(".."));
+        cable->setCaption(tr(Starting) + QStringLiteral(".."));
         break;
     case 5:
-        cable->setCaption(Starting() + QStringLiteral("..."));
+        cable->setCaption(tr(Starting) + QStringLiteral("..."));
         break;
     case 6:
-        cable->setCaption(Starting() + QStringLiteral("...."));
+        cable->setCaption(tr(Starting) + QStringLiteral("...."));
         break;
     default:
         break;
@@ -285,7 +277,7 @@ void Start::maybeDecide()
 void Start::reportStartFailure(const QString& why)
 {
     Outside::current().showMessage(tr("无法列出已连接的设备：\r\n") + why, tr("警告！"), Outside::Icon::Stop);
-    cable->setCaption(CableCaption());
+    cable->setCaption(tr(CableCaption));
 }
 
 void Start::decide()
@@ -302,7 +294,7 @@ void Start::decide()
                                           "3.更换电脑重试"),
             tr("提示"), Outside::Icon::Stop);
         launcher.setWindowTitle(tr("未检测到设备!"));
-        cable->setCaption(CableCaption());
+        cable->setCaption(tr(CableCaption));
         return;
     }
     hide();

@@ -27,20 +27,9 @@
 
 namespace {
 
-QString DetectCaption()
-
-{
-
-    return QCoreApplication::translate("Start", "检测已连接设备");
-}
-QString PortName()
-{
-    return QCoreApplication::translate("Start", "端口");
-}
-QString AddressName()
-{
-    return QCoreApplication::translate("Start", "设备IP地址");
-}
+const char* const DetectCaption = QT_TRANSLATE_NOOP("Start", "检测已连接设备");
+const char* const PortName = QT_TRANSLATE_NOOP("Start", "端口");
+const char* const AddressName = QT_TRANSLATE_NOOP("Start", "设备IP地址");
 
 const QColor FieldFace(192, 192, 255);
 
@@ -67,7 +56,7 @@ void Start::buildWirelessPart()
     Textport = makeField(this, QStringLiteral("Textport"), QStringLiteral("5555"), Twips::rect(2040, 3720, 855, 360),
         tr("开启/更换端口："));
 
-    devtect = ButtonLooks::create(this, QStringLiteral("devtect"), look, DetectCaption());
+    devtect = ButtonLooks::create(this, QStringLiteral("devtect"), look, tr(DetectCaption));
     devtect->setGeometry(Twips::rect(3120, 3720, 1875, 375));
     connect(devtect, &N_Shape::Click, this, &Start::devtectClick);
 
@@ -100,10 +89,8 @@ void Start::buildWirelessPart()
     const auto remembered = Remembered::settings();
     connft->setText(remembered->value(Remembered::Address, connft->text()).toString());
     Textport->setText(remembered->value(Remembered::Port, Textport->text()).toString());
-    const auto warn
-        = [](const QString& notice) { Outside::current().showMessage(notice, tr("警告！"), Outside::Icon::Warning); };
-    TypedText::sayWhenFull(*Textport, PortName(), warn);
-    TypedText::sayWhenFull(*connft, AddressName(), warn);
+    TypedText::sayWhenFull(*Textport, tr(PortName), BridgeProblems::tell);
+    TypedText::sayWhenFull(*connft, tr(AddressName), BridgeProblems::tell);
 
     ssxx = new QPlainTextEdit(tr("这里会显示操作返回结果\r\n"), this);
     ssxx->setObjectName(QStringLiteral("ssxx"));
@@ -133,7 +120,7 @@ void Start::devtectClick()
     m_windows.form1().INTERTEXT = list.text;
     CommandRunner::call(list, this, [this](const ToolAnswer& answer) {
         m_wirelessBusy = false;
-        devtect->setCaption(DetectCaption());
+        devtect->setCaption(tr(DetectCaption));
         if (!answer.succeeded()) {
             ssxx->setPlainText(BridgeProblems::statusLine(answer, QStringLiteral("adb")));
             return;
@@ -160,7 +147,7 @@ void Start::devtectClick()
 // argument cut short at a NUL, or changed by a line break the user cannot see.
 void Start::wxtsClick()
 {
-    if (m_wirelessBusy || refused(TypedText::controlCharacterRefusal({{Textport, PortName()}})))
+    if (m_wirelessBusy || refused(TypedText::controlCharacterRefusal({{Textport, tr(PortName)}})))
         return;
     runIntoStatusBox(AdbCommands::tcpip(Textport->text()));
 }
@@ -168,15 +155,13 @@ void Start::wxtsClick()
 void Start::connfClick()
 {
     if (m_wirelessBusy
-        || refused(TypedText::controlCharacterRefusal({{connft, AddressName()}, {Textport, PortName()}})))
+        || refused(TypedText::controlCharacterRefusal({{connft, tr(AddressName)}, {Textport, tr(PortName)}})))
         return;
     runIntoStatusBox(AdbCommands::connect(connft->text(), Textport->text()), connf, tr("正在连接..."),
         [this, address = connft->text(), port = Textport->text()](const ToolAnswer& answer) {
             // The tool ends well even when it could not connect; its words say which it was.
             const QString said = BridgeProblems::statusLine(answer, QStringLiteral("adb"));
-            if (!answer.ranToEnd()
-                || !(said.startsWith(QLatin1String("connected to"))
-                    || said.startsWith(QLatin1String("already connected to")))) {
+            if (!AdbCommands::saysConnected(answer)) {
                 ssxx->setPlainText(tr("连接失败：") + said);
                 return;
             }
@@ -187,7 +172,7 @@ void Start::connfClick()
 void Start::disconnfClick()
 {
     if (m_wirelessBusy
-        || refused(TypedText::controlCharacterRefusal({{connft, AddressName()}, {Textport, PortName()}})))
+        || refused(TypedText::controlCharacterRefusal({{connft, tr(AddressName)}, {Textport, tr(PortName)}})))
         return;
     runIntoStatusBox(AdbCommands::disconnect(connft->text(), Textport->text()), disconnf, tr("正在断开..."));
 }

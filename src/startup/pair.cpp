@@ -23,20 +23,9 @@
 
 namespace {
 
-QString PairAddressName()
-
-{
-
-    return QCoreApplication::translate("pair", "IP地址和端口");
-}
-QString PairCodeName()
-{
-    return QCoreApplication::translate("pair", "配对码");
-}
-QString ConnectAddressName()
-{
-    return QCoreApplication::translate("pair", "连接用的IP地址和端口");
-}
+const char* const PairAddressName = QT_TRANSLATE_NOOP("pair", "IP地址和端口");
+const char* const PairCodeName = QT_TRANSLATE_NOOP("pair", "配对码");
+const char* const ConnectAddressName = QT_TRANSLATE_NOOP("pair", "连接用的IP地址和端口");
 constexpr int CodeSide = 200;
 
 // Letters and digits from the system's secure random source.
@@ -67,11 +56,6 @@ QLineEdit* makeField(QWidget* parent, const QString& name, const QRect& place, c
     return field;
 }
 
-void warn(const QString& notice)
-{
-    Outside::current().showMessage(notice, QCoreApplication::translate("pair", "警告！"), Outside::Icon::Warning);
-}
-
 } // namespace
 
 pair::pair(AppWindows& windows)
@@ -93,11 +77,11 @@ pair::pair(AppWindows& windows)
     auto* codeFrame = new QGroupBox(tr("使用配对码配对"), this);
     codeFrame->setObjectName(QStringLiteral("codeFrame"));
     codeFrame->setGeometry(232, 16, 272, 164);
-    makeLabel(codeFrame, QStringLiteral("pairAddressLabel"), PairAddressName(), QRect(12, 26, 96, 20));
-    m_pairAddress = makeField(codeFrame, QStringLiteral("pairAddress"), QRect(112, 24, 148, 24), PairAddressName());
+    makeLabel(codeFrame, QStringLiteral("pairAddressLabel"), tr(PairAddressName), QRect(12, 26, 96, 20));
+    m_pairAddress = makeField(codeFrame, QStringLiteral("pairAddress"), QRect(112, 24, 148, 24), tr(PairAddressName));
     m_pairAddress->setPlaceholderText(QStringLiteral("192.168.1.23:37123"));
-    makeLabel(codeFrame, QStringLiteral("pairCodeLabel"), PairCodeName(), QRect(12, 58, 96, 20));
-    m_pairCode = makeField(codeFrame, QStringLiteral("pairCode"), QRect(112, 56, 148, 24), PairCodeName());
+    makeLabel(codeFrame, QStringLiteral("pairCodeLabel"), tr(PairCodeName), QRect(12, 58, 96, 20));
+    m_pairCode = makeField(codeFrame, QStringLiteral("pairCode"), QRect(112, 56, 148, 24), tr(PairCodeName));
     m_pairButton = ButtonLooks::create(codeFrame, QStringLiteral("pairButton"), look, tr("配对"));
     m_pairButton->setGeometry(160, 90, 100, 28);
     connect(m_pairButton, &N_Shape::Click, this, &pair::pairClick);
@@ -107,9 +91,9 @@ pair::pair(AppWindows& windows)
     auto* connectFrame = new QGroupBox(tr("连接已配对的手机"), this);
     connectFrame->setObjectName(QStringLiteral("connectFrame"));
     connectFrame->setGeometry(232, 192, 272, 142);
-    makeLabel(connectFrame, QStringLiteral("connectAddressLabel"), PairAddressName(), QRect(12, 26, 96, 20));
+    makeLabel(connectFrame, QStringLiteral("connectAddressLabel"), tr(PairAddressName), QRect(12, 26, 96, 20));
     m_connectAddress
-        = makeField(connectFrame, QStringLiteral("connectAddress"), QRect(112, 24, 148, 24), ConnectAddressName());
+        = makeField(connectFrame, QStringLiteral("connectAddress"), QRect(112, 24, 148, 24), tr(ConnectAddressName));
     m_connectButton = ButtonLooks::create(connectFrame, QStringLiteral("connectButton"), look, tr("连接"));
     m_connectButton->setGeometry(160, 58, 100, 28);
     connect(m_connectButton, &N_Shape::Click, this, &pair::connectClick);
@@ -121,7 +105,7 @@ pair::pair(AppWindows& windows)
     WidgetColors::setText(m_status, QColor(0, 0, 160));
 
     for (QLineEdit* field : {m_pairAddress, m_pairCode, m_connectAddress})
-        TypedText::sayWhenFull(*field, field->accessibleName(), warn);
+        TypedText::sayWhenFull(*field, field->accessibleName(), BridgeProblems::tell);
     setTabOrder(m_pairAddress, m_pairCode);
     setTabOrder(m_pairCode, m_pairButton);
     setTabOrder(m_pairButton, m_connectAddress);
@@ -245,9 +229,10 @@ void pair::pairClick()
     if (m_busy)
         return;
     const QString address = m_pairAddress->text().trimmed();
-    if (refused(TypedText::controlCharacterRefusal({{m_pairAddress, PairAddressName()}, {m_pairCode, PairCodeName()}}))
-        || refused(WirelessDebugging::addressProblem(address, PairAddressName()))
-        || refused(WirelessDebugging::codeProblem(m_pairCode->text(), PairCodeName())))
+    if (refused(
+            TypedText::controlCharacterRefusal({{m_pairAddress, tr(PairAddressName)}, {m_pairCode, tr(PairCodeName)}}))
+        || refused(WirelessDebugging::addressProblem(address, tr(PairAddressName)))
+        || refused(WirelessDebugging::codeProblem(m_pairCode->text(), tr(PairCodeName))))
         return;
     pairWith(address, m_pairCode->text());
 }
@@ -291,8 +276,8 @@ void pair::connectClick()
     if (m_busy)
         return;
     const QString address = m_connectAddress->text().trimmed();
-    if (refused(TypedText::controlCharacterRefusal({{m_connectAddress, ConnectAddressName()}}))
-        || refused(WirelessDebugging::addressProblem(address, ConnectAddressName())))
+    if (refused(TypedText::controlCharacterRefusal({{m_connectAddress, tr(ConnectAddressName)}}))
+        || refused(WirelessDebugging::addressProblem(address, tr(ConnectAddressName))))
         return;
     connectTo(address);
 }
@@ -311,9 +296,7 @@ void pair::connectTo(const QString& address)
         [this, address](const ToolAnswer& answer) {
             m_busy = false;
             const QString said = BridgeProblems::statusLine(answer, QStringLiteral("adb"));
-            if (!answer.ranToEnd()
-                || !(said.startsWith(QLatin1String("connected to"))
-                    || said.startsWith(QLatin1String("already connected to")))) {
+            if (!AdbCommands::saysConnected(answer)) {
                 say(tr("连接失败：") + said);
                 return;
             }
