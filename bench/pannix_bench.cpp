@@ -469,6 +469,8 @@ QString number(double value)
 
 } // namespace
 
+#include "ToolsRows.h"
+
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -505,6 +507,8 @@ int main(int argc, char* argv[])
         AppWindows windows;
         rows << trackingWakeUps(windows) << appearanceToCaption(windows, 5);
     }
+
+    rows << ToolsRows::rows(repeats, pairedRuns);
 
     std::printf("| Measure | Unit | Pannix | Baseline | Ratio | Goal | Met |\n|---|---|---|---|---|---|---|\n");
     for (const Row& row : rows) {

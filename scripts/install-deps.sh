@@ -4,11 +4,11 @@ set -euo pipefail
 
 packages=(
     g++ make cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libqrencode-dev zbar-tools
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libqrencode-dev libarchive-dev zbar-tools
     fonts-wqy-microhei
     adb
     desktop-file-utils appstream lintian man-db
-    g++-mingw-w64-x86-64-posix ninja-build nsis wine wine64 xvfb xauth xdotool imagemagick
+    g++-mingw-w64-x86-64-posix ninja-build nsis wine wine64 xvfb xauth xdotool imagemagick unzip
 )
 
 missing=()

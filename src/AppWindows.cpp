@@ -9,11 +9,13 @@
 #include "info/DonatION.h"
 #include "info/KJJ.h"
 #include "info/meizu.h"
+#include "launcher/ClientVersion.h"
 #include "launcher/Form1.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "startup/Start.h"
 #include "startup/pair.h"
+#include "tools/tools.h"
 
 AppWindows::AppWindows()
     : m_devices(std::make_unique<DeviceModel>())
@@ -33,6 +35,7 @@ void AppWindows::bringUp(QWidget& window)
 AppWindows::~AppWindows()
 {
     // Windows may still reach each other while they close, so they go in reverse order of use.
+    m_tools.reset();
     m_pair.reset();
     m_kjj.reset();
     m_meizu.reset();
@@ -100,4 +103,17 @@ KJJ& AppWindows::shortcutKeys()
 pair& AppWindows::pairing()
 {
     return createOnce(m_pair, *this);
+}
+
+// Once tools are installed, the launcher asks the client it will start for its version again.
+tools& AppWindows::toolsWindow()
+{
+    if (!m_tools) {
+        createOnce(m_tools, *this);
+        QObject::connect(m_tools.get(), &tools::installed, m_tools.get(), [this] {
+            if (m_form1)
+                m_form1->clientVersion->askAgain();
+        });
+    }
+    return *m_tools;
 }

@@ -13,6 +13,7 @@ class DonatION;
 class meizu;
 class KJJ;
 class pair;
+class tools;
 class QWidget;
 class DeviceModel;
 class DeviceTracker;
@@ -43,6 +44,7 @@ public:
     meizu& meizuWarning();
     KJJ& shortcutKeys();
     pair& pairing();
+    tools& toolsWindow();
 
     // Shows a window non-modal and brings it to the front; the opener stays usable.
     static void bringUp(QWidget& window);
@@ -63,4 +65,5 @@ private:
     std::unique_ptr<meizu> m_meizu;
     std::unique_ptr<KJJ> m_kjj;
     std::unique_ptr<pair> m_pair;
+    std::unique_ptr<tools> m_tools;
 };

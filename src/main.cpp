@@ -15,8 +15,8 @@ int main(int argc, char* argv[])
 
     AppWindows windows;
     Start& start = windows.start();
-    if (!start.toolCheckPassed())
-        return 1;
-    start.show();
+    // Without the bridge tool the tools window is open instead, and the start window follows an install.
+    if (start.toolCheckPassed())
+        start.show();
     return QApplication::exec();
 }

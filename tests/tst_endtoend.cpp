@@ -1,7 +1,10 @@
 // The program's windows, driven through their real widgets and the real runner, against Debian's
 // adb and simulated phones on loopback.
+#include "ArchiveMaker.h"
 #include "Fixture.h"
+#include "LoopbackServer.h"
 #include "RealBridge.h"
+#include "bridge/ToolLocator.h"
 #include "bridge/DeviceList.h"
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
@@ -10,6 +13,8 @@
 #include "panels/ScreenshotSequence.h"
 #include "panels/menu.h"
 #include "startup/pair.h"
+#include "tools/ToolsRelease.h"
+#include "tools/tools.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -24,8 +29,8 @@ namespace {
 // The real tools; message boxes and web addresses still recorded.
 struct EndToEnd : Fixture
 {
-    EndToEnd()
-        : Fixture({QStringLiteral("scrcpy")})
+    explicit EndToEnd(const QStringList& standIns = {QStringLiteral("scrcpy")})
+        : Fixture(standIns)
     {
         outside.forwardTools = true;
     }
@@ -92,6 +97,7 @@ private slots:
     void slotTickedAfterLaunchIsAddressed();
     void threePhonesOfOneModelSideBySide();
     void debiansAdbIsTooOldToPair();
+    void freshComputerFetchesTheToolsAndStarts();
 
 private:
     // Starts the bridge server and the phones, each connected and listed as a device; an empty
@@ -513,6 +519,53 @@ void TestEndToEnd::debiansAdbIsTooOldToPair()
     QTest::qWait(1200);
     QCOMPARE(f.outside.lines(), QStringList {"adb version"});
     QVERIFY(!window.discoveryTimer->isActive() && !Fixture::find(window, "pairButton")->isEnabled());
+}
+
+// A computer with no tool anywhere: the start-up offers them, downloads the release (from a server of
+// the suite's own, its archive holding Debian's adb) and goes on to the launcher with that adb.
+void TestEndToEnd::freshComputerFetchesTheToolsAndStarts()
+{
+    const QList<RealBridge::Phone> phones = connectedPhones(1);
+    QCOMPARE(phones.size(), 1);
+    QTemporaryDir home;
+    QTemporaryDir emptyPath;
+    const QString top = Paths::toolsFolderName();
+    const QString archive = home.filePath(QStringLiteral("release.tar.gz"));
+    QFile adb(RealBridge::adbPath());
+    QVERIFY(adb.open(QIODevice::ReadOnly));
+    QVERIFY(ArchiveMaker::write(archive,
+        {{top + QLatin1Char('/'), {}, ArchiveMaker::Entry::Folder},
+            {top + QStringLiteral("/adb"), adb.readAll(), ArchiveMaker::Entry::File, 0755}},
+        false));
+    QFile served(archive);
+    QVERIFY(served.open(QIODevice::ReadOnly));
+    const QByteArray bytes = served.readAll();
+    LoopbackServer server;
+    server.routes[QLatin1Char('/') + top + QStringLiteral(".tar.gz")] = {200, bytes};
+    ToolsRelease::setCurrentForTests(
+        {server.url(QLatin1Char('/') + top + QStringLiteral(".tar.gz")), ArchiveMaker::sha256(bytes), top});
+    Paths::setToolsRoot(home.filePath(QStringLiteral("tools")));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", emptyPath.path().toLocal8Bit());
+    {
+        EndToEnd f {QStringList()};
+        Start& start = f.start();
+        tools& window = f.windows.toolsWindow();
+        QVERIFY(window.isVisible());
+        QVERIFY(!start.isVisible());
+        Fixture::click(Fixture::find(window, "toolsDownload"));
+        QTRY_VERIFY_WITH_TIMEOUT(start.isVisible(), 20000);
+        QCOMPARE(ToolLocator::locate(QStringLiteral("adb")), Paths::toolsFolder() + QStringLiteral("/adb"));
+        while (start.Timerst->isActive())
+            start.tickTimerst();
+        f.connectAndStart();
+        QVERIFY(f.launcher().isVisible());
+        QCOMPARE(f.launcher().devfc->Caption(), phones[0].serial + QLatin1Char('\t'));
+        QVERIFY(f.outside.messages.isEmpty());
+    }
+    qputenv("PATH", path);
+    Paths::setToolsRoot(QString());
+    ToolsRelease::restoreDeployed();
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -8,6 +8,7 @@
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "startup/pair.h"
+#include "tools/tools.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -121,6 +122,7 @@ private slots:
     void screenReaderSeesTheFocusMove();
     void walkWithoutPointer();
     void pairingWithoutPointer();
+    void toolsWithoutPointer();
 };
 
 void TestKeyboard::focusMarkComesAndGoes_data()
@@ -413,6 +415,29 @@ void TestKeyboard::pairingWithoutPointer()
     QVERIFY(markPixels(QApplication::focusWidget(), captionColorOf(QApplication::focusWidget())) > 10);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(f.outside.lines(), QStringList {"adb pair 192.168.1.23:37123 482913"});
+}
+
+// The tools window opens from the launcher's link; its buttons are reached with Tab from the first.
+void TestKeyboard::toolsWithoutPointer()
+{
+    Fixture f;
+    Form1& form = f.launcher();
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != QLatin1String("toolsLink"); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    tools& window = f.windows.toolsWindow();
+    QVERIFY(window.isVisible());
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("toolsDownload"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("toolsFromFile"));
+    QVERIFY(markPixels(QApplication::focusWidget(), captionColorOf(QApplication::focusWidget())) > 10);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(f.outside.fileChoices, 1);
 }
 
 QTEST_MAIN(TestKeyboard)

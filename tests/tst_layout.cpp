@@ -13,6 +13,7 @@
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "startup/pair.h"
+#include "tools/tools.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -71,6 +72,16 @@ void checkRows(QWidget& window, const QList<Row>& rows)
     }
 }
 
+// A control added beside the design overlaps none of the window's direct children and lies inside it.
+void checkApart(QWidget& window, const char* name)
+{
+    auto* added = window.findChild<QWidget*>(QLatin1String(name));
+    QVERIFY2(added, name);
+    for (QWidget* other : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY2(other == added || !added->geometry().intersects(other->geometry()), qPrintable(other->objectName()));
+    QVERIFY2(window.rect().contains(added->geometry()), name);
+}
+
 } // namespace
 
 class TestLayout : public QObject
@@ -107,6 +118,7 @@ void TestLayout::startWindow()
             {"Label1", QStringLiteral("请开启“USB调试”MIUI还需打开USB调试(安全设置)"), tw(1080, 2640, 5535, 375)},
             {"Label3", QStringLiteral(" 下载ADB驱动 "), tw(120, 3120, 1695, 375)},
             {"pairLink", QStringLiteral(" 无线配对 "), tw(6065, 3120, 1695, 375)},
+            {"toolsLink", QStringLiteral(" 投屏工具 "), tw(3000, 3120, 1695, 375)},
             {"wxts", QStringLiteral("开启/更换端口："), tw(120, 3720, 1845, 375)},
             {"Textport", QStringLiteral("5555"), tw(2040, 3720, 855, 360)},
             {"devtect", QStringLiteral("检测已连接设备"), tw(3120, 3720, 1875, 375)},
@@ -122,12 +134,9 @@ void TestLayout::startWindow()
             {"ssxx", QStringLiteral("这里会显示操作返回结果\n"), tw(120, 5280, 4935, 1215)},
         });
     QCOMPARE(start.findChild<QWidget*>("connf")->parentWidget()->objectName(), QStringLiteral("addressFrame"));
-    // The pairing link overlaps nothing of the design and lies inside the grown window.
-    QWidget* pairLink = start.findChild<QWidget*>("pairLink");
-    for (QWidget* other : start.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        QVERIFY2(
-            other == pairLink || !pairLink->geometry().intersects(other->geometry()), qPrintable(other->objectName()));
-    QVERIFY(start.rect().contains(pairLink->geometry()));
+    // The pairing and tools links overlap nothing of the design and lie inside the grown window.
+    checkApart(start, "pairLink");
+    checkApart(start, "toolsLink");
 }
 
 void TestLayout::launcher()
@@ -135,7 +144,7 @@ void TestLayout::launcher()
     Fixture f;
     Form1& form = f.launcher();
     QCOMPARE(form.windowTitle(), QStringLiteral("Pannix 酷安@Tollen"));
-    QCOMPARE(form.size(), QSize(Twips::toPixels(8715), Twips::toPixels(5160)));
+    QCOMPARE(form.size(), QSize(Twips::toPixels(8715), Twips::toPixels(5475)));
     checkRows(form,
         {
             {"frameResolution", QStringLiteral("分辨率"), tw(120, 120, 3855, 1215)},
@@ -170,7 +179,9 @@ void TestLayout::launcher()
             {"devfc", QString(""), tw(240, 360)},
             {"devsc", QString(""), tw(240, 720)},
             {"devtc", QString(""), tw(240, 1080)},
+            {"toolsLink", QStringLiteral("投屏工具"), tw(120, 5130, 1500, 300)},
         });
+    checkApart(form, "toolsLink");
     // The notice names the folder where the files really land.
     QVERIFY(textOf(form.findChild<QWidget*>("noticeFiles")).contains(QDir::toNativeSeparators(Paths::outputFolder())));
 }
@@ -340,7 +351,7 @@ void TestLayout::textsFitInBothLanguages_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
     for (const char* language : {"zh_CN", "en_US"}) {
-        for (const char* window : {"Start", "Form1", "menu", "Freeze", "About", "DonatION", "meizu", "pair"})
+        for (const char* window : {"Start", "Form1", "menu", "Freeze", "About", "DonatION", "meizu", "pair", "tools"})
             QTest::addRow("%s, %s", window, language) << language << window;
     }
 }
@@ -368,7 +379,7 @@ void TestLayout::textsFitInBothLanguages()
     } else {
         QMap<QString, QWidget*> windows {{"Form1", &f.launcher()}, {"menu", &f.windows.keyPanel()},
             {"Freeze", &f.windows.navigationBar()}, {"About", &f.windows.about()}, {"DonatION", &f.windows.donation()},
-            {"meizu", &f.windows.meizuWarning()}, {"pair", &f.windows.pairing()}};
+            {"meizu", &f.windows.meizuWarning()}, {"pair", &f.windows.pairing()}, {"tools", &f.windows.toolsWindow()}};
         shown = windows.value(window);
         shown->show();
         f.outside.settle();

@@ -341,6 +341,7 @@ void TestPanels::pictureThatCannotReplaceIsTold()
     QTRY_VERIFY_WITH_TIMEOUT(!f.windows.keyPanel().screenshots->isRunning(), 10000);
     const QStringList parts = QDir(f.program.folder()).entryList({"screen.png.*.part"}, QDir::Files);
     QCOMPARE(parts.size(), 1);
+    QTRY_VERIFY(!f.outside.messages.isEmpty()); // told once the sequence's step has returned
     const QString told = f.outside.messageTexts().value(0);
     const QString lead = QStringLiteral("SER1：截图已复制为 %1，但未能替换 screen.png。\r\n")
                              .arg(QDir::toNativeSeparators(QDir(f.program.folder()).filePath(parts[0])));

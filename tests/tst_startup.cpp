@@ -53,7 +53,6 @@ class TestStartup : public QObject
 private slots:
     void initTestCase() { useTestFolders(); }
 
-    void endsWithoutBridgeTool();
     void growsIntoViewThenAsksForMaker();
     void cableStartsServerAndDeviceList();
     void lateDeviceListIsAwaited();
@@ -90,29 +89,6 @@ private slots:
     void pairingByCode();
     void pairingWithoutDiscovery();
 };
-
-void TestStartup::endsWithoutBridgeTool()
-{
-    const QByteArray path = qgetenv("PATH");
-    QTemporaryDir emptyPath;
-    qputenv("PATH", emptyPath.path().toLocal8Bit());
-    {
-        ProgramFolder noTools {QStringList()};
-        RecordingOutside outside;
-        AppWindows windows;
-        Start& start = windows.start();
-        QCOMPARE(outside.messages.size(), 1);
-        QCOMPARE(outside.messages[0].text, QStringLiteral("驱动不正常！请解压后运行或检查主程序目录下的文件！"));
-        QCOMPARE(outside.messages[0].title, QStringLiteral("警告！"));
-        QCOMPARE(outside.messages[0].icon, Outside::Icon::Stop);
-        QCOMPARE(outside.programEnds, 1);
-        QCOMPARE(outside.lastExitStatus, 1); // a failed start, not a normal end
-        QVERIFY(!start.toolCheckPassed());
-        QVERIFY(!start.Timerst->isActive());
-        QVERIFY(outside.starts.isEmpty());
-    }
-    qputenv("PATH", path);
-}
 
 void TestStartup::growsIntoViewThenAsksForMaker()
 {

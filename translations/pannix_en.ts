@@ -189,181 +189,186 @@ Full log: %3</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="67"/>
+        <location filename="../src/launcher/Form1.cpp" line="69"/>
         <source>使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。</source>
         <translation>Turn on &quot;USB debugging&quot; in the phone&apos;s developer options, connect it, then allow debugging on the phone.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="68"/>
+        <location filename="../src/launcher/Form1.cpp" line="70"/>
         <source>多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。</source>
         <translation>With several phones, only the first one&apos;s sound plays on the computer; the others keep theirs.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="105"/>
+        <location filename="../src/launcher/Form1.cpp" line="109"/>
         <source>分辨率</source>
         <translation>Resolution</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="106"/>
+        <location filename="../src/launcher/Form1.cpp" line="110"/>
         <source>按原设备比例设定纵向分辨率</source>
         <translation>Height; the phone&apos;s aspect ratio is kept</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="109"/>
+        <location filename="../src/launcher/Form1.cpp" line="113"/>
         <source>默认</source>
         <translation>Max</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="117"/>
+        <location filename="../src/launcher/Form1.cpp" line="121"/>
         <source>附加设置</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="119"/>
+        <location filename="../src/launcher/Form1.cpp" line="123"/>
         <source>主界面置顶</source>
         <translation>Stay on top</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="120"/>
+        <location filename="../src/launcher/Form1.cpp" line="124"/>
         <source>悬浮工具栏</source>
         <translation>Panels</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="121"/>
+        <location filename="../src/launcher/Form1.cpp" line="125"/>
         <source>黑屏启动</source>
         <translation>Screen off</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="122"/>
+        <location filename="../src/launcher/Form1.cpp" line="126"/>
         <source>启动时录屏</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="123"/>
+        <location filename="../src/launcher/Form1.cpp" line="127"/>
         <source>显示触摸</source>
         <translation>Show touches</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="124"/>
+        <location filename="../src/launcher/Form1.cpp" line="128"/>
         <source>全屏启动</source>
         <translation>Full screen</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="131"/>
+        <location filename="../src/launcher/Form1.cpp" line="135"/>
         <source>比特率(数值越高，延迟越高，但显示和录屏也越清晰)</source>
         <translation>Bit rate (higher: sharper picture and recording, more delay)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="135"/>
+        <location filename="../src/launcher/Form1.cpp" line="139"/>
         <source>8Mbps(默认)</source>
         <translation>8Mbps (default)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="142"/>
+        <location filename="../src/launcher/Form1.cpp" line="146"/>
         <source>自定义录屏文件名。默认为ScrRec</source>
         <translation>Recording name (default ScrRec)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="306"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="37"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="66"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="165"/>
+        <location filename="../src/launcher/Form1.cpp" line="176"/>
+        <source>投屏工具</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="319"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="39"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="68"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="172"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="155"/>
+        <location filename="../src/launcher/Form1.cpp" line="159"/>
         <source>启动</source>
         <translation>Launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="158"/>
+        <location filename="../src/launcher/Form1.cpp" line="162"/>
         <source>软件使用说明与帮助(酷安图文)</source>
         <translation>Help and guide (CoolApk)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="161"/>
+        <location filename="../src/launcher/Form1.cpp" line="165"/>
         <source>查看快捷键</source>
         <translation>Shortcuts</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="164"/>
+        <location filename="../src/launcher/Form1.cpp" line="168"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="171"/>
+        <location filename="../src/launcher/Form1.cpp" line="184"/>
         <source>公告</source>
         <translation>Notice</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="182"/>
+        <location filename="../src/launcher/Form1.cpp" line="195"/>
         <source>截屏(screen.png)与录屏文件保存在：</source>
         <translation>Screenshots (screen.png) and recordings go to: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="188"/>
+        <location filename="../src/launcher/Form1.cpp" line="201"/>
         <source>多设备启动</source>
         <translation>Phones</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="227"/>
+        <location filename="../src/launcher/Form1.cpp" line="240"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="227"/>
+        <location filename="../src/launcher/Form1.cpp" line="240"/>
         <source> 【已连接 %1 台设备】</source>
         <translation> [%1 connected]</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="230"/>
+        <location filename="../src/launcher/Form1.cpp" line="243"/>
         <source>另有 %1 台设备没有位置：%2</source>
         <translation>%1 more without a slot: %2</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="230"/>
-        <location filename="../src/launcher/Form1.cpp" line="232"/>
+        <location filename="../src/launcher/Form1.cpp" line="243"/>
+        <location filename="../src/launcher/Form1.cpp" line="245"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="232"/>
+        <location filename="../src/launcher/Form1.cpp" line="245"/>
         <source>另有设备：</source>
         <translation>Also: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="305"/>
+        <location filename="../src/launcher/Form1.cpp" line="318"/>
         <source>按Ctrl+f可退出(切换)全屏！</source>
         <translation>Press Ctrl+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="305"/>
+        <location filename="../src/launcher/Form1.cpp" line="318"/>
         <source>按Alt+f可退出(切换)全屏！</source>
         <translation>Press Alt+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.h" line="33"/>
+        <location filename="../src/launcher/Form1.h" line="34"/>
         <source>Pannix 酷安@Tollen</source>
         <translation>Pannix CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.h" line="69"/>
+        <location filename="../src/launcher/Form1.h" line="70"/>
         <source>录屏文件名</source>
         <translation>Recording name</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="98"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="100"/>
         <source>正在启动...</source>
         <translation>Launching...</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="143"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="145"/>
         <source>应用配置并启动</source>
         <translation>Apply and launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="165"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="172"/>
         <source>无法启动 scrcpy！<byte value="xd"/>
 </source>
         <translation>Cannot start scrcpy.<byte value="xd"/>
@@ -484,17 +489,17 @@ The recording is saved as: </translation>
 <context>
     <name>Outside</name>
     <message>
-        <location filename="../src/bridge/Outside.cpp" line="57"/>
+        <location filename="../src/bridge/Outside.cpp" line="58"/>
         <source>没有要启动的程序。</source>
         <translation>There is no program to start.</translation>
     </message>
     <message>
-        <location filename="../src/bridge/Outside.cpp" line="68"/>
+        <location filename="../src/bridge/Outside.cpp" line="69"/>
         <source>无法写入它的记录文件 %1：%2</source>
         <translation>Cannot write its log %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/bridge/Outside.cpp" line="87"/>
+        <location filename="../src/bridge/Outside.cpp" line="88"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1322,66 +1327,71 @@ The recording is saved as: </translation>
 <context>
     <name>Start</name>
     <message>
-        <location filename="../src/startup/Start.cpp" line="33"/>
+        <location filename="../src/startup/Start.cpp" line="34"/>
         <source>连接并启动</source>
         <translation>Connect and start</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="34"/>
+        <location filename="../src/startup/Start.cpp" line="35"/>
         <source>正在启动</source>
         <translation>Starting</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="94"/>
+        <location filename="../src/startup/Start.cpp" line="95"/>
         <source>欢迎使用 Pannix</source>
         <translation>Welcome to Pannix</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="96"/>
+        <location filename="../src/startup/Start.cpp" line="97"/>
         <source>基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen</source>
         <translation>A console for the scrcpy mirroring tool   CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="99"/>
+        <location filename="../src/startup/Start.cpp" line="100"/>
         <source>请开启“USB调试”MIUI还需打开USB调试(安全设置)</source>
         <translation>Turn on USB debugging (on MIUI, its security option too)</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="103"/>
+        <location filename="../src/startup/Start.cpp" line="104"/>
         <source> 下载ADB驱动 </source>
         <translation> ADB driver </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="111"/>
+        <location filename="../src/startup/Start.cpp" line="112"/>
         <source> 无线配对 </source>
         <translation> Wireless pairing </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="123"/>
+        <location filename="../src/startup/Start.cpp" line="121"/>
+        <source> 投屏工具 </source>
+        <translation> Tools </translation>
+    </message>
+    <message>
+        <location filename="../src/startup/Start.cpp" line="133"/>
         <source>设置与帮助</source>
         <translation>Settings and help</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="133"/>
+        <location filename="../src/startup/Start.cpp" line="161"/>
         <source>驱动不正常！请解压后运行或检查主程序目录下的文件！</source>
         <translation>The bridge tool is missing. Unpack the whole program and run it there, or check the files in its folder.</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="133"/>
-        <location filename="../src/startup/Start.cpp" line="279"/>
+        <location filename="../src/startup/Start.cpp" line="161"/>
+        <location filename="../src/startup/Start.cpp" line="309"/>
         <location filename="../src/startup/StartWireless.cpp" line="184"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="279"/>
+        <location filename="../src/startup/Start.cpp" line="309"/>
         <source>无法列出已连接的设备：<byte value="xd"/>
 </source>
         <translation>Cannot list the connected devices:<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="290"/>
+        <location filename="../src/startup/Start.cpp" line="320"/>
         <source>未检测到设备， 软件将自动关闭！<byte value="xd"/>
 请确定:<byte value="xd"/>
 1.开发者选项中的USB调试已经打开并授权 <byte value="xd"/>
@@ -1394,12 +1404,12 @@ Please check that:<byte value="xd"/>
 3. or try another computer</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="295"/>
+        <location filename="../src/startup/Start.cpp" line="325"/>
         <source>提示</source>
         <translation>Note</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="296"/>
+        <location filename="../src/startup/Start.cpp" line="326"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
@@ -1493,14 +1503,168 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolLocator</name>
     <message>
-        <location filename="../src/bridge/ToolLocator.cpp" line="44"/>
+        <location filename="../src/bridge/ToolLocator.cpp" line="58"/>
         <source>本程序目录下的 %1 不是可以运行的程序（不是文件，或没有执行权限）。</source>
         <translation>%1 in the program folder cannot be run (it is not a file, or not executable).</translation>
     </message>
     <message>
-        <location filename="../src/bridge/ToolLocator.cpp" line="47"/>
+        <location filename="../src/bridge/ToolLocator.cpp" line="61"/>
         <source>在本程序目录下和系统路径(PATH)中都找不到 %1。请将 %1 放在本程序目录下，或安装后重试。</source>
         <translation>%1 is neither in the program folder nor on PATH. Put %1 in the program folder, or install it, and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolsArchive</name>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="37"/>
+        <source>未知错误</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="54"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="92"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="128"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="133"/>
+        <source>无法读取压缩包：%1</source>
+        <translation>Cannot read the archive: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="94"/>
+        <source>压缩包是空的。</source>
+        <translation>The archive is empty.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="116"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="125"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="130"/>
+        <source>无法写入 %1：%2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="123"/>
+        <source>已取消。</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="135"/>
+        <source>无法写入：%1</source>
+        <translation>Cannot write: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="168"/>
+        <source>无法替换已有的 %1（其中的程序可能正在运行）。</source>
+        <translation>Cannot replace the existing %1 (a program in it may be running).</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="173"/>
+        <source>无法把工具放到 %1。</source>
+        <translation>Cannot put the tools in %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="186"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="191"/>
+        <source>无法读取 %1：%2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="200"/>
+        <source>压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。</source>
+        <translation>The archive&apos;s &quot;%1&quot; %2, so the whole archive was refused and nothing was installed.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="204"/>
+        <source>是一个链接</source>
+        <translation>is a link</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="206"/>
+        <source>不是普通文件或文件夹</source>
+        <translation>is neither a file nor a folder</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="208"/>
+        <source>是一个绝对路径</source>
+        <translation>is an absolute path</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="212"/>
+        <source>含有“..”</source>
+        <translation>holds &quot;..&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="214"/>
+        <source>不在压缩包唯一的顶层文件夹中</source>
+        <translation>lies outside the archive&apos;s one top folder</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="223"/>
+        <source>无法创建文件夹 %1。</source>
+        <translation>Cannot create the folder %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="226"/>
+        <source>无法在 %1 中写入：%2</source>
+        <translation>Cannot write in %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="230"/>
+        <source>无法进入 %1。</source>
+        <translation>Cannot enter %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="236"/>
+        <source>压缩包中没有 %1 文件夹。</source>
+        <translation>The archive holds no %1 folder.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolsDownload</name>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="22"/>
+        <source>服务器回答 %1 %2，没有下载到工具。</source>
+        <translation>The server answered %1 %2; the tools were not downloaded.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="26"/>
+        <source>下载地址被转到了不加密的 http 地址，下载已停止。</source>
+        <translation>The download was redirected to an unencrypted http address and was stopped.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="27"/>
+        <source>下载失败：%1</source>
+        <translation>Download failed: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="42"/>
+        <source>%1 秒内没有收到任何数据，下载已停止。</source>
+        <translation>Nothing arrived for %1 seconds; the download was stopped.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="64"/>
+        <source>无法在 %1 中写入：%2</source>
+        <translation>Cannot write in %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="80"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="112"/>
+        <source>文件超过 %1 MB，不是要下载的工具，下载已停止。</source>
+        <translation>The file is over %1 MB, so it is not the tools; the download was stopped.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="87"/>
+        <source>下载已取消，没有安装任何东西。</source>
+        <translation>Download cancelled; nothing was installed.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="114"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="143"/>
+        <source>无法写入 %1：%2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="145"/>
+        <source>下载的文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。</source>
+        <translation>The downloaded file is not the official release (its SHA-256 differs); nothing was installed.</translation>
     </message>
 </context>
 <context>
@@ -1750,6 +1914,114 @@ A new QR code is shown for another try.</translation>
         <location filename="../src/startup/pair.cpp" line="305"/>
         <source>已连接 %1，手机将出现在启动器的设备列表中。</source>
         <translation>Connected to %1; the phone appears in the launcher&apos;s device list.</translation>
+    </message>
+</context>
+<context>
+    <name>tools</name>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="31"/>
+        <source>这个文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。</source>
+        <translation>This file is not the official release (its SHA-256 differs); nothing was installed.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="63"/>
+        <source>获取投屏工具</source>
+        <translation>Get the mirroring tools</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="69"/>
+        <source>可以安装：%1（scrcpy %2 的官方发布，含 adb）
+来自：%3
+下载后按官方公布的 SHA-256 校验，安装到：%4</source>
+        <translation>On offer: %1 (the official scrcpy %2 release, adb included)
+From: %3
+Checked against its published SHA-256, installed in: %4</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="83"/>
+        <source>下载并安装</source>
+        <translation>Download and install</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="86"/>
+        <source>从文件安装…</source>
+        <translation>Install from file…</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="89"/>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="146"/>
+        <source>缺少：%1。投屏需要 adb（安卓调试桥）和 scrcpy（投屏客户端），两者都在下面的官方发布中。</source>
+        <translation>Missing: %1. Mirroring needs adb (the Android Debug Bridge) and scrcpy (the mirroring client); the official release below holds both.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="147"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="153"/>
+        <location filename="../src/tools/tools.cpp" line="154"/>
+        <source>正在询问版本…</source>
+        <translation>asking its version…</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="158"/>
+        <source>正在使用：
+adb %1，位于 %2
+scrcpy %3，位于 %4</source>
+        <translation>In use:
+adb %1, in %2
+scrcpy %3, in %4</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="167"/>
+        <location filename="../src/tools/tools.cpp" line="178"/>
+        <source>（版本未知）</source>
+        <translation>(version unknown)</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="188"/>
+        <source>正在下载…</source>
+        <translation>Downloading…</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="204"/>
+        <source>已下载 %1 MB / %2 MB（%3%）</source>
+        <translation>Downloaded %1 MB of %2 MB (%3%)</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="206"/>
+        <source>已下载 %1 MB</source>
+        <translation>Downloaded %1 MB</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="220"/>
+        <source>已下载，正在解压…</source>
+        <translation>Downloaded; unpacking…</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="233"/>
+        <source>选择下载好的 %1</source>
+        <translation>Choose the downloaded %1</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="233"/>
+        <source>压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)</source>
+        <translation>Archives (*.zip *.tar.gz *.tgz);;All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="237"/>
+        <source>正在校验并解压…</source>
+        <translation>Checking and unpacking…</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="288"/>
+        <source>已安装到 %1。</source>
+        <translation>Installed in %1.</translation>
     </message>
 </context>
 </TS>

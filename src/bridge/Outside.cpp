@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QThread>
@@ -110,6 +111,11 @@ void SystemOutside::showMessage(const QString& text, const QString& title, Icon 
 {
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
+}
+
+QString SystemOutside::chooseFile(const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QDir::homePath(), filter);
 }
 
 void SystemOutside::endProgram(int exitStatus)

@@ -53,6 +53,8 @@ public:
         = 0;
     virtual void openWebAddress(const QString& address) = 0;
     virtual void showMessage(const QString& text, const QString& title, Icon icon) = 0;
+    // Asks the user for a file to open, modal; empty when none was chosen.
+    virtual QString chooseFile(const QString& title, const QString& filter) = 0;
     virtual void endProgram(int exitStatus = 0) = 0;
 
     static Outside& current();
@@ -69,5 +71,6 @@ public:
         const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd) override;
     void openWebAddress(const QString& address) override;
     void showMessage(const QString& text, const QString& title, Icon icon) override;
+    QString chooseFile(const QString& title, const QString& filter) override;
     void endProgram(int exitStatus = 0) override;
 };

@@ -1,5 +1,7 @@
 #include "Paths.h"
 
+#include "ToolsFolderName.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@ namespace Paths {
 namespace {
 
 QString programFolderOverride;
+QString toolsRootOverride;
 
 // Where the system installs programs is no place for the user's pictures, even for a user (root,
 // or an administrator) who may write there.
@@ -73,9 +76,31 @@ QString cacheFolder()
     return folder;
 }
 
+QString toolsRoot()
+{
+    if (!toolsRootOverride.isEmpty())
+        return toolsRootOverride;
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/tools");
+}
+
+QString toolsFolder()
+{
+    return toolsRoot() + QLatin1Char('/') + toolsFolderName();
+}
+
+QString toolsFolderName()
+{
+    return QStringLiteral(PANNIX_TOOLS_FOLDER);
+}
+
 void setProgramFolder(const QString& folder)
 {
     programFolderOverride = folder;
+}
+
+void setToolsRoot(const QString& folder)
+{
+    toolsRootOverride = folder;
 }
 
 } // namespace Paths

@@ -21,20 +21,34 @@ static const char* const executableSuffix = ".exe";
 static const char* const executableSuffix = "";
 #endif
 
-static QFileInfo besideProgram(const QString& toolName)
+static QFileInfo inFolder(const QString& folder, const QString& toolName)
 {
     QString name = toolName;
     if (!name.endsWith(QLatin1String(executableSuffix), Qt::CaseInsensitive))
         name += QLatin1String(executableSuffix);
-    return QFileInfo(Paths::programFolder() + QLatin1Char('/') + name);
+    return QFileInfo(folder + QLatin1Char('/') + name);
 }
 
+static QFileInfo besideProgram(const QString& toolName)
+{
+    return inFolder(Paths::programFolder(), toolName);
+}
+
+// The program's own folder first (a user who unpacked the tools beside it means those), then the
+// tools Pannix fetched: both come as a set, so the bridge tool and the client always match.
 QString locate(const QString& toolName)
 {
-    const QFileInfo beside = besideProgram(toolName);
-    if (beside.isFile() && beside.isExecutable())
-        return beside.absoluteFilePath();
+    for (const QString& folder : {Paths::programFolder(), Paths::toolsFolder()}) {
+        const QFileInfo tool = inFolder(folder, toolName);
+        if (tool.isFile() && tool.isExecutable())
+            return tool.absoluteFilePath();
+    }
     return QStandardPaths::findExecutable(toolName);
+}
+
+bool missing(const QString& toolName)
+{
+    return locate(toolName).isEmpty() && !besideProgram(toolName).exists();
 }
 
 QString whyNotFound(const QString& toolName)
@@ -58,12 +72,12 @@ QStringList requiredBridgeFiles()
 #endif
 }
 
-bool bridgeToolPresent()
+static bool holdsBridgeTool(const QString& folder)
 {
 #ifdef Q_OS_WIN
     // Only ordinary files count: hidden and system files are as good as missing.
     for (const QString& name : requiredBridgeFiles()) {
-        const QString path = QDir::toNativeSeparators(Paths::programFolder() + QLatin1Char('/') + name);
+        const QString path = QDir::toNativeSeparators(folder + QLatin1Char('/') + name);
         const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
         if (attributes == INVALID_FILE_ATTRIBUTES
             || (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
@@ -71,7 +85,20 @@ bool bridgeToolPresent()
     }
     return true;
 #else
-    return !locate(QStringLiteral("adb")).isEmpty();
+    const QFileInfo adb = inFolder(folder, QStringLiteral("adb"));
+    return adb.isFile() && adb.isExecutable();
+#endif
+}
+
+bool bridgeToolPresent()
+{
+    if (holdsBridgeTool(Paths::programFolder()) || holdsBridgeTool(Paths::toolsFolder()))
+        return true;
+#ifdef Q_OS_WIN
+    return false;
+#else
+    // A Linux system's own adb (Debian's package) serves too.
+    return !QStandardPaths::findExecutable(QStringLiteral("adb")).isEmpty();
 #endif
 }
 

@@ -19,6 +19,12 @@ void ClientVersion::ask()
     });
 }
 
+void ClientVersion::askAgain()
+{
+    m_asked = false;
+    ask();
+}
+
 bool ClientVersion::usesCtrlShortcuts() const
 {
     return !m_version.isNull() && m_version < QVersionNumber(1, 15);

@@ -16,6 +16,8 @@ public:
     using QObject::QObject;
 
     void ask();
+    // After the tools were installed: the client may be another, or there at last.
+    void askAgain();
     QVersionNumber version() const { return m_version; }
     bool answered() const { return m_answered; }
 

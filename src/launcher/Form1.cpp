@@ -11,6 +11,7 @@
 #include "controls/CaptionFont.h"
 #include "controls/CheckButton.h"
 #include "controls/FittedText.h"
+#include "controls/LinkLabel.h"
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
 #include "controls/Twips.h"
@@ -20,6 +21,7 @@
 #include "info/KJJ.h"
 #include "info/MakerPages.h"
 #include "info/WebAddresses.h"
+#include "tools/tools.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -76,7 +78,8 @@ Form1::Form1(AppWindows& windows)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Title());
     setFont(captionFont(9));
-    setFixedSize(Twips::toPixels(8715), Twips::toPixels(5160));
+    // The designed window grown by one row beneath the frames, for the links to the other windows.
+    setFixedSize(Twips::toPixels(8715), Twips::toPixels(5475));
 
     buildResolutionFrame();
     buildOptionsFrame();
@@ -85,6 +88,7 @@ Form1::Form1(AppWindows& windows)
     buildButtons();
     buildNoticeFrame();
     buildDevicesFrame();
+    buildLinks();
 
     clientVersion = new ClientVersion(this);
     clientVersion->setObjectName(QStringLiteral("clientVersion"));
@@ -164,6 +168,15 @@ void Form1::buildButtons()
     N_Shape1about = ButtonLooks::create(this, QStringLiteral("N_Shape1about"), look, tr("关于"));
     N_Shape1about->setGeometry(Twips::rect(7440, 3000, 1215, 375));
     connect(N_Shape1about, &N_Shape::Click, this, [this] { AppWindows::bringUp(m_windows.about()); });
+}
+
+// The row beneath the frames: windows the launcher reaches beyond the design's own.
+void Form1::buildLinks()
+{
+    toolsLink = new LinkLabel(tr("投屏工具"), this);
+    toolsLink->setObjectName(QStringLiteral("toolsLink"));
+    toolsLink->setGeometry(Twips::rect(120, 5130, 1500, 300));
+    connect(toolsLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.toolsWindow()); });
 }
 
 void Form1::buildNoticeFrame()

@@ -15,6 +15,7 @@ class ClientVersion;
 class ClientWatch;
 class DeviceModel;
 class CheckButton;
+class LinkLabel;
 class N_Shape;
 class OptionButton;
 class QLabel;
@@ -79,6 +80,7 @@ public:
     N_Shape* helpp = nullptr;
     N_Shape* N_Shape1hjj = nullptr;
     N_Shape* N_Shape1about = nullptr;
+    LinkLabel* toolsLink = nullptr;
 
     // The installed mirroring client's version, asked for when the launcher is created.
     ClientVersion* clientVersion = nullptr;
@@ -103,6 +105,7 @@ private:
     void buildButtons();
     void buildNoticeFrame();
     void buildDevicesFrame();
+    void buildLinks();
     void load();
     void showDevices();
     void showSelection();

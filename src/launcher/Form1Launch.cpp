@@ -9,12 +9,14 @@
 #include "bridge/DeviceList.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/Paths.h"
+#include "bridge/ToolLocator.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
 #include "controls/TypedText.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
+#include "tools/tools.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -162,5 +164,10 @@ void Form1::runLaunchLine(const ToolCommand& command, int slot)
         return;
     // Reported once per launch; later ticks may come while the box is open.
     m_clientMissingReported = true;
+    // A client found nowhere is offered by the tools window instead.
+    if (ToolLocator::missing(command.words.first())) {
+        AppWindows::bringUp(m_windows.toolsWindow());
+        return;
+    }
     Outside::current().showMessage(tr("无法启动 scrcpy！\r\n") + problem, tr("警告！"), Outside::Icon::Warning);
 }

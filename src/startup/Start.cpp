@@ -21,6 +21,7 @@
 #include "info/meizu.h"
 #include "launcher/Form1.h"
 #include "startup/pair.h"
+#include "tools/tools.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -116,6 +117,15 @@ void Start::buildStartPart()
     WidgetColors::setText(pairLink, QColor(128, 255, 255));
     connect(pairLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.pairing()); });
 
+    // In the middle of the same row: the official tools, fetched or installed from a file.
+    toolsLink = new LinkLabel(tr(" 投屏工具 "), this);
+    toolsLink->setObjectName(QStringLiteral("toolsLink"));
+    toolsLink->setGeometry(Twips::rect(3000, 3120, 1695, 375));
+    toolsLink->setAlignment(Qt::AlignCenter);
+    toolsLink->setFont(captionFont(10));
+    WidgetColors::setText(toolsLink, QColor(128, 255, 255));
+    connect(toolsLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.toolsWindow()); });
+
     const PropertyBag large = ButtonLooks::window().with({{QStringLiteral("fontsize"), 12}});
     cable = ButtonLooks::create(this, QStringLiteral("cable"), large, tr(CableCaption));
     cable->setGeometry(Twips::rect(1320, 1800, 2325, 615));
@@ -125,15 +135,35 @@ void Start::buildStartPart()
     connect(wireless, &N_Shape::Click, this, &Start::wirelessClick);
 }
 
-// Step 1: without the bridge tool nothing else can work, so the program ends here.
+// Step 1: without the bridge tool nothing else can work. The tools window offers the official
+// tools; once they are installed the start-up goes on as if they had been there.
 void Start::load()
 {
     if (!ToolLocator::bridgeToolPresent()) {
-        Outside::current().showMessage(
-            tr("驱动不正常！请解压后运行或检查主程序目录下的文件！"), tr("警告！"), Outside::Icon::Stop);
-        Outside::current().endProgram(1);
+        tools& offer = m_windows.toolsWindow();
+        connect(&offer, &tools::installed, this, [this] {
+            if (m_toolCheckPassed)
+                return;
+            beginStartUp();
+            show();
+        });
+        connect(&offer, &tools::declined, this, &Start::toolsDeclined);
+        offer.offerAtStartUp();
         return;
     }
+    beginStartUp();
+}
+
+// Closed without installing: the program ends as it always has without the bridge tool.
+void Start::toolsDeclined()
+{
+    Outside::current().showMessage(
+        tr("驱动不正常！请解压后运行或检查主程序目录下的文件！"), tr("警告！"), Outside::Icon::Stop);
+    Outside::current().endProgram(1);
+}
+
+void Start::beginStartUp()
+{
     m_toolCheckPassed = true;
     growSize = 0;
     setOuterSize(0, 0);

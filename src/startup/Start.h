@@ -55,6 +55,8 @@ protected:
 
 private:
     void load();
+    void beginStartUp();
+    void toolsDeclined();
     void buildStartPart();
     void buildWirelessPart();
     void setWirelessPartReachable(bool reachable);
@@ -101,6 +103,7 @@ private:
     QLabel* Label1nofo = nullptr;
     LinkLabel* Label3 = nullptr;
     LinkLabel* pairLink = nullptr;
+    LinkLabel* toolsLink = nullptr;
 
     N_Shape* wxts = nullptr;
     QLineEdit* Textport = nullptr;

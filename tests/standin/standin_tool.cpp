@@ -79,6 +79,15 @@ static std::string readAll(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// A file beside the tool: its path and name with the suffix added, kept as a path so that a folder
+// whose name the system's code page cannot hold (a Chinese user's, say) is still reached.
+static fs::path beside(const fs::path& base, const std::string& suffix)
+{
+    fs::path path = base;
+    path += suffix;
+    return path;
+}
+
 int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
 {
 #ifdef _WIN32
@@ -100,7 +109,7 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
               .count();
     const std::vector<std::string> words(all.begin() + 1, all.end());
     {
-        std::ofstream log(base.string() + ".log", std::ios::app | std::ios::binary);
+        std::ofstream log(beside(base, ".log"), std::ios::app | std::ios::binary);
         log << now;
         for (const std::string& word : words)
             log << '\x1f' << word;
@@ -108,27 +117,27 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
     }
 
     {
-        std::ofstream pids(base.string() + ".pids", std::ios::app);
+        std::ofstream pids(beside(base, ".pids"), std::ios::app);
         pids << processId() << '\n';
     }
     // The bridge tool it was told to use, as the mirroring client reads it, one record a start.
     if (const char* adb = std::getenv("ADB"))
-        std::ofstream(base.string() + ".adb", std::ios::app | std::ios::binary) << adb << '\x1e';
+        std::ofstream(beside(base, ".adb"), std::ios::app | std::ios::binary) << adb << '\x1e';
 
-    const std::string delay = readAll(base.string() + ".delay_ms");
+    const std::string delay = readAll(beside(base, ".delay_ms"));
     if (!delay.empty())
         std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(delay)));
 
     // <name>.stderr is printed on standard error at every start, and <name>.status, when there,
     // is the exit status of every start: a client that fails as soon as it starts.
-    std::cerr << readAll(base.string() + ".stderr") << std::flush;
-    const std::string status = readAll(base.string() + ".status");
+    std::cerr << readAll(beside(base, ".stderr")) << std::flush;
+    const std::string status = readAll(beside(base, ".status"));
     if (!status.empty())
         return std::stoi(status);
 
     // "--version" answers from <name>.version, as the client prints its version.
     if (words.size() == 1 && words[0] == "--version") {
-        std::cout << readAll(base.string() + ".version");
+        std::cout << readAll(beside(base, ".version"));
         return 0;
     }
 
@@ -147,15 +156,15 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
     }
     if (subcommand == "pull" && !words.empty()) {
         const fs::path target = fs::current_path() / fs::path(words.back()).filename();
-        std::ofstream(target, std::ios::binary) << readAll(base.string() + ".pull");
+        std::ofstream(target, std::ios::binary) << readAll(beside(base, ".pull"));
     }
     if (subcommand.empty())
         return 0;
     // "<name>.mdns.check" answers "mdns check" where it is there; "<name>.mdns" any other.
-    const fs::path twoWords = base.string() + "." + subcommand + "." + nextWord;
+    const fs::path twoWords = beside(base, "." + subcommand + "." + nextWord);
     std::cout << readAll(
-        !nextWord.empty() && fs::exists(twoWords) ? twoWords : fs::path(base.string() + "." + subcommand));
-    std::cerr << readAll(base.string() + "." + subcommand + ".err");
-    const std::string exitStatus = readAll(base.string() + "." + subcommand + ".exit");
+        !nextWord.empty() && fs::exists(twoWords) ? twoWords : beside(base, "." + subcommand));
+    std::cerr << readAll(beside(base, "." + subcommand + ".err"));
+    const std::string exitStatus = readAll(beside(base, "." + subcommand + ".exit"));
     return exitStatus.empty() ? 0 : std::stoi(exitStatus);
 }

@@ -93,6 +93,11 @@ public:
         if (onMessage)
             onMessage();
     }
+    QString chooseFile(const QString&, const QString&) override
+    {
+        ++fileChoices;
+        return chosenFile;
+    }
     void endProgram(int exitStatus) override
     {
         ++programEnds;
@@ -173,6 +178,8 @@ public:
     QList<Message> messages;
     int programEnds = 0;
     int lastExitStatus = -1;
+    QString chosenFile; // what the file dialog answers
+    int fileChoices = 0;
     QString startProblem; // a detached start fails with this reason unless it is empty
     bool forwardTools = false;
     bool holdAnswers = false;

@@ -2,7 +2,8 @@
 # The installed program under Wine, as a Windows user meets it: the installer run silently, a
 # stand-in bridge tool and its two libraries put beside pannix.exe, the start window opened (a
 # screenshot of it is kept), Enter on its first button reaching the launcher; then, with a library
-# missing, the stop message and exit status 1; last, the silent uninstaller. Needs an X display.
+# missing, the tools window in its place, and once it is cancelled the stop message and exit status
+# 1; last, the silent uninstaller. Needs an X display.
 # Wine's user is given an English locale, as most Windows users outside China have: the windows then
 # show the English texts, which the installed program carries inside it.
 #   installed-program.sh INSTALLER STANDIN_TOOL SCREENSHOT
@@ -27,7 +28,8 @@ wineserver -w
 wine "$installer" /S
 wineserver -w
 folder="$WINEPREFIX/drive_c/Program Files/Pannix"
-for file in pannix.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+for file in pannix.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll tls/qschannelbackend.dll \
+    platforms/qwindows.dll \
     styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll LICENSE.txt README.txt; do
     [ -f "$folder/$file" ] || fail "the installer did not install $file"
 done
@@ -50,7 +52,11 @@ wineserver -w
 rm "$folder/AdbWinApi.dll"
 wine "$folder/pannix.exe" > /dev/null 2>&1 &
 pannix=$!
-box=$(window '^Warning$') || fail "no message with AdbWinApi.dll missing"
+# The tools are offered instead; its buttons, with the focus on the first: Download, From file, Cancel.
+tools=$(window '^Get the mirroring tools$') || fail "no tools window with AdbWinApi.dll missing"
+sleep 1
+xdotool key --window "$tools" Tab Tab Return
+box=$(window '^Warning$') || fail "no message once the tools window was cancelled"
 xdotool key --window "$box" Return
 status=0
 wait "$pannix" || status=$?
@@ -60,4 +66,4 @@ wine "$folder/Uninstall.exe" /S
 wineserver -w
 for _ in $(seq 1 20); do [ -f "$folder/pannix.exe" ] || break; sleep 0.5; done
 [ ! -f "$folder/pannix.exe" ] || fail "the uninstaller left pannix.exe"
-echo "installed program: installed, started, reached the launcher, stopped without AdbWinApi.dll, uninstalled"
+echo "installed program: installed, started, reached the launcher, offered the tools and stopped without AdbWinApi.dll, uninstalled"

@@ -1,0 +1,239 @@
+#include "ToolsArchive.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <memory>
+
+namespace ToolsArchive {
+
+namespace {
+
+constexpr qint64 BlockSize = 1 << 16;
+
+struct ReaderDeleter
+{
+    void operator()(archive* a) const { archive_read_free(a); }
+};
+struct WriterDeleter
+{
+    void operator()(archive* a) const { archive_write_free(a); }
+};
+using Reader = std::unique_ptr<archive, ReaderDeleter>;
+using Writer = std::unique_ptr<archive, WriterDeleter>;
+
+QString archiveError(archive* a)
+{
+    const char* text = archive_error_string(a);
+    return text ? QString::fromLocal8Bit(text) : QCoreApplication::translate("ToolsArchive", "未知错误");
+}
+
+// Zip and gzip-compressed tar, the two forms the client's releases take.
+Reader openReader(const QString& file, QString* problem)
+{
+    Reader reader(archive_read_new());
+    archive_read_support_format_zip(reader.get());
+    archive_read_support_format_tar(reader.get());
+    archive_read_support_filter_gzip(reader.get());
+#ifdef Q_OS_WIN
+    const int opened
+        = archive_read_open_filename_w(reader.get(), reinterpret_cast<const wchar_t*>(file.utf16()), BlockSize);
+#else
+    const int opened = archive_read_open_filename(reader.get(), QFile::encodeName(file).constData(), BlockSize);
+#endif
+    if (opened != ARCHIVE_OK) {
+        *problem = QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
+        return nullptr;
+    }
+    return reader;
+}
+
+QString entryPath(archive_entry* entry)
+{
+#ifdef Q_OS_WIN
+    if (const wchar_t* wide = archive_entry_pathname_w(entry))
+        return QString::fromWCharArray(wide);
+#endif
+    if (const char* utf8 = archive_entry_pathname_utf8(entry))
+        return QString::fromUtf8(utf8);
+    const char* raw = archive_entry_pathname(entry);
+    return raw ? QFile::decodeName(raw) : QString();
+}
+
+// Every entry checked before anything is written.
+QString checkEntries(const QString& file, const QString& topFolder)
+{
+    QString problem;
+    const Reader reader = openReader(file, &problem);
+    if (!reader)
+        return problem;
+    archive_entry* entry = nullptr;
+    int entries = 0;
+    int status = ARCHIVE_OK;
+    while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
+        const auto type = archive_entry_filetype(entry);
+        const bool isLink = type == AE_IFLNK || archive_entry_hardlink(entry) != nullptr;
+        const QString refused
+            = refusal(entryPath(entry), type == AE_IFREG || type == AE_IFDIR, isLink, topFolder);
+        if (!refused.isEmpty())
+            return refused;
+        ++entries;
+    }
+    if (status != ARCHIVE_EOF)
+        return QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
+    if (entries == 0)
+        return QCoreApplication::translate("ToolsArchive", "压缩包是空的。");
+    return {};
+}
+
+// Written with libarchive's own guards too, relative to the temporary folder.
+QString writeEntries(const QString& file, const std::atomic_bool* cancelled)
+{
+    QString problem;
+    const Reader reader = openReader(file, &problem);
+    if (!reader)
+        return problem;
+    Writer writer(archive_write_disk_new());
+    archive_write_disk_set_options(writer.get(),
+        ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_SYMLINKS
+            | ARCHIVE_EXTRACT_PERM | ARCHIVE_EXTRACT_TIME);
+    archive_entry* entry = nullptr;
+    int status = ARCHIVE_OK;
+    while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
+        // The archive's executable bits are kept; nothing becomes writable by others, nor set-user.
+        const bool isFolder = archive_entry_filetype(entry) == AE_IFDIR;
+        archive_entry_set_perm(entry, isFolder ? 0755 : (archive_entry_perm(entry) & 0755) | 0400);
+        if (archive_write_header(writer.get(), entry) != ARCHIVE_OK)
+            return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2").arg(entryPath(entry), archiveError(writer.get()));
+        const void* block = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        int read = ARCHIVE_OK;
+        while ((read = archive_read_data_block(reader.get(), &block, &size, &offset)) == ARCHIVE_OK) {
+            if (cancelled && cancelled->load())
+                return QCoreApplication::translate("ToolsArchive", "已取消。");
+            if (archive_write_data_block(writer.get(), block, size, offset) != ARCHIVE_OK)
+                return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2").arg(entryPath(entry), archiveError(writer.get()));
+        }
+        if (read != ARCHIVE_EOF)
+            return QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
+        if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK)
+            return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2").arg(entryPath(entry), archiveError(writer.get()));
+    }
+    if (status != ARCHIVE_EOF)
+        return QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
+    if (archive_write_close(writer.get()) != ARCHIVE_OK)
+        return QCoreApplication::translate("ToolsArchive", "无法写入：%1").arg(archiveError(writer.get()));
+    return {};
+}
+
+// libarchive writes relative to the working folder; the entries stay relative so that its guard
+// against absolute paths holds. Only one unpacking runs at a time, and the program names every
+// other path in full.
+class WorkingFolder
+{
+public:
+    explicit WorkingFolder(const QString& folder)
+        : m_previous(QDir::currentPath())
+    {
+        m_entered = QDir::setCurrent(folder);
+    }
+    ~WorkingFolder() { QDir::setCurrent(m_previous); }
+    bool entered() const { return m_entered; }
+
+private:
+    QString m_previous;
+    bool m_entered = false;
+};
+
+// The new folder takes the place of an earlier one only once it is complete; the earlier one is
+// put aside first and comes back if the new one cannot take its place.
+QString moveIntoPlace(const QString& unpacked, const QString& target, const QString& root)
+{
+    QDir rootDir(root);
+    QString aside;
+    if (QFileInfo::exists(target)) {
+        aside = root + QStringLiteral("/.old-") + QFileInfo(target).fileName() + QLatin1Char('-')
+            + QString::number(QDateTime::currentMSecsSinceEpoch());
+        if (!rootDir.rename(target, aside))
+            return QCoreApplication::translate("ToolsArchive", "无法替换已有的 %1（其中的程序可能正在运行）。").arg(QDir::toNativeSeparators(target));
+    }
+    if (!rootDir.rename(unpacked, target)) {
+        if (!aside.isEmpty())
+            rootDir.rename(aside, target);
+        return QCoreApplication::translate("ToolsArchive", "无法把工具放到 %1。").arg(QDir::toNativeSeparators(target));
+    }
+    if (!aside.isEmpty())
+        QDir(aside).removeRecursively();
+    return {};
+}
+
+} // namespace
+
+QByteArray sha256(const QString& file, QString* problem)
+{
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) {
+        *problem = QCoreApplication::translate("ToolsArchive", "无法读取 %1：%2").arg(QDir::toNativeSeparators(file), input.errorString());
+        return {};
+    }
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&input)) {
+        *problem = QCoreApplication::translate("ToolsArchive", "无法读取 %1：%2").arg(QDir::toNativeSeparators(file), input.errorString());
+        return {};
+    }
+    return hash.result().toHex();
+}
+
+QString refusal(const QString& path, bool isFileOrFolder, bool isLink, const QString& topFolder)
+{
+    const auto refuse = [&](const char* why) {
+        return QCoreApplication::translate("ToolsArchive", "压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。").arg(path, QCoreApplication::translate("ToolsArchive", why));
+    };
+    if (isLink)
+        return refuse(QT_TRANSLATE_NOOP("ToolsArchive", "是一个链接"));
+    if (!isFileOrFolder)
+        return refuse(QT_TRANSLATE_NOOP("ToolsArchive", "不是普通文件或文件夹"));
+    const bool driveLetter = path.size() >= 2 && path.at(1) == QLatin1Char(':') && path.at(0).isLetter();
+    if (path.startsWith(QLatin1Char('/')) || path.startsWith(QLatin1Char('\\')) || driveLetter)
+        return refuse(QT_TRANSLATE_NOOP("ToolsArchive", "是一个绝对路径"));
+    // Either separator counts: Windows takes a backslash for one.
+    const QStringList parts = QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
+    if (parts.contains(QStringLiteral("..")))
+        return refuse(QT_TRANSLATE_NOOP("ToolsArchive", "含有“..”"));
+    if (parts.first() != topFolder)
+        return refuse(QT_TRANSLATE_NOOP("ToolsArchive", "不在压缩包唯一的顶层文件夹中"));
+    return {};
+}
+
+QString unpack(const QString& archive, const QString& topFolder, const QString& root, const std::atomic_bool* cancelled)
+{
+    if (const QString refused = checkEntries(archive, topFolder); !refused.isEmpty())
+        return refused;
+    if (!QDir().mkpath(root))
+        return QCoreApplication::translate("ToolsArchive", "无法创建文件夹 %1。").arg(QDir::toNativeSeparators(root));
+    QTemporaryDir temporary(root + QStringLiteral("/.unpack-XXXXXX"));
+    if (!temporary.isValid())
+        return QCoreApplication::translate("ToolsArchive", "无法在 %1 中写入：%2").arg(QDir::toNativeSeparators(root), temporary.errorString());
+    {
+        const WorkingFolder inTemporary(temporary.path());
+        if (!inTemporary.entered())
+            return QCoreApplication::translate("ToolsArchive", "无法进入 %1。").arg(QDir::toNativeSeparators(temporary.path()));
+        if (const QString problem = writeEntries(archive, cancelled); !problem.isEmpty())
+            return problem;
+    }
+    const QString unpacked = temporary.path() + QLatin1Char('/') + topFolder;
+    if (!QFileInfo(unpacked).isDir())
+        return QCoreApplication::translate("ToolsArchive", "压缩包中没有 %1 文件夹。").arg(topFolder);
+    return moveIntoPlace(unpacked, root + QLatin1Char('/') + topFolder, root);
+}
+
+} // namespace ToolsArchive

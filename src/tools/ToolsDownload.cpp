@@ -1,0 +1,153 @@
+#include "ToolsDownload.h"
+
+#include "bridge/BridgeLog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTemporaryFile>
+
+namespace {
+
+int stallLimitForTests = 0;
+qint64 sizeLimitForTests = 0;
+
+// What went wrong, as a user can act on it.
+QString describe(QNetworkReply& reply)
+{
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 400)
+        return QCoreApplication::translate("ToolsDownload", "服务器回答 %1 %2，没有下载到工具。")
+            .arg(status)
+            .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+    if (reply.error() == QNetworkReply::InsecureRedirectError)
+        return QCoreApplication::translate("ToolsDownload", "下载地址被转到了不加密的 http 地址，下载已停止。");
+    return QCoreApplication::translate("ToolsDownload", "下载失败：%1").arg(reply.errorString());
+}
+
+} // namespace
+
+ToolsDownload::ToolsDownload(const ToolsRelease& release, const QString& folder, QObject* parent)
+    : QObject(parent)
+    , m_release(release)
+    , m_folder(folder)
+    , m_network(new QNetworkAccessManager(this))
+    , m_stallLimitMs(stallLimitForTests > 0 ? stallLimitForTests : StallLimitMs)
+    , m_sizeLimit(sizeLimitForTests > 0 ? sizeLimitForTests : SizeLimit)
+{
+    m_stall.setSingleShot(true);
+    connect(&m_stall, &QTimer::timeout, this,
+        [this] { fail(tr("%1 秒内没有收到任何数据，下载已停止。").arg(m_stallLimitMs / 1000.0)); });
+}
+
+ToolsDownload::~ToolsDownload()
+{
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+    }
+}
+
+void ToolsDownload::setLimitsForTests(int stallLimitMs, qint64 sizeLimit)
+{
+    stallLimitForTests = stallLimitMs;
+    sizeLimitForTests = sizeLimit;
+}
+
+void ToolsDownload::start()
+{
+    QDir().mkpath(m_folder);
+    m_file = std::make_unique<QTemporaryFile>(m_folder + QStringLiteral("/.download-XXXXXX.part"));
+    if (!m_file->open()) {
+        const QString problem = tr("无法在 %1 中写入：%2").arg(QDir::toNativeSeparators(m_folder), m_file->errorString());
+        m_file.reset();
+        m_done = true;
+        // Told from the event loop, as every other end is.
+        QTimer::singleShot(0, this, [this, problem] { emit finished(problem); });
+        return;
+    }
+    QNetworkRequest request(m_release.address);
+    // The release address redirects to another host; never from https to http.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    qCInfo(lcBridge) << "download" << m_release.address.toString() << "to" << m_file->fileName();
+    m_reply = m_network->get(request);
+    connect(m_reply, &QNetworkReply::readyRead, this, &ToolsDownload::take);
+    connect(m_reply, &QNetworkReply::finished, this, &ToolsDownload::end);
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64, qint64 total) {
+        if (total > m_sizeLimit)
+            fail(tr("文件超过 %1 MB，不是要下载的工具，下载已停止。").arg(m_sizeLimit / 1000000));
+    });
+    m_stall.start(m_stallLimitMs);
+}
+
+void ToolsDownload::cancel()
+{
+    fail(tr("下载已取消，没有安装任何东西。"));
+}
+
+QString ToolsDownload::file() const
+{
+    return m_done && m_file ? m_file->fileName() : QString();
+}
+
+void ToolsDownload::take()
+{
+    if (!m_reply || m_done)
+        return;
+    if (const QString problem = keep(m_reply->readAll()); !problem.isEmpty()) {
+        fail(problem);
+        return;
+    }
+    m_stall.start(m_stallLimitMs);
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    emit progress(m_received, length.isValid() ? length.toLongLong() : -1);
+}
+
+QString ToolsDownload::keep(const QByteArray& block)
+{
+    m_received += block.size();
+    if (m_received > m_sizeLimit)
+        return tr("文件超过 %1 MB，不是要下载的工具，下载已停止。").arg(m_sizeLimit / 1000000);
+    if (m_file->write(block) != block.size())
+        return tr("无法写入 %1：%2").arg(QDir::toNativeSeparators(m_file->fileName()), m_file->errorString());
+    m_hash.addData(block);
+    return {};
+}
+
+void ToolsDownload::fail(const QString& problem)
+{
+    if (m_done)
+        return;
+    if (m_problem.isEmpty())
+        m_problem = problem;
+    if (m_reply && m_reply->isRunning())
+        m_reply->abort(); // finished follows at once, and ends the download
+    else
+        end();
+}
+
+void ToolsDownload::end()
+{
+    if (m_done)
+        return;
+    m_stall.stop();
+    QString problem = m_problem;
+    if (problem.isEmpty() && m_reply && m_reply->error() != QNetworkReply::NoError)
+        problem = describe(*m_reply);
+    if (problem.isEmpty() && m_reply)
+        problem = keep(m_reply->readAll()); // what arrived with the end
+    m_done = true;
+    if (problem.isEmpty() && !m_file->flush())
+        problem = tr("无法写入 %1：%2").arg(QDir::toNativeSeparators(m_file->fileName()), m_file->errorString());
+    if (problem.isEmpty() && m_hash.result().toHex() != m_release.sha256)
+        problem = tr("下载的文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。");
+    if (!problem.isEmpty()) {
+        qCWarning(lcBridge) << "download of" << m_release.address.toString() << "failed:" << problem;
+        m_file.reset(); // the temporary file goes with it
+    }
+    if (m_reply)
+        m_reply->deleteLater();
+    emit finished(problem);
+}

@@ -1,0 +1,307 @@
+#include "tools.h"
+
+#include "ToolsArchive.h"
+#include "AppWindows.h"
+#include "ToolsDownload.h"
+#include "bridge/AdbCommands.h"
+#include "bridge/CommandRunner.h"
+#include "bridge/Outside.h"
+#include "bridge/Paths.h"
+#include "bridge/ToolLocator.h"
+#include "bridge/ToolText.h"
+#include "bridge/WirelessDebugging.h"
+#include "controls/ButtonLooks.h"
+#include "controls/CaptionFont.h"
+#include "controls/LinkLabel.h"
+#include "controls/N_Shape.h"
+#include "controls/WidgetColors.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+const char* const NotOfficial
+    = QT_TRANSLATE_NOOP("tools", "这个文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。");
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / 1000000.0, 'f', 1);
+}
+
+// The tool's folder, or nothing when it is found nowhere.
+QString folderOf(const QString& tool)
+{
+    const QString path = ToolLocator::locate(tool);
+    return path.isEmpty() ? QString() : QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+}
+
+} // namespace
+
+tools::tools(AppWindows& windows)
+    : m_windows(windows)
+    , m_release(ToolsRelease::current())
+{
+    setObjectName(QStringLiteral("tools"));
+    setWindowTitle(tr("获取投屏工具"));
+    setFont(captionFont(9));
+    setFixedSize(520, 322);
+
+    m_state = makeLabel(this, QStringLiteral("toolsState"), QRect(16, 12, 488, 72));
+    m_offer = makeLabel(this, QStringLiteral("toolsOffer"), QRect(16, 90, 488, 76));
+    m_offer->setText(tr("可以安装：%1（scrcpy %2 的官方发布，含 adb）\n来自：%3\n下载后按官方公布的 SHA-256 校验，"
+                        "安装到：%4")
+                         .arg(m_release.archiveName(), m_release.version(), m_release.address.toString(),
+                             QDir::toNativeSeparators(Paths::toolsFolder())));
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("toolsProgress"));
+    m_progress->setGeometry(16, 174, 488, 20);
+    m_progress->setTextVisible(false);
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_progressText = makeLabel(this, QStringLiteral("toolsProgressText"), QRect(16, 198, 488, 20));
+    m_status = makeLabel(this, QStringLiteral("toolsStatus"), QRect(16, 222, 488, 48));
+
+    const PropertyBag look = ButtonLooks::window();
+    m_download = ButtonLooks::create(this, QStringLiteral("toolsDownload"), look, tr("下载并安装"));
+    m_download->setGeometry(16, 278, 150, 30);
+    connect(m_download, &N_Shape::Click, this, &tools::downloadClick);
+    m_fromFile = ButtonLooks::create(this, QStringLiteral("toolsFromFile"), look, tr("从文件安装…"));
+    m_fromFile->setGeometry(176, 278, 150, 30);
+    connect(m_fromFile, &N_Shape::Click, this, &tools::fromFileClick);
+    m_cancel = ButtonLooks::create(this, QStringLiteral("toolsCancel"), look, tr("取消"));
+    m_cancel->setGeometry(404, 278, 100, 30);
+    connect(m_cancel, &N_Shape::Click, this, &tools::cancelClick);
+    setTabOrder(m_download, m_fromFile);
+    setTabOrder(m_fromFile, m_cancel);
+    LinkLabel::focusFirstControl(*this);
+}
+
+// A worker still unpacking when the program ends is stopped between two blocks first.
+tools::~tools()
+{
+    if (m_worker) {
+        m_cancelUnpacking = true;
+        m_worker->wait();
+    }
+}
+
+void tools::offerAtStartUp()
+{
+    m_atStartUp = true;
+    AppWindows::bringUp(*this);
+}
+
+bool tools::busy() const
+{
+    return m_transfer || m_worker;
+}
+
+void tools::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    describeTools();
+}
+
+// Closing is cancelling: a transfer under way ends with it, and at start-up the program ends
+// unless the tools were installed.
+void tools::closeEvent(QCloseEvent* event)
+{
+    if (m_transfer)
+        m_transfer->cancel();
+    m_cancelUnpacking = true;
+    QWidget::closeEvent(event);
+    if (m_atStartUp) {
+        m_atStartUp = false;
+        emit declined();
+    }
+}
+
+void tools::describeTools()
+{
+    const int showing = ++m_showing;
+    QStringList missing;
+    if (!ToolLocator::bridgeToolPresent())
+        missing << QStringLiteral("adb");
+    if (ToolLocator::locate(QStringLiteral("scrcpy")).isEmpty())
+        missing << QStringLiteral("scrcpy");
+    if (!missing.isEmpty()) {
+        m_state->setText(tr("缺少：%1。投屏需要 adb（安卓调试桥）和 scrcpy（投屏客户端），两者都在下面的官方发布中。")
+                             .arg(missing.join(tr("、"))));
+        return;
+    }
+    // Both found: where, and which versions, as each tool tells it.
+    struct Shown
+    {
+        QString adbVersion = tr("正在询问版本…");
+        QString clientVersion = tr("正在询问版本…");
+    };
+    auto shown = std::make_shared<Shown>();
+    const auto show = [this, shown] {
+        m_state->setText(tr("正在使用：\nadb %1，位于 %2\nscrcpy %3，位于 %4")
+                             .arg(shown->adbVersion, folderOf(QStringLiteral("adb")), shown->clientVersion,
+                                 folderOf(QStringLiteral("scrcpy"))));
+    };
+    show();
+    CommandRunner::call(AdbCommands::version(), this, [this, showing, shown, show](const ToolAnswer& answer) {
+        if (showing != m_showing)
+            return;
+        const QString version = WirelessDebugging::bridgeVersionText(ToolText::lines(answer.output));
+        shown->adbVersion = version.isEmpty() ? tr("（版本未知）") : version;
+        show();
+    });
+    const ToolCommand clientVersion {
+        {QStringLiteral("scrcpy"), QStringLiteral("--version")}, QStringLiteral("scrcpy --version")};
+    CommandRunner::call(clientVersion, this, [this, showing, shown, show](const ToolAnswer& answer) {
+        if (showing != m_showing)
+            return;
+        const QStringList lines = ToolText::lines(answer.output);
+        shown->clientVersion = answer.succeeded() && !lines.isEmpty()
+            ? lines.first().section(QLatin1Char(' '), 1, 1)
+            : tr("（版本未知）");
+        show();
+    });
+}
+
+void tools::downloadClick()
+{
+    if (busy())
+        return;
+    setBusy(true);
+    say(tr("正在下载…"), false);
+    m_progress->setRange(0, 0); // busy until the size is known
+    m_progressText->clear();
+    m_transfer = new ToolsDownload(m_release, Paths::toolsRoot(), this);
+    connect(m_transfer, &ToolsDownload::progress, this, &tools::showProgress);
+    connect(m_transfer, &ToolsDownload::finished, this, &tools::downloaded);
+    m_transfer->start();
+}
+
+void tools::showProgress(qint64 received, qint64 total)
+{
+    if (total > 0) {
+        const int percent = int(qMin<qint64>(100, received * 100 / total));
+        m_progress->setRange(0, 100);
+        m_progress->setValue(percent);
+        m_progressText->setText(
+            tr("已下载 %1 MB / %2 MB（%3%）").arg(megabytes(received), megabytes(total)).arg(percent));
+    } else {
+        m_progressText->setText(tr("已下载 %1 MB").arg(megabytes(received)));
+    }
+}
+
+void tools::downloaded(const QString& problem)
+{
+    m_progress->setRange(0, 100);
+    if (!problem.isEmpty()) {
+        m_transfer->deleteLater();
+        m_transfer = nullptr;
+        finishInstall(problem);
+        return;
+    }
+    m_progress->setValue(100);
+    say(tr("已下载，正在解压…"), false);
+    const QString archive = m_transfer->file();
+    const QString topFolder = m_release.topFolder;
+    inBackground([this, archive, topFolder] {
+        return ToolsArchive::unpack(archive, topFolder, Paths::toolsRoot(), &m_cancelUnpacking);
+    });
+}
+
+void tools::fromFileClick()
+{
+    if (busy())
+        return;
+    const QString archive = Outside::current().chooseFile(
+        tr("选择下载好的 %1").arg(m_release.archiveName()), tr("压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)"));
+    if (archive.isEmpty())
+        return;
+    setBusy(true);
+    say(tr("正在校验并解压…"), false);
+    const ToolsRelease release = m_release;
+    inBackground([this, archive, release] {
+        QString problem;
+        const QByteArray sha256 = ToolsArchive::sha256(archive, &problem);
+        if (!problem.isEmpty())
+            return problem;
+        if (sha256 != release.sha256)
+            return tr(NotOfficial);
+        return ToolsArchive::unpack(archive, release.topFolder, Paths::toolsRoot(), &m_cancelUnpacking);
+    });
+}
+
+// The check and the unpacking read and write tens of megabytes: never on the window thread.
+void tools::inBackground(std::function<QString()> work)
+{
+    m_cancelUnpacking = false;
+    auto result = std::make_shared<QString>();
+    m_worker = QThread::create([work = std::move(work), result] { *result = work(); });
+    connect(m_worker, &QThread::finished, this, [this, result] {
+        m_worker->deleteLater();
+        m_worker = nullptr;
+        if (m_transfer) {
+            m_transfer->deleteLater(); // and the downloaded archive with it
+            m_transfer = nullptr;
+        }
+        finishInstall(*result);
+    });
+    m_worker->start();
+}
+
+void tools::cancelClick()
+{
+    if (m_transfer && !m_worker) {
+        m_transfer->cancel();
+        return;
+    }
+    if (m_worker) {
+        m_cancelUnpacking = true;
+        return;
+    }
+    close();
+}
+
+void tools::finishInstall(const QString& problem)
+{
+    setBusy(false);
+    if (!problem.isEmpty()) {
+        say(problem, true);
+        return;
+    }
+    say(tr("已安装到 %1。").arg(QDir::toNativeSeparators(Paths::toolsFolder())), false);
+    describeTools();
+    if (m_atStartUp) {
+        m_atStartUp = false;
+        hide();
+    }
+    emit installed();
+}
+
+void tools::say(const QString& text, bool problem)
+{
+    m_status->setText(text);
+    WidgetColors::setText(m_status, problem ? QColor(176, 0, 0) : QColor(0, 0, 160));
+}
+
+void tools::setBusy(bool busy)
+{
+    m_download->setEnabled(!busy);
+    m_fromFile->setEnabled(!busy);
+}

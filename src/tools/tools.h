@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ToolsRelease.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <atomic>
+#include <functional>
+
+class AppWindows;
+class N_Shape;
+class QLabel;
+class QProgressBar;
+class QThread;
+class ToolsDownload;
+
+// "获取投屏工具": says which tools are missing (or which are in use, where and in which version) and
+// offers the official release, which holds the client and a current adb: downloaded and checked
+// against its published SHA-256, or taken from a file the user downloaded, then unpacked into the
+// tools folder. The window stays responsive throughout: the transfer runs on the network's events
+// and the check and unpacking on a worker thread.
+class tools : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit tools(AppWindows& windows);
+    ~tools() override;
+
+    // At start-up, in place of the missing-tools message: closing the window without an install
+    // is declined().
+    void offerAtStartUp();
+
+    // A transfer, a check or an unpacking is under way.
+    bool busy() const;
+
+signals:
+    void installed();
+    void declined();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void describeTools();
+    void downloadClick();
+    void fromFileClick();
+    void cancelClick();
+    void showProgress(qint64 received, qint64 total);
+    void downloaded(const QString& problem);
+    void inBackground(std::function<QString()> work);
+    void finishInstall(const QString& problem);
+    void say(const QString& text, bool problem);
+    void setBusy(bool busy);
+
+    AppWindows& m_windows;
+    ToolsRelease m_release;
+    QLabel* m_state = nullptr;
+    QLabel* m_offer = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_progressText = nullptr;
+    QLabel* m_status = nullptr;
+    N_Shape* m_download = nullptr;
+    N_Shape* m_fromFile = nullptr;
+    N_Shape* m_cancel = nullptr;
+
+    QPointer<ToolsDownload> m_transfer;
+    QThread* m_worker = nullptr;
+    std::atomic_bool m_cancelUnpacking {false};
+    bool m_atStartUp = false;
+    // Versions are asked once per showing; the answers that come for an earlier one are dropped.
+    int m_showing = 0;
+};

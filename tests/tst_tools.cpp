@@ -1,0 +1,312 @@
+#include "ArchiveMaker.h"
+#include "Fixture.h"
+#include "LoopbackServer.h"
+#include "bridge/ToolLocator.h"
+#include "tools/ToolsArchive.h"
+#include "tools/ToolsDownload.h"
+#include "tools/ToolsRelease.h"
+#include "tools/tools.h"
+
+#include <QSignalSpy>
+
+using ArchiveMaker::Entry;
+
+namespace {
+
+#ifdef Q_OS_WIN
+const QStringList Programs {QStringLiteral("adb.exe"), QStringLiteral("scrcpy.exe")};
+const QStringList Libraries {QStringLiteral("AdbWinApi.dll"), QStringLiteral("AdbWinUsbApi.dll")};
+const bool PlatformZip = true;
+#else
+const QStringList Programs {QStringLiteral("adb"), QStringLiteral("scrcpy")};
+const QStringList Libraries;
+const bool PlatformZip = false;
+#endif
+
+QByteArray contentOf(const QString& file)
+{
+    QFile input(file);
+    input.open(QIODevice::ReadOnly);
+    return input.readAll();
+}
+
+// The release's one folder with a stand-in client and adb, as the official archive holds them.
+QList<Entry> officialEntries()
+{
+    const QString top = Paths::toolsFolderName();
+    QList<Entry> entries {{top + QLatin1Char('/'), {}, Entry::Folder}};
+    for (const QString& program : Programs)
+        entries.append({top + QLatin1Char('/') + program, contentOf(QStringLiteral(STANDIN_TOOL_PATH)), Entry::File, 0755});
+    for (const QString& library : Libraries)
+        entries.append({top + QLatin1Char('/') + library, "library"});
+    entries.append({top + QStringLiteral("/scrcpy-server"), "server"});
+    // What the stand-ins answer when asked for their versions.
+    entries.append({top + QStringLiteral("/adb.version"), "Android Debug Bridge version 1.0.41\nVersion 36.0.0-13206524\n"});
+    entries.append({top + QStringLiteral("/scrcpy.version"), "scrcpy 4.1 <https://github.com/Genymobile/scrcpy>\n"});
+    return entries;
+}
+
+QString textOf(QWidget& window, const char* name)
+{
+    return Fixture::find<QLabel>(window, name)->text();
+}
+
+// A computer with no tool anywhere: an empty program folder, nothing on PATH, and the tools folder
+// in a home of its own, named in Chinese as a Chinese user's is.
+struct NoTools
+{
+    explicit NoTools(const QString& homeName = QStringLiteral("用户张三"))
+        : home(QDir::tempPath() + QLatin1Char('/') + homeName + QStringLiteral("-XXXXXX"))
+    {
+        qputenv("PATH", emptyPath.path().toLocal8Bit());
+        Paths::setToolsRoot(home.filePath(QStringLiteral("tools")));
+    }
+    ~NoTools()
+    {
+        qputenv("PATH", path);
+        Paths::setToolsRoot(QString());
+        ToolsRelease::restoreDeployed();
+        ToolsDownload::setLimitsForTests(0, 0);
+    }
+    QString archive(const QList<Entry>& entries, bool zip = PlatformZip)
+    {
+        const QString file = home.filePath(QStringLiteral("release") + (zip ? ".zip" : ".tar.gz"));
+        ArchiveMaker::write(file, entries, zip);
+        return file;
+    }
+    void offer(const QUrl& address, const QByteArray& sha256)
+    {
+        ToolsRelease::setCurrentForTests({address, sha256, Paths::toolsFolderName()});
+    }
+    // What the tools' root holds: the tools folder once installed, and never a temporary file.
+    QStringList leftInRoot() const
+    {
+        return QDir(Paths::toolsRoot()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QByteArray path = qgetenv("PATH");
+    QTemporaryDir emptyPath;
+    QTemporaryDir home;
+    ProgramFolder program {QStringList()};
+};
+
+} // namespace
+
+class TestTools : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::useTestFolders(); }
+
+    void downloads_data();
+    void downloads();
+    void archivesThatReachOutsideAreRefused_data();
+    void archivesThatReachOutsideAreRefused();
+    void startUpWithoutTools_data();
+    void startUpWithoutTools();
+    void launchUsesTheFetchedTools();
+};
+
+void TestTools::downloads_data()
+{
+    QTest::addColumn<QString>("served");
+    QTest::addColumn<bool>("zip");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("tar.gz, at the size limit") << "whole" << false << QString();
+    QTest::newRow("zip, at the size limit") << "whole" << true << QString();
+    QTest::newRow("redirected") << "redirect" << PlatformZip << QString();
+    QTest::newRow("another SHA-256") << "other sha" << PlatformZip << "不是官方发布的文件（SHA-256 不符），没有安装任何东西";
+    QTest::newRow("cut halfway") << "cut" << PlatformZip << "下载失败";
+    QTest::newRow("404") << "404" << PlatformZip << "服务器回答 404";
+    QTest::newRow("stalled") << "stall" << PlatformZip << "秒内没有收到任何数据";
+    QTest::newRow("one byte past the size limit") << "too big" << PlatformZip << "文件超过";
+    QTest::newRow("cancelled midway") << "cancel" << PlatformZip << "下载已取消";
+}
+
+void TestTools::downloads()
+{
+    QFETCH(QString, served);
+    QFETCH(bool, zip);
+    QFETCH(QString, told);
+    NoTools none;
+    const QByteArray bytes = contentOf(none.archive(officialEntries(), zip));
+    const QString name = Paths::toolsFolderName() + (zip ? ".zip" : ".tar.gz");
+    LoopbackServer server;
+    LoopbackServer::Reply reply {200, bytes};
+    if (served == "cut")
+        reply.cutAfter = bytes.size() / 2;
+    if (served == "stall" || served == "cancel")
+        reply.stallAfter = bytes.size() / 2;
+    if (served == "404")
+        reply = {404, "gone"};
+    server.routes[QStringLiteral("/releases/") + name] = reply;
+    QUrl address = server.url(QStringLiteral("/releases/") + name);
+    if (served == "redirect") {
+        server.routes[QStringLiteral("/latest/") + name] = {302, {}, address.toEncoded()};
+        address = server.url(QStringLiteral("/latest/") + name);
+    }
+    none.offer(address, ArchiveMaker::sha256(served == "other sha" ? QByteArray("another file") : bytes));
+    ToolsDownload::setLimitsForTests(served == "stall" ? 300 : 0, served == "too big" ? bytes.size() - 1 : bytes.size());
+
+    RecordingOutside outside;
+    outside.forwardTools = true; // the installed tools are asked for their versions
+    AppWindows windows;
+    tools& window = windows.toolsWindow();
+    window.show();
+    QSignalSpy installed(&window, &tools::installed);
+    auto* download = Fixture::find(window, "toolsDownload");
+    Fixture::click(download);
+    QVERIFY(window.busy());
+    if (served == "cancel") {
+        QTRY_VERIFY(!textOf(window, "toolsProgressText").isEmpty());
+        Fixture::click(Fixture::find(window, "toolsCancel"));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
+    const QString status = textOf(window, "toolsStatus");
+    if (!told.isEmpty()) {
+        QVERIFY2(status.contains(told), qPrintable(status));
+        QCOMPARE(installed.count(), 0);
+        QCOMPARE(none.leftInRoot(), QStringList()); // no tools folder, no temporary file
+        QVERIFY(!ToolLocator::bridgeToolPresent());
+        QVERIFY(download->isEnabled()); // and it can be pressed again
+        return;
+    }
+    QVERIFY2(status.startsWith(QStringLiteral("已安装到")), qPrintable(status));
+    QCOMPARE(installed.count(), 1);
+    QCOMPARE(none.leftInRoot(), QStringList({Paths::toolsFolderName()}));
+    QVERIFY(ToolLocator::bridgeToolPresent());
+    QCOMPARE(ToolLocator::locate(QStringLiteral("adb")), Paths::toolsFolder() + QLatin1Char('/') + Programs[0]);
+    QCOMPARE(ToolLocator::locate(QStringLiteral("scrcpy")), Paths::toolsFolder() + QLatin1Char('/') + Programs[1]);
+    // Both tools in use now, where and in which version, as each tells it.
+    const QString folder = QDir::toNativeSeparators(Paths::toolsFolder());
+    QTRY_COMPARE(textOf(window, "toolsState"),
+        QStringLiteral("正在使用：\nadb 36.0.0-13206524，位于 %1\nscrcpy 4.1，位于 %1").arg(folder));
+    QCOMPARE(textOf(window, "toolsProgressText"),
+        QStringLiteral("已下载 %1 MB / %1 MB（100%）").arg(QString::number(bytes.size() / 1e6, 'f', 1)));
+#ifndef Q_OS_WIN
+    // The executable bits as the archive has them, and nothing writable by others.
+    const QFile::Permissions othersWrite = QFile::WriteGroup | QFile::WriteOther;
+    QCOMPARE(QFile::permissions(Paths::toolsFolder() + QStringLiteral("/adb")) & (QFile::ExeOther | othersWrite),
+        QFile::ExeOther);
+    QCOMPARE(QFile::permissions(Paths::toolsFolder() + QStringLiteral("/scrcpy-server"))
+            & (QFile::ExeOwner | othersWrite),
+        QFile::Permissions());
+#endif
+}
+
+void TestTools::archivesThatReachOutsideAreRefused_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("../x") << "dot-dot" << "含有“..”";
+    QTest::newRow("/abs") << "absolute" << "是一个绝对路径";
+    QTest::newRow("symbolic link out") << "symlink" << "是一个链接";
+    QTest::newRow("hard link out") << "hardlink" << "是一个链接";
+    QTest::newRow("second top folder") << "second top" << "不在压缩包唯一的顶层文件夹中";
+    QTest::newRow("not the official file") << "" << "不是官方发布的文件（SHA-256 不符）";
+}
+
+void TestTools::archivesThatReachOutsideAreRefused()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, told);
+    NoTools none;
+    QTemporaryDir elsewhere;
+    const QString top = Paths::toolsFolderName();
+    QList<Entry> entries = officialEntries();
+    if (entry == "dot-dot")
+        entries.append({top + QStringLiteral("/../../x"), "escaped"});
+    if (entry == "absolute")
+        entries.append({elsewhere.filePath(QStringLiteral("x")), "escaped"});
+    if (entry == "symlink")
+        entries.append({top + QStringLiteral("/x"), {}, Entry::Symlink, 0777, elsewhere.path()});
+    if (entry == "hardlink")
+        entries.append({top + QStringLiteral("/x"), {}, Entry::Hardlink, 0644, elsewhere.filePath(QStringLiteral("x"))});
+    if (entry == "second top")
+        entries.append({QStringLiteral("other/x"), "escaped"});
+    const QString file = none.archive(entries, PlatformZip && entry != "hardlink"); // a zip holds no hard link
+    none.offer(QUrl(QStringLiteral("https://tools.test/release")),
+        ArchiveMaker::sha256(entry.isEmpty() ? QByteArray("another file") : contentOf(file)));
+
+    RecordingOutside outside;
+    outside.chosenFile = file;
+    AppWindows windows;
+    tools& window = windows.toolsWindow();
+    window.show();
+    Fixture::click(Fixture::find(window, "toolsFromFile"));
+    QTRY_VERIFY(!window.busy());
+    QCOMPARE(outside.fileChoices, 1);
+    QVERIFY2(textOf(window, "toolsStatus").contains(told), qPrintable(textOf(window, "toolsStatus")));
+    QCOMPARE(none.leftInRoot(), QStringList());
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(QDir(none.home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList({QFileInfo(file).fileName()}));
+}
+
+void TestTools::startUpWithoutTools_data()
+{
+    QTest::addColumn<bool>("install");
+    QTest::newRow("closed") << false;
+    QTest::newRow("installed from a file") << true;
+}
+
+// Without the bridge tool the start-up offers the tools; closed, the program ends as it always has,
+// installed, the start-up goes on as if they had been there.
+void TestTools::startUpWithoutTools()
+{
+    QFETCH(bool, install);
+    NoTools none;
+    const QString file = none.archive(officialEntries());
+    none.offer(QUrl(QStringLiteral("https://tools.test/release")), ArchiveMaker::sha256(contentOf(file)));
+    RecordingOutside outside;
+    outside.chosenFile = file;
+    AppWindows windows;
+    Start& start = windows.start();
+    tools& window = windows.toolsWindow();
+    QVERIFY(window.isVisible());
+    QVERIFY(!start.isVisible());
+    QVERIFY(!start.Timerst->isActive());
+    QVERIFY(outside.messages.isEmpty());
+    if (!install) {
+        Fixture::click(Fixture::find(window, "toolsCancel"));
+        QCOMPARE(outside.messageTexts(), QStringList({QStringLiteral("驱动不正常！请解压后运行或检查主程序目录下的文件！")}));
+        QCOMPARE(outside.messages[0].icon, Outside::Icon::Stop);
+        QCOMPARE(outside.programEnds, 1);
+        QCOMPARE(outside.lastExitStatus, 1);
+        QVERIFY(!start.toolCheckPassed());
+        return;
+    }
+    Fixture::click(Fixture::find(window, "toolsFromFile"));
+    QTRY_VERIFY(start.isVisible());
+    QVERIFY(start.toolCheckPassed());
+    QVERIFY(start.Timerst->isActive());
+    QVERIFY(!window.isVisible());
+    QVERIFY(outside.messages.isEmpty());
+    QCOMPARE(outside.programEnds, 0);
+}
+
+// Every command and the clients use the fetched adb; the client starts from the tools folder.
+void TestTools::launchUsesTheFetchedTools()
+{
+    NoTools none(QStringLiteral("user")); // the stand-in writes its records by the system's code page
+    QCOMPARE(ToolsArchive::unpack(none.archive(officialEntries()), Paths::toolsFolderName(), Paths::toolsRoot()),
+        QString());
+    Fixture f {QStringList()};
+    f.outside.forwardTools = true;
+    Form1& form = f.launcher();
+    form.show();
+    f.outside.settle();
+    f.selectSlots({1});
+    Fixture::click(form.QSNUM);
+    for (int tick = 0; tick < 5; ++tick)
+        form.tickTimerTOT();
+    const QString folder = Paths::toolsFolder();
+    QTRY_VERIFY(QFile::exists(folder + QStringLiteral("/scrcpy.adb")));
+    QCOMPARE(contentOf(folder + QStringLiteral("/scrcpy.adb")),
+        QDir::toNativeSeparators(folder + QLatin1Char('/') + Programs[0]).toUtf8() + '\x1e');
+    QVERIFY(contentOf(folder + QStringLiteral("/scrcpy.log")).contains("SER1"));
+}
+
+QTEST_MAIN(TestTools)
+#include "tst_tools.moc"
