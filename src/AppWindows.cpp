@@ -11,6 +11,7 @@
 #include "info/meizu.h"
 #include "launcher/ClientVersion.h"
 #include "launcher/Form1.h"
+#include "launcher/options.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "startup/Start.h"
@@ -35,6 +36,7 @@ void AppWindows::bringUp(QWidget& window)
 AppWindows::~AppWindows()
 {
     // Windows may still reach each other while they close, so they go in reverse order of use.
+    m_options.reset();
     m_tools.reset();
     m_pair.reset();
     m_kjj.reset();
@@ -116,4 +118,9 @@ tools& AppWindows::toolsWindow()
         });
     }
     return *m_tools;
+}
+
+options& AppWindows::moreOptions()
+{
+    return createOnce(m_options, *this);
 }

@@ -14,6 +14,7 @@ class meizu;
 class KJJ;
 class pair;
 class tools;
+class options;
 class QWidget;
 class DeviceModel;
 class DeviceTracker;
@@ -45,6 +46,7 @@ public:
     KJJ& shortcutKeys();
     pair& pairing();
     tools& toolsWindow();
+    options& moreOptions();
 
     // Shows a window non-modal and brings it to the front; the opener stays usable.
     static void bringUp(QWidget& window);
@@ -66,4 +68,5 @@ private:
     std::unique_ptr<KJJ> m_kjj;
     std::unique_ptr<pair> m_pair;
     std::unique_ptr<tools> m_tools;
+    std::unique_ptr<options> m_options;
 };

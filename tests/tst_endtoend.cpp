@@ -9,6 +9,8 @@
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
 #include "launcher/ClientVersion.h"
+#include "controls/OptionButton.h"
+#include "launcher/options.h"
 #include "panels/Freeze.h"
 #include "panels/ScreenshotSequence.h"
 #include "panels/menu.h"
@@ -98,6 +100,7 @@ private slots:
     void threePhonesOfOneModelSideBySide();
     void debiansAdbIsTooOldToPair();
     void freshComputerFetchesTheToolsAndStarts();
+    void moreOptionsReachTheClientAndAreRemembered();
 
 private:
     // Starts the bridge server and the phones, each connected and listed as a device; an empty
@@ -566,6 +569,45 @@ void TestEndToEnd::freshComputerFetchesTheToolsAndStarts()
     qputenv("PATH", path);
     Paths::setToolsRoot(QString());
     ToolsRelease::restoreDeployed();
+}
+
+// Today's client with more options chosen in their window: exactly those words reach it, and the
+// program started again shows the same choices.
+void TestEndToEnd::moreOptionsReachTheClientAndAreRemembered()
+{
+    const QList<RealBridge::Phone> phones = connectedPhones(1);
+    QCOMPARE(phones.size(), 1);
+    EndToEnd f;
+    f.program.write("scrcpy.version", "scrcpy 4.1 <https://github.com/Genymobile/scrcpy>\n");
+    f.openLauncher();
+    Form1& form = f.launcher();
+    QTRY_VERIFY(form.clientVersion->answered());
+    Fixture::click(Fixture::find<QLabel>(form, "optionsLink"));
+    options& window = f.windows.moreOptions();
+    Fixture::click(Fixture::find<QWidget>(window, "codecH265"));
+    Fixture::click(Fixture::find<QWidget>(window, "newDisplay"));
+    for (const auto& [field, text] : {std::pair {"maxFps", "60"}, {"displaySize", "1080x1920"},
+             {"startApp", "com.android.settings"}}) {
+        auto* edit = Fixture::find<QLineEdit>(window, field);
+        edit->setFocus();
+        QTest::keyClicks(edit, QString::fromLatin1(text));
+    }
+    Fixture::click(form.QSNUM);
+    for (int tick = 1; tick <= 5; ++tick)
+        form.tickTimerTOT();
+    QTRY_COMPARE(f.program.launchesOf("scrcpy").size(), 1);
+    const QString serial = phones[0].serial;
+    QCOMPARE(f.program.launchesOf("scrcpy")[0],
+        QStringList({"-s", serial, "-m", "0", "-b", "8M", "--always-on-top", "--window-title", "SimPhone · " + serial,
+            "--video-codec=h265", "--max-fps=60", "--new-display=1080x1920", "--start-app=com.android.settings"}));
+
+    AppWindows again; // the program started anew reads what was chosen
+    options& shown = again.moreOptions();
+    QVERIFY(shown.choices() == window.choices());
+    QVERIFY(Fixture::find<OptionButton>(shown, "codecH265")->Value());
+    QCOMPARE(Fixture::find<CheckButton>(shown, "newDisplay")->Value(), 1);
+    QCOMPARE(Fixture::find<QLineEdit>(shown, "displaySize")->text(), QStringLiteral("1080x1920"));
+    QCOMPARE(Fixture::find<QLineEdit>(shown, "startApp")->text(), QStringLiteral("com.android.settings"));
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -6,6 +6,7 @@
 #include "info/WebAddresses.h"
 #include "launcher/ClientWatch.h"
 #include "launcher/LaunchCommandBuilder.h"
+#include "launcher/options.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "tools/tools.h"
@@ -102,6 +103,13 @@ private slots:
     void clientsShareTheScreen();
     void windowWordsFollowTheClientVersion_data();
     void windowWordsFollowTheClientVersion();
+    void moreOptionWordsFollowTheClientVersion_data();
+    void moreOptionWordsFollowTheClientVersion();
+    void moreOptionsRefused_data();
+    void moreOptionsRefused();
+    void soundOfSeveralPhones_data();
+    void soundOfSeveralPhones();
+    void damagedSettingsAreNeverUsed();
     void clientThatCannotStartIsToldWhy_data();
     void clientThatCannotStartIsToldWhy();
     void fullscreenHintOnEveryClick();
@@ -605,6 +613,211 @@ void TestLauncher::windowWordsFollowTheClientVersion()
             QList<bool>(2, placed));
     QVERIFY(!clients[0].contains("--no-audio"));
     QCOMPARE(clients[1].contains("--no-audio"), oneSound);
+}
+
+void TestLauncher::moreOptionWordsFollowTheClientVersion_data()
+{
+    QTest::addColumn<QString>("version");
+    for (const char* version : {"1.12", "1.14", "1.18", "2.0", "2.1", "2.2", "2.4", "2.6", "3.0", "4.1", ""})
+        QTest::newRow(*version ? version : "unknown") << QString::fromLatin1(version);
+}
+
+// Each option gives its words to the clients that know them, and to no older one.
+void TestLauncher::moreOptionWordsFollowTheClientVersion()
+{
+    QFETCH(QString, version);
+    using O = MoreOptions;
+    const struct
+    {
+        std::function<void(O&)> choose;
+        QStringList words;
+        QVersionNumber since;
+    } cases[] {
+        {[](O& o) { o.codec = O::Codec::H265; }, {"--video-codec=h265"}, {2, 0}},
+        {[](O& o) { o.codec = O::Codec::AV1; }, {"--video-codec=av1"}, {2, 0}},
+        {[](O& o) { o.maxFps = "60"; }, {"--max-fps=60"}, {1, 12}},
+        {[](O& o) { o.sound = O::Sound::PhoneOnly; }, {"--no-audio"}, {2, 0}},
+        {[](O& o) { o.sound = O::Sound::Microphone; }, {"--audio-source=mic"}, {2, 1}},
+        {[](O& o) { o.sound = O::Sound::Both; }, {"--audio-dup"}, {2, 6}},
+        {[](O& o) { o.physicalKeyboard = true; }, {"--keyboard=uhid"}, {2, 4}},
+        {[](O& o) { o.newDisplay = true; }, {"--new-display"}, {3, 0}},
+        {[](O& o) { o.newDisplay = true, o.displaySize = "1080x1920"; }, {"--new-display=1080x1920"}, {3, 0}},
+        {[](O& o) { o.startApp = "com.android.settings"; }, {"--start-app=com.android.settings"}, {3, 0}},
+        {[](O& o) { o.camera = true, o.facing = O::Facing::Front; }, {"--video-source=camera", "--camera-facing=front"},
+            {2, 2}},
+        {[](O& o) { o.stayAwake = true; }, {"--stay-awake"}, {1, 14}},
+        {[](O& o) { o.powerOffOnClose = true; }, {"--power-off-on-close"}, {1, 18}},
+        {[](O& o) { o.borderless = true; }, {"--window-borderless"}, {1, 12}},
+        {[](O& o) { o.noControl = true; }, {"--no-control"}, {1, 12}},
+    };
+    const QVersionNumber client = QVersionNumber::fromString(version);
+    for (const auto& row : cases) {
+        O options;
+        row.choose(options);
+        const QStringList expected = !client.isNull() && client >= row.since ? row.words : QStringList();
+        QCOMPARE(LaunchCommandBuilder::moreWords(options, client, false), expected);
+    }
+}
+
+namespace {
+
+// A launcher whose client says it is 4.1, with the window of more options open.
+struct WithOptions
+{
+    explicit WithOptions(Fixture& f)
+        : f(f)
+    {
+    }
+    options& open()
+    {
+        Fixture::click(Fixture::find<QLabel>(launch.form, "optionsLink"));
+        return f.windows.moreOptions();
+    }
+    void type(const char* field, const QString& text)
+    {
+        auto* edit = Fixture::find<QLineEdit>(f.windows.moreOptions(), field);
+        edit->clear();
+        edit->insert(text); // as typed or pasted
+    }
+    // The words of each client the launch started, after the launcher's own.
+    QList<QStringList> launched(std::initializer_list<int> ticked)
+    {
+        f.selectSlots(ticked);
+        f.outside.settle();
+        launch.click();
+        launch.runTicks();
+        QList<QStringList> clients;
+        for (const Outside::ToolStart& start : f.outside.starts) {
+            if (start.words.value(0) == "scrcpy")
+                clients.append(start.words);
+        }
+        return clients;
+    }
+
+    static bool clientIsFourOne(Fixture& f)
+    {
+        f.outside.answerer = [](const Outside::ToolStart& start) {
+            return ToolAnswer::exited(0, start.words.contains("--version") ? "scrcpy 4.1 <https://x.test>\n" : "");
+        };
+        return true;
+    }
+
+    Fixture& f;
+    bool asked = clientIsFourOne(f); // before the launcher shows and asks
+    Launch launch {f};
+};
+
+} // namespace
+
+void TestLauncher::moreOptionsRefused_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<QString>("word"); // the one the launch gives for the choice, or empty when refused
+    const QString rate = QStringLiteral("“最高帧率”应为 1 到 240 之间的整数，本次启动不限制帧率！");
+    const QString size = QStringLiteral(
+        "“虚拟显示器尺寸”应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，本次启动使用默认尺寸！");
+    const QString app = QStringLiteral("“启动应用”应为安卓应用的包名（例如 com.android.settings），本次启动不打开应用！");
+    QTest::newRow("frame rate 0") << "maxFps" << "0" << rate << "";
+    QTest::newRow("frame rate 1") << "maxFps" << "1" << "" << "--max-fps=1";
+    QTest::newRow("frame rate 240") << "maxFps" << "240" << "" << "--max-fps=240";
+    QTest::newRow("frame rate 241") << "maxFps" << "241" << rate << "";
+    QTest::newRow("frame rate abc") << "maxFps" << "abc" << rate << "";
+    QTest::newRow("size 64x8192") << "displaySize" << "64x8192" << "" << "--new-display=64x8192";
+    QTest::newRow("size 63x100") << "displaySize" << "63x100" << size << "--new-display";
+    QTest::newRow("size 100x8193") << "displaySize" << "100x8193" << size << "--new-display";
+    QTest::newRow("app com") << "startApp" << "com" << app << "";
+    QTest::newRow("app 1com.x") << "startApp" << "1com.x" << app << "";
+    QTest::newRow("app ../x") << "startApp" << "../x" << app << "";
+    QTest::newRow("app a_1.b2") << "startApp" << "a_1.b2" << "" << "--start-app=a_1.b2";
+    QTest::newRow("control character")
+        << "startApp" << "com.x\nother" << "“启动应用”中含有控制字符（如空字符、制表符或换行），请删除后重试！" << "";
+    QTest::newRow("camera with virtual display")
+        << "camera" << "" << "“摄像头画面”与“虚拟显示器”不能同时使用，本次启动不使用摄像头画面！" << "--new-display";
+}
+
+// A refused choice is told before anything starts, naming its field, and the launch goes on without it.
+void TestLauncher::moreOptionsRefused()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, told);
+    QFETCH(QString, word);
+    Fixture f;
+    WithOptions w(f);
+    options& window = w.open();
+    if (field == "displaySize" || field == "camera")
+        Fixture::click(Fixture::find<QWidget>(window, "newDisplay"));
+    if (field == "camera")
+        Fixture::click(Fixture::find<QWidget>(window, "camera"));
+    else
+        w.type(qPrintable(field), typed);
+    Fixture::click(Fixture::find<QWidget>(window, "stayAwake")); // a choice that is never refused
+    const QList<QStringList> clients = w.launched({1});
+    QCOMPARE(f.outside.messageTexts(), told.isEmpty() ? QStringList() : QStringList {told});
+    QCOMPARE(clients.size(), 1);
+    const QStringList base {"scrcpy", "-s", "SER1", "-m", "0", "-b", "8M", "--always-on-top", "--window-title", "SER1"};
+    QCOMPARE(clients[0], base + (word.isEmpty() ? QStringList() : QStringList {word}) + QStringList {"--stay-awake"});
+}
+
+void TestLauncher::soundOfSeveralPhones_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QStringList>("first");
+    QTest::newRow("电脑播放") << "soundComputer" << QStringList();
+    QTest::newRow("仍在手机播放") << "soundPhone" << QStringList {"--no-audio"};
+    QTest::newRow("电脑和手机同时播放") << "soundBoth" << QStringList {"--audio-dup"};
+    QTest::newRow("麦克风") << "soundMic" << QStringList {"--audio-source=mic"};
+}
+
+// The chosen sound goes to the first phone in slot order; the others keep theirs on the phone.
+void TestLauncher::soundOfSeveralPhones()
+{
+    QFETCH(QString, choice);
+    QFETCH(QStringList, first);
+    Fixture f;
+    WithOptions w(f);
+    Fixture::click(Fixture::find<QWidget>(w.open(), qPrintable(choice)));
+    const QList<QStringList> clients = w.launched({2, 3});
+    QCOMPARE(clients.size(), 2);
+    const auto soundWords = [](const QStringList& words) {
+        QStringList sound;
+        for (const QString& word : words) {
+            if (word == "--no-audio" || word == "--audio-dup" || word.startsWith("--audio-source"))
+                sound << word;
+        }
+        return sound;
+    };
+    QCOMPARE(soundWords(clients[0]), first);
+    QCOMPARE(soundWords(clients[1]), QStringList {"--no-audio"});
+}
+
+// A settings file damaged or edited by hand: what a launch would refuse is its default, what it would
+// take is kept; "恢复默认" puts every choice back, in the file too.
+void TestLauncher::damagedSettingsAreNeverUsed()
+{
+    Fixture f;
+    {
+        const auto settings = Remembered::settings();
+        for (const auto& [key, value] : {std::pair {"options/codec", "h266"}, {"options/sound", "both"},
+                 {"options/maxFps", "0"}, {"options/displaySize", "10x10"}, {"options/startApp", "../x"},
+                 {"options/newDisplay", "true"}, {"options/camera", "true"}, {"options/stayAwake", "yes"},
+                 {"options/borderless", "true"}, {"options/cameraFacing", "up"}})
+            settings->setValue(key, value);
+    }
+    options& window = WithOptions(f).open();
+    MoreOptions kept;
+    kept.sound = MoreOptions::Sound::Both;
+    kept.newDisplay = true;
+    kept.borderless = true;
+    QVERIFY(window.choices() == kept);
+    QVERIFY(Fixture::find<OptionButton>(window, "soundBoth")->Value());
+    QVERIFY(Fixture::find<QLineEdit>(window, "maxFps")->text().isEmpty());
+    Fixture::click(Fixture::find<QWidget>(window, "restoreDefaults"));
+    QVERIFY(window.choices() == MoreOptions());
+    QVERIFY(MoreOptions::read(*Remembered::settings()) == MoreOptions());
+    QCOMPARE(Fixture::find<CheckButton>(window, "borderless")->Value(), 0);
 }
 
 void TestLauncher::clientThatCannotStartIsToldWhy_data()

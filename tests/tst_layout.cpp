@@ -13,6 +13,7 @@
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "startup/pair.h"
+#include "launcher/options.h"
 #include "tools/tools.h"
 
 #include <QGroupBox>
@@ -180,8 +181,10 @@ void TestLayout::launcher()
             {"devsc", QString(""), tw(240, 720)},
             {"devtc", QString(""), tw(240, 1080)},
             {"toolsLink", QStringLiteral("投屏工具"), tw(120, 5130, 1500, 300)},
+            {"optionsLink", QStringLiteral("更多选项…"), tw(1740, 5130, 1500, 300)},
         });
     checkApart(form, "toolsLink");
+    checkApart(form, "optionsLink");
     // The notice names the folder where the files really land.
     QVERIFY(textOf(form.findChild<QWidget*>("noticeFiles")).contains(QDir::toNativeSeparators(Paths::outputFolder())));
 }
@@ -351,7 +354,7 @@ void TestLayout::textsFitInBothLanguages_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
     for (const char* language : {"zh_CN", "en_US"}) {
-        for (const char* window : {"Start", "Form1", "menu", "Freeze", "About", "DonatION", "meizu", "pair", "tools"})
+        for (const char* window : {"Start", "Form1", "menu", "Freeze", "About", "DonatION", "meizu", "pair", "tools", "options"})
             QTest::addRow("%s, %s", window, language) << language << window;
     }
 }
@@ -379,7 +382,8 @@ void TestLayout::textsFitInBothLanguages()
     } else {
         QMap<QString, QWidget*> windows {{"Form1", &f.launcher()}, {"menu", &f.windows.keyPanel()},
             {"Freeze", &f.windows.navigationBar()}, {"About", &f.windows.about()}, {"DonatION", &f.windows.donation()},
-            {"meizu", &f.windows.meizuWarning()}, {"pair", &f.windows.pairing()}, {"tools", &f.windows.toolsWindow()}};
+            {"meizu", &f.windows.meizuWarning()}, {"pair", &f.windows.pairing()}, {"tools", &f.windows.toolsWindow()},
+            {"options", &f.windows.moreOptions()}};
         shown = windows.value(window);
         shown->show();
         f.outside.settle();

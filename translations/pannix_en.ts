@@ -189,161 +189,167 @@ Full log: %3</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="69"/>
+        <location filename="../src/launcher/Form1.cpp" line="45"/>
         <source>使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。</source>
         <translation>Turn on &quot;USB debugging&quot; in the phone&apos;s developer options, connect it, then allow debugging on the phone.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="70"/>
+        <location filename="../src/launcher/Form1.cpp" line="46"/>
         <source>多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。</source>
         <translation>With several phones, only the first one&apos;s sound plays on the computer; the others keep theirs.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="109"/>
+        <location filename="../src/launcher/Form1.cpp" line="85"/>
         <source>分辨率</source>
         <translation>Resolution</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="110"/>
+        <location filename="../src/launcher/Form1.cpp" line="86"/>
         <source>按原设备比例设定纵向分辨率</source>
         <translation>Height; the phone&apos;s aspect ratio is kept</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="113"/>
+        <location filename="../src/launcher/Form1.cpp" line="89"/>
         <source>默认</source>
         <translation>Max</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="121"/>
+        <location filename="../src/launcher/Form1.cpp" line="97"/>
         <source>附加设置</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="123"/>
+        <location filename="../src/launcher/Form1.cpp" line="99"/>
         <source>主界面置顶</source>
         <translation>Stay on top</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="124"/>
+        <location filename="../src/launcher/Form1.cpp" line="100"/>
         <source>悬浮工具栏</source>
         <translation>Panels</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="125"/>
+        <location filename="../src/launcher/Form1.cpp" line="101"/>
         <source>黑屏启动</source>
         <translation>Screen off</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="126"/>
+        <location filename="../src/launcher/Form1.cpp" line="102"/>
         <source>启动时录屏</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="127"/>
+        <location filename="../src/launcher/Form1.cpp" line="103"/>
         <source>显示触摸</source>
         <translation>Show touches</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="128"/>
+        <location filename="../src/launcher/Form1.cpp" line="104"/>
         <source>全屏启动</source>
         <translation>Full screen</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="135"/>
+        <location filename="../src/launcher/Form1.cpp" line="111"/>
         <source>比特率(数值越高，延迟越高，但显示和录屏也越清晰)</source>
         <translation>Bit rate (higher: sharper picture and recording, more delay)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="139"/>
+        <location filename="../src/launcher/Form1.cpp" line="115"/>
         <source>8Mbps(默认)</source>
         <translation>8Mbps (default)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="146"/>
+        <location filename="../src/launcher/Form1.cpp" line="122"/>
         <source>自定义录屏文件名。默认为ScrRec</source>
         <translation>Recording name (default ScrRec)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="176"/>
+        <location filename="../src/launcher/Form1.cpp" line="152"/>
         <source>投屏工具</source>
         <translation>Tools</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="319"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="39"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="68"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="172"/>
+        <location filename="../src/launcher/Form1.cpp" line="156"/>
+        <source>更多选项…</source>
+        <translation>More options…</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="299"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="40"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="69"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="73"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="180"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="159"/>
+        <location filename="../src/launcher/Form1.cpp" line="135"/>
         <source>启动</source>
         <translation>Launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="162"/>
+        <location filename="../src/launcher/Form1.cpp" line="138"/>
         <source>软件使用说明与帮助(酷安图文)</source>
         <translation>Help and guide (CoolApk)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="165"/>
+        <location filename="../src/launcher/Form1.cpp" line="141"/>
         <source>查看快捷键</source>
         <translation>Shortcuts</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="168"/>
+        <location filename="../src/launcher/Form1.cpp" line="144"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="184"/>
+        <location filename="../src/launcher/Form1.cpp" line="164"/>
         <source>公告</source>
         <translation>Notice</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="195"/>
+        <location filename="../src/launcher/Form1.cpp" line="175"/>
         <source>截屏(screen.png)与录屏文件保存在：</source>
         <translation>Screenshots (screen.png) and recordings go to: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="201"/>
+        <location filename="../src/launcher/Form1.cpp" line="181"/>
         <source>多设备启动</source>
         <translation>Phones</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="240"/>
+        <location filename="../src/launcher/Form1.cpp" line="220"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="240"/>
+        <location filename="../src/launcher/Form1.cpp" line="220"/>
         <source> 【已连接 %1 台设备】</source>
         <translation> [%1 connected]</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="243"/>
+        <location filename="../src/launcher/Form1.cpp" line="223"/>
         <source>另有 %1 台设备没有位置：%2</source>
         <translation>%1 more without a slot: %2</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="243"/>
-        <location filename="../src/launcher/Form1.cpp" line="245"/>
+        <location filename="../src/launcher/Form1.cpp" line="223"/>
+        <location filename="../src/launcher/Form1.cpp" line="225"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="245"/>
+        <location filename="../src/launcher/Form1.cpp" line="225"/>
         <source>另有设备：</source>
         <translation>Also: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="318"/>
+        <location filename="../src/launcher/Form1.cpp" line="298"/>
         <source>按Ctrl+f可退出(切换)全屏！</source>
         <translation>Press Ctrl+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="318"/>
+        <location filename="../src/launcher/Form1.cpp" line="298"/>
         <source>按Alt+f可退出(切换)全屏！</source>
         <translation>Press Alt+f to leave (toggle) full screen.</translation>
     </message>
@@ -358,17 +364,17 @@ Full log: %3</translation>
         <translation>Recording name</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="100"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="105"/>
         <source>正在启动...</source>
         <translation>Launching...</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="145"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="153"/>
         <source>应用配置并启动</source>
         <translation>Apply and launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="172"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="180"/>
         <source>无法启动 scrcpy！<byte value="xd"/>
 </source>
         <translation>Cannot start scrcpy.<byte value="xd"/>
@@ -484,6 +490,44 @@ The recording is saved as: </translation>
         <location filename="../src/info/MakerPages.cpp" line="30"/>
         <source>提示</source>
         <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>MoreOptions</name>
+    <message>
+        <location filename="../src/launcher/MoreOptions.cpp" line="48"/>
+        <source>“%1”应为 1 到 240 之间的整数，本次启动不限制帧率！</source>
+        <translation>&quot;%1&quot; must be a whole number from 1 to 240; this launch sets no frame rate limit.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/MoreOptions.cpp" line="50"/>
+        <source>“%1”应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，本次启动使用默认尺寸！</source>
+        <translation>&quot;%1&quot; must be width x height (for example 1080x1920), each from 64 to 8192; this launch uses the default size.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/MoreOptions.cpp" line="52"/>
+        <source>“%1”应为安卓应用的包名（例如 com.android.settings），本次启动不打开应用！</source>
+        <translation>&quot;%1&quot; must be an Android package name (for example com.android.settings); this launch starts no app.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/MoreOptions.cpp" line="111"/>
+        <source>“摄像头画面”与“虚拟显示器”不能同时使用，本次启动不使用摄像头画面！</source>
+        <translation>&quot;Camera&quot; and &quot;Virtual display&quot; cannot be used together; this launch does not use the camera.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/MoreOptions.h" line="38"/>
+        <source>最高帧率</source>
+        <translation>Max frame rate</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/MoreOptions.h" line="39"/>
+        <source>虚拟显示器尺寸</source>
+        <translation>Virtual display size</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/MoreOptions.h" line="40"/>
+        <source>启动应用</source>
+        <translation>Start app</translation>
     </message>
 </context>
 <context>
@@ -1516,103 +1560,103 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolsArchive</name>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="37"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="36"/>
         <source>未知错误</source>
         <translation>unknown error</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="54"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="92"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="128"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="133"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="53"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="91"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="127"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="132"/>
         <source>无法读取压缩包：%1</source>
         <translation>Cannot read the archive: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="94"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="93"/>
         <source>压缩包是空的。</source>
         <translation>The archive is empty.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="116"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="125"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="130"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="115"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="124"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="129"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="123"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="122"/>
         <source>已取消。</source>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="135"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="134"/>
         <source>无法写入：%1</source>
         <translation>Cannot write: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="168"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="167"/>
         <source>无法替换已有的 %1（其中的程序可能正在运行）。</source>
         <translation>Cannot replace the existing %1 (a program in it may be running).</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="173"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="172"/>
         <source>无法把工具放到 %1。</source>
         <translation>Cannot put the tools in %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="186"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="191"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="185"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="190"/>
         <source>无法读取 %1：%2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="200"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="199"/>
         <source>压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。</source>
         <translation>The archive&apos;s &quot;%1&quot; %2, so the whole archive was refused and nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="204"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="202"/>
         <source>是一个链接</source>
         <translation>is a link</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="206"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="204"/>
         <source>不是普通文件或文件夹</source>
         <translation>is neither a file nor a folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="208"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="207"/>
         <source>是一个绝对路径</source>
         <translation>is an absolute path</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="212"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="211"/>
         <source>含有“..”</source>
         <translation>holds &quot;..&quot;</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="214"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="213"/>
         <source>不在压缩包唯一的顶层文件夹中</source>
         <translation>lies outside the archive&apos;s one top folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="223"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="222"/>
         <source>无法创建文件夹 %1。</source>
         <translation>Cannot create the folder %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="226"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="225"/>
         <source>无法在 %1 中写入：%2</source>
         <translation>Cannot write in %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="230"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="229"/>
         <source>无法进入 %1。</source>
         <translation>Cannot enter %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="236"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="235"/>
         <source>压缩包中没有 %1 文件夹。</source>
         <translation>The archive holds no %1 folder.</translation>
     </message>
@@ -1670,12 +1714,12 @@ Please check that:<byte value="xd"/>
 <context>
     <name>TypedText</name>
     <message>
-        <location filename="../src/controls/TypedText.cpp" line="22"/>
+        <location filename="../src/controls/TypedText.cpp" line="31"/>
         <source>“%1”中含有控制字符（如空字符、制表符或换行），请删除后重试！</source>
         <translation>&quot;%1&quot; holds a control character (such as NUL, a tab or a line break). Remove it and try again.</translation>
     </message>
     <message>
-        <location filename="../src/controls/TypedText.cpp" line="34"/>
+        <location filename="../src/controls/TypedText.cpp" line="40"/>
         <source>“%1”最多只能输入 %2 个字符，多出的部分没有输入！</source>
         <translation>&quot;%1&quot; takes at most %2 characters; the rest was not entered.</translation>
     </message>
@@ -1772,6 +1816,154 @@ Please check that:<byte value="xd"/>
         <location filename="../src/panels/menu.cpp" line="40"/>
         <source>暂停/继续</source>
         <translation>Play/Pause</translation>
+    </message>
+</context>
+<context>
+    <name>options</name>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="52"/>
+        <source>更多投屏选项</source>
+        <translation>More mirroring options</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="62"/>
+        <source>恢复默认</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="82"/>
+        <source>视频编码</source>
+        <translation>Video codec</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="88"/>
+        <source>最高帧率</source>
+        <translation>Max frame rate</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="91"/>
+        <source>1–240，不填则不限</source>
+        <translation>1–240, empty for no limit</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="97"/>
+        <source>声音</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="98"/>
+        <source>电脑播放</source>
+        <translation>On computer</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="99"/>
+        <source>仍在手机播放</source>
+        <translation>Stays on phone</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="100"/>
+        <source>电脑和手机同时播放</source>
+        <translation>Computer and phone</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="101"/>
+        <source>麦克风</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="106"/>
+        <source>键盘</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="107"/>
+        <source>默认</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="109"/>
+        <source>模拟物理键盘</source>
+        <translation>Physical keyboard</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="116"/>
+        <source>虚拟显示器与应用</source>
+        <translation>Virtual display and app</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="117"/>
+        <source>虚拟显示器</source>
+        <translation>Virtual display</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="119"/>
+        <source>宽x高，可不填</source>
+        <translation>WxH, optional</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="122"/>
+        <source>安卓包名，例如 com.android.settings</source>
+        <translation>Android package, e.g. com.android.settings</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="126"/>
+        <source>摄像头</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="127"/>
+        <source>摄像头画面</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="128"/>
+        <source>后置</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="129"/>
+        <source>前置</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="135"/>
+        <source>其他</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="136"/>
+        <source>保持唤醒</source>
+        <translation>Stay awake</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="138"/>
+        <source>关闭窗口时锁屏</source>
+        <translation>Lock when closed</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="139"/>
+        <source>无边框窗口</source>
+        <translation>Borderless</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="140"/>
+        <source>只看不控</source>
+        <translation>View only</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="227"/>
+        <source>需要 scrcpy %1 或更高版本</source>
+        <translation>Needs scrcpy %1 or later</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="230"/>
+        <source>投屏客户端的版本尚未知道：知道之前，这些选项都不会加到启动命令中。</source>
+        <translation>The client&apos;s version is not known yet: until it is, none of these options is added to the launch.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="231"/>
+        <source>投屏客户端 scrcpy %1：灰色的选项需要更新的版本。</source>
+        <translation>Client scrcpy %1: the greyed options need a newer version.</translation>
     </message>
 </context>
 <context>

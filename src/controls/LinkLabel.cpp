@@ -1,5 +1,7 @@
 #include "LinkLabel.h"
 
+#include "KeyHold.h"
+
 #include "FocusMark.h"
 
 #include <QKeyEvent>
@@ -8,6 +10,7 @@
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
+    , m_keys(new KeyHold(this))
 {
     setCursor(Qt::PointingHandCursor);
     keepUnderlined();
@@ -44,8 +47,14 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         QLabel::keyPressEvent(event);
         return;
     }
-    if (!event->isAutoRepeat())
+    if (m_keys->beginsHold(*event))
         emit Click();
+}
+
+void LinkLabel::keyReleaseEvent(QKeyEvent* event)
+{
+    m_keys->released(*event);
+    QLabel::keyReleaseEvent(event);
 }
 
 void LinkLabel::paintEvent(QPaintEvent* event)

@@ -4,6 +4,8 @@
 
 // A label that opens something when clicked, with the pointing hand over it. Reached by Tab, it
 // shows the focus mark the buttons show, and a key acts once per press, never on its repeats.
+class KeyHold;
+
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -22,8 +24,11 @@ protected:
     void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void keepUnderlined();
+
+    KeyHold* m_keys;
 };

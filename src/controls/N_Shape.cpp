@@ -4,6 +4,7 @@
 #include "ControlAccessibility.h"
 #include "FocusMark.h"
 #include "KeyCodes.h"
+#include "KeyHold.h"
 
 #include <QFocusEvent>
 #include <QFontMetricsF>
@@ -14,6 +15,7 @@
 N_Shape::N_Shape(QWidget* parent)
     : QWidget(parent)
     , m_captionFont(captionFont(8))
+    , m_keys(new KeyHold(this))
 {
     ControlAccessibility::install();
     setMouseTracking(true);
@@ -287,6 +289,7 @@ void N_Shape::leaveEvent(QEvent*)
 void N_Shape::keyPressEvent(QKeyEvent* event)
 {
     const int code = KeyCodes::keyCode(event->key());
+    const bool beginsHold = m_keys->beginsHold(*event);
     switch (code) {
     case 39:
     case 40:
@@ -298,7 +301,7 @@ void N_Shape::keyPressEvent(QKeyEvent* event)
         break;
     case 13:
         // One Click per press: a held Enter repeats the key, not the action.
-        if (!event->isAutoRepeat())
+        if (beginsHold)
             emit Click();
         break;
     default:
@@ -313,8 +316,10 @@ void N_Shape::keyReleaseEvent(QKeyEvent* event)
 {
     const int code = KeyCodes::keyCode(event->key());
     emit KeyUp(code, KeyCodes::shiftMask(event->modifiers()));
-    if (code == 32 && !event->isAutoRepeat())
-        emit Click();
+    if (code == 32)
+        m_keys->released(*event, [this] { emit Click(); });
+    else
+        m_keys->released(*event);
     requestRepaint();
 }
 

@@ -11,6 +11,8 @@
 
 // The push button of every window: a filled face, a caption, an optional picture, three colour
 // looks (normal, hover, down) and three pictures. Windows set Caption and handle Click.
+class KeyHold;
+
 class N_Shape : public QWidget
 {
     Q_OBJECT
@@ -142,6 +144,7 @@ private:
 
     QString m_caption;
     QFont m_captionFont;
+    KeyHold* m_keys; // Enter acts on the press that begins a hold, Space on the release that ends it
     ButtonState m_state = Normal;
     bool m_hovering = false;
     bool m_mouseInside = false;

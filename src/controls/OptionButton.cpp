@@ -1,12 +1,14 @@
 #include "OptionButton.h"
 
 #include "KeyCodes.h"
+#include "KeyHold.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 OptionButton::OptionButton(QWidget* parent)
     : StatePictureControl(QStringLiteral("option"), 8, parent)
+    , m_keys(new KeyHold(this))
 {
     showRestingPicture();
     m_lastHoverIndex = 1;
@@ -164,7 +166,7 @@ void OptionButton::leaveEvent(QEvent*)
 void OptionButton::keyPressEvent(QKeyEvent* event)
 {
     emit KeyDown(KeyCodes::keyCode(event->key()), KeyCodes::shiftMask(event->modifiers()));
-    if (event->key() != Qt::Key_Space || event->isAutoRepeat())
+    if (!m_keys->beginsHold(*event) || event->key() != Qt::Key_Space)
         return;
     emit KeyPress(32);
     pressStep(1, 0, 0, 0);
@@ -172,11 +174,15 @@ void OptionButton::keyPressEvent(QKeyEvent* event)
 
 void OptionButton::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() != Qt::Key_Space || event->isAutoRepeat())
+    if (event->key() != Qt::Key_Space) {
+        m_keys->released(*event);
         return;
-    emit KeyUp(32, KeyCodes::shiftMask(event->modifiers()));
-    clickStep();
-    m_pressed = false;
+    }
+    m_keys->released(*event, [this, shift = KeyCodes::shiftMask(event->modifiers())] {
+        emit KeyUp(32, shift);
+        clickStep();
+        m_pressed = false;
+    });
 }
 
 // The hover picture stays while the option has the focus.

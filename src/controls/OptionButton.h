@@ -5,6 +5,8 @@
 
 // The option button of the launcher. A click selects it and clears every other option button of
 // the same Group in the same container; assigning Value from code clears nothing.
+class KeyHold;
+
 class OptionButton : public StatePictureControl
 {
     Q_OBJECT
@@ -46,6 +48,7 @@ private:
     bool m_group = false;
     mutable bool m_enabledFlag = true;
     bool m_pressed = false;
+    KeyHold* m_keys;
     int m_lastHoverIndex = 1;
     bool m_watchingPointer = false; // stands for the design's poll, which runs after a hover step
 };

@@ -18,12 +18,18 @@ bool holdsControlCharacter(const QString& text)
 QString controlCharacterRefusal(std::initializer_list<std::pair<const QLineEdit*, QString>> fields)
 {
     for (const auto& [field, name] : fields) {
-        if (holdsControlCharacter(field->text()))
-            return QCoreApplication::translate(
-                "TypedText", "“%1”中含有控制字符（如空字符、制表符或换行），请删除后重试！")
-                .arg(name);
+        if (const QString refusal = controlCharacterRefusal(field->text(), name); !refusal.isEmpty())
+            return refusal;
     }
     return {};
+}
+
+QString controlCharacterRefusal(const QString& text, const QString& name)
+{
+    if (!holdsControlCharacter(text))
+        return {};
+    return QCoreApplication::translate("TypedText", "“%1”中含有控制字符（如空字符、制表符或换行），请删除后重试！")
+        .arg(name);
 }
 
 void sayWhenFull(QLineEdit& field, const QString& fieldName, std::function<void(const QString&)> tell)

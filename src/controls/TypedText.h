@@ -21,6 +21,9 @@ bool holdsControlCharacter(const QString& text);
 // text holds a control character; empty when none does.
 QString controlCharacterRefusal(std::initializer_list<std::pair<const QLineEdit*, QString>> fields);
 
+// The same for one text, named as messages give it.
+QString controlCharacterRefusal(const QString& text, const QString& name);
+
 // Hands tell the notice when an edit reaches the field's length limit, so a paste that was cut
 // there does not go unnoticed.
 void sayWhenFull(QLineEdit& field, const QString& fieldName, std::function<void(const QString&)> tell);

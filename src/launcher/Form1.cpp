@@ -2,6 +2,8 @@
 
 #include "AppWindows.h"
 #include "ClientVersion.h"
+#include "WindowParts.h"
+#include "options.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
 #include "bridge/DeviceModel.h"
@@ -34,34 +36,8 @@
 
 namespace {
 
-QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& place)
-{
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setGeometry(place);
-    return frame;
-}
-
-template <typename Control>
-Control* makeControl(QWidget* parent, const QString& name, const PropertyBag& bag, const QRect& place)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(name);
-    control->setGeometry(place);
-    control->load(bag);
-    return control;
-}
-
-CheckButton* makeCheck(QWidget* parent, const QString& name, const QString& caption, int value, const QRect& place)
-{
-    return makeControl<CheckButton>(
-        parent, name, {{QStringLiteral("caption"), caption}, {QStringLiteral("value"), value}}, place);
-}
-
-OptionButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QRect& place)
-{
-    return makeControl<OptionButton>(parent, name, {{QStringLiteral("caption"), caption}}, place);
-}
+using WindowParts::check;
+using WindowParts::option;
 
 constexpr int RowHeight = 255;
 
@@ -106,44 +82,44 @@ Form1::Form1(AppWindows& windows)
 
 void Form1::buildResolutionFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameResolution"), tr("分辨率"), Twips::rect(120, 120, 3855, 1215));
+    auto* frame = WindowParts::frame(this, QStringLiteral("frameResolution"), tr("分辨率"), Twips::rect(120, 120, 3855, 1215));
     auto* hint = new QLabel(tr("按原设备比例设定纵向分辨率"), frame);
     hint->setObjectName(QStringLiteral("resolutionHint"));
     hint->setGeometry(Twips::rect(480, 360, 3255, 255));
-    defa = makeOption(frame, QStringLiteral("defa"), tr("默认"), Twips::rect(240, 720, 660, RowHeight));
-    QHD = makeOption(frame, QStringLiteral("QHD"), QStringLiteral("1920"), Twips::rect(960, 720, 780, RowHeight));
-    FHD = makeOption(frame, QStringLiteral("FHD"), QStringLiteral("1440"), Twips::rect(1800, 720, 900, RowHeight));
-    HD = makeOption(frame, QStringLiteral("HD"), QStringLiteral("1280"), Twips::rect(2760, 720, 900, RowHeight));
+    defa = option(frame, QStringLiteral("defa"), tr("默认"), Twips::rect(240, 720, 660, RowHeight));
+    QHD = option(frame, QStringLiteral("QHD"), QStringLiteral("1920"), Twips::rect(960, 720, 780, RowHeight));
+    FHD = option(frame, QStringLiteral("FHD"), QStringLiteral("1440"), Twips::rect(1800, 720, 900, RowHeight));
+    HD = option(frame, QStringLiteral("HD"), QStringLiteral("1280"), Twips::rect(2760, 720, 900, RowHeight));
 }
 
 void Form1::buildOptionsFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameOptions"), tr("附加设置"), Twips::rect(4080, 120, 4575, 1215));
+    auto* frame = WindowParts::frame(this, QStringLiteral("frameOptions"), tr("附加设置"), Twips::rect(4080, 120, 4575, 1215));
     const int width = 1380;
-    topshow = makeCheck(frame, QStringLiteral("topshow"), tr("主界面置顶"), 1, Twips::rect(240, 360, width, RowHeight));
-    fmenux = makeCheck(frame, QStringLiteral("fmenux"), tr("悬浮工具栏"), 0, Twips::rect(1680, 360, width, RowHeight));
-    HP = makeCheck(frame, QStringLiteral("HP"), tr("黑屏启动"), 0, Twips::rect(3120, 360, width, RowHeight));
-    recor = makeCheck(frame, QStringLiteral("recor"), tr("启动时录屏"), 0, Twips::rect(240, 720, width, RowHeight));
-    ST = makeCheck(frame, QStringLiteral("ST"), tr("显示触摸"), 0, Twips::rect(1680, 720, width, RowHeight));
-    fulls = makeCheck(frame, QStringLiteral("fulls"), tr("全屏启动"), 0, Twips::rect(3120, 720, width, RowHeight));
+    topshow = check(frame, QStringLiteral("topshow"), tr("主界面置顶"), 1, Twips::rect(240, 360, width, RowHeight));
+    fmenux = check(frame, QStringLiteral("fmenux"), tr("悬浮工具栏"), 0, Twips::rect(1680, 360, width, RowHeight));
+    HP = check(frame, QStringLiteral("HP"), tr("黑屏启动"), 0, Twips::rect(3120, 360, width, RowHeight));
+    recor = check(frame, QStringLiteral("recor"), tr("启动时录屏"), 0, Twips::rect(240, 720, width, RowHeight));
+    ST = check(frame, QStringLiteral("ST"), tr("显示触摸"), 0, Twips::rect(1680, 720, width, RowHeight));
+    fulls = check(frame, QStringLiteral("fulls"), tr("全屏启动"), 0, Twips::rect(3120, 720, width, RowHeight));
     connect(fulls, &CheckButton::Click, this, &Form1::fullscreenHint);
 }
 
 void Form1::buildBitRateFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameBitRate"),
+    auto* frame = WindowParts::frame(this, QStringLiteral("frameBitRate"),
         tr("比特率(数值越高，延迟越高，但显示和录屏也越清晰)"), Twips::rect(120, 1440, 8535, 855));
-    BH = makeOption(frame, QStringLiteral("BH"), QStringLiteral("30Mbps"), Twips::rect(240, 360, 1260, RowHeight));
-    BM = makeOption(frame, QStringLiteral("BM"), QStringLiteral("20Mbps"), Twips::rect(1560, 360, 1260, RowHeight));
-    BTW = makeOption(frame, QStringLiteral("BTW"), QStringLiteral("12Mbps"), Twips::rect(2880, 360, 1260, RowHeight));
-    Bdefa = makeOption(frame, QStringLiteral("Bdefa"), tr("8Mbps(默认)"), Twips::rect(4200, 360, 1740, RowHeight));
-    BL = makeOption(frame, QStringLiteral("BL"), QStringLiteral("4Mbps"), Twips::rect(6000, 360, 1140, RowHeight));
-    BZDY = makeOption(frame, QStringLiteral("BZDY"), QStringLiteral("2Mbps"), Twips::rect(7200, 360, 1215, RowHeight));
+    BH = option(frame, QStringLiteral("BH"), QStringLiteral("30Mbps"), Twips::rect(240, 360, 1260, RowHeight));
+    BM = option(frame, QStringLiteral("BM"), QStringLiteral("20Mbps"), Twips::rect(1560, 360, 1260, RowHeight));
+    BTW = option(frame, QStringLiteral("BTW"), QStringLiteral("12Mbps"), Twips::rect(2880, 360, 1260, RowHeight));
+    Bdefa = option(frame, QStringLiteral("Bdefa"), tr("8Mbps(默认)"), Twips::rect(4200, 360, 1740, RowHeight));
+    BL = option(frame, QStringLiteral("BL"), QStringLiteral("4Mbps"), Twips::rect(6000, 360, 1140, RowHeight));
+    BZDY = option(frame, QStringLiteral("BZDY"), QStringLiteral("2Mbps"), Twips::rect(7200, 360, 1215, RowHeight));
 }
 
 void Form1::buildRecordFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameRecordName"), tr("自定义录屏文件名。默认为ScrRec"),
+    auto* frame = WindowParts::frame(this, QStringLiteral("frameRecordName"), tr("自定义录屏文件名。默认为ScrRec"),
         Twips::rect(120, 2400, 3855, 975));
     scrtext = new QLineEdit(QStringLiteral("ScrRec"), frame);
     scrtext->setObjectName(QStringLiteral("scrtext"));
@@ -177,11 +153,15 @@ void Form1::buildLinks()
     toolsLink->setObjectName(QStringLiteral("toolsLink"));
     toolsLink->setGeometry(Twips::rect(120, 5130, 1500, 300));
     connect(toolsLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.toolsWindow()); });
+    optionsLink = new LinkLabel(tr("更多选项…"), this);
+    optionsLink->setObjectName(QStringLiteral("optionsLink"));
+    optionsLink->setGeometry(Twips::rect(1740, 5130, 1500, 300));
+    connect(optionsLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.moreOptions()); });
 }
 
 void Form1::buildNoticeFrame()
 {
-    auto* frame = makeFrame(this, QStringLiteral("frameNotice"), tr("公告"), Twips::rect(120, 3480, 5895, 1575));
+    auto* frame = WindowParts::frame(this, QStringLiteral("frameNotice"), tr("公告"), Twips::rect(120, 3480, 5895, 1575));
     m_noticeUsb = new QLabel(tr(UsbNotice), frame);
     m_noticeUsb->setObjectName(QStringLiteral("noticeUsb"));
     m_noticeUsb->setGeometry(Twips::rect(240, 330, 5415, 555));
@@ -198,10 +178,10 @@ void Form1::buildNoticeFrame()
 void Form1::buildDevicesFrame()
 {
     auto* frame
-        = makeFrame(this, QStringLiteral("frameDevices"), tr("多设备启动"), Twips::rect(6120, 3480, 2535, 1575));
-    devfc = makeCheck(frame, QStringLiteral("devfc"), QString(), 1, Twips::rect(240, 360, 2175, RowHeight + 60));
-    devsc = makeCheck(frame, QStringLiteral("devsc"), QString(), 0, Twips::rect(240, 720, 2175, RowHeight + 60));
-    devtc = makeCheck(frame, QStringLiteral("devtc"), QString(), 0, Twips::rect(240, 1080, 2175, RowHeight + 60));
+        = WindowParts::frame(this, QStringLiteral("frameDevices"), tr("多设备启动"), Twips::rect(6120, 3480, 2535, 1575));
+    devfc = check(frame, QStringLiteral("devfc"), QString(), 1, Twips::rect(240, 360, 2175, RowHeight + 60));
+    devsc = check(frame, QStringLiteral("devsc"), QString(), 0, Twips::rect(240, 720, 2175, RowHeight + 60));
+    devtc = check(frame, QStringLiteral("devtc"), QString(), 0, Twips::rect(240, 1080, 2175, RowHeight + 60));
     devicesMore = new QLabel(frame);
     devicesMore->setObjectName(QStringLiteral("devicesMore"));
     devicesMore->setGeometry(Twips::rect(240, 1335, 2175, 225));

@@ -81,6 +81,7 @@ public:
     N_Shape* N_Shape1hjj = nullptr;
     N_Shape* N_Shape1about = nullptr;
     LinkLabel* toolsLink = nullptr;
+    LinkLabel* optionsLink = nullptr;
 
     // The installed mirroring client's version, asked for when the launcher is created.
     ClientVersion* clientVersion = nullptr;

@@ -5,6 +5,7 @@
 #include "ClientWatch.h"
 #include "Form1.h"
 #include "LaunchPlanner.h"
+#include "options.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/DeviceList.h"
 #include "bridge/DeviceModel.h"
@@ -66,6 +67,10 @@ void Form1::launchClick()
         selector(slot) = plan.selectors[slot - 1];
     for (const LaunchPlan::Message& message : plan.messages)
         Outside::current().showMessage(message.text, tr("警告！"), message.icon);
+    // The more options refused are left out of this launch, each said as the launcher's own are.
+    MoreOptions more;
+    for (const QString& refusal : m_windows.moreOptions().choices().refusals(&more))
+        Outside::current().showMessage(refusal, tr("警告！"), Outside::Icon::Stop);
     if (plan.clearRecor)
         recor->setValue(0);
     if (plan.clearFmenux)
@@ -101,8 +106,11 @@ void Form1::launchClick()
 
     const LaunchFragments fragments {TRES, TBIT, FS, TS, STT, HPT, RECO, m_recordFile};
     const std::array<ClientWindow, 3> windows = clientWindows();
-    for (int slot = 3; slot >= 1; --slot)
-        m_launchCommands[slot - 1] = LaunchCommandBuilder::line(selector(slot), fragments, windows[slot - 1]);
+    for (int slot = 3; slot >= 1; --slot) {
+        const ClientWindow& window = windows[slot - 1];
+        m_launchCommands[slot - 1] = LaunchCommandBuilder::line(selector(slot), fragments, window,
+            LaunchCommandBuilder::moreWords(more, clientVersion->version(), window.noAudio));
+    }
     INTERTEXTT = m_launchCommands[2].text;
     INTERTEXTS = m_launchCommands[1].text;
     INTERTEXT = m_launchCommands[0].text;

@@ -37,13 +37,78 @@ const QList<OptionSince>& windowOptions()
     return table;
 }
 
+const QList<OptionSince>& moreOptions()
+{
+    static const QList<OptionSince> table {
+        {QStringLiteral("--video-codec"), QVersionNumber(2, 0)},
+        {QStringLiteral("--max-fps"), QVersionNumber(1, 12)},
+        {QStringLiteral("--audio-dup"), QVersionNumber(2, 6)},
+        {QStringLiteral("--audio-source"), QVersionNumber(2, 1)},
+        {QStringLiteral("--keyboard"), QVersionNumber(2, 4)},
+        {QStringLiteral("--new-display"), QVersionNumber(3, 0)},
+        {QStringLiteral("--start-app"), QVersionNumber(3, 0)},
+        {QStringLiteral("--video-source"), QVersionNumber(2, 2)},
+        {QStringLiteral("--camera-facing"), QVersionNumber(2, 2)},
+        {QStringLiteral("--stay-awake"), QVersionNumber(1, 14)},
+        {QStringLiteral("--power-off-on-close"), QVersionNumber(1, 18)},
+        {QStringLiteral("--window-borderless"), QVersionNumber(1, 12)},
+        {QStringLiteral("--no-control"), QVersionNumber(1, 12)},
+    };
+    return table;
+}
+
 bool knows(const QVersionNumber& client, const QString& option)
 {
-    for (const OptionSince& row : windowOptions()) {
-        if (row.option == option)
-            return !client.isNull() && client >= row.since;
+    for (const QList<OptionSince>* table : {&windowOptions(), &moreOptions()}) {
+        for (const OptionSince& row : *table) {
+            if (row.option == option)
+                return !client.isNull() && client >= row.since;
+        }
     }
     return false;
+}
+
+QStringList moreWords(const MoreOptions& options, const QVersionNumber& client, bool soundStaysOnPhone)
+{
+    QStringList words;
+    // Each option is one word, its value joined to it, so no value can be read as an option.
+    const auto add = [&](const QString& option, const QString& value = QString()) {
+        if (knows(client, option))
+            words << (value.isEmpty() ? option : option + QLatin1Char('=') + value);
+    };
+    if (options.codec == MoreOptions::Codec::H265)
+        add(QStringLiteral("--video-codec"), QStringLiteral("h265"));
+    else if (options.codec == MoreOptions::Codec::AV1)
+        add(QStringLiteral("--video-codec"), QStringLiteral("av1"));
+    if (!options.maxFps.isEmpty())
+        add(QStringLiteral("--max-fps"), options.maxFps);
+    if (!soundStaysOnPhone) {
+        if (options.sound == MoreOptions::Sound::PhoneOnly)
+            add(QStringLiteral("--no-audio"));
+        else if (options.sound == MoreOptions::Sound::Both)
+            add(QStringLiteral("--audio-dup"));
+        else if (options.sound == MoreOptions::Sound::Microphone)
+            add(QStringLiteral("--audio-source"), QStringLiteral("mic"));
+    }
+    if (options.physicalKeyboard)
+        add(QStringLiteral("--keyboard"), QStringLiteral("uhid"));
+    if (options.newDisplay)
+        add(QStringLiteral("--new-display"), options.displaySize);
+    if (!options.startApp.isEmpty())
+        add(QStringLiteral("--start-app"), options.startApp);
+    if (options.camera) {
+        add(QStringLiteral("--video-source"), QStringLiteral("camera"));
+        add(QStringLiteral("--camera-facing"),
+            options.facing == MoreOptions::Facing::Front ? QStringLiteral("front") : QStringLiteral("back"));
+    }
+    const std::pair<bool, const char*> flags[] {{options.stayAwake, "--stay-awake"},
+        {options.powerOffOnClose, "--power-off-on-close"}, {options.borderless, "--window-borderless"},
+        {options.noControl, "--no-control"}};
+    for (const auto& [chosen, option] : flags) {
+        if (chosen)
+            add(QString::fromLatin1(option));
+    }
+    return words;
 }
 
 QString windowTitle(const ClientPhone& phone)
@@ -80,7 +145,8 @@ QList<ClientWindow> windows(
     return result;
 }
 
-ToolCommand line(const QString& selector, const LaunchFragments& f, const ClientWindow& window)
+ToolCommand line(
+    const QString& selector, const LaunchFragments& f, const ClientWindow& window, const QStringList& moreOptionWords)
 {
     const QString blank = QStringLiteral(" ");
     ToolCommand command;
@@ -113,6 +179,7 @@ ToolCommand line(const QString& selector, const LaunchFragments& f, const Client
     }
     if (window.noAudio)
         windowWords << QStringLiteral("--no-audio");
+    windowWords << moreOptionWords;
     command.words << windowWords;
     if (!windowWords.isEmpty())
         command.text += blank + windowWords.join(blank);

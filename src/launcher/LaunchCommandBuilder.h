@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MoreOptions.h"
 #include "bridge/ToolCommand.h"
 
 #include <QList>
@@ -50,6 +51,8 @@ struct OptionSince
     QVersionNumber since;
 };
 const QList<OptionSince>& windowOptions();
+// The words of the window of more options, likewise.
+const QList<OptionSince>& moreOptions();
 // Whether a client of this version knows the option; an unknown (null) version knows none.
 bool knows(const QVersionNumber& client, const QString& option);
 
@@ -64,6 +67,11 @@ QList<QRect> cells(const QRect& available, int count);
 QList<ClientWindow> windows(
     const QVersionNumber& client, const QList<ClientPhone>& phones, const QRect& available, const QMargins& frame);
 
+// The words of the window of more options for one client, each one argument, only those its version
+// knows. A client whose sound stays on its phone (every client but the first of several) is given no
+// sound word: the launch's own rule gives it --no-audio.
+QStringList moreWords(const MoreOptions& options, const QVersionNumber& client, bool soundStaysOnPhone);
+
 inline const QString Fullscreen = QStringLiteral("--fullscreen");
 inline const QString AlwaysOnTop = QStringLiteral("--always-on-top");
 inline const QString ShowTouches = QStringLiteral("--show-touches");
@@ -77,6 +85,8 @@ QString recordFile(const QString& recordName);
 // "--record " + the record file.
 QString recordPiece(const QString& recordFile);
 
-ToolCommand line(const QString& selector, const LaunchFragments& fragments, const ClientWindow& window = {});
+// The more options' words follow the window's.
+ToolCommand line(const QString& selector, const LaunchFragments& fragments, const ClientWindow& window = {},
+    const QStringList& moreOptionWords = {});
 
 } // namespace LaunchCommandBuilder

@@ -5,7 +5,8 @@
 
 #include <memory>
 
-// What the program remembers between runs: the last network connection that worked, nothing else.
+// What the program remembers between runs: the last network connection that worked, and the
+// choices of the window of more options; nothing else.
 // An ini file in the user's settings folder on every system (on Windows, %APPDATA%), never the
 // registry: one plain file the user can see and remove.
 namespace Remembered {

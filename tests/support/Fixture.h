@@ -10,6 +10,7 @@
 #include "info/About.h"
 #include "info/Deployment.h"
 #include "launcher/Form1.h"
+#include "startup/Remembered.h"
 #include "startup/Start.h"
 
 #include <QLabel>
@@ -41,6 +42,8 @@ struct Fixture
     explicit Fixture(const QStringList& standIns = {QStringLiteral("adb")})
         : program(standIns)
     {
+        // The more options chosen in an earlier test are not this one's.
+        Remembered::settings()->remove(QStringLiteral("options"));
     }
 
     Start& start() { return windows.start(); }

@@ -1,0 +1,144 @@
+#include "MoreOptions.h"
+
+#include "controls/TypedText.h"
+
+#include <QRegularExpression>
+#include <QSettings>
+
+namespace {
+
+bool isFrameRate(const QString& text)
+{
+    bool number = false;
+    const int rate = text.toInt(&number);
+    return number && rate >= 1 && rate <= 240 && text == QString::number(rate);
+}
+
+bool isDisplaySize(const QString& text)
+{
+    static const QRegularExpression size(QStringLiteral("^([1-9][0-9]{1,3})x([1-9][0-9]{1,3})$"));
+    const QRegularExpressionMatch match = size.match(text);
+    if (!match.hasMatch())
+        return false;
+    for (const int side : {match.captured(1).toInt(), match.captured(2).toInt()}) {
+        if (side < 64 || side > 8192)
+            return false;
+    }
+    return true;
+}
+
+// Two or more parts separated by dots, each of letters, digits and underscores, starting with a letter.
+bool isPackageName(const QString& text)
+{
+    static const QRegularExpression package(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*(\\.[A-Za-z][A-Za-z0-9_]*)+$"));
+    return package.match(text).hasMatch();
+}
+
+// Each typed field with its rule; a field that breaks its rule is cleared for the launch.
+struct TypedField
+{
+    QString MoreOptions::*value;
+    QString (*name)();
+    bool (*valid)(const QString&);
+    const char* rule;
+};
+
+const TypedField typedFields[] {
+    {&MoreOptions::maxFps, &MoreOptions::FrameRateField, isFrameRate,
+        QT_TRANSLATE_NOOP("MoreOptions", "“%1”应为 1 到 240 之间的整数，本次启动不限制帧率！")},
+    {&MoreOptions::displaySize, &MoreOptions::DisplaySizeField, isDisplaySize,
+        QT_TRANSLATE_NOOP("MoreOptions", "“%1”应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，本次启动使用默认尺寸！")},
+    {&MoreOptions::startApp, &MoreOptions::StartAppField, isPackageName,
+        QT_TRANSLATE_NOOP("MoreOptions", "“%1”应为安卓应用的包名（例如 com.android.settings），本次启动不打开应用！")},
+};
+
+const char* const CodecKey = "options/codec";
+const char* const SoundKey = "options/sound";
+const char* const FacingKey = "options/cameraFacing";
+const QStringList CodecWords {QStringLiteral("h264"), QStringLiteral("h265"), QStringLiteral("av1")};
+const QStringList SoundWords {
+    QStringLiteral("computer"), QStringLiteral("phone"), QStringLiteral("both"), QStringLiteral("microphone")};
+const QStringList FacingWords {QStringLiteral("back"), QStringLiteral("front")};
+
+struct Flag
+{
+    bool MoreOptions::*value;
+    const char* key;
+};
+const Flag flags[] {
+    {&MoreOptions::physicalKeyboard, "options/physicalKeyboard"},
+    {&MoreOptions::newDisplay, "options/newDisplay"},
+    {&MoreOptions::camera, "options/camera"},
+    {&MoreOptions::stayAwake, "options/stayAwake"},
+    {&MoreOptions::powerOffOnClose, "options/powerOffOnClose"},
+    {&MoreOptions::borderless, "options/borderless"},
+    {&MoreOptions::noControl, "options/noControl"},
+};
+const std::pair<QString MoreOptions::*, const char*> texts[] {
+    {&MoreOptions::maxFps, "options/maxFps"},
+    {&MoreOptions::displaySize, "options/displaySize"},
+    {&MoreOptions::startApp, "options/startApp"},
+};
+
+// A word read back that names none of the choices keeps the default.
+template <typename Choice>
+Choice choiceOf(const QSettings& settings, const char* key, const QStringList& words, Choice fallback)
+{
+    const qsizetype at = words.indexOf(settings.value(QLatin1String(key)).toString());
+    return at < 0 ? fallback : Choice(at);
+}
+
+} // namespace
+
+QStringList MoreOptions::refusals(MoreOptions* kept) const
+{
+    *kept = *this;
+    QStringList messages;
+    for (const TypedField& field : typedFields) {
+        QString& value = kept->*field.value;
+        if (value.isEmpty())
+            continue;
+        if (const QString refusal = TypedText::controlCharacterRefusal(value, field.name()); !refusal.isEmpty())
+            messages << refusal;
+        else if (!field.valid(value))
+            messages << QCoreApplication::translate("MoreOptions", field.rule).arg(field.name());
+        else
+            continue;
+        value.clear();
+    }
+    // The client shows either the camera or a display of its own, never both.
+    if (kept->camera && kept->newDisplay) {
+        messages << tr("“摄像头画面”与“虚拟显示器”不能同时使用，本次启动不使用摄像头画面！");
+        kept->camera = false;
+    }
+    return messages;
+}
+
+MoreOptions MoreOptions::read(QSettings& settings)
+{
+    MoreOptions options;
+    options.codec = choiceOf(settings, CodecKey, CodecWords, options.codec);
+    options.sound = choiceOf(settings, SoundKey, SoundWords, options.sound);
+    options.facing = choiceOf(settings, FacingKey, FacingWords, options.facing);
+    for (const Flag& flag : flags) {
+        const QVariant value = settings.value(QLatin1String(flag.key));
+        options.*flag.value = value.toString() == QLatin1String("true");
+    }
+    for (const auto& [member, key] : texts)
+        options.*member = settings.value(QLatin1String(key)).toString();
+    // Nothing read back is used that a launch would refuse: it is dropped to its default.
+    MoreOptions kept;
+    options.refusals(&kept);
+    return kept;
+}
+
+void MoreOptions::write(QSettings& settings) const
+{
+    settings.setValue(QLatin1String(CodecKey), CodecWords.at(int(codec)));
+    settings.setValue(QLatin1String(SoundKey), SoundWords.at(int(sound)));
+    settings.setValue(QLatin1String(FacingKey), FacingWords.at(int(facing)));
+    for (const Flag& flag : flags)
+        settings.setValue(QLatin1String(flag.key), this->*flag.value);
+    for (const auto& [member, key] : texts)
+        settings.setValue(QLatin1String(key), this->*member);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "controls/CheckButton.h"
+#include "controls/OptionButton.h"
+#include "controls/PropertyBag.h"
+
+#include <QGroupBox>
+
+// The launcher's windows build their frames, check boxes and option buttons the same way: each
+// control named and placed where it is created, from its stored properties.
+namespace WindowParts {
+
+inline QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& place)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(place);
+    return frame;
+}
+
+template <typename Control>
+Control* control(QWidget* parent, const QString& name, const PropertyBag& bag, const QRect& place)
+{
+    auto* control = new Control(parent);
+    control->setObjectName(name);
+    control->setGeometry(place);
+    control->load(bag);
+    return control;
+}
+
+inline CheckButton* check(QWidget* parent, const QString& name, const QString& caption, int value, const QRect& place)
+{
+    return control<CheckButton>(
+        parent, name, {{QStringLiteral("caption"), caption}, {QStringLiteral("value"), value}}, place);
+}
+
+inline OptionButton* option(QWidget* parent, const QString& name, const QString& caption, const QRect& place)
+{
+    return control<OptionButton>(parent, name, {{QStringLiteral("caption"), caption}}, place);
+}
+
+} // namespace WindowParts

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "MoreOptions.h"
+
+#include <QMap>
+#include <QWidget>
+
+class AppWindows;
+class CheckButton;
+class N_Shape;
+class OptionButton;
+class QLabel;
+class QLineEdit;
+
+// "更多投屏选项": what today's mirroring client can do beyond the launcher's own options (codec,
+// frame rate, sound, keyboard, a virtual display and an app started in it, the camera, staying
+// awake...), for every client of the next launches. Each choice is kept between runs as it is made.
+// A control whose option the installed client does not know is disabled and says which version it
+// needs; while the client's version is not known, the window says that none of them applies yet.
+class options : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit options(AppWindows& windows);
+
+    // The choices as they stand now.
+    const MoreOptions& choices() const { return m_choices; }
+
+private:
+    void buildCodecAndFrameRate();
+    void buildSound();
+    void buildDisplayAndCamera();
+    void buildOthers();
+    void show(const MoreOptions& choices);
+    void take();
+    void restoreDefaults();
+    void followClientVersion();
+
+    AppWindows& m_windows;
+    MoreOptions m_choices;
+    bool m_showing = false; // the controls are being set from the choices, not by the user
+
+    OptionButton *codecH264 = nullptr, *codecH265 = nullptr, *codecAV1 = nullptr;
+    QLineEdit* maxFps = nullptr;
+    OptionButton *soundComputer = nullptr, *soundPhone = nullptr, *soundBoth = nullptr, *soundMic = nullptr;
+    OptionButton *keyboardDefault = nullptr, *keyboardPhysical = nullptr;
+    CheckButton* newDisplay = nullptr;
+    QLineEdit* displaySize = nullptr;
+    QLineEdit* startApp = nullptr;
+    CheckButton* camera = nullptr;
+    OptionButton *facingBack = nullptr, *facingFront = nullptr;
+    CheckButton *stayAwake = nullptr, *powerOffOnClose = nullptr, *borderless = nullptr, *noControl = nullptr;
+    QLabel* versionNote = nullptr;
+    N_Shape* restore = nullptr;
+    // Each control that adds a word, with the word whose version it needs.
+    QMap<QWidget*, QString> m_needs;
+};
