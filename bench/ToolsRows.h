@@ -61,8 +61,8 @@ QList<Row> rows(int repeats, Paired pairedRuns)
         out.write(contentOf(FileSize, 1));
     }
     QList<Row> result;
-    result << pairedRuns(QStringLiteral("SHA-256 of a 30 MB file, beside sha256sum"), QStringLiteral("ms"), repeats,
-        1.2,
+    result << pairedRuns(
+        QStringLiteral("SHA-256 of a 30 MB file, beside sha256sum"), QStringLiteral("ms"), repeats, 1.2,
         [&] {
             return msOf([&] {
                 QString problem;
@@ -85,8 +85,9 @@ QList<Row> rows(int repeats, Paired pairedRuns)
             QDir().mkpath(target);
             return target;
         };
-        result << pairedRuns(zip ? QStringLiteral("unpacking a 30 MB zip, beside unzip")
-                                 : QStringLiteral("unpacking a 30 MB .tar.gz, beside tar"),
+        result << pairedRuns(
+            zip ? QStringLiteral("unpacking a 30 MB zip, beside unzip")
+                : QStringLiteral("unpacking a 30 MB .tar.gz, beside tar"),
             QStringLiteral("ms"), repeats, 1.2,
             [&] {
                 const QString target = fresh();

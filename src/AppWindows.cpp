@@ -2,6 +2,7 @@
 
 #include "bridge/DeviceModel.h"
 #include "bridge/DeviceTracker.h"
+#include "bridge/PhoneReconnect.h"
 
 #include "controls/ScreenPlace.h"
 
@@ -21,6 +22,7 @@
 AppWindows::AppWindows()
     : m_devices(std::make_unique<DeviceModel>())
     , m_tracker(std::make_unique<DeviceTracker>(*m_devices))
+    , m_reconnect(std::make_unique<PhoneReconnect>(*m_devices))
 {
 }
 

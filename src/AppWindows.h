@@ -18,6 +18,7 @@ class options;
 class QWidget;
 class DeviceModel;
 class DeviceTracker;
+class PhoneReconnect;
 
 // The program's windows, and the phones they show. Each window exists once and is created hidden,
 // its load handler running, the first time another window touches it; all of them end with this
@@ -35,6 +36,7 @@ public:
     // INTERTEXT, the launcher's scratch field, which holds the last command any window sent.
     QString& scratchField();
     DeviceTracker& tracker() { return *m_tracker; }
+    PhoneReconnect& reconnect() { return *m_reconnect; }
 
     Start& start();
     Form1& form1();
@@ -58,6 +60,7 @@ public:
 private:
     std::unique_ptr<DeviceModel> m_devices;
     std::unique_ptr<DeviceTracker> m_tracker;
+    std::unique_ptr<PhoneReconnect> m_reconnect;
     std::unique_ptr<Start> m_start;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<menu> m_menu;

@@ -7,6 +7,7 @@
 #include "bridge/DeviceModel.h"
 #include "bridge/DeviceTracker.h"
 #include "bridge/FileReplace.h"
+#include "bridge/PhoneReconnect.h"
 #include "bridge/ToolCall.h"
 #include "bridge/ToolLocator.h"
 #include "bridge/ToolText.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 #ifdef Q_OS_WIN
@@ -75,6 +77,8 @@ class TestBridge : public QObject
     Q_OBJECT
 
 private slots:
+    void wifiPhoneIsConnectedAgain_data();
+    void wifiPhoneIsConnectedAgain();
     void initTestCase() { useTestFolders(); }
     void cleanup() { CommandRunner::setTimeLimitForTests(0); }
 
@@ -631,4 +635,92 @@ void TestBridge::streamEnds()
 }
 
 QTEST_MAIN(TestBridge)
+// The pending "adb connect" of the reconnection, answered with the tool's words.
+static void answerConnect(RecordingOutside& outside, const QByteArray& said)
+{
+    for (qsizetype i = outside.pending.size() - 1; i >= 0; --i) {
+        if (outside.pending[i].start.words.contains(QStringLiteral("connect"))) {
+            outside.answer(int(i), ToolAnswer::exited(0, said));
+            outside.pending.removeAt(i);
+            break;
+        }
+    }
+    QTest::qWait(0);
+}
+
+void TestBridge::wifiPhoneIsConnectedAgain_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("back by itself") << "back";
+    QTest::newRow("disconnected by the user") << "断开";
+    QTest::newRow("given up after ten minutes") << "given up";
+}
+
+// A Wi-Fi phone that drops keeps its slot (away, unticked) and is connected again 2, 4, 8… at most
+// 60 s apart, one try at a time; a cable phone never is. The tries end when it is back (its slot
+// and tick with it), when the user disconnects it, or after ten minutes (its slot freed).
+void TestBridge::wifiPhoneIsConnectedAgain()
+{
+    QFETCH(QString, ending);
+    RecordingOutside outside;
+    outside.holdAnswers = true;
+    DeviceModel model;
+    PhoneReconnect reconnect(model);
+    qint64 now = 0;
+    reconnect.setClock([&now] { return now; });
+    QSignalSpy returned(&reconnect, &PhoneReconnect::returned);
+    QSignalSpy givenUp(&reconnect, &PhoneReconnect::givenUp);
+    const QString wifi = QStringLiteral("192.168.1.5:5555");
+    const DeviceList::Entry ready {wifi, QStringLiteral("\t"), QStringLiteral("device")};
+    const DeviceList::Entry cable {QStringLiteral("SER1"), QStringLiteral("\t"), QStringLiteral("device")};
+    model.setListed({ready, cable});
+    model.setTicked(1, true);
+    model.setListed({cable}); // the Wi-Fi phone drops
+    model.setListed({}); // and the cable is pulled
+    QVERIFY(!reconnect.timerFor(QStringLiteral("SER1")));
+    QCOMPARE(model.awayAt(1) ? model.awayAt(1)->entry.serial : QString(), wifi);
+    QVERIFY(!model.isTicked(1));
+    const DeviceList::Entry newcomer {QStringLiteral("SER2"), QStringLiteral("\t"), QStringLiteral("device")};
+    model.setListed({newcomer});
+    QCOMPARE(model.phoneAt(2) ? model.phoneAt(2)->entry.serial : QString(), QStringLiteral("SER2"));
+
+    QList<int> pauses;
+    for (int tries = 1; tries <= 7; ++tries) {
+        QVERIFY(reconnect.timerFor(wifi)->isActive());
+        pauses << reconnect.timerFor(wifi)->interval();
+        const qsizetype starts = outside.starts.size();
+        reconnect.tryAgain(wifi);
+        reconnect.tryAgain(wifi); // a tick while the try is on its way starts none
+        QCOMPARE(outside.lines().mid(starts), QStringList {"adb connect " + wifi});
+        QCOMPARE(model.awayTries(1), tries);
+        answerConnect(outside, "failed to connect to '" + wifi.toUtf8() + "': Connection refused\n");
+    }
+    QCOMPARE(pauses, QList<int>({2000, 4000, 8000, 16000, 32000, 60000, 60000}));
+    if (ending == "back") {
+        model.setListed({newcomer, ready});
+        QVERIFY(!reconnect.timerFor(wifi));
+        QCOMPARE(returned.count(), 1);
+        QCOMPARE(model.phoneAt(1) ? model.phoneAt(1)->entry.serial : QString(), wifi);
+        QVERIFY(model.isTicked(1)); // the tick it had
+    } else if (ending == "断开") {
+        reconnect.forget(wifi);
+        QVERIFY(!reconnect.timerFor(wifi));
+        QVERIFY(!model.awayAt(1));
+    } else {
+        now = PhoneReconnect::GiveUpAfterMs - 1; // the limit less a millisecond: one more try
+        reconnect.tryAgain(wifi);
+        answerConnect(outside, "failed\n");
+        QVERIFY(reconnect.timerFor(wifi)->isActive());
+        now = PhoneReconnect::GiveUpAfterMs;
+        const qsizetype starts = outside.starts.size();
+        reconnect.tryAgain(wifi);
+        QCOMPARE(outside.starts.size(), starts);
+        QCOMPARE(givenUp.count(), 1);
+        QVERIFY(!model.awayAt(1));
+        model.setListed({newcomer, ready});
+        QCOMPARE(returned.count(), 0);
+    }
+    QCOMPARE(givenUp.count(), ending == "given up" ? 1 : 0);
+}
+
 #include "tst_bridge.moc"

@@ -10,10 +10,10 @@
 #include "info/KJJ.h"
 #include "info/ShortcutTable.h"
 #include "info/meizu.h"
+#include "launcher/options.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "startup/pair.h"
-#include "launcher/options.h"
 #include "tools/tools.h"
 
 #include <QGroupBox>
@@ -182,9 +182,11 @@ void TestLayout::launcher()
             {"devtc", QString(""), tw(240, 1080)},
             {"toolsLink", QStringLiteral("投屏工具"), tw(120, 5130, 1500, 300)},
             {"optionsLink", QStringLiteral("更多选项…"), tw(1740, 5130, 1500, 300)},
+            {"launchStatus", QString(""), tw(3360, 5130, 5295, 300)},
         });
     checkApart(form, "toolsLink");
     checkApart(form, "optionsLink");
+    checkApart(form, "launchStatus");
     // The notice names the folder where the files really land.
     QVERIFY(textOf(form.findChild<QWidget*>("noticeFiles")).contains(QDir::toNativeSeparators(Paths::outputFolder())));
 }
@@ -354,7 +356,8 @@ void TestLayout::textsFitInBothLanguages_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
     for (const char* language : {"zh_CN", "en_US"}) {
-        for (const char* window : {"Start", "Form1", "menu", "Freeze", "About", "DonatION", "meizu", "pair", "tools", "options"})
+        for (const char* window :
+            {"Start", "Form1", "menu", "Freeze", "About", "DonatION", "meizu", "pair", "tools", "options"})
             QTest::addRow("%s, %s", window, language) << language << window;
     }
 }

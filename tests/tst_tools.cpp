@@ -36,12 +36,14 @@ QList<Entry> officialEntries()
     const QString top = Paths::toolsFolderName();
     QList<Entry> entries {{top + QLatin1Char('/'), {}, Entry::Folder}};
     for (const QString& program : Programs)
-        entries.append({top + QLatin1Char('/') + program, contentOf(QStringLiteral(STANDIN_TOOL_PATH)), Entry::File, 0755});
+        entries.append(
+            {top + QLatin1Char('/') + program, contentOf(QStringLiteral(STANDIN_TOOL_PATH)), Entry::File, 0755});
     for (const QString& library : Libraries)
         entries.append({top + QLatin1Char('/') + library, "library"});
     entries.append({top + QStringLiteral("/scrcpy-server"), "server"});
     // What the stand-ins answer when asked for their versions.
-    entries.append({top + QStringLiteral("/adb.version"), "Android Debug Bridge version 1.0.41\nVersion 36.0.0-13206524\n"});
+    entries.append(
+        {top + QStringLiteral("/adb.version"), "Android Debug Bridge version 1.0.41\nVersion 36.0.0-13206524\n"});
     entries.append({top + QStringLiteral("/scrcpy.version"), "scrcpy 4.1 <https://github.com/Genymobile/scrcpy>\n"});
     return entries;
 }
@@ -116,7 +118,8 @@ void TestTools::downloads_data()
     QTest::newRow("tar.gz, at the size limit") << "whole" << false << QString();
     QTest::newRow("zip, at the size limit") << "whole" << true << QString();
     QTest::newRow("redirected") << "redirect" << PlatformZip << QString();
-    QTest::newRow("another SHA-256") << "other sha" << PlatformZip << "不是官方发布的文件（SHA-256 不符），没有安装任何东西";
+    QTest::newRow("another SHA-256") << "other sha" << PlatformZip
+                                     << "不是官方发布的文件（SHA-256 不符），没有安装任何东西";
     QTest::newRow("cut halfway") << "cut" << PlatformZip << "下载失败";
     QTest::newRow("404") << "404" << PlatformZip << "服务器回答 404";
     QTest::newRow("stalled") << "stall" << PlatformZip << "秒内没有收到任何数据";
@@ -147,7 +150,8 @@ void TestTools::downloads()
         address = server.url(QStringLiteral("/latest/") + name);
     }
     none.offer(address, ArchiveMaker::sha256(served == "other sha" ? QByteArray("another file") : bytes));
-    ToolsDownload::setLimitsForTests(served == "stall" ? 300 : 0, served == "too big" ? bytes.size() - 1 : bytes.size());
+    ToolsDownload::setLimitsForTests(
+        served == "stall" ? 300 : 0, served == "too big" ? bytes.size() - 1 : bytes.size());
 
     RecordingOutside outside;
     outside.forwardTools = true; // the installed tools are asked for their versions
@@ -189,8 +193,8 @@ void TestTools::downloads()
     const QFile::Permissions othersWrite = QFile::WriteGroup | QFile::WriteOther;
     QCOMPARE(QFile::permissions(Paths::toolsFolder() + QStringLiteral("/adb")) & (QFile::ExeOther | othersWrite),
         QFile::ExeOther);
-    QCOMPARE(QFile::permissions(Paths::toolsFolder() + QStringLiteral("/scrcpy-server"))
-            & (QFile::ExeOwner | othersWrite),
+    QCOMPARE(
+        QFile::permissions(Paths::toolsFolder() + QStringLiteral("/scrcpy-server")) & (QFile::ExeOwner | othersWrite),
         QFile::Permissions());
 #endif
 }
@@ -199,12 +203,18 @@ void TestTools::archivesThatReachOutsideAreRefused_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("told");
-    QTest::newRow("../x") << "dot-dot" << "含有“..”";
-    QTest::newRow("/abs") << "absolute" << "是一个绝对路径";
-    QTest::newRow("symbolic link out") << "symlink" << "是一个链接";
-    QTest::newRow("hard link out") << "hardlink" << "是一个链接";
-    QTest::newRow("second top folder") << "second top" << "不在压缩包唯一的顶层文件夹中";
-    QTest::newRow("not the official file") << "" << "不是官方发布的文件（SHA-256 不符）";
+    QTest::newRow("../x") << "dot-dot"
+                          << "含有“..”";
+    QTest::newRow("/abs") << "absolute"
+                          << "是一个绝对路径";
+    QTest::newRow("symbolic link out") << "symlink"
+                                       << "是一个链接";
+    QTest::newRow("hard link out") << "hardlink"
+                                   << "是一个链接";
+    QTest::newRow("second top folder") << "second top"
+                                       << "不在压缩包唯一的顶层文件夹中";
+    QTest::newRow("not the official file") << ""
+                                           << "不是官方发布的文件（SHA-256 不符）";
 }
 
 void TestTools::archivesThatReachOutsideAreRefused()
@@ -222,7 +232,8 @@ void TestTools::archivesThatReachOutsideAreRefused()
     if (entry == "symlink")
         entries.append({top + QStringLiteral("/x"), {}, Entry::Symlink, 0777, elsewhere.path()});
     if (entry == "hardlink")
-        entries.append({top + QStringLiteral("/x"), {}, Entry::Hardlink, 0644, elsewhere.filePath(QStringLiteral("x"))});
+        entries.append(
+            {top + QStringLiteral("/x"), {}, Entry::Hardlink, 0644, elsewhere.filePath(QStringLiteral("x"))});
     if (entry == "second top")
         entries.append({QStringLiteral("other/x"), "escaped"});
     const QString file = none.archive(entries, PlatformZip && entry != "hardlink"); // a zip holds no hard link
@@ -270,7 +281,8 @@ void TestTools::startUpWithoutTools()
     QVERIFY(outside.messages.isEmpty());
     if (!install) {
         Fixture::click(Fixture::find(window, "toolsCancel"));
-        QCOMPARE(outside.messageTexts(), QStringList({QStringLiteral("驱动不正常！请解压后运行或检查主程序目录下的文件！")}));
+        QCOMPARE(outside.messageTexts(),
+            QStringList({QStringLiteral("驱动不正常！请解压后运行或检查主程序目录下的文件！")}));
         QCOMPARE(outside.messages[0].icon, Outside::Icon::Stop);
         QCOMPARE(outside.programEnds, 1);
         QCOMPARE(outside.lastExitStatus, 1);
@@ -290,8 +302,8 @@ void TestTools::startUpWithoutTools()
 void TestTools::launchUsesTheFetchedTools()
 {
     NoTools none(QStringLiteral("user")); // the stand-in writes its records by the system's code page
-    QCOMPARE(ToolsArchive::unpack(none.archive(officialEntries()), Paths::toolsFolderName(), Paths::toolsRoot()),
-        QString());
+    QCOMPARE(
+        ToolsArchive::unpack(none.archive(officialEntries()), Paths::toolsFolderName(), Paths::toolsRoot()), QString());
     Fixture f {QStringList()};
     f.outside.forwardTools = true;
     Form1& form = f.launcher();

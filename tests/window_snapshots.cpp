@@ -13,11 +13,11 @@
 #include "info/KJJ.h"
 #include "info/meizu.h"
 #include "launcher/Form1.h"
+#include "launcher/options.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "startup/Start.h"
 #include "startup/pair.h"
-#include "launcher/options.h"
 #include "tools/tools.h"
 
 #include <QApplication>
@@ -58,7 +58,8 @@ int main(int argc, char* argv[])
     launcher.setWindowTitle(QStringLiteral("Pannix 酷安@Tollen 【已连接 1 台设备】"));
 
     const QList<QWidget*> all {&start, &launcher, &windows.keyPanel(), &windows.navigationBar(), &windows.about(),
-        &windows.donation(), &windows.meizuWarning(), &windows.shortcutKeys(), &windows.pairing(), &windows.toolsWindow(), &windows.moreOptions()};
+        &windows.donation(), &windows.meizuWarning(), &windows.shortcutKeys(), &windows.pairing(),
+        &windows.toolsWindow(), &windows.moreOptions()};
     for (QWidget* window : all)
         window->show();
     const bool stay = argc > 2 && qstrcmp(argv[2], "--stay") == 0;

@@ -189,196 +189,223 @@ Full log: %3</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="45"/>
+        <location filename="../src/launcher/Form1.cpp" line="46"/>
         <source>使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。</source>
         <translation>Turn on &quot;USB debugging&quot; in the phone&apos;s developer options, connect it, then allow debugging on the phone.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="46"/>
+        <location filename="../src/launcher/Form1.cpp" line="47"/>
         <source>多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。</source>
         <translation>With several phones, only the first one&apos;s sound plays on the computer; the others keep theirs.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="85"/>
+        <location filename="../src/launcher/Form1.cpp" line="86"/>
         <source>分辨率</source>
         <translation>Resolution</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="86"/>
+        <location filename="../src/launcher/Form1.cpp" line="87"/>
         <source>按原设备比例设定纵向分辨率</source>
         <translation>Height; the phone&apos;s aspect ratio is kept</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="89"/>
+        <location filename="../src/launcher/Form1.cpp" line="90"/>
         <source>默认</source>
         <translation>Max</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="97"/>
+        <location filename="../src/launcher/Form1.cpp" line="98"/>
         <source>附加设置</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="99"/>
+        <location filename="../src/launcher/Form1.cpp" line="100"/>
         <source>主界面置顶</source>
         <translation>Stay on top</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="100"/>
+        <location filename="../src/launcher/Form1.cpp" line="101"/>
         <source>悬浮工具栏</source>
         <translation>Panels</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="101"/>
+        <location filename="../src/launcher/Form1.cpp" line="102"/>
         <source>黑屏启动</source>
         <translation>Screen off</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="102"/>
+        <location filename="../src/launcher/Form1.cpp" line="103"/>
         <source>启动时录屏</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="103"/>
+        <location filename="../src/launcher/Form1.cpp" line="104"/>
         <source>显示触摸</source>
         <translation>Show touches</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="104"/>
+        <location filename="../src/launcher/Form1.cpp" line="105"/>
         <source>全屏启动</source>
         <translation>Full screen</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="111"/>
+        <location filename="../src/launcher/Form1.cpp" line="112"/>
         <source>比特率(数值越高，延迟越高，但显示和录屏也越清晰)</source>
         <translation>Bit rate (higher: sharper picture and recording, more delay)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="115"/>
+        <location filename="../src/launcher/Form1.cpp" line="116"/>
         <source>8Mbps(默认)</source>
         <translation>8Mbps (default)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="122"/>
+        <location filename="../src/launcher/Form1.cpp" line="123"/>
         <source>自定义录屏文件名。默认为ScrRec</source>
         <translation>Recording name (default ScrRec)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="152"/>
+        <location filename="../src/launcher/Form1.cpp" line="153"/>
         <source>投屏工具</source>
         <translation>Tools</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="156"/>
+        <location filename="../src/launcher/Form1.cpp" line="157"/>
         <source>更多选项…</source>
         <translation>More options…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="299"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="40"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="69"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="73"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="180"/>
+        <location filename="../src/launcher/Form1.cpp" line="203"/>
+        <source>%1 在 10 分钟内没能重新连接，已不再尝试。</source>
+        <translation>%1 could not be connected again within 10 minutes; no more tries.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="267"/>
+        <source>连接已断开，正在等待重新连接…</source>
+        <translation>Connection lost; waiting to connect again…</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="268"/>
+        <source>连接已断开，正在重新连接（已尝试 %1 次）…</source>
+        <translation>Connection lost; connecting again (%1 tries so far)…</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="316"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="42"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="71"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="75"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="175"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="204"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="135"/>
+        <location filename="../src/launcher/Form1.cpp" line="136"/>
         <source>启动</source>
         <translation>Launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="138"/>
+        <location filename="../src/launcher/Form1.cpp" line="139"/>
         <source>软件使用说明与帮助(酷安图文)</source>
         <translation>Help and guide (CoolApk)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="141"/>
+        <location filename="../src/launcher/Form1.cpp" line="142"/>
         <source>查看快捷键</source>
         <translation>Shortcuts</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="144"/>
+        <location filename="../src/launcher/Form1.cpp" line="145"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="164"/>
+        <location filename="../src/launcher/Form1.cpp" line="170"/>
         <source>公告</source>
         <translation>Notice</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="175"/>
+        <location filename="../src/launcher/Form1.cpp" line="181"/>
         <source>截屏(screen.png)与录屏文件保存在：</source>
         <translation>Screenshots (screen.png) and recordings go to: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="181"/>
+        <location filename="../src/launcher/Form1.cpp" line="187"/>
         <source>多设备启动</source>
         <translation>Phones</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="220"/>
+        <location filename="../src/launcher/Form1.cpp" line="232"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="220"/>
+        <location filename="../src/launcher/Form1.cpp" line="232"/>
         <source> 【已连接 %1 台设备】</source>
         <translation> [%1 connected]</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="223"/>
+        <location filename="../src/launcher/Form1.cpp" line="235"/>
         <source>另有 %1 台设备没有位置：%2</source>
         <translation>%1 more without a slot: %2</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="223"/>
-        <location filename="../src/launcher/Form1.cpp" line="225"/>
+        <location filename="../src/launcher/Form1.cpp" line="235"/>
+        <location filename="../src/launcher/Form1.cpp" line="237"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="225"/>
+        <location filename="../src/launcher/Form1.cpp" line="237"/>
         <source>另有设备：</source>
         <translation>Also: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="298"/>
+        <location filename="../src/launcher/Form1.cpp" line="315"/>
         <source>按Ctrl+f可退出(切换)全屏！</source>
         <translation>Press Ctrl+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="298"/>
+        <location filename="../src/launcher/Form1.cpp" line="315"/>
         <source>按Alt+f可退出(切换)全屏！</source>
         <translation>Press Alt+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.h" line="34"/>
+        <location filename="../src/launcher/Form1.h" line="36"/>
         <source>Pannix 酷安@Tollen</source>
         <translation>Pannix CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.h" line="70"/>
+        <location filename="../src/launcher/Form1.h" line="72"/>
         <source>录屏文件名</source>
         <translation>Recording name</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="105"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="107"/>
         <source>正在启动...</source>
         <translation>Launching...</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="153"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="155"/>
         <source>应用配置并启动</source>
         <translation>Apply and launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="180"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="175"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="204"/>
         <source>无法启动 scrcpy！<byte value="xd"/>
 </source>
         <translation>Cannot start scrcpy.<byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Launch.cpp" line="220"/>
+        <source>%1 已重新连接，投屏已重新打开。</source>
+        <translation>%1 is back; its mirror was opened again.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Launch.cpp" line="222"/>
+        <source>%1 已重新连接，但投屏未能重新打开：%2</source>
+        <translation>%1 is back, but its mirror could not be opened again: %2</translation>
     </message>
 </context>
 <context>
@@ -543,7 +570,8 @@ The recording is saved as: </translation>
         <translation>Cannot write its log %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/bridge/Outside.cpp" line="88"/>
+        <location filename="../src/bridge/Outside.cpp" line="92"/>
+        <location filename="../src/bridge/Outside.cpp" line="104"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1423,7 +1451,7 @@ The recording is saved as: </translation>
     <message>
         <location filename="../src/startup/Start.cpp" line="161"/>
         <location filename="../src/startup/Start.cpp" line="309"/>
-        <location filename="../src/startup/StartWireless.cpp" line="184"/>
+        <location filename="../src/startup/StartWireless.cpp" line="188"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
@@ -1458,88 +1486,88 @@ Please check that:<byte value="xd"/>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="30"/>
+        <location filename="../src/startup/StartWireless.cpp" line="31"/>
         <source>检测已连接设备</source>
         <translation>Detect devices</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="31"/>
+        <location filename="../src/startup/StartWireless.cpp" line="32"/>
         <source>端口</source>
         <translation>Port</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="32"/>
+        <location filename="../src/startup/StartWireless.cpp" line="33"/>
         <source>设备IP地址</source>
         <translation>Device&apos;s IP address</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="52"/>
-        <location filename="../src/startup/StartWireless.cpp" line="57"/>
+        <location filename="../src/startup/StartWireless.cpp" line="53"/>
+        <location filename="../src/startup/StartWireless.cpp" line="58"/>
         <source>开启/更换端口：</source>
         <translation>Open/change port:</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="64"/>
+        <location filename="../src/startup/StartWireless.cpp" line="65"/>
         <source>说明：第一次进行网络调试的设备需要进行端口绑定。先使用有线方式连接电脑，再开启端口。输入设备IP地址(关于手机&gt;状态信息&gt;IPv4地址)若连接成功，则绑定完成，下次无需再次开启端口(请勿更换)，仅需输入IP连接即可！</source>
         <translation>A phone debugged over the network for the first time needs a port: connect it by cable, open the port, then enter its IP address (About phone &gt; Status &gt; IPv4 address). Once it connects, next time just enter the IP address.</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="75"/>
-        <location filename="../src/startup/StartWireless.cpp" line="80"/>
+        <location filename="../src/startup/StartWireless.cpp" line="76"/>
+        <location filename="../src/startup/StartWireless.cpp" line="81"/>
         <source>设备IP地址(免端口号)</source>
         <translation>Device&apos;s IP address (no port)</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="81"/>
+        <location filename="../src/startup/StartWireless.cpp" line="82"/>
         <source>连接</source>
         <translation>Connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="84"/>
+        <location filename="../src/startup/StartWireless.cpp" line="85"/>
         <source>断开</source>
         <translation>Disconnect</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="95"/>
+        <location filename="../src/startup/StartWireless.cpp" line="96"/>
         <source>这里会显示操作返回结果<byte value="xd"/>
 </source>
         <translation>Results are shown here<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="99"/>
+        <location filename="../src/startup/StartWireless.cpp" line="100"/>
         <source>操作返回结果</source>
         <translation>Results</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="118"/>
+        <location filename="../src/startup/StartWireless.cpp" line="119"/>
         <source>检测中...</source>
         <translation>Detecting...</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="139"/>
+        <location filename="../src/startup/StartWireless.cpp" line="140"/>
         <source><byte value="xd"/>
 另有 %1 台设备没有位置：%2</source>
         <translation><byte value="xd"/>
 %1 more without a slot: %2</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="141"/>
+        <location filename="../src/startup/StartWireless.cpp" line="142"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="160"/>
+        <location filename="../src/startup/StartWireless.cpp" line="161"/>
         <source>正在连接...</source>
         <translation>Connecting...</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="165"/>
+        <location filename="../src/startup/StartWireless.cpp" line="166"/>
         <source>连接失败：</source>
         <translation>Not connected: </translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="177"/>
+        <location filename="../src/startup/StartWireless.cpp" line="181"/>
         <source>正在断开...</source>
         <translation>Disconnecting...</translation>
     </message>

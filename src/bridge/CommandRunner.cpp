@@ -51,7 +51,7 @@ QObject* stream(
     return Outside::current().streamTool(start, receiver, std::move(onOutput), std::move(onEnd));
 }
 
-bool startClient(const ToolCommand& command, const QString& logFile, QString* problem)
+bool startClient(const ToolCommand& command, const QString& logFile, QString* problem, Outside::AnswerHandler onEnd)
 {
     Outside::ToolStart start = toolStart(command, Streams::Separate);
     start.logFile = logFile;
@@ -60,7 +60,7 @@ bool startClient(const ToolCommand& command, const QString& logFile, QString* pr
     if (const QString adb = ToolLocator::locate(QStringLiteral("adb")); !adb.isEmpty())
         start.environment.insert(QStringLiteral("ADB"), QDir::toNativeSeparators(adb));
     qCInfo(lcBridge) << "start" << start.loggedWords() << "with" << start.environment << "in" << start.workingFolder;
-    return Outside::current().startTool(start, problem);
+    return Outside::current().startTool(start, problem, std::move(onEnd));
 }
 
 } // namespace CommandRunner

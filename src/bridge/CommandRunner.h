@@ -21,9 +21,11 @@ void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler 
 QObject* stream(
     const ToolCommand& command, QObject* receiver, Outside::OutputHandler onOutput, Outside::AnswerHandler onEnd);
 
-// Starts a mirroring client detached, its output appended to logFile and ADB naming the bridge
-// tool the program uses; false, with the system's reason in problem, when it could not be started.
-bool startClient(const ToolCommand& command, const QString& logFile, QString* problem);
+// Starts a mirroring client to run on by itself, its output appended to logFile and ADB naming the
+// bridge tool the program uses; false, with the system's reason in problem, when it could not be
+// started. onEnd, when given, hears how it ended.
+bool startClient(
+    const ToolCommand& command, const QString& logFile, QString* problem, Outside::AnswerHandler onEnd = nullptr);
 
 // Tests shorten the limit; 0 restores it.
 void setTimeLimitForTests(int ms);

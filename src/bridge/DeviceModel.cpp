@@ -26,54 +26,124 @@ void DeviceModel::setListed(const QList<DeviceList::Entry>& listed)
     };
     const QStringList before = snapshot();
 
+    const auto readyIn = [&listed](const QString& serial) {
+        return std::any_of(listed.begin(), listed.end(), [&](const DeviceList::Entry& entry) {
+            return entry.serial == serial && entry.state == QLatin1String("device");
+        });
+    };
+    const std::array<bool, Slots> tickedBefore = m_ticked;
+    // A phone that leaves its slot, or is listed but no longer ready, while it is being connected
+    // again keeps the slot, away: nothing addresses it there and no other phone takes it.
+    for (int i = 0; i < Slots; ++i) {
+        if (m_slots[i] && !readyIn(m_slots[i]->entry.serial) && m_keepsSlot && m_keepsSlot(m_slots[i]->entry.serial)) {
+            m_away[i] = Away {*m_slots[i], m_ticked[i], 0};
+            m_slots[i].reset();
+        }
+    }
+
     std::array<std::optional<Phone>, Slots> placed;
     QList<Phone> withoutSlot;
-    // A phone still listed keeps its slot.
+    // A phone still listed keeps its slot, and one away takes its slot back with its tick once it is
+    // ready again.
     for (const DeviceList::Entry& entry : listed) {
         for (int i = 0; i < Slots; ++i) {
             if (m_slots[i] && m_slots[i]->entry.serial == entry.serial)
                 placed[i] = listedAs(entry);
+            if (m_away[i] && m_away[i]->phone.entry.serial == entry.serial && entry.state == QLatin1String("device")) {
+                Phone back = m_away[i]->phone;
+                back.entry = entry;
+                placed[i] = back;
+                m_ticked[i] = m_away[i]->ticked;
+                m_away[i].reset();
+            }
         }
     }
     // The others take the first free slots in the list's order; past the third they wait by name.
     for (const DeviceList::Entry& entry : listed) {
-        if (std::any_of(placed.begin(), placed.end(),
-                [&](const auto& slot) { return slot && slot->entry.serial == entry.serial; }))
+        const auto holds = [&](const auto& slot) { return slot && slot->entry.serial == entry.serial; };
+        if (std::any_of(placed.begin(), placed.end(), holds)
+            || std::any_of(m_away.begin(), m_away.end(),
+                [&](const auto& away) { return away && away->phone.entry.serial == entry.serial; }))
             continue;
-        const auto free = std::find_if(placed.begin(), placed.end(), [](const auto& slot) { return !slot; });
-        if (free != placed.end())
-            *free = listedAs(entry);
+        int free = 0;
+        while (free < Slots && (placed[free] || m_away[free]))
+            ++free;
+        if (free < Slots)
+            placed[free] = listedAs(entry);
         else
             withoutSlot.append(listedAs(entry));
     }
     m_slots = placed;
     m_withoutSlot = withoutSlot;
-    const std::array<bool, Slots> tickedBefore = m_ticked;
     applySelectionRules();
 
     QSet<QString> present;
     for (const DeviceList::Entry& entry : listed)
         present.insert(entry.serial);
     m_makerAsked.intersect(present);
-    if (snapshot() != before)
-        emit changed();
-    if (m_ticked != tickedBefore)
-        emit selectionChanged();
+    settleChange(before, tickedBefore);
     for (const DeviceList::Entry& entry : listed) {
         if (entry.state == QLatin1String("device") && !m_makerAsked.contains(entry.serial))
             askDetails(entry.serial);
     }
+    emit listTaken(listed);
+}
+
+void DeviceModel::settleChange(const QStringList& before, const std::array<bool, Slots>& tickedBefore)
+{
+    if (snapshot() != before)
+        emit changed();
+    if (m_ticked != tickedBefore)
+        emit selectionChanged();
+}
+
+void DeviceModel::setKeepsSlot(std::function<bool(const QString&)> keepsSlot)
+{
+    m_keepsSlot = std::move(keepsSlot);
+}
+
+const DeviceModel::Phone* DeviceModel::awayAt(int slot) const
+{
+    if (slot < 1 || slot > Slots || !m_away[slot - 1])
+        return nullptr;
+    return &m_away[slot - 1]->phone;
+}
+
+int DeviceModel::awayTries(int slot) const
+{
+    return slot >= 1 && slot <= Slots && m_away[slot - 1] ? m_away[slot - 1]->tries : 0;
+}
+
+void DeviceModel::setAwayTries(const QString& serial, int tries)
+{
+    const QStringList before = snapshot();
+    for (auto& away : m_away) {
+        if (away && away->phone.entry.serial == serial)
+            away->tries = tries;
+    }
+    settleChange(before, m_ticked);
+}
+
+void DeviceModel::release(const QString& serial)
+{
+    const QStringList before = snapshot();
+    for (auto& away : m_away) {
+        if (away && away->phone.entry.serial == serial)
+            away.reset();
+    }
+    settleChange(before, m_ticked);
 }
 
 // A slot without a phone addresses nothing, so it is not ticked; a lone phone is the one every
 // command addresses, so it always is.
 void DeviceModel::applySelectionRules()
 {
+    // A phone away still holds its slot, so the one beside it is not alone.
     int slotted = 0;
     for (int i = 0; i < Slots; ++i) {
         if (!m_slots[i])
             m_ticked[i] = false;
-        slotted += m_slots[i] ? 1 : 0;
+        slotted += m_slots[i] || m_away[i] ? 1 : 0;
     }
     for (int i = 0; i < Slots && slotted == 1; ++i)
         m_ticked[i] = m_ticked[i] || m_slots[i].has_value();
@@ -104,12 +174,15 @@ QList<DeviceModel::Phone> DeviceModel::phones() const
     return all + m_withoutSlot;
 }
 
-// What the windows show: each slot's field, then the phones without a slot.
+// What the windows show: each slot's field (or its phone away, with its tries), then the phones
+// without a slot.
 QStringList DeviceModel::snapshot() const
 {
     QStringList shown;
-    for (int slot = 1; slot <= Slots; ++slot)
-        shown.append(fieldAt(slot));
+    for (int slot = 1; slot <= Slots; ++slot) {
+        const Phone* away = awayAt(slot);
+        shown.append(away ? QStringLiteral("away %1 %2").arg(away->entry.serial).arg(awayTries(slot)) : fieldAt(slot));
+    }
     for (const Phone& phone : m_withoutSlot)
         shown.append(phone.entry.field());
     return shown;

@@ -36,6 +36,17 @@ public:
     // Takes a whole list, from the tracking or from a device list answer.
     void setListed(const QList<DeviceList::Entry>& listed);
 
+    // A phone being connected again keeps its slot while it is away: keepsSlot is asked of each
+    // slotted phone that leaves the list. An away slot addresses nothing: it is unticked, and a new
+    // phone takes another; listed again, the phone takes it back with the tick it had.
+    void setKeepsSlot(std::function<bool(const QString& serial)> keepsSlot);
+    // The phone away from the slot, if any, and how often it has been tried again.
+    const Phone* awayAt(int slot) const;
+    int awayTries(int slot) const;
+    void setAwayTries(const QString& serial, int tries);
+    // Frees the slot of a phone away: given up, or disconnected by the user.
+    void release(const QString& serial);
+
     // The phone in slot 1 to 3, if any.
     const Phone* phoneAt(int slot) const;
     // The slot's serial field (serial, separator and a state word other than "device"), or empty.
@@ -56,6 +67,8 @@ signals:
     void selectionChanged();
     void makerKnown(const QString& serial, const QString& maker);
     void modelKnown(const QString& serial, const QString& model);
+    // Every list taken, after the slots were placed.
+    void listTaken(const QList<DeviceList::Entry>& listed);
 
 private:
     void askDetails(const QString& serial);
@@ -65,7 +78,17 @@ private:
     QList<Phone*> mutablePhones();
     QStringList snapshot() const;
 
+    struct Away
+    {
+        Phone phone;
+        bool ticked = false; // the tick it had when it left, given back when it returns
+        int tries = 0;
+    };
+    void settleChange(const QStringList& before, const std::array<bool, Slots>& tickedBefore);
+
     std::array<std::optional<Phone>, Slots> m_slots;
+    std::array<std::optional<Away>, Slots> m_away;
+    std::function<bool(const QString&)> m_keepsSlot;
     QList<Phone> m_withoutSlot;
     QSet<QString> m_makerAsked; // phones asked while listed; asked again when they come back
     std::array<bool, Slots> m_ticked {true, false, false};

@@ -46,7 +46,7 @@ void Outside::install(Outside* replacement)
     installed = replacement;
 }
 
-bool SystemOutside::startTool(const ToolStart& start, QString* problem)
+bool SystemOutside::startTool(const ToolStart& start, QString* problem, AnswerHandler onEnd)
 {
     const auto refuse = [&](const QString& why) {
         qCWarning(lcBridge) << "cannot start" << start.loggedWords() << "-" << why;
@@ -69,24 +69,52 @@ bool SystemOutside::startTool(const ToolStart& start, QString* problem)
             return refuse(QCoreApplication::translate("Outside", "无法写入它的记录文件 %1：%2")
                               .arg(QDir::toNativeSeparators(log), file.errorString()));
     }
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments(start.words.mid(1));
-    process.setWorkingDirectory(start.workingFolder);
-    if (!start.environment.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (auto variable = start.environment.cbegin(); variable != start.environment.cend(); ++variable)
-            environment.insert(variable.key(), variable.value());
-        process.setProcessEnvironment(environment);
+    const auto prepare = [&](QProcess& process) {
+        process.setProgram(program);
+        process.setArguments(start.words.mid(1));
+        process.setWorkingDirectory(start.workingFolder);
+        if (!start.environment.isEmpty()) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (auto variable = start.environment.cbegin(); variable != start.environment.cend(); ++variable)
+                environment.insert(variable.key(), variable.value());
+            process.setProcessEnvironment(environment);
+        }
+        process.setStandardInputFile(QProcess::nullDevice());
+        // The tool writes its own log, so it never depends on the program for its output.
+        process.setStandardOutputFile(log, QIODevice::Append);
+        process.setStandardErrorFile(log, QIODevice::Append);
+        ToolLocator::hideConsoleWindow(process);
+    };
+    if (!onEnd) {
+        QProcess process;
+        prepare(process);
+        if (!process.startDetached())
+            return refuse(QCoreApplication::translate("Outside", "%1：%2")
+                              .arg(QDir::toNativeSeparators(program), process.errorString()));
+        return true;
     }
-    process.setStandardInputFile(QProcess::nullDevice());
-    // The tool writes its own log, so it never depends on the program for its output.
-    process.setStandardOutputFile(log, QIODevice::Append);
-    process.setStandardErrorFile(log, QIODevice::Append);
-    ToolLocator::hideConsoleWindow(process);
-    if (!process.startDetached())
-        return refuse(QCoreApplication::translate("Outside", "%1：%2")
-                          .arg(QDir::toNativeSeparators(program), process.errorString()));
+    // Watched to its end by a process object that belongs to nothing: nothing deletes it while the
+    // tool runs, so the program ending first neither waits for it nor stops it.
+    auto* process = new QProcess;
+    prepare(*process);
+    QObject::connect(
+        process, &QProcess::errorOccurred, process, [process, onEnd, program](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return; // every other error is followed by finished()
+            onEnd(ToolAnswer::failed(ToolAnswer::Outcome::FailedToStart,
+                QCoreApplication::translate("Outside", "%1：%2")
+                    .arg(QDir::toNativeSeparators(program), process->errorString())));
+            process->deleteLater();
+        });
+    QObject::connect(
+        process, &QProcess::finished, process, [process, onEnd](int exitCode, QProcess::ExitStatus status) {
+            ToolAnswer answer = ToolAnswer::exited(exitCode, {});
+            if (status == QProcess::CrashExit)
+                answer.outcome = ToolAnswer::Outcome::Crashed;
+            onEnd(answer);
+            process->deleteLater();
+        });
+    process->start();
     return true;
 }
 

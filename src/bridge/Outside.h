@@ -37,10 +37,11 @@ public:
 
     virtual ~Outside() = default;
 
-    // Starts the tool detached, to run on after the program, and returns at once; false, with the
-    // system's reason in problem, when it could not be started at all. Only the mirroring clients
-    // start this way.
-    virtual bool startTool(const ToolStart& start, QString* problem) = 0;
+    // Starts the tool to run on after the program, and returns at once; false, with the system's
+    // reason in problem, when it could not be started at all. Only the mirroring clients start this
+    // way. With onEnd the tool is watched until it ends, and onEnd is handed how it ended (or that it
+    // failed to start) on the window thread; the program ending first leaves it running all the same.
+    virtual bool startTool(const ToolStart& start, QString* problem, AnswerHandler onEnd = nullptr) = 0;
     // Starts the tool, captures what it prints and, once it has ended or been stopped at its time
     // limit, hands its answer to onAnswer on the window thread, never before this call returns.
     // Nothing is handed over once receiver is gone.
@@ -65,7 +66,7 @@ public:
 class SystemOutside : public Outside
 {
 public:
-    bool startTool(const ToolStart& start, QString* problem) override;
+    bool startTool(const ToolStart& start, QString* problem, AnswerHandler onEnd = nullptr) override;
     void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) override;
     QObject* streamTool(
         const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd) override;

@@ -3,12 +3,12 @@
 #include "AppWindows.h"
 #include "ClientVersion.h"
 #include "WindowParts.h"
-#include "options.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
+#include "bridge/PhoneReconnect.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/CheckButton.h"
@@ -23,6 +23,7 @@
 #include "info/KJJ.h"
 #include "info/MakerPages.h"
 #include "info/WebAddresses.h"
+#include "options.h"
 #include "tools/tools.h"
 
 #include <QCloseEvent>
@@ -82,7 +83,8 @@ Form1::Form1(AppWindows& windows)
 
 void Form1::buildResolutionFrame()
 {
-    auto* frame = WindowParts::frame(this, QStringLiteral("frameResolution"), tr("分辨率"), Twips::rect(120, 120, 3855, 1215));
+    auto* frame
+        = WindowParts::frame(this, QStringLiteral("frameResolution"), tr("分辨率"), Twips::rect(120, 120, 3855, 1215));
     auto* hint = new QLabel(tr("按原设备比例设定纵向分辨率"), frame);
     hint->setObjectName(QStringLiteral("resolutionHint"));
     hint->setGeometry(Twips::rect(480, 360, 3255, 255));
@@ -94,7 +96,8 @@ void Form1::buildResolutionFrame()
 
 void Form1::buildOptionsFrame()
 {
-    auto* frame = WindowParts::frame(this, QStringLiteral("frameOptions"), tr("附加设置"), Twips::rect(4080, 120, 4575, 1215));
+    auto* frame
+        = WindowParts::frame(this, QStringLiteral("frameOptions"), tr("附加设置"), Twips::rect(4080, 120, 4575, 1215));
     const int width = 1380;
     topshow = check(frame, QStringLiteral("topshow"), tr("主界面置顶"), 1, Twips::rect(240, 360, width, RowHeight));
     fmenux = check(frame, QStringLiteral("fmenux"), tr("悬浮工具栏"), 0, Twips::rect(1680, 360, width, RowHeight));
@@ -157,11 +160,17 @@ void Form1::buildLinks()
     optionsLink->setObjectName(QStringLiteral("optionsLink"));
     optionsLink->setGeometry(Twips::rect(1740, 5130, 1500, 300));
     connect(optionsLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.moreOptions()); });
+    // What happened to the phones and their mirrors since, said where the user looks.
+    launchStatus = new QLabel(this);
+    launchStatus->setObjectName(QStringLiteral("launchStatus"));
+    launchStatus->setGeometry(Twips::rect(3360, 5130, 5295, 300));
+    launchStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void Form1::buildNoticeFrame()
 {
-    auto* frame = WindowParts::frame(this, QStringLiteral("frameNotice"), tr("公告"), Twips::rect(120, 3480, 5895, 1575));
+    auto* frame
+        = WindowParts::frame(this, QStringLiteral("frameNotice"), tr("公告"), Twips::rect(120, 3480, 5895, 1575));
     m_noticeUsb = new QLabel(tr(UsbNotice), frame);
     m_noticeUsb->setObjectName(QStringLiteral("noticeUsb"));
     m_noticeUsb->setGeometry(Twips::rect(240, 330, 5415, 555));
@@ -177,8 +186,8 @@ void Form1::buildNoticeFrame()
 
 void Form1::buildDevicesFrame()
 {
-    auto* frame
-        = WindowParts::frame(this, QStringLiteral("frameDevices"), tr("多设备启动"), Twips::rect(6120, 3480, 2535, 1575));
+    auto* frame = WindowParts::frame(
+        this, QStringLiteral("frameDevices"), tr("多设备启动"), Twips::rect(6120, 3480, 2535, 1575));
     devfc = check(frame, QStringLiteral("devfc"), QString(), 1, Twips::rect(240, 360, 2175, RowHeight + 60));
     devsc = check(frame, QStringLiteral("devsc"), QString(), 0, Twips::rect(240, 720, 2175, RowHeight + 60));
     devtc = check(frame, QStringLiteral("devtc"), QString(), 0, Twips::rect(240, 1080, 2175, RowHeight + 60));
@@ -192,6 +201,9 @@ void Form1::buildDevicesFrame()
         connect(box, &CheckButton::Click, this, [this, box, slot] { devices().setTicked(slot, box->Value() == 1); });
     }
     DeviceModel& model = m_windows.devices();
+    connect(&m_windows.reconnect(), &PhoneReconnect::returned, this, &Form1::reopenMirror);
+    connect(&m_windows.reconnect(), &PhoneReconnect::givenUp, this,
+        [this](const QString& serial) { say(tr("%1 在 10 分钟内没能重新连接，已不再尝试。").arg(serial)); });
     connect(&model, &DeviceModel::changed, this, &Form1::showDevices);
     connect(&model, &DeviceModel::selectionChanged, this, &Form1::showSelection);
     connect(&model, &DeviceModel::makerKnown, this, &Form1::describeSlots);
@@ -206,11 +218,13 @@ void Form1::showDevices()
     const DeviceModel& devices = m_windows.devices();
     int slotted = 0;
     for (int slot = 1; slot <= 3; ++slot)
-        slotted += devices.phoneAt(slot) ? 1 : 0;
+        slotted += devices.phoneAt(slot) || devices.awayAt(slot) ? 1 : 0;
     for (int slot = 1; slot <= 3; ++slot) {
         CheckButton* box = slotBox(slot);
         serial(slot) = devices.fieldAt(slot);
-        box->setCaption(devices.phoneAt(slot) ? serial(slot) : QStringLiteral("N/A"));
+        // A phone being connected again keeps its slot, shown by its serial but out of reach.
+        const DeviceModel::Phone* away = devices.awayAt(slot);
+        box->setCaption(devices.phoneAt(slot) ? serial(slot) : away ? away->entry.serial : QStringLiteral("N/A"));
         box->setEnabledState(devices.phoneAt(slot) && slotted > 1);
     }
     showSelection();
@@ -248,8 +262,13 @@ void Form1::describeSlots()
 {
     for (int slot = 1; slot <= 3; ++slot) {
         const DeviceModel::Phone* phone = devices().phoneAt(slot);
-        const QString described
+        QString described
             = phone ? QStringList {phone->maker, phone->model}.join(QLatin1Char(' ')).trimmed() : QString();
+        if (devices().awayAt(slot)) {
+            const int tries = devices().awayTries(slot);
+            described = tries == 0 ? tr("连接已断开，正在等待重新连接…")
+                                   : tr("连接已断开，正在重新连接（已尝试 %1 次）…").arg(tries);
+        }
         slotBox(slot)->setToolTip(described);
         slotBox(slot)->setAccessibleDescription(described);
     }

@@ -4,6 +4,7 @@
 #include "bridge/ToolCommand.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -13,6 +14,7 @@
 class AppWindows;
 class ClientVersion;
 class ClientWatch;
+struct ToolAnswer;
 class DeviceModel;
 class CheckButton;
 class LinkLabel;
@@ -82,6 +84,7 @@ public:
     N_Shape* N_Shape1about = nullptr;
     LinkLabel* toolsLink = nullptr;
     LinkLabel* optionsLink = nullptr;
+    QLabel* launchStatus = nullptr;
 
     // The installed mirroring client's version, asked for when the launcher is created.
     ClientVersion* clientVersion = nullptr;
@@ -115,6 +118,11 @@ private:
 
     void launchClick();
     void runLaunchLine(const ToolCommand& command, int slot);
+    bool startClient(const ToolCommand& command, const QString& phone, QString* problem);
+    void reportStartFailure(const ToolCommand& command, const QString& problem);
+    void clientEnded(const QString& phone, const ToolCommand& command, const ToolAnswer& answer);
+    void reopenMirror(const QString& phone);
+    void say(const QString& status);
     std::array<ClientWindow, 3> clientWindows() const;
     void fullscreenHint();
     void helpClick();
@@ -127,4 +135,7 @@ private:
     // click in the first 900 ms cannot replace slot 1's line before the first tick.
     std::array<ToolCommand, 3> m_launchCommands;
     QString m_recordFile;
+    // The clients that ended because their phone dropped, each to be started again with the same
+    // words when its phone is back.
+    QHash<QString, ToolCommand> m_toReopen;
 };

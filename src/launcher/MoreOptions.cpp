@@ -47,7 +47,8 @@ const TypedField typedFields[] {
     {&MoreOptions::maxFps, &MoreOptions::FrameRateField, isFrameRate,
         QT_TRANSLATE_NOOP("MoreOptions", "“%1”应为 1 到 240 之间的整数，本次启动不限制帧率！")},
     {&MoreOptions::displaySize, &MoreOptions::DisplaySizeField, isDisplaySize,
-        QT_TRANSLATE_NOOP("MoreOptions", "“%1”应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，本次启动使用默认尺寸！")},
+        QT_TRANSLATE_NOOP(
+            "MoreOptions", "“%1”应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，本次启动使用默认尺寸！")},
     {&MoreOptions::startApp, &MoreOptions::StartAppField, isPackageName,
         QT_TRANSLATE_NOOP("MoreOptions", "“%1”应为安卓应用的包名（例如 com.android.settings），本次启动不打开应用！")},
 };

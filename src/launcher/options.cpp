@@ -86,8 +86,8 @@ void options::buildCodecAndFrameRate()
     m_needs[codecH265] = m_needs[codecAV1] = QStringLiteral("--video-codec");
 
     auto* rate = WindowParts::frame(this, QStringLiteral("frameRateFrame"), tr("最高帧率"), QRect(276, 8, 252, 54));
-    maxFps = makeField(rate, QStringLiteral("maxFps"), QRect(12, 22, 64, 24), MoreOptions::FrameRateField(), 8,
-        QString());
+    maxFps
+        = makeField(rate, QStringLiteral("maxFps"), QRect(12, 22, 64, 24), MoreOptions::FrameRateField(), 8, QString());
     makeLabel(rate, QStringLiteral("frameRateHint"), tr("1–240，不填则不限"), QRect(84, 24, 160, 20));
     m_needs[maxFps] = QStringLiteral("--max-fps");
 }
@@ -165,8 +165,9 @@ void options::show(const MoreOptions& choices)
     camera->setValue(choices.camera ? 1 : 0);
     facingBack->setValue(choices.facing == MoreOptions::Facing::Back);
     facingFront->setValue(choices.facing == MoreOptions::Facing::Front);
-    for (const auto& [box, chosen] : {std::pair {stayAwake, choices.stayAwake}, {powerOffOnClose, choices.powerOffOnClose},
-             {borderless, choices.borderless}, {noControl, choices.noControl}})
+    for (const auto& [box, chosen] :
+        {std::pair {stayAwake, choices.stayAwake}, {powerOffOnClose, choices.powerOffOnClose},
+            {borderless, choices.borderless}, {noControl, choices.noControl}})
         box->setValue(chosen ? 1 : 0);
     m_showing = false;
 }

@@ -8,6 +8,7 @@
 #include "bridge/CommandRunner.h"
 #include "bridge/DeviceList.h"
 #include "bridge/DeviceModel.h"
+#include "bridge/PhoneReconnect.h"
 #include "bridge/ToolText.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
@@ -174,6 +175,9 @@ void Start::disconnfClick()
     if (m_wirelessBusy
         || refused(TypedText::controlCharacterRefusal({{connft, tr(AddressName)}, {Textport, tr(PortName)}})))
         return;
+    // A phone the user disconnects is not connected again behind their back.
+    m_windows.reconnect().forget(
+        connft->text().isEmpty() ? QString() : connft->text() + QLatin1Char(':') + Textport->text());
     runIntoStatusBox(AdbCommands::disconnect(connft->text(), Textport->text()), disconnf, tr("正在断开..."));
 }
 

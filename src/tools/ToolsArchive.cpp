@@ -81,8 +81,7 @@ QString checkEntries(const QString& file, const QString& topFolder)
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
         const auto type = archive_entry_filetype(entry);
         const bool isLink = type == AE_IFLNK || archive_entry_hardlink(entry) != nullptr;
-        const QString refused
-            = refusal(entryPath(entry), type == AE_IFREG || type == AE_IFDIR, isLink, topFolder);
+        const QString refused = refusal(entryPath(entry), type == AE_IFREG || type == AE_IFDIR, isLink, topFolder);
         if (!refused.isEmpty())
             return refused;
         ++entries;
@@ -112,7 +111,8 @@ QString writeEntries(const QString& file, const std::atomic_bool* cancelled)
         const bool isFolder = archive_entry_filetype(entry) == AE_IFDIR;
         archive_entry_set_perm(entry, isFolder ? 0755 : (archive_entry_perm(entry) & 0755) | 0400);
         if (archive_write_header(writer.get(), entry) != ARCHIVE_OK)
-            return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2").arg(entryPath(entry), archiveError(writer.get()));
+            return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
+                .arg(entryPath(entry), archiveError(writer.get()));
         const void* block = nullptr;
         size_t size = 0;
         la_int64_t offset = 0;
@@ -121,12 +121,14 @@ QString writeEntries(const QString& file, const std::atomic_bool* cancelled)
             if (cancelled && cancelled->load())
                 return QCoreApplication::translate("ToolsArchive", "已取消。");
             if (archive_write_data_block(writer.get(), block, size, offset) != ARCHIVE_OK)
-                return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2").arg(entryPath(entry), archiveError(writer.get()));
+                return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
+                    .arg(entryPath(entry), archiveError(writer.get()));
         }
         if (read != ARCHIVE_EOF)
             return QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
         if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK)
-            return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2").arg(entryPath(entry), archiveError(writer.get()));
+            return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
+                .arg(entryPath(entry), archiveError(writer.get()));
     }
     if (status != ARCHIVE_EOF)
         return QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
@@ -164,7 +166,8 @@ QString moveIntoPlace(const QString& unpacked, const QString& target, const QStr
         aside = root + QStringLiteral("/.old-") + QFileInfo(target).fileName() + QLatin1Char('-')
             + QString::number(QDateTime::currentMSecsSinceEpoch());
         if (!rootDir.rename(target, aside))
-            return QCoreApplication::translate("ToolsArchive", "无法替换已有的 %1（其中的程序可能正在运行）。").arg(QDir::toNativeSeparators(target));
+            return QCoreApplication::translate("ToolsArchive", "无法替换已有的 %1（其中的程序可能正在运行）。")
+                .arg(QDir::toNativeSeparators(target));
     }
     if (!rootDir.rename(unpacked, target)) {
         if (!aside.isEmpty())
@@ -182,12 +185,14 @@ QByteArray sha256(const QString& file, QString* problem)
 {
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
-        *problem = QCoreApplication::translate("ToolsArchive", "无法读取 %1：%2").arg(QDir::toNativeSeparators(file), input.errorString());
+        *problem = QCoreApplication::translate("ToolsArchive", "无法读取 %1：%2")
+                       .arg(QDir::toNativeSeparators(file), input.errorString());
         return {};
     }
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!hash.addData(&input)) {
-        *problem = QCoreApplication::translate("ToolsArchive", "无法读取 %1：%2").arg(QDir::toNativeSeparators(file), input.errorString());
+        *problem = QCoreApplication::translate("ToolsArchive", "无法读取 %1：%2")
+                       .arg(QDir::toNativeSeparators(file), input.errorString());
         return {};
     }
     return hash.result().toHex();
@@ -196,7 +201,8 @@ QByteArray sha256(const QString& file, QString* problem)
 QString refusal(const QString& path, bool isFileOrFolder, bool isLink, const QString& topFolder)
 {
     const auto refuse = [&](const char* why) {
-        return QCoreApplication::translate("ToolsArchive", "压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。").arg(path, QCoreApplication::translate("ToolsArchive", why));
+        return QCoreApplication::translate("ToolsArchive", "压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。")
+            .arg(path, QCoreApplication::translate("ToolsArchive", why));
     };
     if (isLink)
         return refuse(QT_TRANSLATE_NOOP("ToolsArchive", "是一个链接"));
@@ -222,11 +228,13 @@ QString unpack(const QString& archive, const QString& topFolder, const QString& 
         return QCoreApplication::translate("ToolsArchive", "无法创建文件夹 %1。").arg(QDir::toNativeSeparators(root));
     QTemporaryDir temporary(root + QStringLiteral("/.unpack-XXXXXX"));
     if (!temporary.isValid())
-        return QCoreApplication::translate("ToolsArchive", "无法在 %1 中写入：%2").arg(QDir::toNativeSeparators(root), temporary.errorString());
+        return QCoreApplication::translate("ToolsArchive", "无法在 %1 中写入：%2")
+            .arg(QDir::toNativeSeparators(root), temporary.errorString());
     {
         const WorkingFolder inTemporary(temporary.path());
         if (!inTemporary.entered())
-            return QCoreApplication::translate("ToolsArchive", "无法进入 %1。").arg(QDir::toNativeSeparators(temporary.path()));
+            return QCoreApplication::translate("ToolsArchive", "无法进入 %1。")
+                .arg(QDir::toNativeSeparators(temporary.path()));
         if (const QString problem = writeEntries(archive, cancelled); !problem.isEmpty())
             return problem;
     }

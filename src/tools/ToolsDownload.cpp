@@ -61,7 +61,8 @@ void ToolsDownload::start()
     QDir().mkpath(m_folder);
     m_file = std::make_unique<QTemporaryFile>(m_folder + QStringLiteral("/.download-XXXXXX.part"));
     if (!m_file->open()) {
-        const QString problem = tr("无法在 %1 中写入：%2").arg(QDir::toNativeSeparators(m_folder), m_file->errorString());
+        const QString problem
+            = tr("无法在 %1 中写入：%2").arg(QDir::toNativeSeparators(m_folder), m_file->errorString());
         m_file.reset();
         m_done = true;
         // Told from the event loop, as every other end is.

@@ -1,7 +1,7 @@
 #include "tools.h"
 
-#include "ToolsArchive.h"
 #include "AppWindows.h"
+#include "ToolsArchive.h"
 #include "ToolsDownload.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/CommandRunner.h"
@@ -173,9 +173,8 @@ void tools::describeTools()
         if (showing != m_showing)
             return;
         const QStringList lines = ToolText::lines(answer.output);
-        shown->clientVersion = answer.succeeded() && !lines.isEmpty()
-            ? lines.first().section(QLatin1Char(' '), 1, 1)
-            : tr("（版本未知）");
+        shown->clientVersion = answer.succeeded() && !lines.isEmpty() ? lines.first().section(QLatin1Char(' '), 1, 1)
+                                                                      : tr("（版本未知）");
         show();
     });
 }

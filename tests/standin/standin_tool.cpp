@@ -162,8 +162,7 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
         return 0;
     // "<name>.mdns.check" answers "mdns check" where it is there; "<name>.mdns" any other.
     const fs::path twoWords = beside(base, "." + subcommand + "." + nextWord);
-    std::cout << readAll(
-        !nextWord.empty() && fs::exists(twoWords) ? twoWords : beside(base, "." + subcommand));
+    std::cout << readAll(!nextWord.empty() && fs::exists(twoWords) ? twoWords : beside(base, "." + subcommand));
     std::cerr << readAll(beside(base, "." + subcommand + ".err"));
     const std::string exitStatus = readAll(beside(base, "." + subcommand + ".exit"));
     return exitStatus.empty() ? 0 : std::stoi(exitStatus);

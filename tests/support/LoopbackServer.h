@@ -56,7 +56,10 @@ private:
     void answer(QTcpSocket* socket, const Reply& reply)
     {
         QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status)
-            + (reply.status == 200 ? " OK" : reply.status == 302 ? " Found" : " Not Found") + "\r\n";
+            + (reply.status == 200        ? " OK"
+                    : reply.status == 302 ? " Found"
+                                          : " Not Found")
+            + "\r\n";
         head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\nConnection: close\r\n";
         if (!reply.location.isEmpty())
             head += "Location: " + reply.location + "\r\n";

@@ -76,14 +76,16 @@ public:
 
     void startServer() const { adb({"start-server"}); }
 
-    Phone startPhone(const QString& maker = QStringLiteral("Xiaomi"), bool authorized = true)
+    // port 0: a free one; another: the port a phone stopped earlier listened on.
+    Phone startPhone(const QString& maker = QStringLiteral("Xiaomi"), bool authorized = true, quint16 port = 0)
     {
         auto process = std::make_unique<QProcess>();
         Phone phone;
         const int number = int(m_phones.size()) + 1;
         phone.logPath = m_home.filePath(QStringLiteral("phone%1.log").arg(number));
         phone.picturePath = m_home.filePath(QStringLiteral("phone%1.png").arg(number));
-        QStringList arguments {"--maker", maker, "--log", phone.logPath, "--picture-out", phone.picturePath};
+        QStringList arguments {"--maker", maker, "--log", phone.logPath, "--picture-out", phone.picturePath, "--port",
+            QString::number(port)};
         if (!authorized)
             arguments << "--unauthorized";
         process->setProcessChannelMode(QProcess::SeparateChannels);
@@ -100,6 +102,17 @@ public:
         phone.serial = QStringLiteral("127.0.0.1:%1").arg(phone.port);
         m_phones.push_back(std::move(process));
         return phone;
+    }
+
+    // The phone goes out of reach, as one that walks out of the Wi-Fi's range: its process ends.
+    void stopPhone(const Phone& phone)
+    {
+        for (auto& process : m_phones) {
+            if (process->arguments().contains(phone.logPath)) {
+                process->kill();
+                process->waitForFinished(2000);
+            }
+        }
     }
 
     // Connects the phone and waits until the server lists it in the given state.

@@ -43,14 +43,22 @@ public:
     RecordingOutside() { Outside::install(this); }
     ~RecordingOutside() override { Outside::install(nullptr); }
 
-    bool startTool(const ToolStart& start, QString* problem) override
+    bool startTool(const ToolStart& start, QString* problem, AnswerHandler onEnd = nullptr) override
     {
         record(start);
         if (forwardTools)
-            return m_system.startTool(start, problem);
+            return m_system.startTool(start, problem, std::move(onEnd));
         if (problem)
             *problem = startProblem;
+        if (startProblem.isEmpty())
+            clientEnds.append(onEnd);
         return startProblem.isEmpty();
+    }
+    // The started tool at index (among those that started) ends with this exit status.
+    void endClient(int index, int exitStatus)
+    {
+        if (const AnswerHandler onEnd = clientEnds.value(index))
+            onEnd(ToolAnswer::exited(exitStatus, {}));
     }
     void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) override
     {
@@ -174,6 +182,7 @@ public:
     QList<ToolStart> starts;
     QList<PendingCall> pending;
     QList<Stream> streams;
+    QList<AnswerHandler> clientEnds; // each started tool's end, for endClient()
     QStringList addresses;
     QList<Message> messages;
     int programEnds = 0;
