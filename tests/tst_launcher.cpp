@@ -111,6 +111,7 @@ private slots:
     void soundOfSeveralPhones_data();
     void soundOfSeveralPhones();
     void damagedSettingsAreNeverUsed();
+    void optionsTheClientDoesNotKnowAreGreyed();
     void mirrorReopensWhenItsPhoneReturns_data();
     void mirrorReopensWhenItsPhoneReturns();
     void clientThatCannotStartIsToldWhy_data();
@@ -846,6 +847,30 @@ void TestLauncher::damagedSettingsAreNeverUsed()
     QVERIFY(window.choices() == MoreOptions());
     QVERIFY(MoreOptions::read(*Remembered::settings()) == MoreOptions());
     QCOMPARE(Fixture::find<CheckButton>(window, "borderless")->Value(), 0);
+}
+
+// Before its version is known nothing is greyed and the window says why nothing applies yet; then
+// what the client does not know is greyed, naming the version it needs.
+void TestLauncher::optionsTheClientDoesNotKnowAreGreyed()
+{
+    Fixture f;
+    f.outside.holdAnswers = true;
+    Form1& form = f.launcher();
+    form.show(); // asks the client its version
+    Fixture::click(Fixture::find<QLabel>(form, "optionsLink"));
+    options& window = f.windows.moreOptions();
+    auto* both = Fixture::find<QWidget>(window, "soundBoth");
+    QVERIFY(both->isEnabled());
+    QVERIFY(Fixture::find<QLabel>(window, "versionNote")->text().startsWith(QStringLiteral("投屏客户端的版本尚未知道")));
+    qsizetype query = 0;
+    while (query < f.outside.pending.size() && !f.outside.pending[query].start.words.contains("--version"))
+        ++query;
+    QVERIFY(query < f.outside.pending.size());
+    f.outside.answer(int(query), ToolAnswer::exited(0, "scrcpy 2.5\n"));
+    QTRY_VERIFY(!both->isEnabled());
+    QCOMPARE(both->toolTip(), QStringLiteral("需要 scrcpy 2.6 或更高版本"));
+    QVERIFY(Fixture::find<QWidget>(window, "keyboardPhysical")->isEnabled()); // 2.4
+    QVERIFY(!Fixture::find<QWidget>(window, "startApp")->isEnabled()); // 3.0
 }
 
 void TestLauncher::mirrorReopensWhenItsPhoneReturns_data()

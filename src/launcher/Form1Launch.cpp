@@ -198,9 +198,9 @@ bool Form1::startClient(const ToolCommand& command, const QString& phone, QStrin
     return true;
 }
 
-// A client that could not start at all is told as one that was not found; one that ended with the
-// client's "Device disconnected" (status 2, from 1.24 on) while its phone is away comes back with
-// it. A window the user closed (0) or a client that failed (1) stays closed.
+// A client the system could not start is told as every failed start is, once for the launch; one
+// that ended with the client's "Device disconnected" (status 2, from 1.24 on) while its phone is away
+// comes back with it. A window the user closed (0) or a client that failed (1) stays closed.
 void Form1::clientEnded(const QString& phone, const ToolCommand& command, const ToolAnswer& answer)
 {
     if (answer.outcome == ToolAnswer::Outcome::FailedToStart) {

@@ -57,15 +57,21 @@ const QList<OptionSince>& moreOptions()
     return table;
 }
 
-bool knows(const QVersionNumber& client, const QString& option)
+QVersionNumber since(const QString& option)
 {
     for (const QList<OptionSince>* table : {&windowOptions(), &moreOptions()}) {
         for (const OptionSince& row : *table) {
             if (row.option == option)
-                return !client.isNull() && client >= row.since;
+                return row.since;
         }
     }
-    return false;
+    return {};
+}
+
+bool knows(const QVersionNumber& client, const QString& option)
+{
+    const QVersionNumber first = since(option);
+    return !client.isNull() && !first.isNull() && client >= first;
 }
 
 QStringList moreWords(const MoreOptions& options, const QVersionNumber& client, bool soundStaysOnPhone)

@@ -53,6 +53,8 @@ struct OptionSince
 const QList<OptionSince>& windowOptions();
 // The words of the window of more options, likewise.
 const QList<OptionSince>& moreOptions();
+// The first client version that knows the option; null for an option of neither table.
+QVersionNumber since(const QString& option);
 // Whether a client of this version knows the option; an unknown (null) version knows none.
 bool knows(const QVersionNumber& client, const QString& option);
 

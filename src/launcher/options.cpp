@@ -217,15 +217,9 @@ void options::followClientVersion()
             box->setEnabledState(known);
         else
             control->setEnabled(known);
-        QVersionNumber since;
-        for (const QList<LaunchCommandBuilder::OptionSince>* table :
-            {&LaunchCommandBuilder::windowOptions(), &LaunchCommandBuilder::moreOptions()}) {
-            for (const LaunchCommandBuilder::OptionSince& row : *table) {
-                if (row.option == need.value())
-                    since = row.since;
-            }
-        }
-        control->setToolTip(known ? QString() : tr("需要 scrcpy %1 或更高版本").arg(since.toString()));
+        control->setToolTip(known
+                ? QString()
+                : tr("需要 scrcpy %1 或更高版本").arg(LaunchCommandBuilder::since(need.value()).toString()));
     }
     versionNote->setText(version.isNull()
             ? tr("投屏客户端的版本尚未知道：知道之前，这些选项都不会加到启动命令中。")
