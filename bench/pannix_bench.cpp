@@ -448,6 +448,7 @@ Row appearanceToCaption(AppWindows& windows, int repeats)
         OwnBridge::start({"connect", serial});
         waitFor([&serial](const QString& caption) { return caption.startsWith(serial); });
         times.append((nowNs() - started) / 1e6);
+        waitFor([&serial](const QString& caption) { return caption == serial + QLatin1Char('\t'); }); // ready
         windows.reconnect().forget(serial); // as "断开" does: not connected again behind the user's back
         OwnBridge::start({"disconnect", serial});
         waitFor([](const QString& caption) { return caption == QLatin1String("N/A"); });

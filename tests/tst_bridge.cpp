@@ -706,6 +706,9 @@ void TestBridge::wifiPhoneIsConnectedAgain()
         reconnect.forget(wifi);
         QVERIFY(!reconnect.timerFor(wifi));
         QVERIFY(!model.awayAt(1));
+        model.setListed({newcomer, ready}); // a list on its way when it was pressed
+        model.setListed({newcomer});
+        QVERIFY(!reconnect.timerFor(wifi));
     } else {
         now = PhoneReconnect::GiveUpAfterMs - 1; // the limit less a millisecond: one more try
         reconnect.tryAgain(wifi);

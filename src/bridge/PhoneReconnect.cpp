@@ -31,10 +31,14 @@ bool PhoneReconnect::isNetworkAddress(const QString& serial)
 void PhoneReconnect::take(const QList<DeviceList::Entry>& listed)
 {
     QSet<QString> ready;
+    QSet<QString> present;
     for (const DeviceList::Entry& entry : listed) {
+        present.insert(entry.serial);
         if (entry.state == QLatin1String("device") && isNetworkAddress(entry.serial))
             ready.insert(entry.serial);
     }
+    m_forgotten.intersect(present);
+    ready.subtract(m_forgotten);
     for (const QString& serial : ready) {
         m_seen.insert(serial);
         if (m_away.contains(serial)) {
@@ -111,11 +115,14 @@ void PhoneReconnect::end(const QString& serial)
 
 void PhoneReconnect::forget(const QString& address)
 {
+    if (!address.isEmpty())
+        m_forgotten.insert(address); // also when it was never ready: it may be on its way
     const QSet<QString> seen = m_seen;
     for (const QString& serial : seen) {
         if (!address.isEmpty() && serial != address)
             continue;
         m_seen.remove(serial);
+        m_forgotten.insert(serial);
         if (m_away.contains(serial)) {
             qCInfo(lcBridge) << "reconnect: no more tries for" << serial << "- disconnected by the user";
             end(serial);

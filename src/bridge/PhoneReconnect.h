@@ -64,6 +64,9 @@ private:
 
     DeviceModel& m_model;
     QSet<QString> m_seen; // network phones listed as "device" during this run, and not disconnected since
+    // Disconnected by the user: not taken for seen again until they have left the list (a list on its
+    // way when "断开" was pressed may still name them ready).
+    QSet<QString> m_forgotten;
     QHash<QString, Away> m_away;
     std::function<qint64()> m_now;
 };
