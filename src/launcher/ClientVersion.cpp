@@ -10,13 +10,16 @@ void ClientVersion::ask()
     if (m_asked)
         return;
     m_asked = true;
-    const ToolCommand command {
-        {QStringLiteral("scrcpy"), QStringLiteral("--version")}, QStringLiteral("scrcpy --version")};
-    CommandRunner::call(command, this, [this](const ToolAnswer& answer) {
+    CommandRunner::call(command(), this, [this](const ToolAnswer& answer) {
         m_answered = true;
         m_version = answer.succeeded() ? parse(answer.output) : QVersionNumber();
         emit changed();
     });
+}
+
+ToolCommand ClientVersion::command()
+{
+    return {{QStringLiteral("scrcpy"), QStringLiteral("--version")}, QStringLiteral("scrcpy --version")};
 }
 
 void ClientVersion::askAgain()

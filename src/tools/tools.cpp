@@ -15,6 +15,7 @@
 #include "controls/LinkLabel.h"
 #include "controls/N_Shape.h"
 #include "controls/WidgetColors.h"
+#include "launcher/ClientVersion.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -55,9 +56,9 @@ QString folderOf(const QString& tool)
 
 } // namespace
 
-tools::tools(AppWindows& windows)
-    : m_windows(windows)
-    , m_release(ToolsRelease::current())
+// Created as every window is, through the program's windows; it needs none of the others.
+tools::tools(AppWindows&)
+    : m_release(ToolsRelease::current())
 {
     setObjectName(QStringLiteral("tools"));
     setWindowTitle(tr("获取投屏工具"));
@@ -167,9 +168,7 @@ void tools::describeTools()
         shown->adbVersion = version.isEmpty() ? tr("（版本未知）") : version;
         show();
     });
-    const ToolCommand clientVersion {
-        {QStringLiteral("scrcpy"), QStringLiteral("--version")}, QStringLiteral("scrcpy --version")};
-    CommandRunner::call(clientVersion, this, [this, showing, shown, show](const ToolAnswer& answer) {
+    CommandRunner::call(ClientVersion::command(), this, [this, showing, shown, show](const ToolAnswer& answer) {
         if (showing != m_showing)
             return;
         const QStringList lines = ToolText::lines(answer.output);

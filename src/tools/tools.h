@@ -55,7 +55,6 @@ private:
     void say(const QString& text, bool problem);
     void setBusy(bool busy);
 
-    AppWindows& m_windows;
     ToolsRelease m_release;
     QLabel* m_state = nullptr;
     QLabel* m_offer = nullptr;
