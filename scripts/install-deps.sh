@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libqrencode-dev libarchive-dev zbar-tools
     fonts-wqy-microhei
     adb
+    libsdl2-2.0-0
     desktop-file-utils appstream lintian man-db
     g++-mingw-w64-x86-64-posix ninja-build nsis wine wine64 xvfb xauth xdotool imagemagick unzip
 )

@@ -6,11 +6,11 @@
 
 #include "controls/ScreenPlace.h"
 
+#include "bridge/ClientVersion.h"
 #include "info/About.h"
 #include "info/DonatION.h"
 #include "info/KJJ.h"
 #include "info/meizu.h"
-#include "launcher/ClientVersion.h"
 #include "launcher/Form1.h"
 #include "launcher/options.h"
 #include "panels/Freeze.h"
@@ -23,6 +23,7 @@ AppWindows::AppWindows()
     : m_devices(std::make_unique<DeviceModel>())
     , m_tracker(std::make_unique<DeviceTracker>(*m_devices))
     , m_reconnect(std::make_unique<PhoneReconnect>(*m_devices))
+    , m_clientVersion(std::make_unique<ClientVersion>())
 {
 }
 
@@ -109,15 +110,12 @@ pair& AppWindows::pairing()
     return createOnce(m_pair, *this);
 }
 
-// Once tools are installed, the launcher asks the client it will start for its version again.
+// Once tools are installed, the client the launch will start is asked for its version again.
 tools& AppWindows::toolsWindow()
 {
     if (!m_tools) {
         createOnce(m_tools, *this);
-        QObject::connect(m_tools.get(), &tools::installed, m_tools.get(), [this] {
-            if (m_form1)
-                m_form1->clientVersion->askAgain();
-        });
+        QObject::connect(m_tools.get(), &tools::installed, m_tools.get(), [this] { m_clientVersion->askAgain(); });
     }
     return *m_tools;
 }
@@ -125,4 +123,9 @@ tools& AppWindows::toolsWindow()
 options& AppWindows::moreOptions()
 {
     return createOnce(m_options, *this);
+}
+
+void AppWindows::openMoreOptions()
+{
+    bringUp(moreOptions());
 }

@@ -19,11 +19,12 @@ class QWidget;
 class DeviceModel;
 class DeviceTracker;
 class PhoneReconnect;
+class ClientVersion;
 
 // The program's windows, and the phones they show. Each window exists once and is created hidden,
 // its load handler running, the first time another window touches it; all of them end with this
-// object. The device model and its tracking belong to the program, not to a window: they outlive
-// every window.
+// object. The device model and its tracking, and the client's version, belong to the program, not to
+// a window: they outlive every window.
 class AppWindows
 {
 public:
@@ -37,6 +38,9 @@ public:
     QString& scratchField();
     DeviceTracker& tracker() { return *m_tracker; }
     PhoneReconnect& reconnect() { return *m_reconnect; }
+    // The installed mirroring client's version, which the launch, the options and the shortcut keys
+    // follow; asked for when the launcher first shows, and again after the tools were installed.
+    ClientVersion& clientVersion() { return *m_clientVersion; }
 
     Start& start();
     Form1& form1();
@@ -49,6 +53,8 @@ public:
     pair& pairing();
     tools& toolsWindow();
     options& moreOptions();
+    // Shows the window of more options, for a window that edits nothing of it.
+    void openMoreOptions();
 
     // Shows a window non-modal and brings it to the front; the opener stays usable.
     static void bringUp(QWidget& window);
@@ -61,6 +67,7 @@ private:
     std::unique_ptr<DeviceModel> m_devices;
     std::unique_ptr<DeviceTracker> m_tracker;
     std::unique_ptr<PhoneReconnect> m_reconnect;
+    std::unique_ptr<ClientVersion> m_clientVersion;
     std::unique_ptr<Start> m_start;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<menu> m_menu;

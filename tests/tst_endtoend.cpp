@@ -4,13 +4,13 @@
 #include "Fixture.h"
 #include "LoopbackServer.h"
 #include "RealBridge.h"
+#include "bridge/ClientVersion.h"
 #include "bridge/DeviceList.h"
 #include "bridge/PhoneReconnect.h"
 #include "bridge/ToolLocator.h"
 #include "controls/OptionButton.h"
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
-#include "launcher/ClientVersion.h"
 #include "launcher/options.h"
 #include "panels/Freeze.h"
 #include "panels/ScreenshotSequence.h"
@@ -492,7 +492,7 @@ void TestEndToEnd::threePhonesOfOneModelSideBySide()
     f.program.write(QStringLiteral("scrcpy.version"), "scrcpy 4.1 <https://github.com/Genymobile/scrcpy>\n");
     f.openLauncher();
     Form1& form = f.launcher();
-    QTRY_VERIFY(form.clientVersion->answered());
+    QTRY_VERIFY(form.clientVersion().answered());
     for (int slot = 1; slot <= 3; ++slot) {
         QTRY_COMPARE_WITH_TIMEOUT(form.slotBox(slot)->toolTip(), QStringLiteral("Xiaomi SimPhone"), 5000);
         f.tick(slot, true);
@@ -599,7 +599,8 @@ void TestEndToEnd::moreOptionsReachTheClientAndAreRemembered()
     f.program.write("scrcpy.version", "scrcpy 4.1 <https://github.com/Genymobile/scrcpy>\n");
     f.openLauncher();
     Form1& form = f.launcher();
-    QTRY_VERIFY(form.clientVersion->answered());
+    QTRY_VERIFY(form.clientVersion().answered());
+    QTRY_VERIFY(form.devfc->toolTip().contains("SimPhone")); // the title names the model once it is known
     Fixture::click(Fixture::find<QLabel>(form, "optionsLink"));
     options& window = f.windows.moreOptions();
     Fixture::click(Fixture::find<QWidget>(window, "codecH265"));

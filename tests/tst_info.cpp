@@ -1,10 +1,10 @@
 #include "Fixture.h"
+#include "bridge/ClientVersion.h"
 #include "info/DonatION.h"
 #include "info/KJJ.h"
 #include "info/ShortcutTable.h"
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
-#include "launcher/ClientVersion.h"
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -276,14 +276,14 @@ void TestInfo::shortcutsFollowTheInstalledClient()
     f.program.write(QStringLiteral("scrcpy.version"), answer);
     Form1& launcher = f.launcher();
     launcher.show();
-    QTRY_VERIFY(launcher.clientVersion->answered());
+    QTRY_VERIFY(launcher.clientVersion().answered());
     qputenv("PATH", path);
 
     Fixture::click(launcher.fulls);
     QCOMPARE(f.outside.messageTexts(), QStringList {hint});
 
     KJJ& keys = f.windows.shortcutKeys();
-    const QVersionNumber version = launcher.clientVersion->version();
+    const QVersionNumber version = launcher.clientVersion().version();
     const QList<ShortcutTable::Row> all = ShortcutTable::leftRows(version) + ShortcutTable::rightRows(version);
     QCOMPARE(int(all.size()), rows);
     auto shortcutOf = [&all](const QString& action) {

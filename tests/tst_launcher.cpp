@@ -90,6 +90,7 @@ private slots:
     void recordNameHoldingAPathIsRefused();
     void existingRecordingIsNeverReplaced();
     void newLaunchStopsTheOldTicksFirst();
+    void failingClientIsToldOncePerLaunch_data();
     void failingClientIsToldOncePerLaunch();
     void runningClientOutlivesTheProgram();
     void onlyTheLatestClientLogsAreKept();
@@ -112,6 +113,10 @@ private slots:
     void soundOfSeveralPhones();
     void damagedSettingsAreNeverUsed();
     void optionsTheClientDoesNotKnowAreGreyed();
+    void choicesTheClientRefusesAreGreyed_data();
+    void choicesTheClientRefusesAreGreyed();
+    void pairsTheClientRefusesAreToldAtLaunch_data();
+    void pairsTheClientRefusesAreToldAtLaunch();
     void mirrorReopensWhenItsPhoneReturns_data();
     void mirrorReopensWhenItsPhoneReturns();
     void clientThatCannotStartIsToldWhy_data();
@@ -622,7 +627,8 @@ void TestLauncher::windowWordsFollowTheClientVersion()
 void TestLauncher::moreOptionWordsFollowTheClientVersion_data()
 {
     QTest::addColumn<QString>("version");
-    for (const char* version : {"1.12", "1.14", "1.18", "2.0", "2.1", "2.2", "2.4", "2.6", "3.0", "4.1", ""})
+    for (const char* version :
+        {"1.7", "1.8", "1.10", "1.11", "1.14", "1.18", "2.0", "2.1", "2.2", "2.4", "2.6", "3.0", "4.1", ""})
         QTest::newRow(*version ? version : "unknown") << QString::fromLatin1(version);
 }
 
@@ -639,7 +645,7 @@ void TestLauncher::moreOptionWordsFollowTheClientVersion()
     } cases[] {
         {[](O& o) { o.codec = O::Codec::H265; }, {"--video-codec=h265"}, {2, 0}},
         {[](O& o) { o.codec = O::Codec::AV1; }, {"--video-codec=av1"}, {2, 0}},
-        {[](O& o) { o.maxFps = "60"; }, {"--max-fps=60"}, {1, 12}},
+        {[](O& o) { o.maxFps = "60"; }, {"--max-fps=60"}, {1, 11}},
         {[](O& o) { o.sound = O::Sound::PhoneOnly; }, {"--no-audio"}, {2, 0}},
         {[](O& o) { o.sound = O::Sound::Microphone; }, {"--audio-source=mic"}, {2, 1}},
         {[](O& o) { o.sound = O::Sound::Both; }, {"--audio-dup"}, {2, 6}},
@@ -651,8 +657,8 @@ void TestLauncher::moreOptionWordsFollowTheClientVersion()
             {2, 2}},
         {[](O& o) { o.stayAwake = true; }, {"--stay-awake"}, {1, 14}},
         {[](O& o) { o.powerOffOnClose = true; }, {"--power-off-on-close"}, {1, 18}},
-        {[](O& o) { o.borderless = true; }, {"--window-borderless"}, {1, 12}},
-        {[](O& o) { o.noControl = true; }, {"--no-control"}, {1, 12}},
+        {[](O& o) { o.borderless = true; }, {"--window-borderless"}, {1, 11}},
+        {[](O& o) { o.noControl = true; }, {"--no-control"}, {1, 8}},
     };
     const QVersionNumber client = QVersionNumber::fromString(version);
     for (const auto& row : cases) {
@@ -665,11 +671,12 @@ void TestLauncher::moreOptionWordsFollowTheClientVersion()
 
 namespace {
 
-// A launcher whose client says it is 4.1, with the window of more options open.
+// A launcher whose client says it is 4.1 (or another version), with the window of more options open.
 struct WithOptions
 {
-    explicit WithOptions(Fixture& f)
+    explicit WithOptions(Fixture& f, const QByteArray& version = "scrcpy 4.1 <https://x.test>\n")
         : f(f)
+        , asked(clientSays(f, version))
     {
     }
     options& open()
@@ -698,16 +705,16 @@ struct WithOptions
         return clients;
     }
 
-    static bool clientIsFourOne(Fixture& f)
+    static bool clientSays(Fixture& f, const QByteArray& version)
     {
-        f.outside.answerer = [](const Outside::ToolStart& start) {
-            return ToolAnswer::exited(0, start.words.contains("--version") ? "scrcpy 4.1 <https://x.test>\n" : "");
+        f.outside.answerer = [version](const Outside::ToolStart& start) {
+            return ToolAnswer::exited(0, start.words.contains("--version") ? version : QByteArray());
         };
         return true;
     }
 
     Fixture& f;
-    bool asked = clientIsFourOne(f); // before the launcher shows and asks
+    bool asked; // before the launcher shows and asks
     Launch launch {f};
 };
 
@@ -760,10 +767,6 @@ void TestLauncher::moreOptionsRefused_data()
                                        << "com.x\nother"
                                        << "“启动应用”中含有控制字符（如空字符、制表符或换行），请删除后重试！"
                                        << "";
-    QTest::newRow("camera with virtual display") << "camera"
-                                                 << ""
-                                                 << "“摄像头画面”与“虚拟显示器”不能同时使用，本次启动不使用摄像头画面！"
-                                                 << "--new-display";
 }
 
 // A refused choice is told before anything starts, naming its field, and the launch goes on without it.
@@ -776,12 +779,9 @@ void TestLauncher::moreOptionsRefused()
     Fixture f;
     WithOptions w(f);
     options& window = w.open();
-    if (field == "displaySize" || field == "camera")
+    if (field == "displaySize")
         Fixture::click(Fixture::find<QWidget>(window, "newDisplay"));
-    if (field == "camera")
-        Fixture::click(Fixture::find<QWidget>(window, "camera"));
-    else
-        w.type(qPrintable(field), typed);
+    w.type(qPrintable(field), typed);
     Fixture::click(Fixture::find<QWidget>(window, "stayAwake")); // a choice that is never refused
     const QList<QStringList> clients = w.launched({1});
     QCOMPARE(f.outside.messageTexts(), told.isEmpty() ? QStringList() : QStringList {told});
@@ -839,6 +839,7 @@ void TestLauncher::damagedSettingsAreNeverUsed()
     MoreOptions kept;
     kept.sound = MoreOptions::Sound::Both;
     kept.newDisplay = true;
+    kept.camera = true; // beside a virtual display: refused at a launch by the clients that receive both
     kept.borderless = true;
     QVERIFY(window.choices() == kept);
     QVERIFY(Fixture::find<OptionButton>(window, "soundBoth")->Value());
@@ -861,7 +862,8 @@ void TestLauncher::optionsTheClientDoesNotKnowAreGreyed()
     options& window = f.windows.moreOptions();
     auto* both = Fixture::find<QWidget>(window, "soundBoth");
     QVERIFY(both->isEnabled());
-    QVERIFY(Fixture::find<QLabel>(window, "versionNote")->text().startsWith(QStringLiteral("投屏客户端的版本尚未知道")));
+    QVERIFY(
+        Fixture::find<QLabel>(window, "versionNote")->text().startsWith(QStringLiteral("投屏客户端的版本尚未知道")));
     qsizetype query = 0;
     while (query < f.outside.pending.size() && !f.outside.pending[query].start.words.contains("--version"))
         ++query;
@@ -871,6 +873,110 @@ void TestLauncher::optionsTheClientDoesNotKnowAreGreyed()
     QCOMPARE(both->toolTip(), QStringLiteral("需要 scrcpy 2.6 或更高版本"));
     QVERIFY(Fixture::find<QWidget>(window, "keyboardPhysical")->isEnabled()); // 2.4
     QVERIFY(!Fixture::find<QWidget>(window, "startApp")->isEnabled()); // 3.0
+}
+
+void TestLauncher::choicesTheClientRefusesAreGreyed_data()
+{
+    QTest::addColumn<QByteArray>("version");
+    QTest::addColumn<QStringList>("clicked");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("why"); // its tooltip, empty while it can be chosen
+    const struct
+    {
+        const char *row, *version;
+        QStringList clicked;
+        const char *control, *why;
+    } rows[] {
+        {"view only greys stay awake", "4.1", {"noControl"}, "stayAwake", "“只看不控”时不能“保持唤醒”"},
+        {"and back when undone", "4.1", {"noControl", "noControl"}, "stayAwake", ""},
+        {"stay awake greys view only", "4.1", {"stayAwake"}, "noControl", "“只看不控”时不能“保持唤醒”"},
+        {"1.21 view only, lock", "1.21", {"noControl"}, "powerOffOnClose", ""},
+        {"1.22 view only, lock", "1.22", {"noControl"}, "powerOffOnClose", "“只看不控”时不能“关闭窗口时锁屏”"},
+        {"3.3.4 camera, app", "3.3.4", {"camera"}, "startApp",
+            "scrcpy 4.0 之前，“摄像头画面”时不能“启动应用”（手机不受控制）"},
+        {"4.0 camera, app", "4.0", {"camera"}, "startApp", ""},
+        {"camera, both sides", "4.1", {"camera"}, "soundBoth",
+            "“摄像头画面”时声音来自麦克风，不能“电脑和手机同时播放”"},
+        {"virtual display, camera", "4.1", {"newDisplay"}, "facingFront", "“摄像头画面”与“虚拟显示器”不能同时使用"},
+        {"1.25 no sound", "1.25", {}, "soundComputer", "需要 scrcpy 2.0 或更高版本"},
+        {"2.0 sound", "2.0", {}, "soundComputer", ""},
+        {"1.10 frame rate", "1.10", {}, "maxFps", "需要 scrcpy 1.11 或更高版本"},
+        {"1.11 borderless", "1.11", {}, "borderless", ""},
+        {"1.7 view only", "1.7", {}, "noControl", "需要 scrcpy 1.8 或更高版本"},
+    };
+    for (const auto& r : rows)
+        QTest::newRow(r.row) << "scrcpy " + QByteArray(r.version) + "\n" << r.clicked << r.control << r.why;
+}
+
+// A control the installed client would refuse, by its version or beside a choice already made, is
+// greyed and says why; the choice made stays open to be undone.
+void TestLauncher::choicesTheClientRefusesAreGreyed()
+{
+    QFETCH(QByteArray, version);
+    QFETCH(QStringList, clicked);
+    QFETCH(QString, control);
+    QFETCH(QString, why);
+    Fixture f;
+    WithOptions w(f, version);
+    options& window = w.open();
+    for (const QString& name : clicked)
+        Fixture::click(Fixture::find<QWidget>(window, qPrintable(name)));
+    auto* target = Fixture::find<QWidget>(window, qPrintable(control));
+    QCOMPARE(target->toolTip(), why);
+    QCOMPARE(target->isEnabled(), why.isEmpty());
+    for (const QString& name : clicked)
+        QVERIFY(Fixture::find<QWidget>(window, qPrintable(name))->isEnabled());
+}
+
+void TestLauncher::pairsTheClientRefusesAreToldAtLaunch_data()
+{
+    QTest::addColumn<QByteArray>("version");
+    QTest::addColumn<QString>("launcherBox"); // ticked in the launcher, or empty
+    QTest::addColumn<QStringList>("remembered"); // the more options kept from an earlier run
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<QStringList>("words"); // the client's, after the launcher's own
+    const QStringList camera {"--video-source=camera", "--camera-facing=back"};
+    QTest::newRow("screen off, view only")
+        << QByteArray("scrcpy 4.1\n") << "HP" << QStringList {"noControl"}
+        << "“只看不控”时不能“黑屏启动”，本次启动不使用“黑屏启动”！" << QStringList {"--no-control"};
+    QTest::newRow("3.3.4 touches, camera")
+        << QByteArray("scrcpy 3.3.4\n") << "ST" << QStringList {"camera"}
+        << "scrcpy 4.0 之前，“摄像头画面”时不能“显示触摸”（手机不受控制），本次启动不使用“显示触摸”！" << camera;
+    QTest::newRow("4.0 touches, camera") << QByteArray("scrcpy 4.0\n") << "ST" << QStringList {"camera"} << ""
+                                         << QStringList {"--show-touches"} + camera;
+    QTest::newRow("2.7 camera, display never given")
+        << QByteArray("scrcpy 2.7\n") << "" << QStringList {"camera", "newDisplay"} << "" << camera;
+    QTest::newRow("4.1 camera, display") << QByteArray("scrcpy 4.1\n") << "" << QStringList {"camera", "newDisplay"}
+                                         << "“摄像头画面”与“虚拟显示器”不能同时使用，本次启动不使用“摄像头画面”！"
+                                         << QStringList {"--new-display"};
+}
+
+// A launcher choice beside a remembered option that the client refuses together is told before
+// anything starts, in one message naming both; the launch goes on without the one that needs what
+// the other turns off.
+void TestLauncher::pairsTheClientRefusesAreToldAtLaunch()
+{
+    QFETCH(QByteArray, version);
+    QFETCH(QString, launcherBox);
+    QFETCH(QStringList, remembered);
+    QFETCH(QString, told);
+    QFETCH(QStringList, words);
+    Fixture f;
+    {
+        const auto settings = Remembered::settings();
+        for (const QString& key : remembered)
+            settings->setValue("options/" + key, true);
+    }
+    WithOptions w(f, version);
+    if (!launcherBox.isEmpty())
+        Fixture::find<CheckButton>(w.launch.form, qPrintable(launcherBox))->setValue(1);
+    const QList<QStringList> clients = w.launched({1});
+    QCOMPARE(f.outside.messageTexts(), told.isEmpty() ? QStringList() : QStringList {told});
+    QCOMPARE(clients.size(), 1);
+    QStringList flags = clients[0].mid(clients[0].indexOf("--always-on-top") + 1);
+    flags.removeAll("--window-title");
+    flags.removeAll("SER1");
+    QCOMPARE(flags, words);
 }
 
 void TestLauncher::mirrorReopensWhenItsPhoneReturns_data()
@@ -1132,35 +1238,69 @@ void TestLauncher::newLaunchStopsTheOldTicksFirst()
 
 // A client that fails as it starts is told once for the launch, naming each phone and quoting its
 // own error line and its log.
+void TestLauncher::failingClientIsToldOncePerLaunch_data()
+{
+    QTest::addColumn<QByteArray>("printed");
+    QTest::addColumn<QByteArray>("status");
+    QTest::addColumn<QString>("quoted"); // what the message quotes of each client, empty for no message
+    QTest::addColumn<QString>("unquoted");
+    QTest::newRow("error line") << QByteArray("INFO: scrcpy 2.4 <https://github.com/Genymobile/scrcpy>\n"
+                                              "ERROR: Device is unauthorized\n")
+                                << QByteArray("1") << "ERROR: Device is unauthorized"
+                                << "INFO:";
+    // getopt's own line, as a client prints it for a word it does not know.
+    QTest::newRow("word refused") << QByteArray("scrcpy: unrecognized option '--x'\n") << QByteArray("1")
+                                  << "scrcpy: unrecognized option '--x'"
+                                  << "";
+    QTest::newRow("last five lines of six") << QByteArray("line 1\nline 2\nline 3\nline 4\nline 5\nline 6\n")
+                                            << QByteArray("2") << "line 2\r\nline 3\r\nline 4\r\nline 5\r\nline 6"
+                                            << "line 1";
+    QTest::newRow("silent") << QByteArray() << QByteArray("3") << "scrcpy 已结束（状态 3），没有留下任何输出。"
+                            << "";
+    QTest::newRow("ended well") << QByteArray("INFO: bye\n") << QByteArray("0") << ""
+                                << "";
+}
+
+// A client that ends in its first seconds other than with status 0, or prints an error line then, did
+// not start mirroring: told once for the launch, each phone with its error lines (else its last
+// lines) and its log.
 void TestLauncher::failingClientIsToldOncePerLaunch()
 {
+    QFETCH(QByteArray, printed);
+    QFETCH(QByteArray, status);
+    QFETCH(QString, quoted);
+    QFETCH(QString, unquoted);
     Fixture f;
     f.program.addTool(QStringLiteral("scrcpy"));
-    f.program.write(QStringLiteral("scrcpy.stderr"),
-        "INFO: scrcpy 2.4 <https://github.com/Genymobile/scrcpy>\n"
-        "ERROR: Device is unauthorized\n");
-    f.program.write(QStringLiteral("scrcpy.status"), "1");
     f.outside.forwardTools = true;
-    Launch launch(f);
+    Launch launch(f); // the version query answered before the client learns to fail
+    f.program.write(QStringLiteral("scrcpy.stderr"), printed);
+    f.program.write(QStringLiteral("scrcpy.status"), status);
     launch.form.clientCheckMs = ClientStartMs;
     f.selectSlots({1, 2});
     launch.click();
     QVERIFY(f.outside.messages.isEmpty());
     launch.runTicks();
+    if (quoted.isEmpty()) {
+        QTest::qWait(ClientStartMs + 1200);
+        QCOMPARE(f.outside.messageTexts(), QStringList());
+        return;
+    }
     QTRY_COMPARE(f.outside.messages.size(), 1);
     const RecordingOutside::Message& message = f.outside.messages[0];
     QCOMPARE(message.title, QStringLiteral("警告！"));
     QCOMPARE(message.icon, Outside::Icon::Warning);
-    QVERIFY2(message.text.contains(
-                 QStringLiteral("设备 SER1 未能开始投屏：\r\nERROR: Device is unauthorized\r\n完整记录见：")),
-        qPrintable(message.text));
-    QVERIFY(message.text.contains(QStringLiteral("设备 SER2 未能开始投屏")));
-    QVERIFY(!message.text.contains(QStringLiteral("INFO:")));
+    for (const char* phone : {"SER1", "SER2"})
+        QVERIFY2(
+            message.text.contains(QStringLiteral("设备 %1 未能开始投屏：\r\n%2\r\n完整记录见：").arg(phone, quoted)),
+            qPrintable(message.text));
+    if (!unquoted.isEmpty())
+        QVERIFY2(!message.text.contains(unquoted), qPrintable(message.text));
     const QString log
         = message.text.section(QStringLiteral("完整记录见："), 1, 1).section(QStringLiteral("\r\n"), 0, 0);
     QFile file(QDir::fromNativeSeparators(log));
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(log));
-    QVERIFY(file.readAll().contains("ERROR: Device is unauthorized"));
+    QCOMPARE(file.readAll(), printed);
     QTest::qWait(500);
     QCOMPARE(f.outside.messages.size(), 1);
 }

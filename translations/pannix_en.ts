@@ -4,83 +4,83 @@
 <context>
     <name>About</name>
     <message>
-        <location filename="../src/info/About.cpp" line="46"/>
+        <location filename="../src/info/About.cpp" line="39"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="58"/>
+        <location filename="../src/info/About.cpp" line="51"/>
         <source>基于Scrcpy有线投屏工具命令库制作的GUI控制台。提供便捷的设置选项。</source>
         <translation>A console for the scrcpy mirroring tool, with handy settings.</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="60"/>
+        <location filename="../src/info/About.cpp" line="53"/>
         <source>Scrcpy 作者：Romain Vimont (Genymobile)</source>
         <translation>Scrcpy by Romain Vimont (Genymobile)</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="62"/>
+        <location filename="../src/info/About.cpp" line="55"/>
         <source>项目链接：</source>
         <translation>Project:</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="64"/>
-        <location filename="../src/info/About.cpp" line="66"/>
+        <location filename="../src/info/About.cpp" line="57"/>
+        <location filename="../src/info/About.cpp" line="59"/>
         <source>点击访问</source>
         <translation>Visit</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="65"/>
+        <location filename="../src/info/About.cpp" line="58"/>
         <source>工具介绍(官方)：</source>
         <translation>About the tool:</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="68"/>
+        <location filename="../src/info/About.cpp" line="61"/>
         <source>Scrcpy Version：1.10</source>
         <translation>Scrcpy version: 1.10</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="69"/>
+        <location filename="../src/info/About.cpp" line="62"/>
         <source>酷安：@Tollen</source>
         <translation>CoolApk: @Tollen</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="72"/>
+        <location filename="../src/info/About.cpp" line="65"/>
         <source>个人主页</source>
         <translation>Home page</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="75"/>
+        <location filename="../src/info/About.cpp" line="68"/>
         <source>所有作品</source>
         <translation>All works</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="79"/>
+        <location filename="../src/info/About.cpp" line="72"/>
         <source>捐赠支持</source>
         <translation>Donate</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="84"/>
+        <location filename="../src/info/About.cpp" line="77"/>
         <source>未配置</source>
         <translation>not configured</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="85"/>
+        <location filename="../src/info/About.cpp" line="78"/>
         <source>交流群：</source>
         <translation>Support group: </translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="90"/>
+        <location filename="../src/info/About.cpp" line="83"/>
         <source>点击加入</source>
         <translation>Join</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="95"/>
+        <location filename="../src/info/About.cpp" line="88"/>
         <source>版权所有 © 酷安@Tollen 保留所有权利。Scrcpy 版权归其作者所有。</source>
         <translation>© CoolApk@Tollen. All rights reserved. Scrcpy © its authors.</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="109"/>
+        <location filename="../src/info/About.cpp" line="102"/>
         <source>交流群的加入页面</source>
         <translation>The support group&apos;s join page</translation>
     </message>
@@ -141,9 +141,147 @@
     </message>
 </context>
 <context>
+    <name>ClientOptions</name>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="17"/>
+        <source>“%2”时不能“%1”</source>
+        <translation>&quot;%1&quot; is not possible with &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="19"/>
+        <source>scrcpy 4.0 之前，“%2”时不能“%1”（手机不受控制）</source>
+        <translation>Before scrcpy 4.0, &quot;%1&quot; is not possible with &quot;%2&quot; (the phone is not controlled)</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="20"/>
+        <source>“%2”时声音来自麦克风，不能“%1”</source>
+        <translation>With &quot;%2&quot; the sound comes from the microphone, so not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="21"/>
+        <source>“%1”与“%2”不能同时使用</source>
+        <translation>&quot;%1&quot; and &quot;%2&quot; cannot be used together</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="29"/>
+        <source>全屏启动</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="31"/>
+        <source>主界面置顶</source>
+        <translation>Stay on top</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="32"/>
+        <source>显示触摸</source>
+        <translation>Show touches</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="34"/>
+        <source>黑屏启动</source>
+        <translation>Screen off</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="41"/>
+        <source>H.265</source>
+        <translation>H.265</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="43"/>
+        <source>AV1</source>
+        <translation>AV1</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="44"/>
+        <source>最高帧率</source>
+        <translation>Max frame rate</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="46"/>
+        <source>电脑播放</source>
+        <translation>On computer</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="48"/>
+        <source>仍在手机播放</source>
+        <translation>Stays on phone</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="50"/>
+        <source>电脑和手机同时播放</source>
+        <translation>Computer and phone</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="52"/>
+        <source>麦克风</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="54"/>
+        <source>模拟物理键盘</source>
+        <translation>Physical keyboard</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="56"/>
+        <source>虚拟显示器</source>
+        <translation>Virtual display</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="57"/>
+        <source>启动应用</source>
+        <translation>Start app</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="59"/>
+        <source>摄像头画面</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="61"/>
+        <source>后置</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="63"/>
+        <source>前置</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="64"/>
+        <source>保持唤醒</source>
+        <translation>Stay awake</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="66"/>
+        <source>关闭窗口时锁屏</source>
+        <translation>Lock when closed</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="68"/>
+        <source>无边框窗口</source>
+        <translation>Borderless</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="69"/>
+        <source>只看不控</source>
+        <translation>View only</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="166"/>
+        <source>%1，本次启动不使用“%2”！</source>
+        <translation>%1; this launch does not use &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>ClientWatch</name>
     <message>
-        <location filename="../src/launcher/ClientWatch.cpp" line="57"/>
+        <location filename="../src/launcher/ClientWatch.cpp" line="71"/>
+        <source>scrcpy 已结束（状态 %1），没有留下任何输出。</source>
+        <translation>scrcpy ended (status %1) without printing anything.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientWatch.cpp" line="75"/>
         <source>设备 %1 未能开始投屏：<byte value="xd"/>
 %2<byte value="xd"/>
 完整记录见：%3</source>
@@ -152,7 +290,7 @@
 Full log: %3</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientWatch.cpp" line="64"/>
+        <location filename="../src/launcher/ClientWatch.cpp" line="82"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
@@ -199,17 +337,17 @@ Full log: %3</translation>
         <translation>With several phones, only the first one&apos;s sound plays on the computer; the others keep theirs.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="86"/>
+        <location filename="../src/launcher/Form1.cpp" line="85"/>
         <source>分辨率</source>
         <translation>Resolution</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="87"/>
+        <location filename="../src/launcher/Form1.cpp" line="86"/>
         <source>按原设备比例设定纵向分辨率</source>
         <translation>Height; the phone&apos;s aspect ratio is kept</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="90"/>
+        <location filename="../src/launcher/Form1.cpp" line="89"/>
         <source>默认</source>
         <translation>Max</translation>
     </message>
@@ -219,34 +357,14 @@ Full log: %3</translation>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="100"/>
-        <source>主界面置顶</source>
-        <translation>Stay on top</translation>
-    </message>
-    <message>
         <location filename="../src/launcher/Form1.cpp" line="101"/>
         <source>悬浮工具栏</source>
         <translation>Panels</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="102"/>
-        <source>黑屏启动</source>
-        <translation>Screen off</translation>
-    </message>
-    <message>
         <location filename="../src/launcher/Form1.cpp" line="103"/>
         <source>启动时录屏</source>
         <translation>Record</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="104"/>
-        <source>显示触摸</source>
-        <translation>Show touches</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="105"/>
-        <source>全屏启动</source>
-        <translation>Full screen</translation>
     </message>
     <message>
         <location filename="../src/launcher/Form1.cpp" line="112"/>
@@ -274,7 +392,7 @@ Full log: %3</translation>
         <translation>More options…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="203"/>
+        <location filename="../src/launcher/Form1.cpp" line="204"/>
         <source>%1 在 10 分钟内没能重新连接，已不再尝试。</source>
         <translation>%1 could not be connected again within 10 minutes; no more tries.</translation>
     </message>
@@ -289,12 +407,10 @@ Full log: %3</translation>
         <translation>Connection lost; connecting again (%1 tries so far)…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="316"/>
+        <location filename="../src/launcher/Form1.cpp" line="321"/>
         <location filename="../src/launcher/Form1Launch.cpp" line="42"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="71"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="75"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="175"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="204"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="82"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="186"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
@@ -319,17 +435,17 @@ Full log: %3</translation>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="170"/>
+        <location filename="../src/launcher/Form1.cpp" line="171"/>
         <source>公告</source>
         <translation>Notice</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="181"/>
+        <location filename="../src/launcher/Form1.cpp" line="182"/>
         <source>截屏(screen.png)与录屏文件保存在：</source>
         <translation>Screenshots (screen.png) and recordings go to: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="187"/>
+        <location filename="../src/launcher/Form1.cpp" line="188"/>
         <source>多设备启动</source>
         <translation>Phones</translation>
     </message>
@@ -360,12 +476,12 @@ Full log: %3</translation>
         <translation>Also: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="315"/>
+        <location filename="../src/launcher/Form1.cpp" line="320"/>
         <source>按Ctrl+f可退出(切换)全屏！</source>
         <translation>Press Ctrl+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="315"/>
+        <location filename="../src/launcher/Form1.cpp" line="320"/>
         <source>按Alt+f可退出(切换)全屏！</source>
         <translation>Press Alt+f to leave (toggle) full screen.</translation>
     </message>
@@ -375,35 +491,34 @@ Full log: %3</translation>
         <translation>Pannix CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.h" line="72"/>
+        <location filename="../src/launcher/Form1.h" line="74"/>
         <source>录屏文件名</source>
         <translation>Recording name</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="107"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="114"/>
         <source>正在启动...</source>
         <translation>Launching...</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="155"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="162"/>
         <source>应用配置并启动</source>
         <translation>Apply and launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="175"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="204"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="186"/>
         <source>无法启动 scrcpy！<byte value="xd"/>
 </source>
         <translation>Cannot start scrcpy.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="220"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="233"/>
         <source>%1 已重新连接，投屏已重新打开。</source>
         <translation>%1 is back; its mirror was opened again.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="222"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="235"/>
         <source>%1 已重新连接，但投屏未能重新打开：%2</source>
         <translation>%1 is back, but its mirror could not be opened again: %2</translation>
     </message>
@@ -522,39 +637,24 @@ The recording is saved as: </translation>
 <context>
     <name>MoreOptions</name>
     <message>
-        <location filename="../src/launcher/MoreOptions.cpp" line="48"/>
+        <location filename="../src/launcher/MoreOptions.cpp" line="50"/>
         <source>“%1”应为 1 到 240 之间的整数，本次启动不限制帧率！</source>
         <translation>&quot;%1&quot; must be a whole number from 1 to 240; this launch sets no frame rate limit.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/MoreOptions.cpp" line="50"/>
+        <location filename="../src/launcher/MoreOptions.cpp" line="52"/>
         <source>“%1”应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，本次启动使用默认尺寸！</source>
         <translation>&quot;%1&quot; must be width x height (for example 1080x1920), each from 64 to 8192; this launch uses the default size.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/MoreOptions.cpp" line="52"/>
+        <location filename="../src/launcher/MoreOptions.cpp" line="55"/>
         <source>“%1”应为安卓应用的包名（例如 com.android.settings），本次启动不打开应用！</source>
         <translation>&quot;%1&quot; must be an Android package name (for example com.android.settings); this launch starts no app.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/MoreOptions.cpp" line="111"/>
-        <source>“摄像头画面”与“虚拟显示器”不能同时使用，本次启动不使用摄像头画面！</source>
-        <translation>&quot;Camera&quot; and &quot;Virtual display&quot; cannot be used together; this launch does not use the camera.</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/MoreOptions.h" line="38"/>
-        <source>最高帧率</source>
-        <translation>Max frame rate</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/MoreOptions.h" line="39"/>
+        <location filename="../src/launcher/MoreOptions.h" line="42"/>
         <source>虚拟显示器尺寸</source>
         <translation>Virtual display size</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/MoreOptions.h" line="40"/>
-        <source>启动应用</source>
-        <translation>Start app</translation>
     </message>
 </context>
 <context>
@@ -571,7 +671,7 @@ The recording is saved as: </translation>
     </message>
     <message>
         <location filename="../src/bridge/Outside.cpp" line="92"/>
-        <location filename="../src/bridge/Outside.cpp" line="104"/>
+        <location filename="../src/bridge/Outside.cpp" line="105"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1399,71 +1499,71 @@ The recording is saved as: </translation>
 <context>
     <name>Start</name>
     <message>
-        <location filename="../src/startup/Start.cpp" line="34"/>
+        <location filename="../src/startup/Start.cpp" line="35"/>
         <source>连接并启动</source>
         <translation>Connect and start</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="35"/>
+        <location filename="../src/startup/Start.cpp" line="36"/>
         <source>正在启动</source>
         <translation>Starting</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="95"/>
+        <location filename="../src/startup/Start.cpp" line="94"/>
         <source>欢迎使用 Pannix</source>
         <translation>Welcome to Pannix</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="97"/>
+        <location filename="../src/startup/Start.cpp" line="96"/>
         <source>基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen</source>
         <translation>A console for the scrcpy mirroring tool   CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="100"/>
+        <location filename="../src/startup/Start.cpp" line="99"/>
         <source>请开启“USB调试”MIUI还需打开USB调试(安全设置)</source>
         <translation>Turn on USB debugging (on MIUI, its security option too)</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="104"/>
+        <location filename="../src/startup/Start.cpp" line="103"/>
         <source> 下载ADB驱动 </source>
         <translation> ADB driver </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="112"/>
+        <location filename="../src/startup/Start.cpp" line="111"/>
         <source> 无线配对 </source>
         <translation> Wireless pairing </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="121"/>
+        <location filename="../src/startup/Start.cpp" line="120"/>
         <source> 投屏工具 </source>
         <translation> Tools </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="133"/>
+        <location filename="../src/startup/Start.cpp" line="132"/>
         <source>设置与帮助</source>
         <translation>Settings and help</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="161"/>
+        <location filename="../src/startup/Start.cpp" line="160"/>
         <source>驱动不正常！请解压后运行或检查主程序目录下的文件！</source>
         <translation>The bridge tool is missing. Unpack the whole program and run it there, or check the files in its folder.</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="161"/>
-        <location filename="../src/startup/Start.cpp" line="309"/>
-        <location filename="../src/startup/StartWireless.cpp" line="188"/>
+        <location filename="../src/startup/Start.cpp" line="160"/>
+        <location filename="../src/startup/Start.cpp" line="308"/>
+        <location filename="../src/startup/StartWireless.cpp" line="186"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="309"/>
+        <location filename="../src/startup/Start.cpp" line="308"/>
         <source>无法列出已连接的设备：<byte value="xd"/>
 </source>
         <translation>Cannot list the connected devices:<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="320"/>
+        <location filename="../src/startup/Start.cpp" line="319"/>
         <source>未检测到设备， 软件将自动关闭！<byte value="xd"/>
 请确定:<byte value="xd"/>
 1.开发者选项中的USB调试已经打开并授权 <byte value="xd"/>
@@ -1476,98 +1576,98 @@ Please check that:<byte value="xd"/>
 3. or try another computer</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="325"/>
+        <location filename="../src/startup/Start.cpp" line="324"/>
         <source>提示</source>
         <translation>Note</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="326"/>
+        <location filename="../src/startup/Start.cpp" line="325"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="31"/>
+        <location filename="../src/startup/StartWireless.cpp" line="32"/>
         <source>检测已连接设备</source>
         <translation>Detect devices</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="32"/>
+        <location filename="../src/startup/StartWireless.cpp" line="33"/>
         <source>端口</source>
         <translation>Port</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="33"/>
+        <location filename="../src/startup/StartWireless.cpp" line="34"/>
         <source>设备IP地址</source>
         <translation>Device&apos;s IP address</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="53"/>
-        <location filename="../src/startup/StartWireless.cpp" line="58"/>
+        <location filename="../src/startup/StartWireless.cpp" line="51"/>
+        <location filename="../src/startup/StartWireless.cpp" line="56"/>
         <source>开启/更换端口：</source>
         <translation>Open/change port:</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="65"/>
+        <location filename="../src/startup/StartWireless.cpp" line="63"/>
         <source>说明：第一次进行网络调试的设备需要进行端口绑定。先使用有线方式连接电脑，再开启端口。输入设备IP地址(关于手机&gt;状态信息&gt;IPv4地址)若连接成功，则绑定完成，下次无需再次开启端口(请勿更换)，仅需输入IP连接即可！</source>
         <translation>A phone debugged over the network for the first time needs a port: connect it by cable, open the port, then enter its IP address (About phone &gt; Status &gt; IPv4 address). Once it connects, next time just enter the IP address.</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="76"/>
-        <location filename="../src/startup/StartWireless.cpp" line="81"/>
+        <location filename="../src/startup/StartWireless.cpp" line="74"/>
+        <location filename="../src/startup/StartWireless.cpp" line="79"/>
         <source>设备IP地址(免端口号)</source>
         <translation>Device&apos;s IP address (no port)</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="82"/>
+        <location filename="../src/startup/StartWireless.cpp" line="80"/>
         <source>连接</source>
         <translation>Connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="85"/>
+        <location filename="../src/startup/StartWireless.cpp" line="83"/>
         <source>断开</source>
         <translation>Disconnect</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="96"/>
+        <location filename="../src/startup/StartWireless.cpp" line="94"/>
         <source>这里会显示操作返回结果<byte value="xd"/>
 </source>
         <translation>Results are shown here<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="100"/>
+        <location filename="../src/startup/StartWireless.cpp" line="98"/>
         <source>操作返回结果</source>
         <translation>Results</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="119"/>
+        <location filename="../src/startup/StartWireless.cpp" line="117"/>
         <source>检测中...</source>
         <translation>Detecting...</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="140"/>
+        <location filename="../src/startup/StartWireless.cpp" line="138"/>
         <source><byte value="xd"/>
 另有 %1 台设备没有位置：%2</source>
         <translation><byte value="xd"/>
 %1 more without a slot: %2</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="142"/>
+        <location filename="../src/startup/StartWireless.cpp" line="140"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="161"/>
+        <location filename="../src/startup/StartWireless.cpp" line="159"/>
         <source>正在连接...</source>
         <translation>Connecting...</translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="166"/>
+        <location filename="../src/startup/StartWireless.cpp" line="164"/>
         <source>连接失败：</source>
         <translation>Not connected: </translation>
     </message>
     <message>
-        <location filename="../src/startup/StartWireless.cpp" line="181"/>
+        <location filename="../src/startup/StartWireless.cpp" line="179"/>
         <source>正在断开...</source>
         <translation>Disconnecting...</translation>
     </message>
@@ -1594,21 +1694,21 @@ Please check that:<byte value="xd"/>
     </message>
     <message>
         <location filename="../src/tools/ToolsArchive.cpp" line="53"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="91"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="127"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="132"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="90"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="128"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="134"/>
         <source>无法读取压缩包：%1</source>
         <translation>Cannot read the archive: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="93"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="92"/>
         <source>压缩包是空的。</source>
         <translation>The archive is empty.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="115"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="114"/>
         <location filename="../src/tools/ToolsArchive.cpp" line="124"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="129"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="130"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
@@ -1618,73 +1718,73 @@ Please check that:<byte value="xd"/>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="134"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="136"/>
         <source>无法写入：%1</source>
         <translation>Cannot write: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="167"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="169"/>
         <source>无法替换已有的 %1（其中的程序可能正在运行）。</source>
         <translation>Cannot replace the existing %1 (a program in it may be running).</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="172"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="175"/>
         <source>无法把工具放到 %1。</source>
         <translation>Cannot put the tools in %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="185"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="190"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="188"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="194"/>
         <source>无法读取 %1：%2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="199"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="204"/>
         <source>压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。</source>
         <translation>The archive&apos;s &quot;%1&quot; %2, so the whole archive was refused and nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="202"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="208"/>
         <source>是一个链接</source>
         <translation>is a link</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="204"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="210"/>
         <source>不是普通文件或文件夹</source>
         <translation>is neither a file nor a folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="207"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="213"/>
         <source>是一个绝对路径</source>
         <translation>is an absolute path</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="211"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="217"/>
         <source>含有“..”</source>
         <translation>holds &quot;..&quot;</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="213"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="219"/>
         <source>不在压缩包唯一的顶层文件夹中</source>
         <translation>lies outside the archive&apos;s one top folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="222"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="228"/>
         <source>无法创建文件夹 %1。</source>
         <translation>Cannot create the folder %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="225"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="231"/>
         <source>无法在 %1 中写入：%2</source>
         <translation>Cannot write in %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="229"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="236"/>
         <source>无法进入 %1。</source>
         <translation>Cannot enter %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="235"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="243"/>
         <source>压缩包中没有 %1 文件夹。</source>
         <translation>The archive holds no %1 folder.</translation>
     </message>
@@ -1712,29 +1812,29 @@ Please check that:<byte value="xd"/>
         <translation>Nothing arrived for %1 seconds; the download was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="64"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="65"/>
         <source>无法在 %1 中写入：%2</source>
         <translation>Cannot write in %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="80"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="112"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="81"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="113"/>
         <source>文件超过 %1 MB，不是要下载的工具，下载已停止。</source>
         <translation>The file is over %1 MB, so it is not the tools; the download was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="87"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="88"/>
         <source>下载已取消，没有安装任何东西。</source>
         <translation>Download cancelled; nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="114"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="143"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="115"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="144"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="145"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="146"/>
         <source>下载的文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。</source>
         <translation>The downloaded file is not the official release (its SHA-256 differs); nothing was installed.</translation>
     </message>
@@ -1849,289 +1949,224 @@ Please check that:<byte value="xd"/>
 <context>
     <name>options</name>
     <message>
-        <location filename="../src/launcher/options.cpp" line="52"/>
+        <location filename="../src/launcher/options.cpp" line="45"/>
         <source>更多投屏选项</source>
         <translation>More mirroring options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="62"/>
+        <location filename="../src/launcher/options.cpp" line="55"/>
         <source>恢复默认</source>
         <translation>Restore defaults</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="82"/>
+        <location filename="../src/launcher/options.cpp" line="74"/>
         <source>视频编码</source>
         <translation>Video codec</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="88"/>
+        <location filename="../src/launcher/options.cpp" line="81"/>
         <source>最高帧率</source>
         <translation>Max frame rate</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="91"/>
+        <location filename="../src/launcher/options.cpp" line="84"/>
         <source>1–240，不填则不限</source>
         <translation>1–240, empty for no limit</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="97"/>
+        <location filename="../src/launcher/options.cpp" line="90"/>
         <source>声音</source>
         <translation>Sound</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="98"/>
-        <source>电脑播放</source>
-        <translation>On computer</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="99"/>
-        <source>仍在手机播放</source>
-        <translation>Stays on phone</translation>
+        <location filename="../src/launcher/options.cpp" line="229"/>
+        <source>投屏客户端 scrcpy %1：灰色的选项需要更新的版本，或与已选的选项不能同时使用。</source>
+        <translation>Mirroring client scrcpy %1: greyed options need a newer version, or cannot be used with a choice already made.</translation>
     </message>
     <message>
         <location filename="../src/launcher/options.cpp" line="100"/>
-        <source>电脑和手机同时播放</source>
-        <translation>Computer and phone</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="101"/>
-        <source>麦克风</source>
-        <translation>Microphone</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="106"/>
         <source>键盘</source>
         <translation>Keyboard</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="107"/>
+        <location filename="../src/launcher/options.cpp" line="101"/>
         <source>默认</source>
         <translation>Default</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="109"/>
-        <source>模拟物理键盘</source>
-        <translation>Physical keyboard</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="116"/>
+        <location filename="../src/launcher/options.cpp" line="110"/>
         <source>虚拟显示器与应用</source>
         <translation>Virtual display and app</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="117"/>
-        <source>虚拟显示器</source>
-        <translation>Virtual display</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="119"/>
+        <location filename="../src/launcher/options.cpp" line="113"/>
         <source>宽x高，可不填</source>
         <translation>WxH, optional</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="122"/>
+        <location filename="../src/launcher/options.cpp" line="116"/>
         <source>安卓包名，例如 com.android.settings</source>
         <translation>Android package, e.g. com.android.settings</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="126"/>
+        <location filename="../src/launcher/options.cpp" line="120"/>
         <source>摄像头</source>
         <translation>Camera</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="127"/>
-        <source>摄像头画面</source>
-        <translation>Camera</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="128"/>
-        <source>后置</source>
-        <translation>Back</translation>
-    </message>
-    <message>
         <location filename="../src/launcher/options.cpp" line="129"/>
-        <source>前置</source>
-        <translation>Front</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="135"/>
         <source>其他</source>
         <translation>Other</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="136"/>
-        <source>保持唤醒</source>
-        <translation>Stay awake</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="138"/>
-        <source>关闭窗口时锁屏</source>
-        <translation>Lock when closed</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="139"/>
-        <source>无边框窗口</source>
-        <translation>Borderless</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="140"/>
-        <source>只看不控</source>
-        <translation>View only</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="227"/>
+        <location filename="../src/launcher/options.cpp" line="216"/>
         <source>需要 scrcpy %1 或更高版本</source>
         <translation>Needs scrcpy %1 or later</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="230"/>
+        <location filename="../src/launcher/options.cpp" line="228"/>
         <source>投屏客户端的版本尚未知道：知道之前，这些选项都不会加到启动命令中。</source>
         <translation>The client&apos;s version is not known yet: until it is, none of these options is added to the launch.</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="231"/>
-        <source>投屏客户端 scrcpy %1：灰色的选项需要更新的版本。</source>
-        <translation>Client scrcpy %1: the greyed options need a newer version.</translation>
     </message>
 </context>
 <context>
     <name>pair</name>
     <message>
-        <location filename="../src/startup/pair.cpp" line="26"/>
+        <location filename="../src/startup/pair.cpp" line="27"/>
         <source>IP地址和端口</source>
         <translation>IP address &amp; port</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="27"/>
+        <location filename="../src/startup/pair.cpp" line="28"/>
         <source>配对码</source>
         <translation>Pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="28"/>
+        <location filename="../src/startup/pair.cpp" line="29"/>
         <source>连接用的IP地址和端口</source>
         <translation>IP address &amp; port to connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="319"/>
+        <location filename="../src/startup/pair.cpp" line="309"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="65"/>
+        <location filename="../src/startup/pair.cpp" line="55"/>
         <source>无线配对（安卓11及以上）</source>
         <translation>Wireless pairing (Android 11 and later)</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="70"/>
+        <location filename="../src/startup/pair.cpp" line="60"/>
         <source>配对二维码</source>
         <translation>Pairing QR code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="72"/>
+        <location filename="../src/startup/pair.cpp" line="62"/>
         <source>在手机上打开 开发者选项 › 无线调试 › 使用二维码配对设备，扫描上面的二维码。</source>
         <translation>On the phone: Developer options › Wireless debugging › Pair device with QR code, and scan this code.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="77"/>
+        <location filename="../src/startup/pair.cpp" line="67"/>
         <source>使用配对码配对</source>
         <translation>Pair with a pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="85"/>
+        <location filename="../src/startup/pair.cpp" line="75"/>
         <source>配对</source>
         <translation>Pair</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="88"/>
+        <location filename="../src/startup/pair.cpp" line="78"/>
         <source>手机上：开发者选项 › 无线调试 › 使用配对码配对设备</source>
         <translation>On the phone: Developer options › Wireless debugging › Pair device with pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="91"/>
+        <location filename="../src/startup/pair.cpp" line="81"/>
         <source>连接已配对的手机</source>
         <translation>Connect a paired phone</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="97"/>
+        <location filename="../src/startup/pair.cpp" line="87"/>
         <source>连接</source>
         <translation>Connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="101"/>
+        <location filename="../src/startup/pair.cpp" line="91"/>
         <source>手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）</source>
         <translation>&quot;IP address &amp; Port&quot; on the phone&apos;s Wireless debugging page (not the pairing port)</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="146"/>
+        <location filename="../src/startup/pair.cpp" line="136"/>
         <source>正在检查 adb 的版本…</source>
         <translation>Checking the version of adb…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="157"/>
+        <location filename="../src/startup/pair.cpp" line="147"/>
         <source>此电脑上的 adb 是 %1。</source>
         <translation>The adb on this computer is %1.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="158"/>
+        <location filename="../src/startup/pair.cpp" line="148"/>
         <source>无法读出此电脑上 adb 的版本：%1</source>
         <translation>the version of adb on this computer cannot be read: %1</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="159"/>
+        <location filename="../src/startup/pair.cpp" line="149"/>
         <source>无线配对需要 adb 30 或更高版本，</source>
         <translation>Wireless pairing needs adb 30 or later; </translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="160"/>
+        <location filename="../src/startup/pair.cpp" line="150"/>
         <source>
 Windows 上请换用 scrcpy 当前版本自带的 adb.exe；Linux 上请安装 Android 的 platform-tools。</source>
         <translation>
 On Windows use the adb.exe of the current scrcpy release; on Linux install Android&apos;s platform-tools.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="170"/>
+        <location filename="../src/startup/pair.cpp" line="160"/>
         <source>正在检查 adb 能否发现网络上的手机…</source>
         <translation>Checking whether adb can discover phones on the network…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="176"/>
+        <location filename="../src/startup/pair.cpp" line="166"/>
         <source>此电脑上 adb 无法发现网络上的手机，二维码配对不可用，请用配对码配对。</source>
         <translation>adb cannot discover phones on the network here, so QR pairing is unavailable: pair with a code.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="181"/>
+        <location filename="../src/startup/pair.cpp" line="171"/>
         <source>正在等待手机扫描二维码…</source>
         <translation>Waiting for the phone to scan the code…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="244"/>
+        <location filename="../src/startup/pair.cpp" line="234"/>
         <source>正在与 %1 配对…</source>
         <translation>Pairing with %1…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="260"/>
+        <location filename="../src/startup/pair.cpp" line="250"/>
         <source>配对失败：%1
 已换上新的二维码，可以再试一次。</source>
         <translation>Not paired: %1
 A new QR code is shown for another try.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="270"/>
+        <location filename="../src/startup/pair.cpp" line="260"/>
         <source>已与 %1 配对。请在手机“无线调试”页面找到“IP地址和端口”，填入“连接已配对的手机”后点击“连接”。</source>
         <translation>Paired with %1. Enter the &quot;IP address &amp; Port&quot; from the phone&apos;s Wireless debugging page under &quot;Connect a paired phone&quot; and press &quot;Connect&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="291"/>
+        <location filename="../src/startup/pair.cpp" line="281"/>
         <source>正在连接 %1…</source>
         <translation>Connecting to %1…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="300"/>
+        <location filename="../src/startup/pair.cpp" line="290"/>
         <source>连接失败：</source>
         <translation>Not connected: </translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="305"/>
+        <location filename="../src/startup/pair.cpp" line="295"/>
         <source>已连接 %1，手机将出现在启动器的设备列表中。</source>
         <translation>Connected to %1; the phone appears in the launcher&apos;s device list.</translation>
     </message>
@@ -2139,17 +2174,17 @@ A new QR code is shown for another try.</translation>
 <context>
     <name>tools</name>
     <message>
-        <location filename="../src/tools/tools.cpp" line="31"/>
+        <location filename="../src/tools/tools.cpp" line="33"/>
         <source>这个文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。</source>
         <translation>This file is not the official release (its SHA-256 differs); nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="63"/>
+        <location filename="../src/tools/tools.cpp" line="65"/>
         <source>获取投屏工具</source>
         <translation>Get the mirroring tools</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="69"/>
+        <location filename="../src/tools/tools.cpp" line="75"/>
         <source>可以安装：%1（scrcpy %2 的官方发布，含 adb）
 来自：%3
 下载后按官方公布的 SHA-256 校验，安装到：%4</source>
@@ -2158,38 +2193,38 @@ From: %3
 Checked against its published SHA-256, installed in: %4</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="83"/>
+        <location filename="../src/tools/tools.cpp" line="89"/>
         <source>下载并安装</source>
         <translation>Download and install</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="86"/>
+        <location filename="../src/tools/tools.cpp" line="92"/>
         <source>从文件安装…</source>
         <translation>Install from file…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="89"/>
+        <location filename="../src/tools/tools.cpp" line="95"/>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="146"/>
+        <location filename="../src/tools/tools.cpp" line="152"/>
         <source>缺少：%1。投屏需要 adb（安卓调试桥）和 scrcpy（投屏客户端），两者都在下面的官方发布中。</source>
         <translation>Missing: %1. Mirroring needs adb (the Android Debug Bridge) and scrcpy (the mirroring client); the official release below holds both.</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="147"/>
+        <location filename="../src/tools/tools.cpp" line="153"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="153"/>
-        <location filename="../src/tools/tools.cpp" line="154"/>
+        <location filename="../src/tools/tools.cpp" line="159"/>
+        <location filename="../src/tools/tools.cpp" line="160"/>
         <source>正在询问版本…</source>
         <translation>asking its version…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="158"/>
+        <location filename="../src/tools/tools.cpp" line="164"/>
         <source>正在使用：
 adb %1，位于 %2
 scrcpy %3，位于 %4</source>
@@ -2198,48 +2233,48 @@ adb %1, in %2
 scrcpy %3, in %4</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="167"/>
-        <location filename="../src/tools/tools.cpp" line="178"/>
+        <location filename="../src/tools/tools.cpp" line="173"/>
+        <location filename="../src/tools/tools.cpp" line="179"/>
         <source>（版本未知）</source>
         <translation>(version unknown)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="188"/>
+        <location filename="../src/tools/tools.cpp" line="189"/>
         <source>正在下载…</source>
         <translation>Downloading…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="204"/>
+        <location filename="../src/tools/tools.cpp" line="205"/>
         <source>已下载 %1 MB / %2 MB（%3%）</source>
         <translation>Downloaded %1 MB of %2 MB (%3%)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="206"/>
+        <location filename="../src/tools/tools.cpp" line="207"/>
         <source>已下载 %1 MB</source>
         <translation>Downloaded %1 MB</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="220"/>
+        <location filename="../src/tools/tools.cpp" line="221"/>
         <source>已下载，正在解压…</source>
         <translation>Downloaded; unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="233"/>
+        <location filename="../src/tools/tools.cpp" line="234"/>
         <source>选择下载好的 %1</source>
         <translation>Choose the downloaded %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="233"/>
+        <location filename="../src/tools/tools.cpp" line="234"/>
         <source>压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)</source>
         <translation>Archives (*.zip *.tar.gz *.tgz);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="237"/>
+        <location filename="../src/tools/tools.cpp" line="238"/>
         <source>正在校验并解压…</source>
         <translation>Checking and unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="288"/>
+        <location filename="../src/tools/tools.cpp" line="289"/>
         <source>已安装到 %1。</source>
         <translation>Installed in %1.</translation>
     </message>

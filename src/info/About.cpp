@@ -13,19 +13,12 @@
 #include "controls/N_Shape.h"
 #include "controls/Twips.h"
 #include "controls/WidgetColors.h"
+#include "controls/WindowParts.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 
 namespace {
-
-QLabel* plainLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-    return label;
-}
 
 LinkLabel* link(QWidget* parent, const QString& name, const QString& text, const QRect& place, const QString& address)
 {
@@ -51,10 +44,11 @@ About::About(AppWindows& windows)
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setPixmap(QPixmap(QStringLiteral(":/assets/about.png")));
     picture->setGeometry(12, 12, 96, 96);
-    auto* version = plainLabel(this, QStringLiteral("Label2"), QStringLiteral("V1.5.0"), QRect(12, 110, 96, 20));
+    auto* version
+        = WindowParts::label(this, QStringLiteral("Label2"), QStringLiteral("V1.5.0"), QRect(12, 110, 96, 20));
     version->setAlignment(Qt::AlignCenter);
 
-    auto* description = plainLabel(this, QStringLiteral("Label11"),
+    auto* description = WindowParts::label(this, QStringLiteral("Label11"),
         tr("基于Scrcpy有线投屏工具命令库制作的GUI控制台。提供便捷的设置选项。"), QRect(120, 8, 345, 36));
     description->setWordWrap(true);
     link(this, QStringLiteral("Label14"), tr("Scrcpy 作者：Romain Vimont (Genymobile)"), QRect(120, 48, 345, 18),
@@ -62,11 +56,11 @@ About::About(AppWindows& windows)
     link(this, QStringLiteral("Label13"), tr("项目链接："), QRect(120, 70, 72, 18),
         WebAddresses::AndroidOpenSourceProject);
     link(this, QStringLiteral("Label15"), tr("点击访问"), QRect(196, 70, 64, 18), WebAddresses::MirroringClientProject);
-    plainLabel(this, QStringLiteral("Label17"), tr("工具介绍(官方)："), QRect(120, 92, 108, 18));
+    WindowParts::label(this, QStringLiteral("Label17"), tr("工具介绍(官方)："), QRect(120, 92, 108, 18));
     link(this, QStringLiteral("Label16"), tr("点击访问"), QRect(232, 92, 64, 18),
         WebAddresses::MirroringClientIntroduction);
-    plainLabel(this, QStringLiteral("Label18"), tr("Scrcpy Version：1.10"), QRect(120, 114, 200, 18));
-    plainLabel(this, QStringLiteral("Label6"), tr("酷安：@Tollen"), QRect(120, 140, 120, 18));
+    WindowParts::label(this, QStringLiteral("Label18"), tr("Scrcpy Version：1.10"), QRect(120, 114, 200, 18));
+    WindowParts::label(this, QStringLiteral("Label6"), tr("酷安：@Tollen"), QRect(120, 140, 120, 18));
 
     const PropertyBag look = ButtonLooks::window();
     N_Shape* home = ButtonLooks::create(this, QStringLiteral("blockmi"), look, tr("个人主页"));
@@ -91,7 +85,7 @@ About::About(AppWindows& windows)
     join->setGeometry(360, 168, 100, 26);
     connect(join, &N_Shape::Click, this, &About::joinSupportGroup);
 
-    auto* rights = plainLabel(this, QStringLiteral("Label3"),
+    auto* rights = WindowParts::label(this, QStringLiteral("Label3"),
         tr("版权所有 © 酷安@Tollen 保留所有权利。Scrcpy 版权归其作者所有。"), QRect(12, 204, 449, 18));
     WidgetColors::setText(rights, Qt::gray);
     LinkLabel::focusFirstControl(*this);

@@ -2,9 +2,8 @@
 
 #include "AppWindows.h"
 #include "ShortcutTable.h"
+#include "bridge/ClientVersion.h"
 #include "controls/Twips.h"
-#include "launcher/ClientVersion.h"
-#include "launcher/Form1.h"
 
 #include <QLabel>
 
@@ -18,16 +17,16 @@ KJJ::KJJ(AppWindows& windows)
     m_picture->setObjectName(QStringLiteral("Image1"));
     m_picture->setGeometry(rect());
     // The table of the client installed, drawn again when its version becomes known.
-    ClientVersion* client = m_windows.form1().clientVersion;
-    connect(client, &ClientVersion::changed, this, &KJJ::draw);
-    client->ask();
+    ClientVersion& client = m_windows.clientVersion();
+    connect(&client, &ClientVersion::changed, this, &KJJ::draw);
+    client.ask();
     draw();
 }
 
 void KJJ::draw()
 {
-    const ClientVersion* client = m_windows.form1().clientVersion;
-    const bool stillAsking = !client->answered();
-    m_picture->setPixmap(ShortcutTable::render(size(), client->version(), stillAsking));
-    m_picture->setAccessibleDescription(ShortcutTable::versionLine(client->version(), stillAsking));
+    const ClientVersion& client = m_windows.clientVersion();
+    const bool stillAsking = !client.answered();
+    m_picture->setPixmap(ShortcutTable::render(size(), client.version(), stillAsking));
+    m_picture->setAccessibleDescription(ShortcutTable::versionLine(client.version(), stillAsking));
 }

@@ -3,6 +3,7 @@
 #include "bridge/BridgeLog.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
+#include "bridge/ToolAnswer.h"
 #include "bridge/ToolText.h"
 
 #include <QCoreApplication>
@@ -39,18 +40,36 @@ QString ClientWatch::newLogFile(const QString& serial)
 void ClientWatch::watch(const QString& phone, const QString& logFile)
 {
     ++m_pending;
+    m_watched.append(logFile);
     QTimer::singleShot(m_checkAfterMs, this, [this, phone, logFile] { check(phone, logFile); });
+}
+
+// A client the system could not start is told by the launch itself, as every failed start is.
+void ClientWatch::ended(const QString& logFile, const ToolAnswer& answer)
+{
+    const bool started
+        = answer.outcome == ToolAnswer::Outcome::Exited || answer.outcome == ToolAnswer::Outcome::Crashed;
+    if (m_watched.contains(logFile) && started && !answer.succeeded())
+        m_endedBadly.insert(logFile, answer.ranToEnd() ? answer.exitCode : -1);
 }
 
 void ClientWatch::check(const QString& phone, const QString& logFile)
 {
+    m_watched.removeOne(logFile);
     QFile log(logFile);
+    QStringList lines;
+    if (log.open(QIODevice::ReadOnly))
+        lines = ToolText::lines(log.read(ToolText::ReadCap));
     QStringList errors;
-    if (log.open(QIODevice::ReadOnly)) {
-        for (const QString& line : ToolText::lines(log.read(ToolText::ReadCap))) {
-            if (line.startsWith(QLatin1String("ERROR:")))
-                errors.append(line);
-        }
+    for (const QString& line : std::as_const(lines)) {
+        if (line.startsWith(QLatin1String("ERROR:")))
+            errors.append(line);
+    }
+    if (errors.isEmpty() && m_endedBadly.contains(logFile)) {
+        lines.removeAll(QString());
+        errors = lines.mid(qMax(0, int(lines.size()) - QuotedLines));
+        if (errors.isEmpty())
+            errors << tr("scrcpy 已结束（状态 %1），没有留下任何输出。").arg(m_endedBadly.value(logFile));
     }
     if (!errors.isEmpty()) {
         qCWarning(lcBridge) << "the client for" << phone << "failed:" << errors;

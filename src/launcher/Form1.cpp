@@ -1,10 +1,9 @@
 #include "Form1.h"
 
 #include "AppWindows.h"
-#include "ClientVersion.h"
-#include "WindowParts.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
+#include "bridge/ClientVersion.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
@@ -18,12 +17,12 @@
 #include "controls/OptionButton.h"
 #include "controls/Twips.h"
 #include "controls/TypedText.h"
+#include "controls/WindowParts.h"
 #include "info/About.h"
 #include "info/Deployment.h"
 #include "info/KJJ.h"
 #include "info/MakerPages.h"
 #include "info/WebAddresses.h"
-#include "options.h"
 #include "tools/tools.h"
 
 #include <QCloseEvent>
@@ -39,6 +38,7 @@ namespace {
 
 using WindowParts::check;
 using WindowParts::option;
+using Choice = ClientOptions::Choice;
 
 constexpr int RowHeight = 255;
 
@@ -67,9 +67,7 @@ Form1::Form1(AppWindows& windows)
     buildDevicesFrame();
     buildLinks();
 
-    clientVersion = new ClientVersion(this);
-    clientVersion->setObjectName(QStringLiteral("clientVersion"));
-    connect(clientVersion, &ClientVersion::changed, this, &Form1::showNotice);
+    connect(&clientVersion(), &ClientVersion::changed, this, &Form1::showNotice);
 
     TimerTOT = new QTimer(this);
     TimerTOT->setObjectName(QStringLiteral("TimerTOT"));
@@ -99,12 +97,16 @@ void Form1::buildOptionsFrame()
     auto* frame
         = WindowParts::frame(this, QStringLiteral("frameOptions"), tr("附加设置"), Twips::rect(4080, 120, 4575, 1215));
     const int width = 1380;
-    topshow = check(frame, QStringLiteral("topshow"), tr("主界面置顶"), 1, Twips::rect(240, 360, width, RowHeight));
+    topshow = check(frame, QStringLiteral("topshow"), ClientOptions::name(Choice::AlwaysOnTop), 1,
+        Twips::rect(240, 360, width, RowHeight));
     fmenux = check(frame, QStringLiteral("fmenux"), tr("悬浮工具栏"), 0, Twips::rect(1680, 360, width, RowHeight));
-    HP = check(frame, QStringLiteral("HP"), tr("黑屏启动"), 0, Twips::rect(3120, 360, width, RowHeight));
+    HP = check(frame, QStringLiteral("HP"), ClientOptions::name(Choice::TurnScreenOff), 0,
+        Twips::rect(3120, 360, width, RowHeight));
     recor = check(frame, QStringLiteral("recor"), tr("启动时录屏"), 0, Twips::rect(240, 720, width, RowHeight));
-    ST = check(frame, QStringLiteral("ST"), tr("显示触摸"), 0, Twips::rect(1680, 720, width, RowHeight));
-    fulls = check(frame, QStringLiteral("fulls"), tr("全屏启动"), 0, Twips::rect(3120, 720, width, RowHeight));
+    ST = check(frame, QStringLiteral("ST"), ClientOptions::name(Choice::ShowTouches), 0,
+        Twips::rect(1680, 720, width, RowHeight));
+    fulls = check(frame, QStringLiteral("fulls"), ClientOptions::name(Choice::Fullscreen), 0,
+        Twips::rect(3120, 720, width, RowHeight));
     connect(fulls, &CheckButton::Click, this, &Form1::fullscreenHint);
 }
 
@@ -159,7 +161,7 @@ void Form1::buildLinks()
     optionsLink = new LinkLabel(tr("更多选项…"), this);
     optionsLink->setObjectName(QStringLiteral("optionsLink"));
     optionsLink->setGeometry(Twips::rect(1740, 5130, 1500, 300));
-    connect(optionsLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.moreOptions()); });
+    connect(optionsLink, &LinkLabel::Click, this, [this] { m_windows.openMoreOptions(); });
     // What happened to the phones and their mirrors since, said where the user looks.
     launchStatus = new QLabel(this);
     launchStatus->setObjectName(QStringLiteral("launchStatus"));
@@ -246,8 +248,8 @@ void Form1::showDevices()
 // to know which phone is heard more than how to allow debugging, which the phones already do.
 void Form1::showNotice()
 {
-    const bool oneSound
-        = devices().count() > 1 && LaunchCommandBuilder::knows(clientVersion->version(), QStringLiteral("--no-audio"));
+    const bool oneSound = devices().count() > 1
+        && ClientOptions::knows(clientVersion().version(), ClientOptions::Choice::SoundOnPhoneOnly);
     m_noticeUsb->setText(oneSound ? tr(OneSoundNotice) : tr(UsbNotice));
 }
 
@@ -285,6 +287,11 @@ DeviceModel& Form1::devices() const
     return m_windows.devices();
 }
 
+ClientVersion& Form1::clientVersion() const
+{
+    return m_windows.clientVersion();
+}
+
 CheckButton* Form1::slotBox(int slot) const
 {
     return slot == 1 ? devfc : slot == 2 ? devsc : devtc;
@@ -314,7 +321,7 @@ void Form1::fullscreenHint()
 {
     // The key that works with the client installed; Alt whenever its version is not known.
     const QString hint
-        = clientVersion->usesCtrlShortcuts() ? tr("按Ctrl+f可退出(切换)全屏！") : tr("按Alt+f可退出(切换)全屏！");
+        = clientVersion().usesCtrlShortcuts() ? tr("按Ctrl+f可退出(切换)全屏！") : tr("按Alt+f可退出(切换)全屏！");
     Outside::current().showMessage(hint, tr("警告！"), Outside::Icon::Warning);
 }
 
@@ -330,7 +337,7 @@ void Form1::helpClick()
 // the shortcut keys, the client has answered.
 void Form1::showEvent(QShowEvent* event)
 {
-    clientVersion->ask();
+    clientVersion().ask();
     QWidget::showEvent(event);
 }
 

@@ -37,6 +37,8 @@ public:
 
     // The phones listed now, which the slots show.
     DeviceModel& devices() const;
+    // The installed client's version, which the launch follows.
+    ClientVersion& clientVersion() const;
 
     // Slot k (1 to 3): its check box, serial field and device selector.
     CheckButton* slotBox(int slot) const;
@@ -85,9 +87,6 @@ public:
     LinkLabel* toolsLink = nullptr;
     LinkLabel* optionsLink = nullptr;
     QLabel* launchStatus = nullptr;
-
-    // The installed mirroring client's version, asked for when the launcher is created.
-    ClientVersion* clientVersion = nullptr;
 
     // How long a started client has to show that it failed (tests shorten it).
     int clientCheckMs = 3000;

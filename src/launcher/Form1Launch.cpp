@@ -1,21 +1,21 @@
 // The launch: a click on "启动" validates the choice and composes one mirroring line per slot;
 // the launch timer starts the selected slots' clients 900 ms apart.
 #include "AppWindows.h"
-#include "ClientVersion.h"
 #include "ClientWatch.h"
 #include "Form1.h"
 #include "LaunchPlanner.h"
+#include "bridge/ClientVersion.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/DeviceList.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/Paths.h"
 #include "bridge/PhoneReconnect.h"
+#include "bridge/Remembered.h"
 #include "bridge/ToolLocator.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
 #include "controls/TypedText.h"
-#include "options.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "tools/tools.h"
@@ -46,7 +46,11 @@ void Form1::launchClick()
     TimerTOT->stop();
     launchTicks = 0;
     m_clientMissingReported = false;
-    m_clientWatch = nullptr; // the last launch's watch reports on its own clients
+    // The last launch's watch reports on its own clients, and ends itself; one that watches none
+    // (no client of that launch started) ends here.
+    if (m_clientWatch && !m_clientWatch->watching())
+        m_clientWatch->deleteLater();
+    m_clientWatch = nullptr;
 
     LaunchSettings settings;
     for (int slot = 1; slot <= 3; ++slot) {
@@ -64,15 +68,18 @@ void Form1::launchClick()
     settings.fileExists = [folder = settings.outputFolder](
                               const QString& file) { return QFileInfo::exists(QDir(folder).filePath(file)); };
 
-    const LaunchPlan plan = LaunchPlanner::plan(settings);
+    // The more options, as the window left them in the settings file; those refused are left out
+    // of this launch, each said as the launcher's own are, and so is every pair the client refuses.
+    LaunchPlan plan = LaunchPlanner::plan(settings);
     for (int slot = 1; slot <= 3; ++slot)
         selector(slot) = plan.selectors[slot - 1];
+    MoreOptions more;
+    for (const QString& refusal : MoreOptions::readAsTyped(*Remembered::settings()).refusals(&more))
+        plan.messages.append({refusal, Outside::Icon::Stop});
+    const QVersionNumber version = clientVersion().version();
+    LaunchPlanner::refusePairs(plan, more, version);
     for (const LaunchPlan::Message& message : plan.messages)
         Outside::current().showMessage(message.text, tr("警告！"), message.icon);
-    // The more options refused are left out of this launch, each said as the launcher's own are.
-    MoreOptions more;
-    for (const QString& refusal : m_windows.moreOptions().choices().refusals(&more))
-        Outside::current().showMessage(refusal, tr("警告！"), Outside::Icon::Stop);
     if (plan.clearRecor)
         recor->setValue(0);
     if (plan.clearFmenux)
@@ -110,8 +117,8 @@ void Form1::launchClick()
     const std::array<ClientWindow, 3> windows = clientWindows();
     for (int slot = 3; slot >= 1; --slot) {
         const ClientWindow& window = windows[slot - 1];
-        m_launchCommands[slot - 1] = LaunchCommandBuilder::line(selector(slot), fragments, window,
-            LaunchCommandBuilder::moreWords(more, clientVersion->version(), window.noAudio));
+        m_launchCommands[slot - 1] = LaunchCommandBuilder::line(
+            selector(slot), fragments, window, LaunchCommandBuilder::moreWords(more, version, window.noAudio));
     }
     INTERTEXTT = m_launchCommands[2].text;
     INTERTEXTS = m_launchCommands[1].text;
@@ -137,7 +144,7 @@ std::array<ClientWindow, 3> Form1::clientWindows() const
     const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
         outer.bottom() - inner.bottom());
     const QList<ClientWindow> placed
-        = LaunchCommandBuilder::windows(clientVersion->version(), phones, screen()->availableGeometry(), frame);
+        = LaunchCommandBuilder::windows(clientVersion().version(), phones, screen()->availableGeometry(), frame);
     std::array<ClientWindow, 3> windows;
     for (qsizetype i = 0; i < launched.size(); ++i)
         windows[launched[i] - 1] = placed[i];
@@ -183,8 +190,13 @@ void Form1::reportStartFailure(const ToolCommand& command, const QString& proble
 bool Form1::startClient(const ToolCommand& command, const QString& phone, QString* problem)
 {
     const QString log = ClientWatch::newLogFile(phone);
+    if (!m_clientWatch)
+        m_clientWatch = new ClientWatch(this, clientCheckMs);
     const QPointer<Form1> self(this);
-    const auto ended = [self, phone, command](const ToolAnswer& answer) {
+    const QPointer<ClientWatch> watch(m_clientWatch);
+    const auto ended = [self, watch, phone, command, log](const ToolAnswer& answer) {
+        if (watch)
+            watch->ended(log, answer);
         if (self)
             self->clientEnded(phone, command, answer);
     };
@@ -192,8 +204,6 @@ bool Form1::startClient(const ToolCommand& command, const QString& phone, QStrin
         QFile::remove(log);
         return false;
     }
-    if (!m_clientWatch)
-        m_clientWatch = new ClientWatch(this, clientCheckMs);
     m_clientWatch->watch(phone, log);
     return true;
 }
@@ -208,7 +218,7 @@ void Form1::clientEnded(const QString& phone, const ToolCommand& command, const 
         return;
     }
     const bool disconnected = answer.ranToEnd() && answer.exitCode == 2;
-    const QVersionNumber version = clientVersion->version();
+    const QVersionNumber version = clientVersion().version();
     if (disconnected && !version.isNull() && version >= QVersionNumber(1, 24) && m_windows.reconnect().isAway(phone))
         m_toReopen.insert(phone, command);
 }

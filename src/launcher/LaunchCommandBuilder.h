@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClientOptions.h"
 #include "MoreOptions.h"
 #include "bridge/ToolCommand.h"
 
@@ -44,20 +45,6 @@ struct ClientPhone
 
 namespace LaunchCommandBuilder {
 
-// Each option the launch adds for several clients, with the first client version that knows it.
-struct OptionSince
-{
-    QString option;
-    QVersionNumber since;
-};
-const QList<OptionSince>& windowOptions();
-// The words of the window of more options, likewise.
-const QList<OptionSince>& moreOptions();
-// The first client version that knows the option; null for an option of neither table.
-QVersionNumber since(const QString& option);
-// Whether a client of this version knows the option; an unknown (null) version knows none.
-bool knows(const QVersionNumber& client, const QString& option);
-
 // "<model> · <serial>", or the serial alone while the model is unknown.
 QString windowTitle(const ClientPhone& phone);
 // The available area split into as many equal columns as clients, left to right, none
@@ -70,14 +57,9 @@ QList<ClientWindow> windows(
     const QVersionNumber& client, const QList<ClientPhone>& phones, const QRect& available, const QMargins& frame);
 
 // The words of the window of more options for one client, each one argument, only those its version
-// knows. A client whose sound stays on its phone (every client but the first of several) is given no
-// sound word: the launch's own rule gives it --no-audio.
+// knows, in the table's spelling. A client whose sound stays on its phone (every client but the first of several) is
+// given no sound word: the launch's own rule gives it --no-audio.
 QStringList moreWords(const MoreOptions& options, const QVersionNumber& client, bool soundStaysOnPhone);
-
-inline const QString Fullscreen = QStringLiteral("--fullscreen");
-inline const QString AlwaysOnTop = QStringLiteral("--always-on-top");
-inline const QString ShowTouches = QStringLiteral("--show-touches");
-inline const QString TurnScreenOff = QStringLiteral("--turn-screen-off");
 
 // " -s " + the serial text as the device list left it, or empty for an unselected slot.
 QString selector(bool selected, const QString& serial);

@@ -135,12 +135,45 @@ LaunchPlan plan(const LaunchSettings& s)
         }
     }
     // The flags follow the boxes on every path, so no line carries an option from an earlier launch.
-    p.TS = s.topshow ? LaunchCommandBuilder::AlwaysOnTop : QString();
-    p.STT = s.ST ? LaunchCommandBuilder::ShowTouches : QString();
-    p.HPT = s.HP ? LaunchCommandBuilder::TurnScreenOff : QString();
+    using ClientOptions::word;
+    using Choice = ClientOptions::Choice;
+    p.TS = s.topshow ? word(Choice::AlwaysOnTop) : QString();
+    p.STT = s.ST ? word(Choice::ShowTouches) : QString();
+    p.HPT = s.HP ? word(Choice::TurnScreenOff) : QString();
     p.showPanels = !skipToFullscreen && fmenux;
-    p.FS = s.fulls && !fullscreenRefused ? LaunchCommandBuilder::Fullscreen : QString();
+    p.FS = s.fulls && !fullscreenRefused ? word(Choice::Fullscreen) : QString();
     return p;
+}
+
+void refusePairs(LaunchPlan& plan, MoreOptions& more, const QVersionNumber& client)
+{
+    using Choice = ClientOptions::Choice;
+    // The launcher's flags, as the plan gives them.
+    const std::pair<QString LaunchPlan::*, Choice> flags[] {{&LaunchPlan::FS, Choice::Fullscreen},
+        {&LaunchPlan::TS, Choice::AlwaysOnTop}, {&LaunchPlan::STT, Choice::ShowTouches},
+        {&LaunchPlan::HPT, Choice::TurnScreenOff}};
+    QList<Choice> given;
+    for (const auto& [fragment, choice] : flags) {
+        if (!(plan.*fragment).isEmpty())
+            given << choice;
+    }
+    for (const Choice choice : more.chosen()) {
+        if (ClientOptions::knows(client, choice))
+            given << choice;
+    }
+    QStringList told;
+    const QList<Choice> kept = ClientOptions::withoutRefusedPairs(given, client, &told);
+    for (const QString& message : told)
+        plan.messages.append({message, Outside::Icon::Stop});
+    for (const Choice choice : given) {
+        if (kept.contains(choice))
+            continue;
+        more.drop(choice);
+        for (const auto& [fragment, flag] : flags) {
+            if (flag == choice)
+                (plan.*fragment).clear();
+        }
+    }
 }
 
 } // namespace LaunchPlanner

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVersionNumber>
 
 #include <array>
 #include <functional>
@@ -48,5 +49,10 @@ namespace LaunchPlanner {
 // The refusals the multi-device mode needs, each with its message, then the fragments. A refusal
 // never stops the launch; it drops the refused option and goes on.
 LaunchPlan plan(const LaunchSettings& settings);
+
+// What is left of the launcher's flags and the more options once every pair the client of this
+// version refuses together has lost the choice that needs what the other turns off; each pair told in
+// one message naming both, and the launch goes on without the dropped choice.
+void refusePairs(LaunchPlan& plan, MoreOptions& more, const QVersionNumber& client);
 
 } // namespace LaunchPlanner

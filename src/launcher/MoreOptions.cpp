@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <span>
+
 namespace {
 
 bool isFrameRate(const QString& text)
@@ -65,16 +67,19 @@ struct Flag
 {
     bool MoreOptions::*value;
     const char* key;
+    ClientOptions::Choice choice;
 };
 const Flag flags[] {
-    {&MoreOptions::physicalKeyboard, "options/physicalKeyboard"},
-    {&MoreOptions::newDisplay, "options/newDisplay"},
-    {&MoreOptions::camera, "options/camera"},
-    {&MoreOptions::stayAwake, "options/stayAwake"},
-    {&MoreOptions::powerOffOnClose, "options/powerOffOnClose"},
-    {&MoreOptions::borderless, "options/borderless"},
-    {&MoreOptions::noControl, "options/noControl"},
+    {&MoreOptions::physicalKeyboard, "options/physicalKeyboard", ClientOptions::Choice::PhysicalKeyboard},
+    {&MoreOptions::newDisplay, "options/newDisplay", ClientOptions::Choice::NewDisplay},
+    {&MoreOptions::camera, "options/camera", ClientOptions::Choice::Camera},
+    {&MoreOptions::stayAwake, "options/stayAwake", ClientOptions::Choice::StayAwake},
+    {&MoreOptions::powerOffOnClose, "options/powerOffOnClose", ClientOptions::Choice::PowerOffOnClose},
+    {&MoreOptions::borderless, "options/borderless", ClientOptions::Choice::Borderless},
+    {&MoreOptions::noControl, "options/noControl", ClientOptions::Choice::NoControl},
 };
+// The flags whose words follow the camera's, in the order they are given.
+const std::span<const Flag> choiceFlags(std::begin(flags) + 3, std::end(flags));
 const std::pair<QString MoreOptions::*, const char*> texts[] {
     {&MoreOptions::maxFps, "options/maxFps"},
     {&MoreOptions::displaySize, "options/displaySize"},
@@ -107,15 +112,85 @@ QStringList MoreOptions::refusals(MoreOptions* kept) const
             continue;
         value.clear();
     }
-    // The client shows either the camera or a display of its own, never both.
-    if (kept->camera && kept->newDisplay) {
-        messages << tr("“摄像头画面”与“虚拟显示器”不能同时使用，本次启动不使用摄像头画面！");
-        kept->camera = false;
-    }
     return messages;
 }
 
+QList<ClientOptions::Choice> MoreOptions::chosen() const
+{
+    using C = ClientOptions::Choice;
+    QList<C> choices;
+    if (codec != Codec::H264)
+        choices << (codec == Codec::H265 ? C::VideoCodecH265 : C::VideoCodecAV1);
+    if (!maxFps.isEmpty())
+        choices << C::MaxFps;
+    const C sounds[] {C::SoundOnComputer, C::SoundOnPhoneOnly, C::SoundOnBoth, C::SoundFromMicrophone};
+    choices << sounds[int(sound)];
+    if (physicalKeyboard)
+        choices << C::PhysicalKeyboard;
+    if (newDisplay)
+        choices << C::NewDisplay;
+    if (!startApp.isEmpty())
+        choices << C::StartApp;
+    if (camera)
+        choices << C::Camera << (facing == Facing::Front ? C::CameraFacingFront : C::CameraFacingBack);
+    for (const Flag& flag : choiceFlags) {
+        if (this->*flag.value)
+            choices << flag.choice;
+    }
+    return choices;
+}
+
+QString MoreOptions::valueOf(ClientOptions::Choice choice) const
+{
+    using C = ClientOptions::Choice;
+    return choice == C::MaxFps    ? maxFps
+        : choice == C::NewDisplay ? displaySize
+        : choice == C::StartApp   ? startApp
+                                  : QString();
+}
+
+void MoreOptions::drop(ClientOptions::Choice choice)
+{
+    using C = ClientOptions::Choice;
+    switch (choice) {
+    case C::VideoCodecH265:
+    case C::VideoCodecAV1:
+        codec = Codec::H264;
+        break;
+    case C::MaxFps:
+        maxFps.clear();
+        break;
+    case C::SoundOnPhoneOnly:
+    case C::SoundOnBoth:
+    case C::SoundFromMicrophone:
+        sound = Sound::Computer;
+        break;
+    case C::NewDisplay:
+        newDisplay = false;
+        break;
+    case C::StartApp:
+        startApp.clear();
+        break;
+    case C::Camera:
+        camera = false;
+        break;
+    default:
+        for (const Flag& flag : flags) {
+            if (flag.choice == choice)
+                this->*flag.value = false;
+        }
+    }
+}
+
 MoreOptions MoreOptions::read(QSettings& settings)
+{
+    // Nothing read back is shown that a launch would refuse: it is dropped to its default.
+    MoreOptions kept;
+    readAsTyped(settings).refusals(&kept);
+    return kept;
+}
+
+MoreOptions MoreOptions::readAsTyped(QSettings& settings)
 {
     MoreOptions options;
     options.codec = choiceOf(settings, CodecKey, CodecWords, options.codec);
@@ -127,10 +202,7 @@ MoreOptions MoreOptions::read(QSettings& settings)
     }
     for (const auto& [member, key] : texts)
         options.*member = settings.value(QLatin1String(key)).toString();
-    // Nothing read back is used that a launch would refuse: it is dropped to its default.
-    MoreOptions kept;
-    options.refusals(&kept);
-    return kept;
+    return options;
 }
 
 void MoreOptions::write(QSettings& settings) const

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "ClientOptions.h"
+
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 class QSettings;
 
 // The choices of the window of more mirroring options, as plain data: what every client of the next
-// launches is told beyond the launcher's own options. Kept between runs; a value read back that
-// would be refused is its default, never used.
+// launches is told beyond the launcher's own options. Kept between runs in the settings file, which
+// the window writes and each launch reads; a typed value that would be refused is never used.
 struct MoreOptions
 {
     Q_DECLARE_TR_FUNCTIONS(MoreOptions)
@@ -35,14 +38,24 @@ public:
     friend bool operator==(const MoreOptions&, const MoreOptions&) = default;
 
     // The typed fields as messages name them.
-    static QString FrameRateField() { return tr("最高帧率"); }
+    static QString FrameRateField() { return ClientOptions::name(ClientOptions::Choice::MaxFps); }
     static QString DisplaySizeField() { return tr("虚拟显示器尺寸"); }
-    static QString StartAppField() { return tr("启动应用"); }
+    static QString StartAppField() { return ClientOptions::name(ClientOptions::Choice::StartApp); }
+
+    // The choices made, as the client's table names them, in the order their words are given.
+    QList<ClientOptions::Choice> chosen() const;
+    // The value typed for a choice that takes one ("60" for the frame rate), else empty.
+    QString valueOf(ClientOptions::Choice choice) const;
+    // Back to the default for that choice.
+    void drop(ClientOptions::Choice choice);
 
     // What a launch refuses of these choices, each message naming its field; kept receives the
     // choices without what was refused, and the launch goes on with them.
     QStringList refusals(MoreOptions* kept) const;
 
+    // The choices kept, less what a launch would refuse: what the window shows.
     static MoreOptions read(QSettings& settings);
+    // The choices kept, the typed fields as they were typed: what a launch checks and tells.
+    static MoreOptions readAsTyped(QSettings& settings);
     void write(QSettings& settings) const;
 };

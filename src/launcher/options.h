@@ -14,9 +14,10 @@ class QLineEdit;
 
 // "更多投屏选项": what today's mirroring client can do beyond the launcher's own options (codec,
 // frame rate, sound, keyboard, a virtual display and an app started in it, the camera, staying
-// awake...), for every client of the next launches. Each choice is kept between runs as it is made.
-// A control whose option the installed client does not know is disabled and says which version it
-// needs; while the client's version is not known, the window says that none of them applies yet.
+// awake...), for every client of the next launches. Each choice is written to the settings file as
+// it is made; the launch reads it there. A control whose option the installed client does not know,
+// or that the client refuses beside a choice already made, is disabled and says why; while the
+// client's version is not known, the window says that none of them applies yet.
 class options : public QWidget
 {
     Q_OBJECT
@@ -32,10 +33,10 @@ private:
     void buildSound();
     void buildDisplayAndCamera();
     void buildOthers();
-    void show(const MoreOptions& choices);
+    void showChoices(const MoreOptions& choices);
     void take();
     void restoreDefaults();
-    void followClientVersion();
+    void followClientRules();
 
     AppWindows& m_windows;
     MoreOptions m_choices;
@@ -53,6 +54,6 @@ private:
     CheckButton *stayAwake = nullptr, *powerOffOnClose = nullptr, *borderless = nullptr, *noControl = nullptr;
     QLabel* versionNote = nullptr;
     N_Shape* restore = nullptr;
-    // Each control that adds a word, with the word whose version it needs.
-    QMap<QWidget*, QString> m_needs;
+    // Each control that adds a word, with the choice it stands for in the client's table.
+    QMap<QWidget*, ClientOptions::Choice> m_needs;
 };

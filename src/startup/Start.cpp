@@ -17,6 +17,7 @@
 #include "controls/N_Shape.h"
 #include "controls/Twips.h"
 #include "controls/WidgetColors.h"
+#include "controls/WindowParts.h"
 #include "info/WebAddresses.h"
 #include "info/meizu.h"
 #include "launcher/Form1.h"
@@ -49,9 +50,7 @@ constexpr QSize NominalFrame(8, 31);
 QLabel* makeLabel(
     QWidget* parent, const QString& name, const QString& text, const QRect& place, const QColor& color, double points)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
+    QLabel* label = WindowParts::label(parent, name, text, place);
     label->setFont(captionFont(points));
     WidgetColors::setText(label, color);
     return label;

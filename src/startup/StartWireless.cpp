@@ -1,6 +1,6 @@
 // The lower part of the start window: detection on demand and the network connection.
-#include "Remembered.h"
 #include "Start.h"
+#include "bridge/Remembered.h"
 
 #include "AppWindows.h"
 #include "bridge/AdbCommands.h"
@@ -16,6 +16,7 @@
 #include "controls/Twips.h"
 #include "controls/TypedText.h"
 #include "controls/WidgetColors.h"
+#include "controls/WindowParts.h"
 #include "launcher/Form1.h"
 
 #include <QCoreApplication>
@@ -37,11 +38,8 @@ const QColor FieldFace(192, 192, 255);
 QLineEdit* makeField(
     QWidget* parent, const QString& name, const QString& text, const QRect& place, const QString& accessibleName)
 {
-    auto* field = new QLineEdit(text, parent);
-    field->setObjectName(name);
-    field->setGeometry(place);
+    QLineEdit* field = WindowParts::field(parent, name, text, place, accessibleName);
     WidgetColors::setField(field, Qt::white, FieldFace);
-    field->setAccessibleName(accessibleName);
     return field;
 }
 

@@ -1,17 +1,18 @@
 #include "pair.h"
 
 #include "AppWindows.h"
-#include "Remembered.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/Outside.h"
+#include "bridge/Remembered.h"
 #include "bridge/ToolText.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/N_Shape.h"
 #include "controls/TypedText.h"
 #include "controls/WidgetColors.h"
+#include "controls/WindowParts.h"
 #include "info/QrCode.h"
 
 #include <QCoreApplication>
@@ -40,20 +41,9 @@ QString randomText(int length)
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
+    QLabel* label = WindowParts::label(parent, name, text, place);
     label->setWordWrap(true);
     return label;
-}
-
-QLineEdit* makeField(QWidget* parent, const QString& name, const QRect& place, const QString& accessibleName)
-{
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setGeometry(place);
-    field->setAccessibleName(accessibleName);
-    return field;
 }
 
 } // namespace
@@ -78,10 +68,12 @@ pair::pair(AppWindows& windows)
     codeFrame->setObjectName(QStringLiteral("codeFrame"));
     codeFrame->setGeometry(232, 16, 272, 164);
     makeLabel(codeFrame, QStringLiteral("pairAddressLabel"), tr(PairAddressName), QRect(12, 26, 96, 20));
-    m_pairAddress = makeField(codeFrame, QStringLiteral("pairAddress"), QRect(112, 24, 148, 24), tr(PairAddressName));
+    m_pairAddress = WindowParts::field(
+        codeFrame, QStringLiteral("pairAddress"), QString(), QRect(112, 24, 148, 24), tr(PairAddressName));
     m_pairAddress->setPlaceholderText(QStringLiteral("192.168.1.23:37123"));
     makeLabel(codeFrame, QStringLiteral("pairCodeLabel"), tr(PairCodeName), QRect(12, 58, 96, 20));
-    m_pairCode = makeField(codeFrame, QStringLiteral("pairCode"), QRect(112, 56, 148, 24), tr(PairCodeName));
+    m_pairCode = WindowParts::field(
+        codeFrame, QStringLiteral("pairCode"), QString(), QRect(112, 56, 148, 24), tr(PairCodeName));
     m_pairButton = ButtonLooks::create(codeFrame, QStringLiteral("pairButton"), look, tr("配对"));
     m_pairButton->setGeometry(160, 90, 100, 28);
     connect(m_pairButton, &N_Shape::Click, this, &pair::pairClick);
@@ -92,8 +84,8 @@ pair::pair(AppWindows& windows)
     connectFrame->setObjectName(QStringLiteral("connectFrame"));
     connectFrame->setGeometry(232, 192, 272, 142);
     makeLabel(connectFrame, QStringLiteral("connectAddressLabel"), tr(PairAddressName), QRect(12, 26, 96, 20));
-    m_connectAddress
-        = makeField(connectFrame, QStringLiteral("connectAddress"), QRect(112, 24, 148, 24), tr(ConnectAddressName));
+    m_connectAddress = WindowParts::field(
+        connectFrame, QStringLiteral("connectAddress"), QString(), QRect(112, 24, 148, 24), tr(ConnectAddressName));
     m_connectButton = ButtonLooks::create(connectFrame, QStringLiteral("connectButton"), look, tr("连接"));
     m_connectButton->setGeometry(160, 58, 100, 28);
     connect(m_connectButton, &N_Shape::Click, this, &pair::connectClick);

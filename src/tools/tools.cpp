@@ -4,6 +4,7 @@
 #include "ToolsArchive.h"
 #include "ToolsDownload.h"
 #include "bridge/AdbCommands.h"
+#include "bridge/ClientVersion.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
@@ -15,7 +16,7 @@
 #include "controls/LinkLabel.h"
 #include "controls/N_Shape.h"
 #include "controls/WidgetColors.h"
-#include "launcher/ClientVersion.h"
+#include "controls/WindowParts.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -33,9 +34,7 @@ const char* const NotOfficial
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
+    QLabel* label = WindowParts::label(parent, name, QString(), place);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -56,14 +55,20 @@ QString folderOf(const QString& tool)
 
 } // namespace
 
-// Created as every window is, through the program's windows; it needs none of the others.
-tools::tools(AppWindows&)
-    : m_release(ToolsRelease::current())
+// Created as every window is, through the program's windows; it needs none of the others, only the
+// client's version that the program holds.
+tools::tools(AppWindows& windows)
+    : m_windows(windows)
+    , m_release(ToolsRelease::current())
 {
     setObjectName(QStringLiteral("tools"));
     setWindowTitle(tr("获取投屏工具"));
     setFont(captionFont(9));
     setFixedSize(520, 322);
+    connect(&m_windows.clientVersion(), &ClientVersion::changed, this, [this] {
+        if (isVisible())
+            describeTools();
+    });
 
     m_state = makeLabel(this, QStringLiteral("toolsState"), QRect(16, 12, 488, 72));
     m_offer = makeLabel(this, QStringLiteral("toolsOffer"), QRect(16, 90, 488, 76));
@@ -168,14 +173,12 @@ void tools::describeTools()
         shown->adbVersion = version.isEmpty() ? tr("（版本未知）") : version;
         show();
     });
-    CommandRunner::call(ClientVersion::command(), this, [this, showing, shown, show](const ToolAnswer& answer) {
-        if (showing != m_showing)
-            return;
-        const QStringList lines = ToolText::lines(answer.output);
-        shown->clientVersion = answer.succeeded() && !lines.isEmpty() ? lines.first().section(QLatin1Char(' '), 1, 1)
-                                                                      : tr("（版本未知）");
-        show();
-    });
+    // The client's version as the program knows it; asked for now if nobody needed it yet.
+    ClientVersion& client = m_windows.clientVersion();
+    if (client.answered())
+        shown->clientVersion = client.version().isNull() ? tr("（版本未知）") : client.version().toString();
+    else
+        client.ask(); // its answer describes the tools again
 }
 
 void tools::downloadClick()

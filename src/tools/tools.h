@@ -44,6 +44,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    AppWindows& m_windows;
     void describeTools();
     void downloadClick();
     void fromFileClick();

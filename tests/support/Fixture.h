@@ -5,12 +5,12 @@
 #include "RecordingOutside.h"
 #include "TestSupport.h"
 #include "bridge/DeviceModel.h"
+#include "bridge/Remembered.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "info/About.h"
 #include "info/Deployment.h"
 #include "launcher/Form1.h"
-#include "startup/Remembered.h"
 #include "startup/Start.h"
 
 #include <QLabel>

@@ -5,8 +5,10 @@
 #include "controls/PropertyBag.h"
 
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 
-// The launcher's windows build their frames, check boxes and option buttons the same way: each
+// The windows build their frames, labels, fields, check boxes and option buttons the same way: each
 // control named and placed where it is created, from its stored properties.
 namespace WindowParts {
 
@@ -16,6 +18,25 @@ inline QGroupBox* frame(QWidget* parent, const QString& name, const QString& cap
     frame->setObjectName(name);
     frame->setGeometry(place);
     return frame;
+}
+
+inline QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    return label;
+}
+
+// A field as screen readers name it.
+inline QLineEdit* field(
+    QWidget* parent, const QString& name, const QString& text, const QRect& place, const QString& accessibleName)
+{
+    auto* field = new QLineEdit(text, parent);
+    field->setObjectName(name);
+    field->setGeometry(place);
+    field->setAccessibleName(accessibleName);
+    return field;
 }
 
 template <typename Control>

@@ -24,6 +24,8 @@ ToolCommand ClientVersion::command()
 
 void ClientVersion::askAgain()
 {
+    if (!m_asked)
+        return; // nobody needed it yet: the first ask will find the new client
     m_asked = false;
     ask();
 }

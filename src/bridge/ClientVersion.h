@@ -20,7 +20,8 @@ public:
     static ToolCommand command();
 
     void ask();
-    // After the tools were installed: the client may be another, or there at last.
+    // After the tools were installed: the client may be another, or there at last. A version never
+    // asked for is left to the first ask.
     void askAgain();
     QVersionNumber version() const { return m_version; }
     bool answered() const { return m_answered; }

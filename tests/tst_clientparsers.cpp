@@ -1,0 +1,258 @@
+// Every launch's words against the mirroring client's own argument parser, release by release:
+// each single choice and each pair of choices, the launcher's and the window of more options', with
+// one phone and with three. What a client receives is accepted by its release's parser, and a pair
+// the parser refuses is refused by the program first, with one message naming both choices.
+#include "Fixture.h"
+#include "controls/OptionButton.h"
+#include "launcher/MoreOptions.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+
+using namespace TestSupport;
+
+namespace {
+
+// Beside the repository, as the project's shared folder is laid out for CI too.
+const QString ParsersFolder = QStringLiteral(CLIENT_PARSERS_DIR);
+
+struct Choice
+{
+    const char* key;
+    const char* name; // as the window shows it, and messages name it
+    const char* group; // two choices of one group cannot both be made
+    std::function<void(Form1&, MoreOptions&)> make;
+};
+
+using O = MoreOptions;
+const QList<Choice>& choices()
+{
+    static const QList<Choice> all {
+        {"fullscreen", "全屏启动", "fullscreen", [](Form1& f, O&) { f.fulls->setValue(1); }},
+        {"screen off", "黑屏启动", "screen off", [](Form1& f, O&) { f.HP->setValue(1); }},
+        {"touches", "显示触摸", "touches", [](Form1& f, O&) { f.ST->setValue(1); }},
+        {"record", "启动时录屏", "record", [](Form1& f, O&) { f.recor->setValue(1); }},
+        {"panels", "悬浮工具栏", "panels", [](Form1& f, O&) { f.fmenux->setValue(1); }},
+        {"1920", "1920", "size", [](Form1& f, O&) { f.QHD->setValue(true), f.defa->setValue(false); }},
+        {"30M", "30Mbps", "bit rate", [](Form1& f, O&) { f.BH->setValue(true), f.Bdefa->setValue(false); }},
+        {"h265", "H.265", "codec", [](Form1&, O& o) { o.codec = O::Codec::H265; }},
+        {"av1", "AV1", "codec", [](Form1&, O& o) { o.codec = O::Codec::AV1; }},
+        {"60 fps", "最高帧率", "fps", [](Form1&, O& o) { o.maxFps = "60"; }},
+        {"sound on phone", "仍在手机播放", "sound", [](Form1&, O& o) { o.sound = O::Sound::PhoneOnly; }},
+        {"sound on both", "电脑和手机同时播放", "sound", [](Form1&, O& o) { o.sound = O::Sound::Both; }},
+        {"microphone", "麦克风", "sound", [](Form1&, O& o) { o.sound = O::Sound::Microphone; }},
+        {"keyboard", "模拟物理键盘", "keyboard", [](Form1&, O& o) { o.physicalKeyboard = true; }},
+        {"display", "虚拟显示器", "display", [](Form1&, O& o) { o.newDisplay = true; }},
+        {"display 1080x1920", "虚拟显示器", "display",
+            [](Form1&, O& o) { o.newDisplay = true, o.displaySize = "1080x1920"; }},
+        {"app", "启动应用", "app", [](Form1&, O& o) { o.startApp = "com.android.settings"; }},
+        {"camera", "摄像头画面", "camera", [](Form1&, O& o) { o.camera = true; }},
+        {"front camera", "摄像头画面", "camera", [](Form1&, O& o) { o.camera = true, o.facing = O::Facing::Front; }},
+        {"awake", "保持唤醒", "awake", [](Form1&, O& o) { o.stayAwake = true; }},
+        {"lock on close", "关闭窗口时锁屏", "lock", [](Form1&, O& o) { o.powerOffOnClose = true; }},
+        {"borderless", "无边框窗口", "borderless", [](Form1&, O& o) { o.borderless = true; }},
+        {"view only", "只看不控", "view only", [](Form1&, O& o) { o.noControl = true; }},
+    };
+    return all;
+}
+
+// The words of the window of more options: none of them reaches a client whose version is unknown.
+const QStringList WindowOptionWords {"--video-codec", "--max-fps", "--no-audio", "--audio-dup", "--audio-source",
+    "--keyboard", "--new-display", "--start-app", "--video-source", "--camera-facing", "--stay-awake",
+    "--power-off-on-close", "--window-borderless", "--no-control"};
+
+// One launch of a set of choices, and what came of it.
+struct Launched
+{
+    QList<const Choice*> made;
+    int phones = 1;
+    QList<QStringList> clients; // each client's words, the program's name left out
+    QStringList messages;
+};
+
+using Asked = std::pair<QString, QStringList>; // a release and the words it is handed
+
+// What each release's parser says of each list of words, four at a time: empty when it accepts them,
+// else the client's own error.
+QHash<Asked, QString> parse(const QSet<Asked>& asked)
+{
+    QHash<Asked, QString> said;
+    QList<std::pair<Asked, QProcess*>> running;
+    const auto finishFirst = [&] {
+        auto [words, process] = running.takeFirst();
+        process->waitForFinished(10000);
+        const bool accepted = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+        said.insert(words, accepted ? QString() : QString::fromUtf8(process->readAllStandardError()) + "(refused)");
+        delete process;
+    };
+    for (const Asked& words : asked) {
+        running.append({words, new QProcess});
+        running.last().second->start(ParsersFolder + QStringLiteral("/parse-v") + words.first, words.second);
+        if (running.size() >= 4)
+            finishFirst();
+    }
+    while (!running.isEmpty())
+        finishFirst();
+    return said;
+}
+
+QStringList releases()
+{
+    QStringList found;
+    for (const QString& name : QDir(ParsersFolder).entryList({QStringLiteral("parse-v*")}, QDir::Files))
+        found << name.mid(QStringLiteral("parse-v").size());
+    return found;
+}
+
+} // namespace
+
+class TestClientParsers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        useTestFolders();
+        QVERIFY2(releases().size() >= 14, qPrintable("the client's parsers are missing from " + ParsersFolder));
+    }
+    void everyLaunchIsAcceptedOrRefusedFirst_data();
+    void everyLaunchIsAcceptedOrRefusedFirst();
+
+private:
+    QList<Launched> launchAll(Fixture& f, const QByteArray& versionAnswer);
+};
+
+QList<Launched> TestClientParsers::launchAll(Fixture& f, const QByteArray& versionAnswer)
+{
+    f.outside.answerer = [versionAnswer](const Outside::ToolStart& start) {
+        return ToolAnswer::exited(0, start.words.contains("--version") ? versionAnswer : QByteArray());
+    };
+    Form1& form = f.launcher();
+    form.show();
+    f.outside.settle();
+    QList<QList<const Choice*>> sets {{}};
+    for (qsizetype a = 0; a < choices().size(); ++a) {
+        sets.append(QList<const Choice*> {&choices()[a]});
+        for (qsizetype b = a + 1; b < choices().size(); ++b) {
+            if (qstrcmp(choices()[a].group, choices()[b].group) != 0)
+                sets.append(QList<const Choice*> {&choices()[a], &choices()[b]});
+        }
+    }
+    QList<Launched> launches;
+    for (const int phones : {1, 3}) {
+        f.selectSlots(phones == 1 ? std::initializer_list<int> {1} : std::initializer_list<int> {1, 2, 3});
+        for (const QList<const Choice*>& made : sets) {
+            for (CheckButton* box : {form.fulls, form.HP, form.ST, form.recor, form.fmenux})
+                box->setValue(0);
+            form.topshow->setValue(1);
+            for (OptionButton* option : {form.QHD, form.FHD, form.HD, form.BH, form.BM, form.BTW, form.BL, form.BZDY})
+                option->setValue(false);
+            form.defa->setValue(true);
+            form.Bdefa->setValue(true);
+            MoreOptions more;
+            for (const Choice* choice : made)
+                choice->make(form, more);
+            more.write(*Remembered::settings()); // as the window of more options leaves them
+            f.outside.clear();
+            Fixture::click(form.QSNUM);
+            for (int tick = 0; tick < 5; ++tick)
+                form.tickTimerTOT();
+            Launched launched {made, phones, {}, f.outside.messageTexts()};
+            for (const Outside::ToolStart& start : f.outside.starts) {
+                if (start.words.value(0) == "scrcpy")
+                    launched.clients.append(start.words.mid(1));
+            }
+            launches.append(launched);
+        }
+    }
+    return launches;
+}
+
+void TestClientParsers::everyLaunchIsAcceptedOrRefusedFirst_data()
+{
+    QTest::addColumn<QString>("release"); // empty: a client whose version could not be read
+    for (const QString& release : releases())
+        QTest::newRow(qPrintable(release)) << release;
+    QTest::newRow("unknown") << QString();
+}
+
+// For one release: every list of words handed to a client is accepted by that release's parser; a
+// pair of choices is told in a message naming both exactly when the parser refuses the two together
+// (their words as each alone gives them); no other choice is dropped unsaid.
+void TestClientParsers::everyLaunchIsAcceptedOrRefusedFirst()
+{
+    QFETCH(QString, release);
+    Fixture f;
+    const QList<Launched> launches = launchAll(
+        f, release.isEmpty() ? QByteArray("usage: scrcpy [options]\n") : "scrcpy " + release.toLatin1() + "\n");
+    // A client of unknown version may be any release: its words must suit every one.
+    const QStringList judges = release.isEmpty() ? releases() : QStringList {release};
+
+    // Each choice's own words with one phone, beyond those of no choice at all.
+    QHash<const Choice*, QStringList> ownWords;
+    const QStringList base = launches.first().clients.value(0);
+    for (const Launched& launched : launches) {
+        if (launched.phones == 1 && launched.made.size() == 1) {
+            QStringList words = launched.clients.value(0);
+            for (const QString& word : base)
+                words.removeOne(word);
+            ownWords.insert(launched.made[0], words);
+        }
+    }
+    QSet<Asked> asked;
+    for (const QString& judge : judges) {
+        for (const Launched& launched : launches) {
+            for (const QStringList& words : launched.clients)
+                asked.insert({judge, words});
+            if (launched.made.size() == 2)
+                asked.insert({judge, base + ownWords[launched.made[0]] + ownWords[launched.made[1]]});
+        }
+    }
+    const QHash<Asked, QString> parsers = parse(asked);
+
+    int refusedPairs = 0;
+    for (const Launched& launched : launches) {
+        QStringList named;
+        for (const Choice* choice : launched.made)
+            named << QString::fromLatin1(choice->key);
+        const QString what = named.join(" + ") + QStringLiteral(", %1 phone(s)").arg(launched.phones);
+        QCOMPARE(launched.clients.size(), launched.phones);
+        for (const QStringList& words : launched.clients) {
+            for (const QString& judge : judges) {
+                const QString refused = parsers.value({judge, words});
+                QVERIFY2(refused.isEmpty(),
+                    qPrintable(what + ": " + judge + " refuses " + words.join(' ') + ": " + refused));
+            }
+            if (release.isEmpty()) {
+                for (const QString& word : words)
+                    QVERIFY2(!WindowOptionWords.contains(word.section('=', 0, 0)), qPrintable(what + ": " + word));
+            }
+        }
+        // Two choices whose words are options of their own (not a value replacing the launcher's)
+        // are what the parser is asked of together.
+        const auto ownOptions = [&](const Choice* choice) {
+            const QStringList& own = ownWords[choice];
+            return own.isEmpty() || own.first().startsWith(QLatin1String("--"));
+        };
+        if (launched.made.size() != 2 || launched.phones != 1 || !ownOptions(launched.made[0])
+            || !ownOptions(launched.made[1]))
+            continue;
+        const QStringList together = base + ownWords[launched.made[0]] + ownWords[launched.made[1]];
+        const bool parserRefuses = !parsers.value({judges.first(), together}).isEmpty();
+        const QString first = QString::fromUtf8(launched.made[0]->name);
+        const QString second = QString::fromUtf8(launched.made[1]->name);
+        const bool told = std::any_of(launched.messages.cbegin(), launched.messages.cend(),
+            [&](const QString& message) { return message.contains(first) && message.contains(second); });
+        QVERIFY2(told == parserRefuses,
+            qPrintable(what + (told ? ": told, though the parser accepts " : ": not told, though the parser refuses ")
+                + together.join(' ') + " / " + launched.messages.join(" | ")));
+        refusedPairs += told ? 1 : 0;
+    }
+    // The rules bite where the client has them: "view only" beside "screen off" from 1.10 on.
+    QCOMPARE(refusedPairs > 0, !release.isEmpty());
+}
+
+QTEST_MAIN(TestClientParsers)
+#include "tst_clientparsers.moc"
