@@ -2,6 +2,7 @@
 
 #include "bridge/DeviceModel.h"
 #include "bridge/DeviceTracker.h"
+#include "bridge/PhoneDrops.h"
 #include "bridge/PhoneReconnect.h"
 
 #include "controls/ScreenPlace.h"
@@ -23,8 +24,11 @@ AppWindows::AppWindows()
     : m_devices(std::make_unique<DeviceModel>())
     , m_tracker(std::make_unique<DeviceTracker>(*m_devices))
     , m_reconnect(std::make_unique<PhoneReconnect>(*m_devices))
+    , m_drops(std::make_unique<PhoneDrops>(*m_devices))
     , m_clientVersion(std::make_unique<ClientVersion>())
 {
+    // Whether a phone tried again is back is the bridge's list to say.
+    QObject::connect(m_reconnect.get(), &PhoneReconnect::tried, m_drops.get(), &PhoneDrops::askList);
 }
 
 void AppWindows::bringUp(QWidget& window)

@@ -19,6 +19,7 @@ class QWidget;
 class DeviceModel;
 class DeviceTracker;
 class PhoneReconnect;
+class PhoneDrops;
 class ClientVersion;
 
 // The program's windows, and the phones they show. Each window exists once and is created hidden,
@@ -38,6 +39,7 @@ public:
     QString& scratchField();
     DeviceTracker& tracker() { return *m_tracker; }
     PhoneReconnect& reconnect() { return *m_reconnect; }
+    PhoneDrops& drops() { return *m_drops; }
     // The installed mirroring client's version, which the launch, the options and the shortcut keys
     // follow; asked for when the launcher first shows, and again after the tools were installed.
     ClientVersion& clientVersion() { return *m_clientVersion; }
@@ -67,6 +69,7 @@ private:
     std::unique_ptr<DeviceModel> m_devices;
     std::unique_ptr<DeviceTracker> m_tracker;
     std::unique_ptr<PhoneReconnect> m_reconnect;
+    std::unique_ptr<PhoneDrops> m_drops;
     std::unique_ptr<ClientVersion> m_clientVersion;
     std::unique_ptr<Start> m_start;
     std::unique_ptr<Form1> m_form1;

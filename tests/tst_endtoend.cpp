@@ -6,6 +6,7 @@
 #include "RealBridge.h"
 #include "bridge/ClientVersion.h"
 #include "bridge/DeviceList.h"
+#include "bridge/PhoneDrops.h"
 #include "bridge/PhoneReconnect.h"
 #include "bridge/ToolLocator.h"
 #include "controls/OptionButton.h"
@@ -19,6 +20,7 @@
 #include "tools/ToolsRelease.h"
 #include "tools/tools.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -115,6 +117,8 @@ private slots:
     void freshComputerFetchesTheToolsAndStarts();
     void moreOptionsReachTheClientAndAreRemembered();
     void wifiPhoneComesBackToItsSlot();
+    void droppedPhoneIsAwayAndComesBack_data();
+    void droppedPhoneIsAwayAndComesBack();
 
 private:
     // Starts the bridge server and the phones, each connected and listed as a device; an empty
@@ -643,10 +647,8 @@ void TestEndToEnd::wifiPhoneComesBackToItsSlot()
     const QString first = DeviceList::serialInField(form.devft);
     const QString second = DeviceList::serialInField(form.devst);
     const RealBridge::Phone& away = phones[0].serial == first ? phones[0] : phones[1];
-    // Out of reach. Debian's adb 29 turns such a phone "offline" without telling its tracking (later
-    // versions tell it, or drop the phone); dropped at the bridge, it leaves the list as it would.
+    // Out of reach: its process ends, which Debian's adb 29 does not tell its tracking.
     m_bridge->stopPhone(away);
-    m_bridge->adb({"disconnect", away.serial});
     QTRY_COMPARE_WITH_TIMEOUT(form.devfc->Caption(), first, 10000);
     QVERIFY(!form.devfc->Enabled() && form.devfc->Value() == 0);
     QCOMPARE(form.devsc->Caption(), second + "\t");
@@ -659,6 +661,67 @@ void TestEndToEnd::wifiPhoneComesBackToItsSlot()
     QCOMPARE(form.devsc->Caption(), second + "\t");
     QCOMPARE(form.devsc->Value(), 0);
     QVERIFY(!f.windows.reconnect().isAway(first));
+}
+
+void TestEndToEnd::droppedPhoneIsAwayAndComesBack_data()
+{
+    QTest::addColumn<bool>("mirrored"); // the stand-in client mirrors the phone until its process ends
+    QTest::addColumn<bool>("returns"); // the phone listens again 3 s after its process ended
+    QTest::newRow("back") << false << true;
+    QTest::newRow("back, its mirror opened again once") << true << true;
+    QTest::newRow("never back") << false << false;
+}
+
+// With Debian's adb 29, whose tracking says nothing of a Wi-Fi phone whose process ended: the phone
+// is away within 1 s, "adb connect" is tried from 2 s on, spaced, and once adb lists it ready again
+// its slot comes back, its mirror too.
+void TestEndToEnd::droppedPhoneIsAwayAndComesBack()
+{
+    QFETCH(bool, mirrored);
+    QFETCH(bool, returns);
+    const QList<RealBridge::Phone> phones = connectedPhones(1);
+    QCOMPARE(phones.size(), 1);
+    const QString serial = phones[0].serial;
+    EndToEnd f;
+    f.program.write("scrcpy.version", "scrcpy 4.1\n");
+    if (mirrored)
+        f.program.write("scrcpy.mirror", "");
+    f.openLauncher();
+    Form1& form = f.launcher();
+    QTRY_COMPARE(f.windows.drops().waitedOn(), QStringList {serial});
+    if (mirrored) {
+        Fixture::click(form.QSNUM);
+        for (int tick = 1; tick <= 5; ++tick)
+            form.tickTimerTOT();
+        QTRY_COMPARE(f.program.launchesOf("scrcpy").size(), 1);
+    }
+    const auto tries = [&f, &serial] { return f.outside.lines().count("adb connect " + serial); };
+    QElapsedTimer clock;
+    m_bridge->stopPhone(phones[0]);
+    clock.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!form.devfc->Enabled() && form.devfc->Value() == 0, 1000);
+    QCOMPARE(form.devfc->Caption(), serial);
+    QVERIFY(f.windows.drops().waitedOn().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(tries() == 1, 4000);
+    QVERIFY2(clock.elapsed() >= 2000, qPrintable(QString::number(clock.elapsed())));
+    if (!returns) {
+        QTest::qWait(int(7000 - clock.elapsed()));
+        QCOMPARE(tries(), 2); // 2 s and 6 s after: spaced, never a loop
+        return;
+    }
+    QTest::qWait(int(3000 - clock.elapsed()));
+    m_bridge->startPhone(QStringLiteral("Xiaomi"), true, phones[0].port);
+    QTRY_COMPARE_WITH_TIMEOUT(form.devfc->Caption(), serial + "\t", 20000);
+    QVERIFY(form.devfc->Enabled() || f.windows.devices().count() == 1);
+    QCOMPARE(form.devfc->Value(), 1);
+    QTRY_COMPARE(f.windows.drops().waitedOn(), QStringList {serial});
+    if (mirrored) {
+        QTRY_COMPARE_WITH_TIMEOUT(f.program.launchesOf("scrcpy").size(), 2, 3000);
+        QCOMPARE(f.program.launchesOf("scrcpy")[1], f.program.launchesOf("scrcpy")[0]);
+        m_bridge->stopPhone(phones[0]); // and the stand-in client with it
+        QTest::qWait(500);
+        QCOMPARE(f.program.launchesOf("scrcpy").size(), 2);
+    }
 }
 
 QTEST_MAIN(TestEndToEnd)

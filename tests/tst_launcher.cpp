@@ -7,6 +7,7 @@
 #include "info/WebAddresses.h"
 #include "launcher/ClientWatch.h"
 #include "launcher/LaunchCommandBuilder.h"
+#include "launcher/MirrorClients.h"
 #include "launcher/options.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
@@ -983,47 +984,56 @@ void TestLauncher::mirrorReopensWhenItsPhoneReturns_data()
 {
     QTest::addColumn<QByteArray>("version");
     QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("phone");
+    QTest::addColumn<bool>("endsFirst"); // the client's end is the first to say so (adb 29's tracking is silent)
     QTest::addColumn<bool>("reopened");
-    QTest::newRow("4.1, device disconnected") << QByteArray("scrcpy 4.1\n") << 2 << true;
-    QTest::newRow("1.24, device disconnected") << QByteArray("scrcpy 1.24\n") << 2 << true;
-    QTest::newRow("1.23, status 2") << QByteArray("scrcpy 1.23\n") << 2 << false;
-    QTest::newRow("window closed") << QByteArray("scrcpy 4.1\n") << 0 << false;
-    QTest::newRow("could not start") << QByteArray("scrcpy 4.1\n") << 1 << false;
+    const QString wifi = QStringLiteral("192.168.1.5:5555");
+    QTest::newRow("4.1, device disconnected") << QByteArray("scrcpy 4.1\n") << 2 << wifi << false << true;
+    QTest::newRow("1.24, device disconnected") << QByteArray("scrcpy 1.24\n") << 2 << wifi << false << true;
+    QTest::newRow("client ends before the list says") << QByteArray("scrcpy 4.1\n") << 2 << wifi << true << true;
+    QTest::newRow("cable phone plugged in again") << QByteArray("scrcpy 4.1\n") << 2 << "SER1" << true << true;
+    QTest::newRow("1.23, status 2") << QByteArray("scrcpy 1.23\n") << 2 << wifi << false << false;
+    QTest::newRow("window closed") << QByteArray("scrcpy 4.1\n") << 0 << wifi << false << false;
+    QTest::newRow("could not start") << QByteArray("scrcpy 4.1\n") << 1 << wifi << false << false;
 }
 
-// A client that ended with "Device disconnected" while its Wi-Fi phone was away starts again with
-// the same words once the phone is back, once per return; any other end leaves it closed.
+// A client that ended with "Device disconnected" starts again with the same words once its phone,
+// seen gone since, is listed ready again, once per return; any other end leaves it closed.
 void TestLauncher::mirrorReopensWhenItsPhoneReturns()
 {
     QFETCH(QByteArray, version);
     QFETCH(int, status);
+    QFETCH(QString, phone);
+    QFETCH(bool, endsFirst);
     QFETCH(bool, reopened);
     Fixture f;
     f.outside.answerer = [&version](const Outside::ToolStart& start) {
         return ToolAnswer::exited(0, start.words.contains("--version") ? version : QByteArray());
     };
     Launch launch(f);
-    const QString wifi = QStringLiteral("192.168.1.5:5555");
-    f.listPhones({wifi});
+    f.listPhones({phone});
     launch.click();
     launch.runTicks();
     const QStringList launched = launch.clientLines();
     QCOMPARE(launched.size(), 1);
     // Listed as the tracking lists it; what starts meanwhile stays on record.
-    const auto list = [&f, &wifi](bool listed) {
+    const auto list = [&f, &phone](bool listed) {
         f.windows.devices().setListed(listed
-                ? QList<DeviceList::Entry> {{wifi, QStringLiteral("\t"), QStringLiteral("device")}}
+                ? QList<DeviceList::Entry> {{phone, QStringLiteral("\t"), QStringLiteral("device")}}
                 : QList<DeviceList::Entry> {});
     };
-    list(false); // the phone drops: its slot shows it away
-    QCOMPARE(launch.form.devfc->Caption(), wifi);
-    QCOMPARE(launch.form.devfc->toolTip(), QStringLiteral("连接已断开，正在等待重新连接…"));
-    f.outside.endClient(0, status);
+    if (endsFirst)
+        f.outside.endClient(0, status);
+    list(false); // the phone drops: a Wi-Fi phone's slot shows it away
+    if (phone.contains(':'))
+        QCOMPARE(launch.form.devfc->toolTip(), QStringLiteral("连接已断开，正在等待重新连接…"));
+    if (!endsFirst)
+        f.outside.endClient(0, status);
     list(true); // and comes back
     const QStringList expected = reopened ? launched + launched : launched;
     QCOMPARE(launch.clientLines(), expected);
     QCOMPARE(Fixture::find<QLabel>(launch.form, "launchStatus")->toolTip(),
-        reopened ? wifi + QStringLiteral(" 已重新连接，投屏已重新打开。") : QString());
+        reopened ? phone + QStringLiteral(" 已重新连接，投屏已重新打开。") : QString());
     list(false); // once per return: a mirror still open is not opened again
     list(true);
     QCOMPARE(launch.clientLines(), expected);
@@ -1276,7 +1286,7 @@ void TestLauncher::failingClientIsToldOncePerLaunch()
     Launch launch(f); // the version query answered before the client learns to fail
     f.program.write(QStringLiteral("scrcpy.stderr"), printed);
     f.program.write(QStringLiteral("scrcpy.status"), status);
-    launch.form.clientCheckMs = ClientStartMs;
+    launch.form.mirrors().clientCheckMs = ClientStartMs;
     f.selectSlots({1, 2});
     launch.click();
     QVERIFY(f.outside.messages.isEmpty());
@@ -1315,7 +1325,7 @@ void TestLauncher::runningClientOutlivesTheProgram()
         f.outside.forwardTools = true;
         Launch launch(f); // the version query is answered by now
         f.program.write(QStringLiteral("scrcpy.delay_ms"), "20000");
-        launch.form.clientCheckMs = 200;
+        launch.form.mirrors().clientCheckMs = 200;
         f.selectSlots({1});
         launch.click();
         launch.runTicks();

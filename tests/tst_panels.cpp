@@ -1,4 +1,5 @@
 #include "Fixture.h"
+#include "bridge/PhoneDrops.h"
 #include "controls/FittedText.h"
 #include "controls/ScreenPlace.h"
 #include "panels/Freeze.h"
@@ -57,6 +58,8 @@ private slots:
     void keyButtonsReachSelectedSlots_data();
     void keyButtonsReachSelectedSlots();
     void failuresAreToldOncePerClick();
+    void phoneGoneIsAwayAfterOneWitness_data();
+    void phoneGoneIsAwayAfterOneWitness();
     void panelsLookAsDesigned();
     void screenshotStepsFollowTheAnswers();
     void clickDuringSequenceIsNotTaken();
@@ -180,6 +183,53 @@ void TestPanels::failuresAreToldOncePerClick()
     f.listPhones({"SER9"});
     Fixture::click(Fixture::find(f.windows.navigationBar(), "HOMEWARD"));
     QCOMPARE(f.outside.lines(), QStringList {"adb -s SER9 shell input keyevent 3"});
+}
+
+void TestPanels::phoneGoneIsAwayAfterOneWitness_data()
+{
+    QTest::addColumn<QByteArray>("keyAnswer"); // what the key to the Wi-Fi phone is answered, exit 1
+    QTest::addColumn<bool>("waitEnds"); // its wait for the disconnect returns
+    QTest::newRow("key: offline") << QByteArray("error: device offline\n") << false;
+    QTest::newRow("key: not found") << QByteArray("error: device '192.168.1.5:5555' not found\n") << false;
+    QTest::newRow("key: other failure") << QByteArray("error: closed\n") << false;
+    QTest::newRow("wait for the disconnect") << QByteArray() << true;
+}
+
+// Debian's adb 29 tells its tracking nothing when a Wi-Fi phone's connection dies: a key answered
+// "offline" or "not found", or the phone's wait for its disconnect returning, asks the bridge for the
+// list, once; the phone it lists offline is away, and the next key goes to the other phone alone.
+void TestPanels::phoneGoneIsAwayAfterOneWitness()
+{
+    QFETCH(QByteArray, keyAnswer);
+    QFETCH(bool, waitEnds);
+    Fixture f;
+    const QString wifi = QStringLiteral("192.168.1.5:5555");
+    f.outside.answerer = [&](const Outside::ToolStart& start) {
+        if (start.words.contains("-l"))
+            return ToolAnswer::exited(0,
+                "List of devices attached\n" + wifi.toLatin1()
+                    + "         offline product:x model:Y device:z transport_id:3\nSER2\tdevice\n");
+        const bool keyToWifi = start.words.contains(wifi) && start.words.contains("keyevent");
+        return keyToWifi && !keyAnswer.isEmpty() ? ToolAnswer::exited(1, {}, keyAnswer) : ToolAnswer::exited(0, {});
+    };
+    f.listPhones({wifi, "SER2"});
+    f.tick(1, true);
+    f.tick(2, true);
+    QCOMPARE(f.outside.streams.size(), 1); // the Wi-Fi phone's wait, none for the cable phone
+    QCOMPARE(f.outside.streams[0].start.words, QStringList({"adb", "-s", wifi, "wait-for-disconnect"}));
+    if (waitEnds)
+        f.outside.streams[0].onEnd(ToolAnswer::exited(0, {}));
+    else
+        Fixture::click(Fixture::find(f.windows.navigationBar(), "HOMEWARD"));
+    f.outside.settle();
+    const bool witnessed = waitEnds || keyAnswer.contains("device ");
+    QCOMPARE(f.outside.lines().count("adb devices -l"), witnessed ? 1 : 0);
+    QCOMPARE(f.launcher().devfc->Value(), witnessed ? 0 : 1);
+    QCOMPARE(f.windows.drops().waitedOn().isEmpty(), witnessed); // no wait on a phone away
+    f.outside.clear();
+    Fixture::click(Fixture::find(f.windows.navigationBar(), "HOMEWARD"));
+    f.outside.settle();
+    QCOMPARE(f.outside.lines().filter("keyevent").size(), witnessed ? 1 : 2);
 }
 
 // Each phone's steps follow one another as each answers: capture, copy, then removal.

@@ -9,78 +9,78 @@
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="51"/>
+        <location filename="../src/info/About.cpp" line="52"/>
         <source>基于Scrcpy有线投屏工具命令库制作的GUI控制台。提供便捷的设置选项。</source>
         <translation>A console for the scrcpy mirroring tool, with handy settings.</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="53"/>
+        <location filename="../src/info/About.cpp" line="54"/>
         <source>Scrcpy 作者：Romain Vimont (Genymobile)</source>
         <translation>Scrcpy by Romain Vimont (Genymobile)</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="55"/>
+        <location filename="../src/info/About.cpp" line="56"/>
         <source>项目链接：</source>
         <translation>Project:</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="57"/>
-        <location filename="../src/info/About.cpp" line="59"/>
+        <location filename="../src/info/About.cpp" line="58"/>
+        <location filename="../src/info/About.cpp" line="60"/>
         <source>点击访问</source>
         <translation>Visit</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="58"/>
+        <location filename="../src/info/About.cpp" line="59"/>
         <source>工具介绍(官方)：</source>
         <translation>About the tool:</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="61"/>
+        <location filename="../src/info/About.cpp" line="62"/>
         <source>Scrcpy Version：1.10</source>
         <translation>Scrcpy version: 1.10</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="62"/>
+        <location filename="../src/info/About.cpp" line="63"/>
         <source>酷安：@Tollen</source>
         <translation>CoolApk: @Tollen</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="65"/>
+        <location filename="../src/info/About.cpp" line="66"/>
         <source>个人主页</source>
         <translation>Home page</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="68"/>
+        <location filename="../src/info/About.cpp" line="69"/>
         <source>所有作品</source>
         <translation>All works</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="72"/>
+        <location filename="../src/info/About.cpp" line="73"/>
         <source>捐赠支持</source>
         <translation>Donate</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="77"/>
+        <location filename="../src/info/About.cpp" line="78"/>
         <source>未配置</source>
         <translation>not configured</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="78"/>
+        <location filename="../src/info/About.cpp" line="79"/>
         <source>交流群：</source>
         <translation>Support group: </translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="83"/>
+        <location filename="../src/info/About.cpp" line="84"/>
         <source>点击加入</source>
         <translation>Join</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="88"/>
+        <location filename="../src/info/About.cpp" line="89"/>
         <source>版权所有 © 酷安@Tollen 保留所有权利。Scrcpy 版权归其作者所有。</source>
         <translation>© CoolApk@Tollen. All rights reserved. Scrcpy © its authors.</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="102"/>
+        <location filename="../src/info/About.cpp" line="103"/>
         <source>交流群的加入页面</source>
         <translation>The support group&apos;s join page</translation>
     </message>
@@ -248,27 +248,27 @@
         <translation>Front</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientOptions.cpp" line="64"/>
+        <location filename="../src/launcher/ClientOptions.cpp" line="65"/>
         <source>保持唤醒</source>
         <translation>Stay awake</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientOptions.cpp" line="66"/>
+        <location filename="../src/launcher/ClientOptions.cpp" line="67"/>
         <source>关闭窗口时锁屏</source>
         <translation>Lock when closed</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientOptions.cpp" line="68"/>
+        <location filename="../src/launcher/ClientOptions.cpp" line="69"/>
         <source>无边框窗口</source>
         <translation>Borderless</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientOptions.cpp" line="69"/>
+        <location filename="../src/launcher/ClientOptions.cpp" line="71"/>
         <source>只看不控</source>
         <translation>View only</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientOptions.cpp" line="166"/>
+        <location filename="../src/launcher/ClientOptions.cpp" line="168"/>
         <source>%1，本次启动不使用“%2”！</source>
         <translation>%1; this launch does not use &quot;%2&quot;.</translation>
     </message>
@@ -276,12 +276,12 @@
 <context>
     <name>ClientWatch</name>
     <message>
-        <location filename="../src/launcher/ClientWatch.cpp" line="71"/>
+        <location filename="../src/launcher/ClientWatch.cpp" line="72"/>
         <source>scrcpy 已结束（状态 %1），没有留下任何输出。</source>
         <translation>scrcpy ended (status %1) without printing anything.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientWatch.cpp" line="75"/>
+        <location filename="../src/launcher/ClientWatch.cpp" line="76"/>
         <source>设备 %1 未能开始投屏：<byte value="xd"/>
 %2<byte value="xd"/>
 完整记录见：%3</source>
@@ -290,7 +290,7 @@
 Full log: %3</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientWatch.cpp" line="82"/>
+        <location filename="../src/launcher/ClientWatch.cpp" line="83"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
@@ -327,200 +327,182 @@ Full log: %3</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="46"/>
+        <location filename="../src/launcher/Form1.cpp" line="47"/>
         <source>使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。</source>
         <translation>Turn on &quot;USB debugging&quot; in the phone&apos;s developer options, connect it, then allow debugging on the phone.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="47"/>
+        <location filename="../src/launcher/Form1.cpp" line="48"/>
         <source>多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。</source>
         <translation>With several phones, only the first one&apos;s sound plays on the computer; the others keep theirs.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="85"/>
+        <location filename="../src/launcher/Form1.cpp" line="89"/>
         <source>分辨率</source>
         <translation>Resolution</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="86"/>
+        <location filename="../src/launcher/Form1.cpp" line="90"/>
         <source>按原设备比例设定纵向分辨率</source>
         <translation>Height; the phone&apos;s aspect ratio is kept</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="89"/>
+        <location filename="../src/launcher/Form1.cpp" line="93"/>
         <source>默认</source>
         <translation>Max</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="98"/>
+        <location filename="../src/launcher/Form1.cpp" line="102"/>
         <source>附加设置</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="101"/>
+        <location filename="../src/launcher/Form1.cpp" line="106"/>
         <source>悬浮工具栏</source>
         <translation>Panels</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="103"/>
+        <location filename="../src/launcher/Form1.cpp" line="109"/>
         <source>启动时录屏</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="112"/>
+        <location filename="../src/launcher/Form1.cpp" line="120"/>
         <source>比特率(数值越高，延迟越高，但显示和录屏也越清晰)</source>
         <translation>Bit rate (higher: sharper picture and recording, more delay)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="116"/>
+        <location filename="../src/launcher/Form1.cpp" line="124"/>
         <source>8Mbps(默认)</source>
         <translation>8Mbps (default)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="123"/>
+        <location filename="../src/launcher/Form1.cpp" line="131"/>
         <source>自定义录屏文件名。默认为ScrRec</source>
         <translation>Recording name (default ScrRec)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="153"/>
+        <location filename="../src/launcher/Form1.cpp" line="161"/>
         <source>投屏工具</source>
         <translation>Tools</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="157"/>
+        <location filename="../src/launcher/Form1.cpp" line="165"/>
         <source>更多选项…</source>
         <translation>More options…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="204"/>
+        <location filename="../src/launcher/Form1.cpp" line="211"/>
         <source>%1 在 10 分钟内没能重新连接，已不再尝试。</source>
         <translation>%1 could not be connected again within 10 minutes; no more tries.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="267"/>
+        <location filename="../src/launcher/Form1.cpp" line="274"/>
         <source>连接已断开，正在等待重新连接…</source>
         <translation>Connection lost; waiting to connect again…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="268"/>
+        <location filename="../src/launcher/Form1.cpp" line="275"/>
         <source>连接已断开，正在重新连接（已尝试 %1 次）…</source>
         <translation>Connection lost; connecting again (%1 tries so far)…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="321"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="42"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="82"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="186"/>
+        <location filename="../src/launcher/Form1.cpp" line="328"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="38"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="73"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="136"/>
+        <location filename="../src/launcher/Form1.cpp" line="144"/>
         <source>启动</source>
         <translation>Launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="139"/>
+        <location filename="../src/launcher/Form1.cpp" line="147"/>
         <source>软件使用说明与帮助(酷安图文)</source>
         <translation>Help and guide (CoolApk)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="142"/>
+        <location filename="../src/launcher/Form1.cpp" line="150"/>
         <source>查看快捷键</source>
         <translation>Shortcuts</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="145"/>
+        <location filename="../src/launcher/Form1.cpp" line="153"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="171"/>
+        <location filename="../src/launcher/Form1.cpp" line="179"/>
         <source>公告</source>
         <translation>Notice</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="182"/>
+        <location filename="../src/launcher/Form1.cpp" line="190"/>
         <source>截屏(screen.png)与录屏文件保存在：</source>
         <translation>Screenshots (screen.png) and recordings go to: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="188"/>
+        <location filename="../src/launcher/Form1.cpp" line="196"/>
         <source>多设备启动</source>
         <translation>Phones</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="232"/>
+        <location filename="../src/launcher/Form1.cpp" line="239"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="232"/>
+        <location filename="../src/launcher/Form1.cpp" line="239"/>
         <source> 【已连接 %1 台设备】</source>
         <translation> [%1 connected]</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="235"/>
+        <location filename="../src/launcher/Form1.cpp" line="242"/>
         <source>另有 %1 台设备没有位置：%2</source>
         <translation>%1 more without a slot: %2</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="235"/>
-        <location filename="../src/launcher/Form1.cpp" line="237"/>
+        <location filename="../src/launcher/Form1.cpp" line="242"/>
+        <location filename="../src/launcher/Form1.cpp" line="244"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="237"/>
+        <location filename="../src/launcher/Form1.cpp" line="244"/>
         <source>另有设备：</source>
         <translation>Also: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="320"/>
+        <location filename="../src/launcher/Form1.cpp" line="327"/>
         <source>按Ctrl+f可退出(切换)全屏！</source>
         <translation>Press Ctrl+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="320"/>
+        <location filename="../src/launcher/Form1.cpp" line="327"/>
         <source>按Alt+f可退出(切换)全屏！</source>
         <translation>Press Alt+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.h" line="36"/>
+        <location filename="../src/launcher/Form1.h" line="33"/>
         <source>Pannix 酷安@Tollen</source>
         <translation>Pannix CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.h" line="74"/>
+        <location filename="../src/launcher/Form1.h" line="71"/>
         <source>录屏文件名</source>
         <translation>Recording name</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="114"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="105"/>
         <source>正在启动...</source>
         <translation>Launching...</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="162"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="153"/>
         <source>应用配置并启动</source>
         <translation>Apply and launch</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="186"/>
-        <source>无法启动 scrcpy！<byte value="xd"/>
-</source>
-        <translation>Cannot start scrcpy.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="233"/>
-        <source>%1 已重新连接，投屏已重新打开。</source>
-        <translation>%1 is back; its mirror was opened again.</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="235"/>
-        <source>%1 已重新连接，但投屏未能重新打开：%2</source>
-        <translation>%1 is back, but its mirror could not be opened again: %2</translation>
     </message>
 </context>
 <context>
@@ -632,6 +614,31 @@ The recording is saved as: </translation>
         <location filename="../src/info/MakerPages.cpp" line="30"/>
         <source>提示</source>
         <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorClients</name>
+    <message>
+        <location filename="../src/launcher/MirrorClients.cpp" line="57"/>
+        <source>无法启动 scrcpy！<byte value="xd"/>
+</source>
+        <translation>Cannot start scrcpy.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/MirrorClients.cpp" line="57"/>
+        <source>警告！</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/MirrorClients.cpp" line="114"/>
+        <source>%1 已重新连接，投屏已重新打开。</source>
+        <translation>%1 is back; its mirror was opened again.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/MirrorClients.cpp" line="116"/>
+        <source>%1 已重新连接，但投屏未能重新打开：%2</source>
+        <translation>%1 is back, but its mirror could not be opened again: %2</translation>
     </message>
 </context>
 <context>
@@ -1979,52 +1986,52 @@ Please check that:<byte value="xd"/>
         <translation>Sound</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="229"/>
+        <location filename="../src/launcher/options.cpp" line="233"/>
         <source>投屏客户端 scrcpy %1：灰色的选项需要更新的版本，或与已选的选项不能同时使用。</source>
         <translation>Mirroring client scrcpy %1: greyed options need a newer version, or cannot be used with a choice already made.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="100"/>
+        <location filename="../src/launcher/options.cpp" line="102"/>
         <source>键盘</source>
         <translation>Keyboard</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="101"/>
+        <location filename="../src/launcher/options.cpp" line="103"/>
         <source>默认</source>
         <translation>Default</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="110"/>
+        <location filename="../src/launcher/options.cpp" line="112"/>
         <source>虚拟显示器与应用</source>
         <translation>Virtual display and app</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="113"/>
+        <location filename="../src/launcher/options.cpp" line="115"/>
         <source>宽x高，可不填</source>
         <translation>WxH, optional</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="116"/>
+        <location filename="../src/launcher/options.cpp" line="118"/>
         <source>安卓包名，例如 com.android.settings</source>
         <translation>Android package, e.g. com.android.settings</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="120"/>
+        <location filename="../src/launcher/options.cpp" line="122"/>
         <source>摄像头</source>
         <translation>Camera</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="129"/>
+        <location filename="../src/launcher/options.cpp" line="133"/>
         <source>其他</source>
         <translation>Other</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="216"/>
+        <location filename="../src/launcher/options.cpp" line="220"/>
         <source>需要 scrcpy %1 或更高版本</source>
         <translation>Needs scrcpy %1 or later</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="228"/>
+        <location filename="../src/launcher/options.cpp" line="232"/>
         <source>投屏客户端的版本尚未知道：知道之前，这些选项都不会加到启动命令中。</source>
         <translation>The client&apos;s version is not known yet: until it is, none of these options is added to the launch.</translation>
     </message>
@@ -2047,7 +2054,7 @@ Please check that:<byte value="xd"/>
         <translation>IP address &amp; port to connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="309"/>
+        <location filename="../src/startup/pair.cpp" line="311"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
@@ -2072,101 +2079,101 @@ Please check that:<byte value="xd"/>
         <translation>Pair with a pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="75"/>
+        <location filename="../src/startup/pair.cpp" line="77"/>
         <source>配对</source>
         <translation>Pair</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="78"/>
+        <location filename="../src/startup/pair.cpp" line="80"/>
         <source>手机上：开发者选项 › 无线调试 › 使用配对码配对设备</source>
         <translation>On the phone: Developer options › Wireless debugging › Pair device with pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="81"/>
+        <location filename="../src/startup/pair.cpp" line="83"/>
         <source>连接已配对的手机</source>
         <translation>Connect a paired phone</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="87"/>
+        <location filename="../src/startup/pair.cpp" line="89"/>
         <source>连接</source>
         <translation>Connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="91"/>
+        <location filename="../src/startup/pair.cpp" line="93"/>
         <source>手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）</source>
         <translation>&quot;IP address &amp; Port&quot; on the phone&apos;s Wireless debugging page (not the pairing port)</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="136"/>
+        <location filename="../src/startup/pair.cpp" line="138"/>
         <source>正在检查 adb 的版本…</source>
         <translation>Checking the version of adb…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="147"/>
+        <location filename="../src/startup/pair.cpp" line="149"/>
         <source>此电脑上的 adb 是 %1。</source>
         <translation>The adb on this computer is %1.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="148"/>
+        <location filename="../src/startup/pair.cpp" line="150"/>
         <source>无法读出此电脑上 adb 的版本：%1</source>
         <translation>the version of adb on this computer cannot be read: %1</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="149"/>
+        <location filename="../src/startup/pair.cpp" line="151"/>
         <source>无线配对需要 adb 30 或更高版本，</source>
         <translation>Wireless pairing needs adb 30 or later; </translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="150"/>
+        <location filename="../src/startup/pair.cpp" line="152"/>
         <source>
 Windows 上请换用 scrcpy 当前版本自带的 adb.exe；Linux 上请安装 Android 的 platform-tools。</source>
         <translation>
 On Windows use the adb.exe of the current scrcpy release; on Linux install Android&apos;s platform-tools.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="160"/>
+        <location filename="../src/startup/pair.cpp" line="162"/>
         <source>正在检查 adb 能否发现网络上的手机…</source>
         <translation>Checking whether adb can discover phones on the network…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="166"/>
+        <location filename="../src/startup/pair.cpp" line="168"/>
         <source>此电脑上 adb 无法发现网络上的手机，二维码配对不可用，请用配对码配对。</source>
         <translation>adb cannot discover phones on the network here, so QR pairing is unavailable: pair with a code.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="171"/>
+        <location filename="../src/startup/pair.cpp" line="173"/>
         <source>正在等待手机扫描二维码…</source>
         <translation>Waiting for the phone to scan the code…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="234"/>
+        <location filename="../src/startup/pair.cpp" line="236"/>
         <source>正在与 %1 配对…</source>
         <translation>Pairing with %1…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="250"/>
+        <location filename="../src/startup/pair.cpp" line="252"/>
         <source>配对失败：%1
 已换上新的二维码，可以再试一次。</source>
         <translation>Not paired: %1
 A new QR code is shown for another try.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="260"/>
+        <location filename="../src/startup/pair.cpp" line="262"/>
         <source>已与 %1 配对。请在手机“无线调试”页面找到“IP地址和端口”，填入“连接已配对的手机”后点击“连接”。</source>
         <translation>Paired with %1. Enter the &quot;IP address &amp; Port&quot; from the phone&apos;s Wireless debugging page under &quot;Connect a paired phone&quot; and press &quot;Connect&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="281"/>
+        <location filename="../src/startup/pair.cpp" line="283"/>
         <source>正在连接 %1…</source>
         <translation>Connecting to %1…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="290"/>
+        <location filename="../src/startup/pair.cpp" line="292"/>
         <source>连接失败：</source>
         <translation>Not connected: </translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="295"/>
+        <location filename="../src/startup/pair.cpp" line="297"/>
         <source>已连接 %1，手机将出现在启动器的设备列表中。</source>
         <translation>Connected to %1; the phone appears in the launcher&apos;s device list.</translation>
     </message>

@@ -2,6 +2,10 @@
 
 #include "BridgeProblems.h"
 #include "DeviceList.h"
+#include "ToolAnswer.h"
+#include "ToolText.h"
+
+#include <QRegularExpression>
 
 namespace AdbCommands {
 
@@ -27,6 +31,28 @@ ToolCommand startServer()
 ToolCommand devices()
 {
     return fixed({Adb, QStringLiteral("devices")});
+}
+
+ToolCommand devicesLong()
+{
+    return fixed({Adb, QStringLiteral("devices"), QStringLiteral("-l")});
+}
+
+ToolCommand waitForDisconnect(const QString& serial)
+{
+    return {{Adb, QStringLiteral("-s"), serial, QStringLiteral("wait-for-disconnect")},
+        QStringLiteral("adb -s ") + serial + QStringLiteral(" wait-for-disconnect")};
+}
+
+bool saysDeviceGone(const ToolAnswer& answer)
+{
+    // "error: device offline", "error: device '<serial>' not found", "error: device not found".
+    static const QRegularExpression gone(QStringLiteral("^error: device (offline|'.*' not found|not found)$"));
+    for (const QString& line : ToolText::lines(answer.errors + '\n' + answer.output)) {
+        if (gone.match(line.trimmed()).hasMatch())
+            return true;
+    }
+    return false;
 }
 
 ToolCommand maker()

@@ -12,6 +12,12 @@ namespace AdbCommands {
 
 ToolCommand startServer();
 ToolCommand devices();
+// The list with each phone's details ("product:… model:…") after its state.
+ToolCommand devicesLong();
+// Returns once the phone's connection is gone; a waiting tool wakes nothing in the program.
+ToolCommand waitForDisconnect(const QString& serial);
+// Whether a call for one phone answered that the bridge holds it offline, or knows it no more.
+bool saysDeviceGone(const ToolAnswer& answer);
 ToolCommand maker();
 // Runs on, printing the whole device list at its start and again at every change.
 ToolCommand trackDevices();

@@ -1,5 +1,6 @@
 #include "CommandRunner.h"
 
+#include "AdbCommands.h"
 #include "BridgeLog.h"
 #include "Paths.h"
 #include "ToolLocator.h"
@@ -11,6 +12,7 @@ namespace CommandRunner {
 namespace {
 
 int limitOverride = 0;
+std::function<void(const QString&)> dropWitness;
 
 Outside::ToolStart toolStart(const ToolCommand& command, Streams streams)
 {
@@ -35,10 +37,25 @@ void setTimeLimitForTests(int ms)
     limitOverride = ms;
 }
 
+void setDropWitness(std::function<void(const QString&)> witness)
+{
+    dropWitness = std::move(witness);
+}
+
 void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler onAnswer, Streams streams)
 {
     const Outside::ToolStart start = toolStart(command, streams);
     qCInfo(lcBridge) << "call" << start.loggedWords() << "in" << start.workingFolder;
+    // A key, a screenshot or a maker query for a phone that the bridge holds offline or knows no more
+    // witnesses its drop, whoever called.
+    const QStringList& words = command.words;
+    if (words.size() > 2 && words[0] == QLatin1String("adb") && words[1] == QLatin1String("-s")) {
+        onAnswer = [serial = words[2], onAnswer = std::move(onAnswer)](const ToolAnswer& answer) {
+            if (dropWitness && AdbCommands::saysDeviceGone(answer))
+                dropWitness(serial);
+            onAnswer(answer);
+        };
+    }
     Outside::current().callTool(start, receiver, std::move(onAnswer));
 }
 

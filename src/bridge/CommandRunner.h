@@ -3,6 +3,8 @@
 #include "Outside.h"
 #include "ToolCommand.h"
 
+#include <functional>
+
 // Starts the tools from their words, never through a command interpreter, in the output folder.
 // A called tool's answer is awaited while the window goes on; every called tool is stopped at the
 // time limit. Only the mirroring clients start detached and run on by themselves.
@@ -26,6 +28,10 @@ QObject* stream(
 // started. onEnd, when given, hears how it ended.
 bool startClient(
     const ToolCommand& command, const QString& logFile, QString* problem, Outside::AnswerHandler onEnd = nullptr);
+
+// Hears every call for one phone ("adb -s <serial> …") that the bridge answered with the phone
+// offline or not found; null hears none.
+void setDropWitness(std::function<void(const QString& serial)> witness);
 
 // Tests shorten the limit; 0 restores it.
 void setTimeLimitForTests(int ms);

@@ -1,5 +1,7 @@
 #include "DeviceList.h"
 
+#include <QRegularExpression>
+
 #include <QSet>
 
 namespace DeviceList {
@@ -61,6 +63,22 @@ std::optional<QList<Entry>> listed(const QStringList& lines)
     if (header == lines.size())
         return std::nullopt;
     return entries(lines.mid(header + 1));
+}
+
+QList<Entry> withoutDetails(const QList<Entry>& entries)
+{
+    static const QRegularExpression detail(QStringLiteral("^[a-z_]+:"));
+    QList<Entry> tracked;
+    for (const Entry& entry : entries) {
+        QStringList state;
+        for (const QString& word : entry.state.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (detail.match(word).hasMatch())
+                break;
+            state << word;
+        }
+        tracked.append({entry.serial, QStringLiteral("\t"), state.join(QLatin1Char(' '))});
+    }
+    return tracked;
 }
 
 QString serialInField(const QString& field)

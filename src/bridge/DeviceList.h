@@ -32,6 +32,10 @@ QList<Entry> entries(const QStringList& lines);
 std::optional<QList<Entry>> listed(const QStringList& lines);
 
 // The serial alone, out of a serial field: up to its tab, or its first blank when it has no tab.
+// A list of "adb devices -l" as the tracking lists it: each serial, a tab and its state alone; the
+// details after the state ("product:… model:… transport_id:…") left out.
+QList<Entry> withoutDetails(const QList<Entry>& entries);
+
 QString serialInField(const QString& field);
 
 // The words a slot's device selector (" -s " + its serial field, or empty) stands for: "-s" and

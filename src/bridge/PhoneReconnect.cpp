@@ -61,6 +61,8 @@ void PhoneReconnect::begin(const QString& serial)
     away.since = m_now();
     away.timer = new QTimer(this);
     away.timer->setSingleShot(true);
+    // A coarse timer may fire 5 % early: the first try is promised no sooner than 2 s.
+    away.timer->setTimerType(Qt::PreciseTimer);
     connect(away.timer, &QTimer::timeout, this, [this, serial] { tryAgain(serial); });
     away.timer->start(FirstPauseMs);
     m_away.insert(serial, away);
@@ -105,6 +107,7 @@ void PhoneReconnect::answered(const QString& serial, bool connected, const QStri
     }
     found->pauseMs = qMin(found->pauseMs * 2, LongestPauseMs);
     found->timer->start(found->pauseMs);
+    emit tried(serial);
 }
 
 void PhoneReconnect::end(const QString& serial)

@@ -14,9 +14,9 @@ class QTimer;
 // Phones over Wi-Fi come back by themselves. A phone whose serial is a network address (host:port)
 // that has been listed as "device" during this run, and that then leaves the list or turns
 // "offline", is connected again with "adb connect" after 2 s, then 4, 8, 16… at most 60 s apart,
-// one try at a time, until it is listed as "device" again (by a try or by the bridge itself), the
-// user disconnects it, or ten minutes have passed; meanwhile its slot stays its own, away. No
-// timer runs while no phone is away.
+// one try at a time, until it is listed as "device" again (by the tracking, or by the list asked for
+// after a try), the user disconnects it, or ten minutes have passed; meanwhile its slot stays its
+// own, away. No timer runs while no phone is away.
 class PhoneReconnect : public QObject
 {
     Q_OBJECT
@@ -45,6 +45,9 @@ public:
 signals:
     // Listed as "device" again after being away.
     void returned(const QString& serial);
+    // A try has been answered: whether the phone is back is the list's to say ("already connected"
+    // is what the bridge answers while it still holds the phone offline).
+    void tried(const QString& serial);
     void givenUp(const QString& serial);
 
 private:

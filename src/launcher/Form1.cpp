@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "AppWindows.h"
+#include "MirrorClients.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
 #include "bridge/ClientVersion.h"
@@ -68,6 +69,9 @@ Form1::Form1(AppWindows& windows)
     buildLinks();
 
     connect(&clientVersion(), &ClientVersion::changed, this, &Form1::showNotice);
+    m_mirrors = new MirrorClients(m_windows.devices(), clientVersion(), m_windows.drops(), this);
+    connect(m_mirrors, &MirrorClients::clientMissing, this, [this] { AppWindows::bringUp(m_windows.toolsWindow()); });
+    connect(m_mirrors, &MirrorClients::status, this, &Form1::say);
 
     TimerTOT = new QTimer(this);
     TimerTOT->setObjectName(QStringLiteral("TimerTOT"));
@@ -203,7 +207,6 @@ void Form1::buildDevicesFrame()
         connect(box, &CheckButton::Click, this, [this, box, slot] { devices().setTicked(slot, box->Value() == 1); });
     }
     DeviceModel& model = m_windows.devices();
-    connect(&m_windows.reconnect(), &PhoneReconnect::returned, this, &Form1::reopenMirror);
     connect(&m_windows.reconnect(), &PhoneReconnect::givenUp, this,
         [this](const QString& serial) { say(tr("%1 在 10 分钟内没能重新连接，已不再尝试。").arg(serial)); });
     connect(&model, &DeviceModel::changed, this, &Form1::showDevices);

@@ -4,8 +4,6 @@
 #include "bridge/ToolCommand.h"
 
 #include <QCoreApplication>
-#include <QHash>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -13,8 +11,7 @@
 
 class AppWindows;
 class ClientVersion;
-class ClientWatch;
-struct ToolAnswer;
+class MirrorClients;
 class DeviceModel;
 class CheckButton;
 class LinkLabel;
@@ -88,8 +85,8 @@ public:
     LinkLabel* optionsLink = nullptr;
     QLabel* launchStatus = nullptr;
 
-    // How long a started client has to show that it failed (tests shorten it).
-    int clientCheckMs = 3000;
+    // The clients of the launches: started, watched, told and opened again.
+    MirrorClients& mirrors() const { return *m_mirrors; }
 
     QTimer* TimerTOT = nullptr;
     qint16 launchTicks = 0;
@@ -117,10 +114,6 @@ private:
 
     void launchClick();
     void runLaunchLine(const ToolCommand& command, int slot);
-    bool startClient(const ToolCommand& command, const QString& phone, QString* problem);
-    void reportStartFailure(const ToolCommand& command, const QString& problem);
-    void clientEnded(const QString& phone, const ToolCommand& command, const ToolAnswer& answer);
-    void reopenMirror(const QString& phone);
     void say(const QString& status);
     std::array<ClientWindow, 3> clientWindows() const;
     void fullscreenHint();
@@ -128,13 +121,9 @@ private:
 
     AppWindows& m_windows;
     QLabel* m_noticeUsb = nullptr;
-    bool m_clientMissingReported = false;
-    QPointer<ClientWatch> m_clientWatch;
+    MirrorClients* m_mirrors = nullptr;
     // Each slot's launch line as its words, kept apart from the scratch fields so that a panel
     // click in the first 900 ms cannot replace slot 1's line before the first tick.
     std::array<ToolCommand, 3> m_launchCommands;
     QString m_recordFile;
-    // The clients that ended because their phone dropped, each to be started again with the same
-    // words when its phone is back.
-    QHash<QString, ToolCommand> m_toReopen;
 };

@@ -1,24 +1,20 @@
 // The launch: a click on "启动" validates the choice and composes one mirroring line per slot;
 // the launch timer starts the selected slots' clients 900 ms apart.
 #include "AppWindows.h"
-#include "ClientWatch.h"
 #include "Form1.h"
 #include "LaunchPlanner.h"
+#include "MirrorClients.h"
 #include "bridge/ClientVersion.h"
-#include "bridge/CommandRunner.h"
 #include "bridge/DeviceList.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/Paths.h"
-#include "bridge/PhoneReconnect.h"
 #include "bridge/Remembered.h"
-#include "bridge/ToolLocator.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
 #include "controls/TypedText.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
-#include "tools/tools.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,12 +41,7 @@ void Form1::launchClick()
     }
     TimerTOT->stop();
     launchTicks = 0;
-    m_clientMissingReported = false;
-    // The last launch's watch reports on its own clients, and ends itself; one that watches none
-    // (no client of that launch started) ends here.
-    if (m_clientWatch && !m_clientWatch->watching())
-        m_clientWatch->deleteLater();
-    m_clientWatch = nullptr;
+    m_mirrors->newLaunch();
 
     LaunchSettings settings;
     for (int slot = 1; slot <= 3; ++slot) {
@@ -167,72 +158,7 @@ void Form1::tickTimerTOT()
 // told, once for the launch.
 void Form1::runLaunchLine(const ToolCommand& command, int slot)
 {
-    QString problem;
-    if (!startClient(command, DeviceList::serialInField(serial(slot)), &problem))
-        reportStartFailure(command, problem);
-}
-
-// Told once per launch, however many clients failed and whenever the system said so; later ticks
-// may come while the box is open.
-void Form1::reportStartFailure(const ToolCommand& command, const QString& problem)
-{
-    if (std::exchange(m_clientMissingReported, true))
-        return;
-    // A client found nowhere is offered by the tools window instead.
-    if (ToolLocator::missing(command.words.first())) {
-        AppWindows::bringUp(m_windows.toolsWindow());
-        return;
-    }
-    Outside::current().showMessage(tr("无法启动 scrcpy！\r\n") + problem, tr("警告！"), Outside::Icon::Warning);
-}
-
-// Started with a log of its own and watched until it ends.
-bool Form1::startClient(const ToolCommand& command, const QString& phone, QString* problem)
-{
-    const QString log = ClientWatch::newLogFile(phone);
-    if (!m_clientWatch)
-        m_clientWatch = new ClientWatch(this, clientCheckMs);
-    const QPointer<Form1> self(this);
-    const QPointer<ClientWatch> watch(m_clientWatch);
-    const auto ended = [self, watch, phone, command, log](const ToolAnswer& answer) {
-        if (watch)
-            watch->ended(log, answer);
-        if (self)
-            self->clientEnded(phone, command, answer);
-    };
-    if (!CommandRunner::startClient(command, log, problem, ended)) {
-        QFile::remove(log);
-        return false;
-    }
-    m_clientWatch->watch(phone, log);
-    return true;
-}
-
-// A client the system could not start is told as every failed start is, once for the launch; one
-// that ended with the client's "Device disconnected" (status 2, from 1.24 on) while its phone is away
-// comes back with it. A window the user closed (0) or a client that failed (1) stays closed.
-void Form1::clientEnded(const QString& phone, const ToolCommand& command, const ToolAnswer& answer)
-{
-    if (answer.outcome == ToolAnswer::Outcome::FailedToStart) {
-        reportStartFailure(command, answer.problem);
-        return;
-    }
-    const bool disconnected = answer.ranToEnd() && answer.exitCode == 2;
-    const QVersionNumber version = clientVersion().version();
-    if (disconnected && !version.isNull() && version >= QVersionNumber(1, 24) && m_windows.reconnect().isAway(phone))
-        m_toReopen.insert(phone, command);
-}
-
-void Form1::reopenMirror(const QString& phone)
-{
-    if (!m_toReopen.contains(phone))
-        return;
-    const ToolCommand command = m_toReopen.take(phone);
-    QString problem;
-    if (startClient(command, phone, &problem))
-        say(tr("%1 已重新连接，投屏已重新打开。").arg(phone));
-    else
-        say(tr("%1 已重新连接，但投屏未能重新打开：%2").arg(phone, problem));
+    m_mirrors->start(command, DeviceList::serialInField(serial(slot)));
 }
 
 void Form1::say(const QString& status)

@@ -4,7 +4,8 @@
 // folder it runs in. <name>.delay_ms makes it wait before answering; <name>.<subcommand>.err is
 // printed on standard error and <name>.<subcommand>.exit names its exit status. Its process
 // number is appended to <name>.pids, so a test can tell whether it was stopped, and the variable
-// ADB, when set, to <name>.adb.
+// ADB, when set, to <name>.adb. With <name>.mirror it mirrors its simulated phone until that phone's
+// process ends.
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -23,6 +24,9 @@
 
 #include <shellapi.h> // after windows.h, which it needs
 #else
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 #endif
 
@@ -88,6 +92,40 @@ static fs::path beside(const fs::path& base, const std::string& suffix)
     return path;
 }
 
+#ifndef _WIN32
+// Whether something listens on the loopback port.
+static bool answers(int port)
+{
+    const int probe = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool connected = connect(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(probe);
+    return connected;
+}
+
+// A mirroring client that mirrors while its simulated phone (the "-s" 127.0.0.1:<port>) listens, and
+// ends with the client's "Device disconnected" status (2) once it no longer does; 0 after a minute.
+static int mirrorUntilGone(const std::vector<std::string>& words)
+{
+    int port = 0;
+    for (size_t i = 0; i + 1 < words.size(); ++i) {
+        if (words[i] == "-s")
+            port = std::atoi(words[i + 1].substr(words[i + 1].rfind(':') + 1).c_str());
+    }
+    for (int tick = 0; tick < 600; ++tick) {
+        if (!answers(port)) {
+            std::cerr << "WARN: Device disconnected" << std::endl;
+            return 2;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return 0;
+}
+#endif
+
 int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
 {
 #ifdef _WIN32
@@ -140,6 +178,11 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
         std::cout << readAll(beside(base, ".version"));
         return 0;
     }
+#ifndef _WIN32
+    // <name>.mirror: a client that runs while its phone does.
+    if (fs::exists(beside(base, ".mirror")))
+        return mirrorUntilGone(words);
+#endif
 
     std::string subcommand;
     std::string nextWord;

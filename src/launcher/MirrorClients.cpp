@@ -1,0 +1,128 @@
+#include "MirrorClients.h"
+
+#include "bridge/ClientVersion.h"
+#include "bridge/CommandRunner.h"
+#include "bridge/DeviceModel.h"
+#include "bridge/Outside.h"
+#include "bridge/PhoneDrops.h"
+#include "bridge/ToolLocator.h"
+
+#include <QFile>
+
+#include <utility>
+
+namespace {
+
+// From this version on the client ends with status 2 when its phone disconnects.
+const QVersionNumber StatusTwoMeansDisconnected(1, 24);
+
+} // namespace
+
+MirrorClients::MirrorClients(DeviceModel& devices, ClientVersion& version, PhoneDrops& drops, QObject* parent)
+    : QObject(parent)
+    , m_devices(devices)
+    , m_version(version)
+    , m_drops(drops)
+{
+    connect(&m_devices, &DeviceModel::listTaken, this, &MirrorClients::take);
+}
+
+// The last launch's watch reports on its own clients and ends itself; one that watches none (no
+// client of that launch started) ends here.
+void MirrorClients::newLaunch()
+{
+    m_failureTold = false;
+    if (m_watch && !m_watch->watching())
+        m_watch->deleteLater();
+    m_watch = nullptr;
+}
+
+void MirrorClients::start(const ToolCommand& command, const QString& phone)
+{
+    QString problem;
+    if (!startClient(command, phone, &problem))
+        reportStartFailure(command, problem);
+}
+
+// Told once per launch, however many clients failed and whenever the system said so; later ticks
+// may come while the box is open.
+void MirrorClients::reportStartFailure(const ToolCommand& command, const QString& problem)
+{
+    if (std::exchange(m_failureTold, true))
+        return;
+    if (ToolLocator::missing(command.words.first())) {
+        emit clientMissing();
+        return;
+    }
+    Outside::current().showMessage(tr("无法启动 scrcpy！\r\n") + problem, tr("警告！"), Outside::Icon::Warning);
+}
+
+// Started with a log of its own and watched until it ends.
+bool MirrorClients::startClient(const ToolCommand& command, const QString& phone, QString* problem)
+{
+    const QString log = ClientWatch::newLogFile(phone);
+    if (!m_watch)
+        m_watch = new ClientWatch(this, clientCheckMs);
+    const QPointer<MirrorClients> self(this);
+    const QPointer<ClientWatch> watch(m_watch);
+    const auto ended = [self, watch, phone, command, log](const ToolAnswer& answer) {
+        if (watch)
+            watch->ended(log, answer);
+        if (self)
+            self->ended(phone, command, answer);
+    };
+    if (!CommandRunner::startClient(command, log, problem, ended)) {
+        QFile::remove(log);
+        return false;
+    }
+    m_watch->watch(phone, log);
+    return true;
+}
+
+void MirrorClients::ended(const QString& phone, const ToolCommand& command, const ToolAnswer& answer)
+{
+    if (answer.outcome == ToolAnswer::Outcome::FailedToStart) {
+        reportStartFailure(command, answer.problem);
+        return;
+    }
+    const QVersionNumber version = m_version.version();
+    if (!answer.ranToEnd() || answer.exitCode != 2 || version.isNull() || version < StatusTwoMeansDisconnected)
+        return;
+    // The phone may already be listed gone; else the bridge is asked, since it may not have said so.
+    m_toReopen.insert(phone, {command, !listedReady(phone)});
+    m_drops.witnessed(phone);
+}
+
+// Back is back however the list says it: a phone seen gone since its client ended, and listed
+// ready now, has its mirror opened again, once.
+void MirrorClients::take(const QList<DeviceList::Entry>& listed)
+{
+    for (auto reopen = m_toReopen.begin(); reopen != m_toReopen.end();) {
+        const QString phone = reopen.key();
+        const bool ready = std::any_of(listed.cbegin(), listed.cend(), [&phone](const DeviceList::Entry& entry) {
+            return entry.serial == phone && entry.state == QLatin1String("device");
+        });
+        if (!ready || !reopen->gone) {
+            reopen->gone = reopen->gone || !ready;
+            ++reopen;
+            continue;
+        }
+        const ToolCommand command = reopen->command;
+        reopen = m_toReopen.erase(reopen);
+        QString problem;
+        if (startClient(command, phone, &problem))
+            emit status(tr("%1 已重新连接，投屏已重新打开。").arg(phone));
+        else
+            emit status(tr("%1 已重新连接，但投屏未能重新打开：%2").arg(phone, problem));
+    }
+}
+
+bool MirrorClients::listedReady(const QString& phone) const
+{
+    for (int slot = 1; slot <= DeviceModel::Slots; ++slot) {
+        const DeviceModel::Phone* listed = m_devices.phoneAt(slot);
+        if (listed && listed->entry.serial == phone)
+            return listed->entry.state == QLatin1String("device");
+    }
+    return false;
+}
