@@ -107,6 +107,7 @@ private slots:
     void archivesThatReachOutsideAreRefused();
     void startUpWithoutTools_data();
     void startUpWithoutTools();
+    void launchUsesTheFetchedTools_data();
     void launchUsesTheFetchedTools();
 };
 
@@ -185,7 +186,9 @@ void TestTools::downloads()
     // Both tools in use now, where and in which version, as each tells it.
     const QString folder = QDir::toNativeSeparators(Paths::toolsFolder());
     QTRY_COMPARE(textOf(window, "toolsState"),
-        QStringLiteral("正在使用：\nadb 36.0.0-13206524，位于 %1\nscrcpy 4.1，位于 %1").arg(folder));
+        QStringLiteral(
+            "正在使用：\nadb 36.0.0-13206524，位于 %1（Pannix 获取的工具，与 scrcpy 成对使用）\nscrcpy 4.1，位于 %1")
+            .arg(folder));
     QCOMPARE(textOf(window, "toolsProgressText"),
         QStringLiteral("已下载 %1 MB / %1 MB（100%）").arg(QString::number(bytes.size() / 1e6, 'f', 1)));
 #ifndef Q_OS_WIN
@@ -299,25 +302,49 @@ void TestTools::startUpWithoutTools()
 }
 
 // Every command and the clients use the fetched adb; the client starts from the tools folder.
+void TestTools::launchUsesTheFetchedTools_data()
+{
+    QTest::addColumn<bool>("adbBeside"); // an adb beside the program
+    QTest::addColumn<bool>("systemFolder"); // the program among the system's programs, as the package puts it
+    QTest::addColumn<bool>("programsAdb"); // whether that adb is the one in use
+    QTest::newRow("a folder of its own") << false << false << false;
+    QTest::newRow("a portable folder with its adb") << true << false << true;
+    QTest::newRow("installed beside the system's adb") << true << true << false;
+}
+
+// The fetched pair is used as a pair: the client from the tools folder is told of the tools' adb,
+// which every call uses too, unless the user put an adb beside a program in a folder of its own.
 void TestTools::launchUsesTheFetchedTools()
 {
+    QFETCH(bool, adbBeside);
+    QFETCH(bool, systemFolder);
+    QFETCH(bool, programsAdb);
     NoTools none(QStringLiteral("user")); // the stand-in writes its records by the system's code page
     QCOMPARE(
         ToolsArchive::unpack(none.archive(officialEntries()), Paths::toolsFolderName(), Paths::toolsRoot()), QString());
     Fixture f {QStringList()};
+    if (adbBeside)
+        f.program.addTool(QStringLiteral("adb"));
+    ToolLocator::setSystemFoldersForTests(systemFolder ? QStringList {f.program.folder()} : QStringList());
     f.outside.forwardTools = true;
     Form1& form = f.launcher();
     form.show();
     f.outside.settle();
     f.selectSlots({1});
+    f.outside.settle();
     Fixture::click(form.QSNUM);
     for (int tick = 0; tick < 5; ++tick)
         form.tickTimerTOT();
     const QString folder = Paths::toolsFolder();
+    const QString adb
+        = programsAdb ? f.program.toolPath(QStringLiteral("adb")) : folder + QLatin1Char('/') + Programs[0];
     QTRY_VERIFY(QFile::exists(folder + QStringLiteral("/scrcpy.adb")));
-    QCOMPARE(contentOf(folder + QStringLiteral("/scrcpy.adb")),
-        QDir::toNativeSeparators(folder + QLatin1Char('/') + Programs[0]).toUtf8() + '\x1e');
+    ToolLocator::setSystemFoldersForTests({});
+    QCOMPARE(contentOf(folder + QStringLiteral("/scrcpy.adb")), QDir::toNativeSeparators(adb).toUtf8() + '\x1e');
     QVERIFY(contentOf(folder + QStringLiteral("/scrcpy.log")).contains("SER1"));
+    // The maker query of the phone went to that adb alone.
+    QVERIFY(contentOf(QFileInfo(adb).absolutePath() + QStringLiteral("/adb.log")).contains("getprop"));
+    QCOMPARE(QFile::exists((programsAdb ? folder : f.program.folder()) + QStringLiteral("/adb.log")), false);
 }
 
 QTEST_MAIN(TestTools)

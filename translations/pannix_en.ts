@@ -1682,12 +1682,27 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolLocator</name>
     <message>
-        <location filename="../src/bridge/ToolLocator.cpp" line="58"/>
+        <location filename="../src/bridge/ToolLocator.cpp" line="88"/>
+        <source>Pannix 获取的工具，与 scrcpy 成对使用</source>
+        <translation>fetched by Pannix, paired with scrcpy</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/ToolLocator.cpp" line="90"/>
+        <source>本程序目录下的</source>
+        <translation>beside the program</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/ToolLocator.cpp" line="91"/>
+        <source>系统路径(PATH)中的</source>
+        <translation>found on PATH</translation>
+    </message>
+    <message>
+        <location filename="../src/bridge/ToolLocator.cpp" line="103"/>
         <source>本程序目录下的 %1 不是可以运行的程序（不是文件，或没有执行权限）。</source>
         <translation>%1 in the program folder cannot be run (it is not a file, or not executable).</translation>
     </message>
     <message>
-        <location filename="../src/bridge/ToolLocator.cpp" line="61"/>
+        <location filename="../src/bridge/ToolLocator.cpp" line="106"/>
         <source>在本程序目录下和系统路径(PATH)中都找不到 %1。请将 %1 放在本程序目录下，或安装后重试。</source>
         <translation>%1 is neither in the program folder nor on PATH. Put %1 in the program folder, or install it, and try again.</translation>
     </message>
@@ -2231,57 +2246,57 @@ Checked against its published SHA-256, installed in: %4</translation>
         <translation>asking its version…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="164"/>
+        <location filename="../src/tools/tools.cpp" line="165"/>
         <source>正在使用：
-adb %1，位于 %2
+adb %1，位于 %2（%5）
 scrcpy %3，位于 %4</source>
         <translation>In use:
-adb %1, in %2
+adb %1, in %2 (%5)
 scrcpy %3, in %4</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="173"/>
-        <location filename="../src/tools/tools.cpp" line="179"/>
+        <location filename="../src/tools/tools.cpp" line="174"/>
+        <location filename="../src/tools/tools.cpp" line="180"/>
         <source>（版本未知）</source>
         <translation>(version unknown)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="189"/>
+        <location filename="../src/tools/tools.cpp" line="190"/>
         <source>正在下载…</source>
         <translation>Downloading…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="205"/>
+        <location filename="../src/tools/tools.cpp" line="206"/>
         <source>已下载 %1 MB / %2 MB（%3%）</source>
         <translation>Downloaded %1 MB of %2 MB (%3%)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="207"/>
+        <location filename="../src/tools/tools.cpp" line="208"/>
         <source>已下载 %1 MB</source>
         <translation>Downloaded %1 MB</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="221"/>
+        <location filename="../src/tools/tools.cpp" line="222"/>
         <source>已下载，正在解压…</source>
         <translation>Downloaded; unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="234"/>
+        <location filename="../src/tools/tools.cpp" line="235"/>
         <source>选择下载好的 %1</source>
         <translation>Choose the downloaded %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="234"/>
+        <location filename="../src/tools/tools.cpp" line="235"/>
         <source>压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)</source>
         <translation>Archives (*.zip *.tar.gz *.tgz);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="238"/>
+        <location filename="../src/tools/tools.cpp" line="239"/>
         <source>正在校验并解压…</source>
         <translation>Checking and unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="289"/>
+        <location filename="../src/tools/tools.cpp" line="290"/>
         <source>已安装到 %1。</source>
         <translation>Installed in %1.</translation>
     </message>

@@ -9,6 +9,9 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <algorithm>
+#include <optional>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -34,16 +37,58 @@ static QFileInfo besideProgram(const QString& toolName)
     return inFolder(Paths::programFolder(), toolName);
 }
 
-// The program's own folder first (a user who unpacked the tools beside it means those), then the
-// tools Pannix fetched: both come as a set, so the bridge tool and the client always match.
+static std::optional<QStringList> systemFoldersOverride;
+
+void setSystemFoldersForTests(const QStringList& folders)
+{
+    systemFoldersOverride = folders.isEmpty() ? std::nullopt : std::optional(folders);
+}
+
+bool isSystemFolder(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    const QStringList system = systemFoldersOverride.value_or(QStringList());
+#else
+    const QStringList system = systemFoldersOverride.value_or(
+        QStringList {QStringLiteral("/usr/bin"), QStringLiteral("/usr/local/bin"), QStringLiteral("/bin")});
+#endif
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return std::any_of(system.cbegin(), system.cend(),
+        [&](const QString& one) { return !canonical.isEmpty() && QFileInfo(one).canonicalFilePath() == canonical; });
+}
+
+// Where each tool is looked for, in order. A program in a folder of its own (the Windows layout, a
+// portable folder) means the tools beside it; a program installed among the system's programs sits
+// beside the system's adb, which must not split the fetched pair.
+static QStringList searchedFolders()
+{
+    const QString program = Paths::programFolder();
+    if (isSystemFolder(program))
+        return {Paths::toolsFolder(), program};
+    return {program, Paths::toolsFolder()};
+}
+
 QString locate(const QString& toolName)
 {
-    for (const QString& folder : {Paths::programFolder(), Paths::toolsFolder()}) {
+    for (const QString& folder : searchedFolders()) {
         const QFileInfo tool = inFolder(folder, toolName);
         if (tool.isFile() && tool.isExecutable())
             return tool.absoluteFilePath();
     }
     return QStandardPaths::findExecutable(toolName);
+}
+
+QString whyChosen(const QString& toolName)
+{
+    const QString found = locate(toolName);
+    if (found.isEmpty())
+        return {};
+    const QString folder = QFileInfo(found).absolutePath();
+    if (folder == QFileInfo(Paths::toolsFolder()).absoluteFilePath())
+        return QCoreApplication::translate("ToolLocator", "Pannix 获取的工具，与 scrcpy 成对使用");
+    if (folder == QFileInfo(Paths::programFolder()).absoluteFilePath())
+        return QCoreApplication::translate("ToolLocator", "本程序目录下的");
+    return QCoreApplication::translate("ToolLocator", "系统路径(PATH)中的");
 }
 
 bool missing(const QString& toolName)
@@ -92,7 +137,8 @@ static bool holdsBridgeTool(const QString& folder)
 
 bool bridgeToolPresent()
 {
-    if (holdsBridgeTool(Paths::programFolder()) || holdsBridgeTool(Paths::toolsFolder()))
+    const QStringList folders = searchedFolders();
+    if (std::any_of(folders.cbegin(), folders.cend(), holdsBridgeTool))
         return true;
 #ifdef Q_OS_WIN
     return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QProcess;
 
@@ -8,9 +9,19 @@ class QProcess;
 // This is the one place that knows how Windows and Unix differ in naming them.
 namespace ToolLocator {
 
-// The tool's full path: the program's folder first, then the tools folder Pannix fetched them
-// into, then PATH. Empty when it is in none.
+// The tool's full path: the program's folder first, unless it is a system folder; then the tools
+// folder Pannix fetched them into (the bridge tool and the client come there as a pair, so the pair
+// wins over a system's own adb beside an installed program); then the program's system folder; then
+// PATH. Empty when it is in none.
 QString locate(const QString& toolName);
+
+// Why the tool found is the one in use, in the user's words; empty when none is found.
+QString whyChosen(const QString& toolName);
+
+// Folders that hold a system's own programs (/usr/bin, /usr/local/bin, /bin), where a package installs
+// the program beside the system's adb; none on Windows. Tests name others.
+bool isSystemFolder(const QString& folder);
+void setSystemFoldersForTests(const QStringList& folders);
 
 // No file of the tool's name anywhere locate looks (one beside the program that may not be run
 // does not count as missing: whyNotFound tells what is wrong with it).

@@ -161,9 +161,10 @@ void tools::describeTools()
     };
     auto shown = std::make_shared<Shown>();
     const auto show = [this, shown] {
-        m_state->setText(tr("正在使用：\nadb %1，位于 %2\nscrcpy %3，位于 %4")
+        // Which adb, and why that one: beside a packaged program lies the system's own as well.
+        m_state->setText(tr("正在使用：\nadb %1，位于 %2（%5）\nscrcpy %3，位于 %4")
                              .arg(shown->adbVersion, folderOf(QStringLiteral("adb")), shown->clientVersion,
-                                 folderOf(QStringLiteral("scrcpy"))));
+                                 folderOf(QStringLiteral("scrcpy")), ToolLocator::whyChosen(QStringLiteral("adb"))));
     };
     show();
     CommandRunner::call(AdbCommands::version(), this, [this, showing, shown, show](const ToolAnswer& answer) {
