@@ -373,6 +373,7 @@ void TestPanels::failedCopyKeepsTheEarlierPicture()
     QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == earlier);
     QCOMPARE(QDir(f.program.folder()).entryList({"*.part"}, QDir::Files), QStringList());
     QCOMPARE(f.program.commandsOf("adb").size(), 2); // no removal: the phone keeps its copy
+    QTRY_VERIFY(!f.outside.messages.isEmpty()); // told once the answers' handlers have returned
     QVERIFY2(f.outside.messageTexts().value(0).contains(QStringLiteral("/sdcard/screen.png；电脑上原有的 ")
                  + QDir::toNativeSeparators(f.program.path("screen.png")) + QStringLiteral(" 保持不变")),
         qPrintable(f.outside.messageTexts().value(0)));

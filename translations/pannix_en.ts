@@ -1717,8 +1717,8 @@ Please check that:<byte value="xd"/>
     <message>
         <location filename="../src/tools/ToolsArchive.cpp" line="53"/>
         <location filename="../src/tools/ToolsArchive.cpp" line="90"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="128"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="134"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="137"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="143"/>
         <source>无法读取压缩包：%1</source>
         <translation>Cannot read the archive: %1</translation>
     </message>
@@ -1728,85 +1728,80 @@ Please check that:<byte value="xd"/>
         <translation>The archive is empty.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="114"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="124"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="130"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="123"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="133"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="139"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="122"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="131"/>
         <source>已取消。</source>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="136"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="145"/>
         <source>无法写入：%1</source>
         <translation>Cannot write: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="169"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="159"/>
         <source>无法替换已有的 %1（其中的程序可能正在运行）。</source>
         <translation>Cannot replace the existing %1 (a program in it may be running).</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="175"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="165"/>
         <source>无法把工具放到 %1。</source>
         <translation>Cannot put the tools in %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="188"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="194"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="178"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="184"/>
         <source>无法读取 %1：%2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="204"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="194"/>
         <source>压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。</source>
         <translation>The archive&apos;s &quot;%1&quot; %2, so the whole archive was refused and nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="208"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="198"/>
         <source>是一个链接</source>
         <translation>is a link</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="210"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="200"/>
         <source>不是普通文件或文件夹</source>
         <translation>is neither a file nor a folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="213"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="203"/>
         <source>是一个绝对路径</source>
         <translation>is an absolute path</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="217"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="207"/>
         <source>含有“..”</source>
         <translation>holds &quot;..&quot;</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="219"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="209"/>
         <source>不在压缩包唯一的顶层文件夹中</source>
         <translation>lies outside the archive&apos;s one top folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="228"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="242"/>
         <source>无法创建文件夹 %1。</source>
         <translation>Cannot create the folder %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="231"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="245"/>
         <source>无法在 %1 中写入：%2</source>
         <translation>Cannot write in %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="236"/>
-        <source>无法进入 %1。</source>
-        <translation>Cannot enter %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="243"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="251"/>
         <source>压缩包中没有 %1 文件夹。</source>
         <translation>The archive holds no %1 folder.</translation>
     </message>
@@ -1814,49 +1809,50 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolsDownload</name>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="22"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="23"/>
         <source>服务器回答 %1 %2，没有下载到工具。</source>
         <translation>The server answered %1 %2; the tools were not downloaded.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="26"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="27"/>
         <source>下载地址被转到了不加密的 http 地址，下载已停止。</source>
         <translation>The download was redirected to an unencrypted http address and was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="27"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="28"/>
         <source>下载失败：%1</source>
         <translation>Download failed: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="42"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="43"/>
         <source>%1 秒内没有收到任何数据，下载已停止。</source>
         <translation>Nothing arrived for %1 seconds; the download was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="65"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="66"/>
         <source>无法在 %1 中写入：%2</source>
         <translation>Cannot write in %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="81"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="113"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="84"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="90"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="122"/>
         <source>文件超过 %1 MB，不是要下载的工具，下载已停止。</source>
         <translation>The file is over %1 MB, so it is not the tools; the download was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="88"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="97"/>
         <source>下载已取消，没有安装任何东西。</source>
         <translation>Download cancelled; nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="115"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="144"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="124"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="153"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="146"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="155"/>
         <source>下载的文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。</source>
         <translation>The downloaded file is not the official release (its SHA-256 differs); nothing was installed.</translation>
     </message>
@@ -2261,42 +2257,42 @@ scrcpy %3, in %4</translation>
         <translation>(version unknown)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="190"/>
+        <location filename="../src/tools/tools.cpp" line="191"/>
         <source>正在下载…</source>
         <translation>Downloading…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="206"/>
+        <location filename="../src/tools/tools.cpp" line="207"/>
         <source>已下载 %1 MB / %2 MB（%3%）</source>
         <translation>Downloaded %1 MB of %2 MB (%3%)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="208"/>
+        <location filename="../src/tools/tools.cpp" line="209"/>
         <source>已下载 %1 MB</source>
         <translation>Downloaded %1 MB</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="222"/>
+        <location filename="../src/tools/tools.cpp" line="223"/>
         <source>已下载，正在解压…</source>
         <translation>Downloaded; unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="235"/>
+        <location filename="../src/tools/tools.cpp" line="236"/>
         <source>选择下载好的 %1</source>
         <translation>Choose the downloaded %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="235"/>
+        <location filename="../src/tools/tools.cpp" line="236"/>
         <source>压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)</source>
         <translation>Archives (*.zip *.tar.gz *.tgz);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="239"/>
+        <location filename="../src/tools/tools.cpp" line="241"/>
         <source>正在校验并解压…</source>
         <translation>Checking and unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="290"/>
+        <location filename="../src/tools/tools.cpp" line="292"/>
         <source>已安装到 %1。</source>
         <translation>Installed in %1.</translation>
     </message>

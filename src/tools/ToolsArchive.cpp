@@ -93,8 +93,10 @@ QString checkEntries(const QString& file, const QString& topFolder)
     return {};
 }
 
-// Written with libarchive's own guards too, relative to the temporary folder.
-QString writeEntries(const QString& file, const std::atomic_bool* cancelled)
+// Written with libarchive's own guards too, each entry by its full path in the temporary folder:
+// the entries were checked to be relative and inside the top folder, and the process's working folder,
+// which every thread shares, is never changed.
+QString writeEntries(const QString& file, const QString& folder, const std::atomic_bool* cancelled)
 {
     QString problem;
     const Reader reader = openReader(file, &problem);
@@ -102,17 +104,25 @@ QString writeEntries(const QString& file, const std::atomic_bool* cancelled)
         return problem;
     Writer writer(archive_write_disk_new());
     archive_write_disk_set_options(writer.get(),
-        ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_SYMLINKS
-            | ARCHIVE_EXTRACT_PERM | ARCHIVE_EXTRACT_TIME);
+        ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_SYMLINKS | ARCHIVE_EXTRACT_PERM
+            | ARCHIVE_EXTRACT_TIME);
     archive_entry* entry = nullptr;
     int status = ARCHIVE_OK;
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
+        const QString relative = entryPath(entry);
+        const QString target = QDir(folder).filePath(relative);
+#ifdef Q_OS_WIN
+        archive_entry_copy_pathname_w(
+            entry, reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()));
+#else
+        archive_entry_update_pathname_utf8(entry, target.toUtf8().constData());
+#endif
         // The archive's executable bits are kept; nothing becomes writable by others, nor set-user.
         const bool isFolder = archive_entry_filetype(entry) == AE_IFDIR;
         archive_entry_set_perm(entry, isFolder ? 0755 : (archive_entry_perm(entry) & 0755) | 0400);
         if (archive_write_header(writer.get(), entry) != ARCHIVE_OK)
             return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
-                .arg(entryPath(entry), archiveError(writer.get()));
+                .arg(relative, archiveError(writer.get()));
         const void* block = nullptr;
         size_t size = 0;
         la_int64_t offset = 0;
@@ -128,7 +138,7 @@ QString writeEntries(const QString& file, const std::atomic_bool* cancelled)
             return QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
         if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK)
             return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
-                .arg(entryPath(entry), archiveError(writer.get()));
+                .arg(relative, archiveError(writer.get()));
     }
     if (status != ARCHIVE_EOF)
         return QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
@@ -136,25 +146,6 @@ QString writeEntries(const QString& file, const std::atomic_bool* cancelled)
         return QCoreApplication::translate("ToolsArchive", "无法写入：%1").arg(archiveError(writer.get()));
     return {};
 }
-
-// libarchive writes relative to the working folder; the entries stay relative so that its guard
-// against absolute paths holds. Only one unpacking runs at a time, and the program names every
-// other path in full.
-class WorkingFolder
-{
-public:
-    explicit WorkingFolder(const QString& folder)
-        : m_previous(QDir::currentPath())
-    {
-        m_entered = QDir::setCurrent(folder);
-    }
-    ~WorkingFolder() { QDir::setCurrent(m_previous); }
-    bool entered() const { return m_entered; }
-
-private:
-    QString m_previous;
-    bool m_entered = false;
-};
 
 // The new folder takes the place of an earlier one only once it is complete; the earlier one is
 // put aside first and comes back if the new one cannot take its place.
@@ -220,24 +211,42 @@ QString refusal(const QString& path, bool isFileOrFolder, bool isLink, const QSt
     return {};
 }
 
+bool makeRoot(const QString& root)
+{
+    if (!QDir().mkpath(root))
+        return false;
+#ifndef Q_OS_WIN
+    // The user's alone whatever the umask: another local user must not swap the tools.
+    QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+#endif
+    return true;
+}
+
+void sweepLeftovers(const QString& root)
+{
+    const QDir folder(root);
+    const QStringList left {QStringLiteral(".unpack-*"), QStringLiteral(".download-*"), QStringLiteral(".old-*")};
+    for (const QFileInfo& entry :
+        folder.entryInfoList(left, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (entry.isDir() && !entry.isSymLink())
+            QDir(entry.absoluteFilePath()).removeRecursively();
+        else
+            QFile::remove(entry.absoluteFilePath());
+    }
+}
+
 QString unpack(const QString& archive, const QString& topFolder, const QString& root, const std::atomic_bool* cancelled)
 {
     if (const QString refused = checkEntries(archive, topFolder); !refused.isEmpty())
         return refused;
-    if (!QDir().mkpath(root))
+    if (!makeRoot(root))
         return QCoreApplication::translate("ToolsArchive", "无法创建文件夹 %1。").arg(QDir::toNativeSeparators(root));
     QTemporaryDir temporary(root + QStringLiteral("/.unpack-XXXXXX"));
     if (!temporary.isValid())
         return QCoreApplication::translate("ToolsArchive", "无法在 %1 中写入：%2")
             .arg(QDir::toNativeSeparators(root), temporary.errorString());
-    {
-        const WorkingFolder inTemporary(temporary.path());
-        if (!inTemporary.entered())
-            return QCoreApplication::translate("ToolsArchive", "无法进入 %1。")
-                .arg(QDir::toNativeSeparators(temporary.path()));
-        if (const QString problem = writeEntries(archive, cancelled); !problem.isEmpty())
-            return problem;
-    }
+    if (const QString problem = writeEntries(archive, temporary.path(), cancelled); !problem.isEmpty())
+        return problem;
     const QString unpacked = temporary.path() + QLatin1Char('/') + topFolder;
     if (!QFileInfo(unpacked).isDir())
         return QCoreApplication::translate("ToolsArchive", "压缩包中没有 %1 文件夹。").arg(topFolder);

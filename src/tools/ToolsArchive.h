@@ -19,6 +19,11 @@ QByteArray sha256(const QString& file, QString* problem);
 // unpacked beside its place and renamed into it when complete, so root/topFolder is either whole or
 // as it was (one left from an earlier try is replaced only by a complete one). Returns an empty
 // text on success, else the reason in the user's words; cancelled, when set, stops it between blocks.
+// Makes the tools' root, the user's alone whatever the umask; false when it cannot be made.
+bool makeRoot(const QString& root);
+// Removes what an install cut short (a crash, the power) left in the root: it is never used.
+void sweepLeftovers(const QString& root);
+
 QString unpack(
     const QString& archive, const QString& topFolder, const QString& root, const std::atomic_bool* cancelled = nullptr);
 

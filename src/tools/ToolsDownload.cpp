@@ -1,5 +1,6 @@
 #include "ToolsDownload.h"
 
+#include "ToolsArchive.h"
 #include "bridge/BridgeLog.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,7 @@ void ToolsDownload::setLimitsForTests(int stallLimitMs, qint64 sizeLimit)
 
 void ToolsDownload::start()
 {
-    QDir().mkpath(m_folder);
+    ToolsArchive::makeRoot(m_folder);
     m_file = std::make_unique<QTemporaryFile>(m_folder + QStringLiteral("/.download-XXXXXX.part"));
     if (!m_file->open()) {
         const QString problem
@@ -74,6 +75,14 @@ void ToolsDownload::start()
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     qCInfo(lcBridge) << "download" << m_release.address.toString() << "to" << m_file->fileName();
     m_reply = m_network->get(request);
+    // Qt would otherwise hold whatever the socket delivers faster than it is written out.
+    m_reply->setReadBufferSize(ReadBufferSize);
+    // An announced length above the limit is refused before its body is read.
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
+        const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > m_sizeLimit)
+            fail(tr("文件超过 %1 MB，不是要下载的工具，下载已停止。").arg(m_sizeLimit / 1000000));
+    });
     connect(m_reply, &QNetworkReply::readyRead, this, &ToolsDownload::take);
     connect(m_reply, &QNetworkReply::finished, this, &ToolsDownload::end);
     connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64, qint64 total) {

@@ -25,6 +25,8 @@ class ToolsDownload : public QObject
 public:
     static constexpr int StallLimitMs = 30000;
     static constexpr qint64 SizeLimit = 200LL * 1000 * 1000;
+    // What Qt may hold of the transfer before it is written to the file.
+    static constexpr qint64 ReadBufferSize = 1024 * 1024;
 
     ToolsDownload(const ToolsRelease& release, const QString& folder, QObject* parent = nullptr);
     ~ToolsDownload() override;

@@ -186,6 +186,7 @@ void tools::downloadClick()
 {
     if (busy())
         return;
+    ToolsArchive::sweepLeftovers(Paths::toolsRoot());
     setBusy(true);
     say(tr("正在下载…"), false);
     m_progress->setRange(0, 0); // busy until the size is known
@@ -235,6 +236,7 @@ void tools::fromFileClick()
         tr("选择下载好的 %1").arg(m_release.archiveName()), tr("压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)"));
     if (archive.isEmpty())
         return;
+    ToolsArchive::sweepLeftovers(Paths::toolsRoot());
     setBusy(true);
     say(tr("正在校验并解压…"), false);
     const ToolsRelease release = m_release;
