@@ -119,6 +119,7 @@ void TestTools::downloads_data()
     QTest::newRow("tar.gz, at the size limit") << "whole" << false << QString();
     QTest::newRow("zip, at the size limit") << "whole" << true << QString();
     QTest::newRow("redirected") << "redirect" << PlatformZip << QString();
+    QTest::newRow("a mirror naming the file in a query") << "query" << PlatformZip << QString();
     QTest::newRow("another SHA-256") << "other sha" << PlatformZip
                                      << "不是官方发布的文件（SHA-256 不符），没有安装任何东西";
     QTest::newRow("cut halfway") << "cut" << PlatformZip << "下载失败";
@@ -150,6 +151,10 @@ void TestTools::downloads()
         reply = {404, "gone"};
     server.routes[QStringLiteral("/releases/") + name] = reply;
     QUrl address = server.url(QStringLiteral("/releases/") + name);
+    if (served == "query") {
+        server.routes[QStringLiteral("/download.php?file=") + name] = reply;
+        address = server.url(QStringLiteral("/download.php?file=") + name);
+    }
     if (served == "redirect") {
         server.routes[QStringLiteral("/latest/") + name] = {302, {}, address.toEncoded()};
         address = server.url(QStringLiteral("/latest/") + name);
@@ -193,6 +198,7 @@ void TestTools::downloads()
         return;
     }
     QVERIFY2(status.startsWith(QStringLiteral("已安装到")), qPrintable(status));
+    QVERIFY(textOf(window, "toolsOffer").contains(name)); // the archive's name, a mirror's query or not
     QCOMPARE(installed.count(), 1);
     QCOMPARE(none.leftInRoot(), QStringList({Paths::toolsFolderName()}));
     QVERIFY(ToolLocator::bridgeToolPresent());
