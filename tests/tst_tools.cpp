@@ -7,6 +7,7 @@
 #include "tools/ToolsRelease.h"
 #include "tools/tools.h"
 
+#include <QProgressBar>
 #include <QSignalSpy>
 
 using ArchiveMaker::Entry;
@@ -179,6 +180,7 @@ void TestTools::downloads()
     auto* download = Fixture::find(window, "toolsDownload");
     Fixture::click(download);
     QVERIFY(window.busy());
+    QCOMPARE(textOf(window, "toolsStatus"), QStringLiteral("正在连接…")); // said before the transfer begins
     if (served == "cancel") {
         QTRY_VERIFY(!textOf(window, "toolsProgressText").isEmpty());
         Fixture::click(Fixture::find(window, "toolsCancel"));
@@ -194,7 +196,10 @@ void TestTools::downloads()
         QCOMPARE(installed.count(), 0);
         QCOMPARE(none.leftInRoot(), QStringList()); // no tools folder, no temporary file
         QVERIFY(!ToolLocator::bridgeToolPresent());
-        QVERIFY(download->isEnabled()); // and it can be pressed again
+        QVERIFY(download->isEnabled()); // and it can be pressed again, the focus on it, the bar empty
+        QCOMPARE(window.focusWidget(), download);
+        QCOMPARE(Fixture::find<QProgressBar>(window, "toolsProgress")->value(), 0);
+        QCOMPARE(textOf(window, "toolsProgressText"), QString());
         return;
     }
     QVERIFY2(status.startsWith(QStringLiteral("已安装到")), qPrintable(status));

@@ -1717,8 +1717,8 @@ Please check that:<byte value="xd"/>
     <message>
         <location filename="../src/tools/ToolsArchive.cpp" line="53"/>
         <location filename="../src/tools/ToolsArchive.cpp" line="90"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="137"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="143"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="138"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="144"/>
         <source>无法读取压缩包：%1</source>
         <translation>Cannot read the archive: %1</translation>
     </message>
@@ -1728,80 +1728,80 @@ Please check that:<byte value="xd"/>
         <translation>The archive is empty.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="123"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="133"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="139"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="124"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="134"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="140"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="131"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="132"/>
         <source>已取消。</source>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="145"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="146"/>
         <source>无法写入：%1</source>
         <translation>Cannot write: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="159"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="160"/>
         <source>无法替换已有的 %1（其中的程序可能正在运行）。</source>
         <translation>Cannot replace the existing %1 (a program in it may be running).</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="165"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="166"/>
         <source>无法把工具放到 %1。</source>
         <translation>Cannot put the tools in %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="178"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="184"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="179"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="185"/>
         <source>无法读取 %1：%2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="194"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="195"/>
         <source>压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。</source>
         <translation>The archive&apos;s &quot;%1&quot; %2, so the whole archive was refused and nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="198"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="199"/>
         <source>是一个链接</source>
         <translation>is a link</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="200"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="201"/>
         <source>不是普通文件或文件夹</source>
         <translation>is neither a file nor a folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="203"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="204"/>
         <source>是一个绝对路径</source>
         <translation>is an absolute path</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="207"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="208"/>
         <source>含有“..”</source>
         <translation>holds &quot;..&quot;</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="209"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="210"/>
         <source>不在压缩包唯一的顶层文件夹中</source>
         <translation>lies outside the archive&apos;s one top folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="242"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="243"/>
         <source>无法创建文件夹 %1。</source>
         <translation>Cannot create the folder %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="245"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="246"/>
         <source>无法在 %1 中写入：%2</source>
         <translation>Cannot write in %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="251"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="252"/>
         <source>压缩包中没有 %1 文件夹。</source>
         <translation>The archive holds no %1 folder.</translation>
     </message>
@@ -2197,12 +2197,12 @@ A new QR code is shown for another try.</translation>
         <translation>This file is not the official release (its SHA-256 differs); nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="65"/>
+        <location filename="../src/tools/tools.cpp" line="72"/>
         <source>获取投屏工具</source>
         <translation>Get the mirroring tools</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="75"/>
+        <location filename="../src/tools/tools.cpp" line="82"/>
         <source>可以安装：%1（scrcpy %2 的官方发布，含 adb）
 来自：%3
 下载后按官方公布的 SHA-256 校验，安装到：%4</source>
@@ -2211,38 +2211,38 @@ From: %3
 Checked against its published SHA-256, installed in: %4</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="89"/>
+        <location filename="../src/tools/tools.cpp" line="96"/>
         <source>下载并安装</source>
         <translation>Download and install</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="92"/>
+        <location filename="../src/tools/tools.cpp" line="99"/>
         <source>从文件安装…</source>
         <translation>Install from file…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="95"/>
+        <location filename="../src/tools/tools.cpp" line="102"/>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="152"/>
+        <location filename="../src/tools/tools.cpp" line="159"/>
         <source>缺少：%1。投屏需要 adb（安卓调试桥）和 scrcpy（投屏客户端），两者都在下面的官方发布中。</source>
         <translation>Missing: %1. Mirroring needs adb (the Android Debug Bridge) and scrcpy (the mirroring client); the official release below holds both.</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="153"/>
+        <location filename="../src/tools/tools.cpp" line="160"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="159"/>
-        <location filename="../src/tools/tools.cpp" line="160"/>
+        <location filename="../src/tools/tools.cpp" line="166"/>
+        <location filename="../src/tools/tools.cpp" line="167"/>
         <source>正在询问版本…</source>
         <translation>asking its version…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="165"/>
+        <location filename="../src/tools/tools.cpp" line="172"/>
         <source>正在使用：
 adb %1，位于 %2（%5）
 scrcpy %3，位于 %4</source>
@@ -2251,48 +2251,53 @@ adb %1, in %2 (%5)
 scrcpy %3, in %4</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="174"/>
-        <location filename="../src/tools/tools.cpp" line="180"/>
+        <location filename="../src/tools/tools.cpp" line="181"/>
+        <location filename="../src/tools/tools.cpp" line="187"/>
         <source>（版本未知）</source>
         <translation>(version unknown)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="191"/>
+        <location filename="../src/tools/tools.cpp" line="206"/>
+        <source>正在连接…</source>
+        <translation>Connecting…</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="213"/>
         <source>正在下载…</source>
         <translation>Downloading…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="207"/>
+        <location filename="../src/tools/tools.cpp" line="219"/>
         <source>已下载 %1 MB / %2 MB（%3%）</source>
         <translation>Downloaded %1 MB of %2 MB (%3%)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="209"/>
+        <location filename="../src/tools/tools.cpp" line="221"/>
         <source>已下载 %1 MB</source>
         <translation>Downloaded %1 MB</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="223"/>
+        <location filename="../src/tools/tools.cpp" line="235"/>
         <source>已下载，正在解压…</source>
         <translation>Downloaded; unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="236"/>
+        <location filename="../src/tools/tools.cpp" line="248"/>
         <source>选择下载好的 %1</source>
         <translation>Choose the downloaded %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="236"/>
+        <location filename="../src/tools/tools.cpp" line="248"/>
         <source>压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)</source>
         <translation>Archives (*.zip *.tar.gz *.tgz);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="241"/>
+        <location filename="../src/tools/tools.cpp" line="254"/>
         <source>正在校验并解压…</source>
         <translation>Checking and unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="292"/>
+        <location filename="../src/tools/tools.cpp" line="312"/>
         <source>已安装到 %1。</source>
         <translation>Installed in %1.</translation>
     </message>

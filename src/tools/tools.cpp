@@ -41,6 +41,13 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place)
     return label;
 }
 
+// A path as the window shows it: a long one wraps at a folder separator, not inside a name.
+QString wrappable(const QString& path)
+{
+    const QChar separator = QDir::separator();
+    return QDir::toNativeSeparators(path).replace(separator, QString(separator) + QChar(0x200B));
+}
+
 QString megabytes(qint64 bytes)
 {
     return QString::number(double(bytes) / 1000000.0, 'f', 1);
@@ -75,7 +82,7 @@ tools::tools(AppWindows& windows)
     m_offer->setText(tr("可以安装：%1（scrcpy %2 的官方发布，含 adb）\n来自：%3\n下载后按官方公布的 SHA-256 校验，"
                         "安装到：%4")
                          .arg(m_release.archiveName(), m_release.version(), m_release.address.toString(),
-                             QDir::toNativeSeparators(Paths::toolsFolder())));
+                             wrappable(Paths::toolsFolder())));
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("toolsProgress"));
     m_progress->setGeometry(16, 174, 488, 20);
@@ -188,17 +195,22 @@ void tools::downloadClick()
         return;
     ToolsArchive::sweepLeftovers(Paths::toolsRoot());
     setBusy(true);
-    say(tr("正在下载…"), false);
     m_progress->setRange(0, 0); // busy until the size is known
     m_progressText->clear();
+    m_lastTry = m_download;
     m_transfer = new ToolsDownload(m_release, Paths::toolsRoot(), this);
     connect(m_transfer, &ToolsDownload::progress, this, &tools::showProgress);
     connect(m_transfer, &ToolsDownload::finished, this, &tools::downloaded);
+    // The secure transport loads as the transfer starts, on this thread: the window says so and is
+    // drawn first, so the pressed button does not look stuck meanwhile.
+    say(tr("正在连接…"), false);
+    repaint();
     m_transfer->start();
 }
 
 void tools::showProgress(qint64 received, qint64 total)
 {
+    say(tr("正在下载…"), false);
     if (total > 0) {
         const int percent = int(qMin<qint64>(100, received * 100 / total));
         m_progress->setRange(0, 100);
@@ -238,6 +250,7 @@ void tools::fromFileClick()
         return;
     ToolsArchive::sweepLeftovers(Paths::toolsRoot());
     setBusy(true);
+    m_lastTry = m_fromFile;
     say(tr("正在校验并解压…"), false);
     const ToolsRelease release = m_release;
     inBackground([this, archive, release] {
@@ -282,14 +295,21 @@ void tools::cancelClick()
     close();
 }
 
+// After a failure the window is ready for another try: the bar empty, the reason said, and the focus
+// on the button that tries again (not on "取消", whose next press would end the program at start-up).
 void tools::finishInstall(const QString& problem)
 {
     setBusy(false);
     if (!problem.isEmpty()) {
+        m_progress->setRange(0, 100);
+        m_progress->setValue(0);
+        m_progressText->clear();
         say(problem, true);
+        if (m_lastTry)
+            m_lastTry->setFocus(Qt::OtherFocusReason);
         return;
     }
-    say(tr("已安装到 %1。").arg(QDir::toNativeSeparators(Paths::toolsFolder())), false);
+    say(tr("已安装到 %1。").arg(wrappable(Paths::toolsFolder())), false);
     describeTools();
     if (m_atStartUp) {
         m_atStartUp = false;

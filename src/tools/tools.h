@@ -65,6 +65,7 @@ private:
     N_Shape* m_download = nullptr;
     N_Shape* m_fromFile = nullptr;
     N_Shape* m_cancel = nullptr;
+    N_Shape* m_lastTry = nullptr; // the button of the install under way, which tries again
 
     QPointer<ToolsDownload> m_transfer;
     QThread* m_worker = nullptr;
