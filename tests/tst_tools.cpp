@@ -106,6 +106,8 @@ private slots:
     void downloads();
     void archivesThatReachOutsideAreRefused_data();
     void archivesThatReachOutsideAreRefused();
+    void chosenFileIsTheFileUnpacked_data();
+    void chosenFileIsTheFileUnpacked();
     void startUpWithoutTools_data();
     void startUpWithoutTools();
     void launchUsesTheFetchedTools_data();
@@ -280,8 +282,67 @@ void TestTools::archivesThatReachOutsideAreRefused()
     QVERIFY2(textOf(window, "toolsStatus").contains(told), qPrintable(textOf(window, "toolsStatus")));
     QCOMPARE(none.leftInRoot(), QStringList());
     QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    // Beside the archive, the tools' root that took its copy, now empty.
     QCOMPARE(QDir(none.home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-        QStringList({QFileInfo(file).fileName()}));
+        QStringList({QFileInfo(file).fileName(), QFileInfo(Paths::toolsRoot()).fileName()}));
+}
+
+void TestTools::chosenFileIsTheFileUnpacked_data()
+{
+    QTest::addColumn<QString>("happens");
+    QTest::addColumn<QString>("told"); // empty: installed
+    QTest::newRow("swapped once it was read") << "swap" << QString();
+    QTest::newRow("at the size limit") << "at limit" << QString();
+    QTest::newRow("one byte past the size limit") << "past limit"
+                                                  << "文件超过";
+    QTest::newRow("cancelled while it is copied") << "cancel"
+                                                  << "已取消";
+}
+
+// A chosen archive is copied while it is hashed: what is checked is what is unpacked, whatever the
+// chosen file becomes afterwards; one past the limit is refused, and "取消" is honoured at once.
+void TestTools::chosenFileIsTheFileUnpacked()
+{
+    QFETCH(QString, happens);
+    QFETCH(QString, told);
+    NoTools none;
+    const QString file = none.archive(officialEntries());
+    const QByteArray genuine = contentOf(file);
+    none.offer(QUrl(QStringLiteral("https://tools.test/release")), ArchiveMaker::sha256(genuine));
+    if (happens == "cancel") // large enough to be still on its way when "取消" is pressed
+        QFile(file).resize(150 * 1000 * 1000);
+    const qsizetype size = genuine.size();
+    ToolsDownload::setLimitsForTests(0,
+        happens == "past limit"     ? size - 1
+            : happens == "at limit" ? size
+                                    : 200 * 1000 * 1000);
+    QList<Entry> swapped = officialEntries();
+    swapped[1].content = "the attacker's adb";
+    const QString attackers = none.archive(swapped, !PlatformZip);
+    ToolsArchive::setAfterCopyForTests([&](const QString& chosen) {
+        if (happens == "swap")
+            QFile::remove(chosen), QFile::copy(attackers, chosen);
+    });
+    RecordingOutside outside;
+    outside.chosenFile = file;
+    AppWindows windows;
+    tools& window = windows.toolsWindow();
+    window.show();
+    QElapsedTimer clock;
+    Fixture::click(Fixture::find(window, "toolsFromFile"));
+    if (happens == "cancel") {
+        clock.start();
+        Fixture::click(Fixture::find(window, "toolsCancel"));
+    }
+    QTRY_VERIFY(!window.busy());
+    ToolsArchive::setAfterCopyForTests(nullptr);
+    if (happens == "cancel")
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(textOf(window, "toolsStatus").contains(told), qPrintable(textOf(window, "toolsStatus")));
+    QCOMPARE(none.leftInRoot(), told.isEmpty() ? QStringList {Paths::toolsFolderName()} : QStringList());
+    if (told.isEmpty()) // the genuine adb, not the attacker's
+        QCOMPARE(contentOf(Paths::toolsFolder() + QLatin1Char('/') + Programs[0]),
+            contentOf(QStringLiteral(STANDIN_TOOL_PATH)));
 }
 
 void TestTools::startUpWithoutTools_data()

@@ -1710,98 +1710,109 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolsArchive</name>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="36"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="37"/>
         <source>未知错误</source>
         <translation>unknown error</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="53"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="90"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="138"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="144"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="54"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="91"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="139"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="145"/>
         <source>无法读取压缩包：%1</source>
         <translation>Cannot read the archive: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="92"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="93"/>
         <source>压缩包是空的。</source>
         <translation>The archive is empty.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="124"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="134"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="140"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="125"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="135"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="141"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="272"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="278"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="132"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="133"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="259"/>
         <source>已取消。</source>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="146"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="147"/>
         <source>无法写入：%1</source>
         <translation>Cannot write: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="160"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="161"/>
         <source>无法替换已有的 %1（其中的程序可能正在运行）。</source>
         <translation>Cannot replace the existing %1 (a program in it may be running).</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="166"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="167"/>
         <source>无法把工具放到 %1。</source>
         <translation>Cannot put the tools in %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="179"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="185"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="180"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="186"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="229"/>
         <source>无法读取 %1：%2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="195"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="196"/>
         <source>压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。</source>
         <translation>The archive&apos;s &quot;%1&quot; %2, so the whole archive was refused and nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="199"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="200"/>
         <source>是一个链接</source>
         <translation>is a link</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="201"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="202"/>
         <source>不是普通文件或文件夹</source>
         <translation>is neither a file nor a folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="204"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="205"/>
         <source>是一个绝对路径</source>
         <translation>is an absolute path</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="208"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="209"/>
         <source>含有“..”</source>
         <translation>holds &quot;..&quot;</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="210"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="211"/>
         <source>不在压缩包唯一的顶层文件夹中</source>
         <translation>lies outside the archive&apos;s one top folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="243"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="236"/>
+        <source>文件超过 %1 MB，不是官方发布的文件，没有安装任何东西。</source>
+        <translation>The file is over %1 MB, so it is not the official release; nothing was installed.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="244"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="317"/>
         <source>无法创建文件夹 %1。</source>
         <translation>Cannot create the folder %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="246"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="250"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="320"/>
         <source>无法在 %1 中写入：%2</source>
         <translation>Cannot write in %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="252"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="326"/>
         <source>压缩包中没有 %1 文件夹。</source>
         <translation>The archive holds no %1 folder.</translation>
     </message>
@@ -1829,30 +1840,30 @@ Please check that:<byte value="xd"/>
         <translation>Nothing arrived for %1 seconds; the download was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="66"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="71"/>
         <source>无法在 %1 中写入：%2</source>
         <translation>Cannot write in %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="84"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="90"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="122"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="89"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="95"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="127"/>
         <source>文件超过 %1 MB，不是要下载的工具，下载已停止。</source>
         <translation>The file is over %1 MB, so it is not the tools; the download was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="97"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="102"/>
         <source>下载已取消，没有安装任何东西。</source>
         <translation>Download cancelled; nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="124"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="153"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="129"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="158"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="155"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="160"/>
         <source>下载的文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。</source>
         <translation>The downloaded file is not the official release (its SHA-256 differs); nothing was installed.</translation>
     </message>
@@ -2297,7 +2308,7 @@ scrcpy %3, in %4</translation>
         <translation>Checking and unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="312"/>
+        <location filename="../src/tools/tools.cpp" line="319"/>
         <source>已安装到 %1。</source>
         <translation>Installed in %1.</translation>
     </message>

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -209,6 +210,79 @@ QString refusal(const QString& path, bool isFileOrFolder, bool isLink, const QSt
     if (parts.first() != topFolder)
         return refuse(QT_TRANSLATE_NOOP("ToolsArchive", "不在压缩包唯一的顶层文件夹中"));
     return {};
+}
+
+namespace {
+std::function<void(const QString&)> afterCopyForTests;
+}
+
+void setAfterCopyForTests(std::function<void(const QString&)> afterCopy)
+{
+    afterCopyForTests = std::move(afterCopy);
+}
+
+CheckedCopy copyWhileHashing(
+    const QString& file, const QString& root, qint64 limit, const std::atomic_bool* cancelled, QString* problem)
+{
+    const auto cannotRead = [&](const QString& why) {
+        *problem
+            = QCoreApplication::translate("ToolsArchive", "无法读取 %1：%2").arg(QDir::toNativeSeparators(file), why);
+        return CheckedCopy();
+    };
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly))
+        return cannotRead(input.errorString());
+    const auto tooBig = [&] {
+        *problem = QCoreApplication::translate("ToolsArchive", "文件超过 %1 MB，不是官方发布的文件，没有安装任何东西。")
+                       .arg(limit / 1000000);
+        return CheckedCopy();
+    };
+    if (input.size() > limit)
+        return tooBig();
+    if (!makeRoot(root)) {
+        *problem
+            = QCoreApplication::translate("ToolsArchive", "无法创建文件夹 %1。").arg(QDir::toNativeSeparators(root));
+        return {};
+    }
+    // Named as a download's part, so that a copy a crash left behind is swept like one.
+    QTemporaryFile copy(root + QStringLiteral("/.download-XXXXXX.part"));
+    if (!copy.open()) {
+        *problem = QCoreApplication::translate("ToolsArchive", "无法在 %1 中写入：%2")
+                       .arg(QDir::toNativeSeparators(root), copy.errorString());
+        return {};
+    }
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QByteArray block(256 * 1024, Qt::Uninitialized);
+    qint64 copied = 0;
+    for (;;) {
+        if (cancelled && cancelled->load()) {
+            *problem = QCoreApplication::translate("ToolsArchive", "已取消。");
+            return {};
+        }
+        const qint64 read = input.read(block.data(), block.size());
+        if (read < 0)
+            return cannotRead(input.errorString());
+        if (read == 0)
+            break;
+        copied += read;
+        if (copied > limit) // it grew while it was read
+            return tooBig();
+        hash.addData(QByteArrayView(block.constData(), read));
+        if (copy.write(block.constData(), read) != read) {
+            *problem = QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
+                           .arg(QDir::toNativeSeparators(copy.fileName()), copy.errorString());
+            return {};
+        }
+    }
+    if (!copy.flush()) {
+        *problem = QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
+                       .arg(QDir::toNativeSeparators(copy.fileName()), copy.errorString());
+        return {};
+    }
+    copy.setAutoRemove(false);
+    if (afterCopyForTests)
+        afterCopyForTests(file);
+    return {copy.fileName(), hash.result().toHex()};
 }
 
 bool makeRoot(const QString& root)

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 
 // The tools' archive on disk: its SHA-256, and its unpacking into the tools folder. Both read the
 // file as a stream and may run on a worker thread; neither touches a window.
@@ -13,16 +14,31 @@ namespace ToolsArchive {
 // when it cannot be read.
 QByteArray sha256(const QString& file, QString* problem);
 
+// Makes the tools' root, the user's alone whatever the umask; false when it cannot be made.
+bool makeRoot(const QString& root);
+// Removes what an install cut short (a crash, the power) left in the root: it is never used.
+void sweepLeftovers(const QString& root);
+
+// A chosen archive, copied into a private temporary file in root while it is hashed, in one pass:
+// the copy is what is checked and unpacked, so a file on a share or a stick that is swapped after it
+// was read is never what is installed. A file over limit bytes is refused before it is read; cancelled
+// stops it between blocks. The copy's path, or empty with the reason in problem (no copy is left).
+struct CheckedCopy
+{
+    QString path;
+    QByteArray sha256; // lower-case hexadecimal
+};
+CheckedCopy copyWhileHashing(
+    const QString& file, const QString& root, qint64 limit, const std::atomic_bool* cancelled, QString* problem);
+// Between the copy and the unpacking, for tests: what a swap of the chosen file does then.
+void setAfterCopyForTests(std::function<void(const QString& file)> afterCopy);
+
 // Unpacks the archive's one top folder into root as root/topFolder. Every entry is checked before
 // anything is written; an absolute path, a drive letter, a ".." part, a link, a device or anything
 // but a file or folder, or an entry outside topFolder refuses the whole archive. The folder is
 // unpacked beside its place and renamed into it when complete, so root/topFolder is either whole or
 // as it was (one left from an earlier try is replaced only by a complete one). Returns an empty
 // text on success, else the reason in the user's words; cancelled, when set, stops it between blocks.
-// Makes the tools' root, the user's alone whatever the umask; false when it cannot be made.
-bool makeRoot(const QString& root);
-// Removes what an install cut short (a crash, the power) left in the root: it is never used.
-void sweepLeftovers(const QString& root);
 
 QString unpack(
     const QString& archive, const QString& topFolder, const QString& root, const std::atomic_bool* cancelled = nullptr);

@@ -36,7 +36,7 @@ ToolsDownload::ToolsDownload(const ToolsRelease& release, const QString& folder,
     , m_folder(folder)
     , m_network(new QNetworkAccessManager(this))
     , m_stallLimitMs(stallLimitForTests > 0 ? stallLimitForTests : StallLimitMs)
-    , m_sizeLimit(sizeLimitForTests > 0 ? sizeLimitForTests : SizeLimit)
+    , m_sizeLimit(sizeLimit())
 {
     m_stall.setSingleShot(true);
     connect(&m_stall, &QTimer::timeout, this,
@@ -49,6 +49,11 @@ ToolsDownload::~ToolsDownload()
         m_reply->disconnect(this);
         m_reply->abort();
     }
+}
+
+qint64 ToolsDownload::sizeLimit()
+{
+    return sizeLimitForTests > 0 ? sizeLimitForTests : SizeLimit;
 }
 
 void ToolsDownload::setLimitsForTests(int stallLimitMs, qint64 sizeLimit)

@@ -39,6 +39,8 @@ public:
     QString file() const;
 
     // Tests shorten the limits of the downloads made after this; 0 restores a limit.
+    // The size no archive of the tools reaches, downloaded or chosen (tests lower it).
+    static qint64 sizeLimit();
     static void setLimitsForTests(int stallLimitMs, qint64 sizeLimit);
 
 signals:

@@ -253,14 +253,21 @@ void tools::fromFileClick()
     m_lastTry = m_fromFile;
     say(tr("正在校验并解压…"), false);
     const ToolsRelease release = m_release;
-    inBackground([this, archive, release] {
+    const QString root = Paths::toolsRoot();
+    const qint64 limit = ToolsDownload::sizeLimit();
+    inBackground([this, archive, release, root, limit] {
+        // What is checked is what is unpacked: the copy, never the chosen file read again.
         QString problem;
-        const QByteArray sha256 = ToolsArchive::sha256(archive, &problem);
+        const ToolsArchive::CheckedCopy copy
+            = ToolsArchive::copyWhileHashing(archive, root, limit, &m_cancelUnpacking, &problem);
         if (!problem.isEmpty())
             return problem;
-        if (sha256 != release.sha256)
-            return tr(NotOfficial);
-        return ToolsArchive::unpack(archive, release.topFolder, Paths::toolsRoot(), &m_cancelUnpacking);
+        if (copy.sha256 != release.sha256)
+            problem = tr(NotOfficial);
+        else
+            problem = ToolsArchive::unpack(copy.path, release.topFolder, root, &m_cancelUnpacking);
+        QFile::remove(copy.path);
+        return problem;
     });
 }
 
