@@ -1847,7 +1847,7 @@ Please check that:<byte value="xd"/>
     <message>
         <location filename="../src/tools/ToolsDownload.cpp" line="89"/>
         <location filename="../src/tools/ToolsDownload.cpp" line="95"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="127"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="132"/>
         <source>文件超过 %1 MB，不是要下载的工具，下载已停止。</source>
         <translation>The file is over %1 MB, so it is not the tools; the download was stopped.</translation>
     </message>
@@ -1857,15 +1857,18 @@ Please check that:<byte value="xd"/>
         <translation>Download cancelled; nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="129"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="158"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="134"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="163"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
+</context>
+<context>
+    <name>ToolsInstall</name>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="160"/>
-        <source>下载的文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。</source>
-        <translation>The downloaded file is not the official release (its SHA-256 differs); nothing was installed.</translation>
+        <location filename="../src/tools/ToolsInstall.cpp" line="35"/>
+        <source>这个文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。</source>
+        <translation>This file is not the official release (its SHA-256 differs); nothing was installed.</translation>
     </message>
 </context>
 <context>
@@ -2203,12 +2206,7 @@ A new QR code is shown for another try.</translation>
 <context>
     <name>tools</name>
     <message>
-        <location filename="../src/tools/tools.cpp" line="33"/>
-        <source>这个文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。</source>
-        <translation>This file is not the official release (its SHA-256 differs); nothing was installed.</translation>
-    </message>
-    <message>
-        <location filename="../src/tools/tools.cpp" line="72"/>
+        <location filename="../src/tools/tools.cpp" line="68"/>
         <source>获取投屏工具</source>
         <translation>Get the mirroring tools</translation>
     </message>
@@ -2237,23 +2235,23 @@ Checked against its published SHA-256, installed in: %4</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="159"/>
+        <location filename="../src/tools/tools.cpp" line="150"/>
         <source>缺少：%1。投屏需要 adb（安卓调试桥）和 scrcpy（投屏客户端），两者都在下面的官方发布中。</source>
         <translation>Missing: %1. Mirroring needs adb (the Android Debug Bridge) and scrcpy (the mirroring client); the official release below holds both.</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="160"/>
+        <location filename="../src/tools/tools.cpp" line="151"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="166"/>
-        <location filename="../src/tools/tools.cpp" line="167"/>
+        <location filename="../src/tools/tools.cpp" line="157"/>
+        <location filename="../src/tools/tools.cpp" line="158"/>
         <source>正在询问版本…</source>
         <translation>asking its version…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="172"/>
+        <location filename="../src/tools/tools.cpp" line="163"/>
         <source>正在使用：
 adb %1，位于 %2（%5）
 scrcpy %3，位于 %4</source>
@@ -2262,53 +2260,53 @@ adb %1, in %2 (%5)
 scrcpy %3, in %4</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="181"/>
-        <location filename="../src/tools/tools.cpp" line="187"/>
+        <location filename="../src/tools/tools.cpp" line="172"/>
+        <location filename="../src/tools/tools.cpp" line="178"/>
         <source>（版本未知）</source>
         <translation>(version unknown)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="206"/>
+        <location filename="../src/tools/tools.cpp" line="200"/>
         <source>正在连接…</source>
         <translation>Connecting…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="213"/>
+        <location filename="../src/tools/tools.cpp" line="204"/>
         <source>正在下载…</source>
         <translation>Downloading…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="219"/>
+        <location filename="../src/tools/tools.cpp" line="224"/>
         <source>已下载 %1 MB / %2 MB（%3%）</source>
         <translation>Downloaded %1 MB of %2 MB (%3%)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="221"/>
+        <location filename="../src/tools/tools.cpp" line="226"/>
         <source>已下载 %1 MB</source>
         <translation>Downloaded %1 MB</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="235"/>
+        <location filename="../src/tools/tools.cpp" line="212"/>
         <source>已下载，正在解压…</source>
         <translation>Downloaded; unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="248"/>
+        <location filename="../src/tools/tools.cpp" line="235"/>
         <source>选择下载好的 %1</source>
         <translation>Choose the downloaded %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="248"/>
+        <location filename="../src/tools/tools.cpp" line="235"/>
         <source>压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)</source>
         <translation>Archives (*.zip *.tar.gz *.tgz);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="254"/>
+        <location filename="../src/tools/tools.cpp" line="207"/>
         <source>正在校验并解压…</source>
         <translation>Checking and unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="319"/>
+        <location filename="../src/tools/tools.cpp" line="263"/>
         <source>已安装到 %1。</source>
         <translation>Installed in %1.</translation>
     </message>

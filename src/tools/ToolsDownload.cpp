@@ -102,6 +102,11 @@ void ToolsDownload::cancel()
     fail(tr("下载已取消，没有安装任何东西。"));
 }
 
+QByteArray ToolsDownload::sha256() const
+{
+    return m_hash.result().toHex();
+}
+
 QString ToolsDownload::file() const
 {
     return m_done && m_file ? m_file->fileName() : QString();
@@ -156,8 +161,6 @@ void ToolsDownload::end()
     m_done = true;
     if (problem.isEmpty() && !m_file->flush())
         problem = tr("无法写入 %1：%2").arg(QDir::toNativeSeparators(m_file->fileName()), m_file->errorString());
-    if (problem.isEmpty() && m_hash.result().toHex() != m_release.sha256)
-        problem = tr("下载的文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。");
     if (!problem.isEmpty()) {
         qCWarning(lcBridge) << "download of" << m_release.address.toString() << "failed:" << problem;
         m_file.reset(); // the temporary file goes with it

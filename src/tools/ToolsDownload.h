@@ -16,8 +16,7 @@ class QTemporaryFile;
 // Fetches the tools' archive into a temporary file of the tools folder, block by block as it
 // arrives (never the whole archive in memory), computing its SHA-256 on the way. Redirects are
 // followed, never from https to http. It stops when nothing has arrived for a while, when the
-// archive grows past its limit, or when cancelled, and keeps the file only when it is the
-// official one.
+// archive grows past its limit, or when cancelled; the file lives as long as this object.
 class ToolsDownload : public QObject
 {
     Q_OBJECT
@@ -35,17 +34,19 @@ public:
     // Ends the transfer at once; finished follows with nothing kept.
     void cancel();
 
-    // The downloaded archive, while this object lives, once finished said it is the official one.
+    // The downloaded archive, while this object lives, once finished said it arrived whole; and the
+    // SHA-256 of its bytes as they were written, in lower-case hexadecimal.
     QString file() const;
+    QByteArray sha256() const;
 
-    // Tests shorten the limits of the downloads made after this; 0 restores a limit.
     // The size no archive of the tools reaches, downloaded or chosen (tests lower it).
     static qint64 sizeLimit();
+    // Tests shorten the limits of the downloads made after this; 0 restores a limit.
     static void setLimitsForTests(int stallLimitMs, qint64 sizeLimit);
 
 signals:
     void progress(qint64 received, qint64 total); // total is -1 while unknown
-    // problem is empty when the archive arrived whole and is the official one.
+    // problem is empty when the archive arrived whole.
     void finished(const QString& problem);
 
 private:

@@ -2,7 +2,7 @@
 
 #include "AppWindows.h"
 #include "ToolsArchive.h"
-#include "ToolsDownload.h"
+#include "ToolsInstall.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/ClientVersion.h"
 #include "bridge/CommandRunner.h"
@@ -23,14 +23,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
-#include <QThread>
 
 #include <memory>
 
 namespace {
-
-const char* const NotOfficial
-    = QT_TRANSLATE_NOOP("tools", "这个文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。");
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place)
 {
@@ -72,6 +68,10 @@ tools::tools(AppWindows& windows)
     setWindowTitle(tr("获取投屏工具"));
     setFont(captionFont(9));
     setFixedSize(520, 322);
+    m_install = new ToolsInstall(m_release, this);
+    connect(m_install, &ToolsInstall::stageChanged, this, &tools::showStage);
+    connect(m_install, &ToolsInstall::progress, this, &tools::showProgress);
+    connect(m_install, &ToolsInstall::finished, this, &tools::finishInstall);
     connect(&m_windows.clientVersion(), &ClientVersion::changed, this, [this] {
         if (isVisible())
             describeTools();
@@ -107,14 +107,7 @@ tools::tools(AppWindows& windows)
     LinkLabel::focusFirstControl(*this);
 }
 
-// A worker still unpacking when the program ends is stopped between two blocks first.
-tools::~tools()
-{
-    if (m_worker) {
-        m_cancelUnpacking = true;
-        m_worker->wait();
-    }
-}
+tools::~tools() = default;
 
 void tools::offerAtStartUp()
 {
@@ -124,7 +117,7 @@ void tools::offerAtStartUp()
 
 bool tools::busy() const
 {
-    return m_transfer || m_worker;
+    return m_install->busy();
 }
 
 void tools::showEvent(QShowEvent* event)
@@ -137,9 +130,7 @@ void tools::showEvent(QShowEvent* event)
 // unless the tools were installed.
 void tools::closeEvent(QCloseEvent* event)
 {
-    if (m_transfer)
-        m_transfer->cancel();
-    m_cancelUnpacking = true;
+    m_install->cancel();
     QWidget::closeEvent(event);
     if (m_atStartUp) {
         m_atStartUp = false;
@@ -191,26 +182,40 @@ void tools::describeTools()
 
 void tools::downloadClick()
 {
-    if (busy())
+    if (m_install->busy())
         return;
-    ToolsArchive::sweepLeftovers(Paths::toolsRoot());
     setBusy(true);
     m_progress->setRange(0, 0); // busy until the size is known
     m_progressText->clear();
     m_lastTry = m_download;
-    m_transfer = new ToolsDownload(m_release, Paths::toolsRoot(), this);
-    connect(m_transfer, &ToolsDownload::progress, this, &tools::showProgress);
-    connect(m_transfer, &ToolsDownload::finished, this, &tools::downloaded);
-    // The secure transport loads as the transfer starts, on this thread: the window says so and is
-    // drawn first, so the pressed button does not look stuck meanwhile.
-    say(tr("正在连接…"), false);
-    repaint();
-    m_transfer->start();
+    m_install->download();
+}
+
+void tools::showStage(ToolsInstall::Stage stage)
+{
+    switch (stage) {
+    case ToolsInstall::Stage::Connecting:
+        // The secure transport loads as the transfer starts, on this thread: the window says so and
+        // is drawn first, so the pressed button does not look stuck meanwhile.
+        say(tr("正在连接…"), false);
+        repaint();
+        break;
+    case ToolsInstall::Stage::Downloading:
+        say(tr("正在下载…"), false);
+        break;
+    case ToolsInstall::Stage::Copying:
+        say(tr("正在校验并解压…"), false);
+        break;
+    case ToolsInstall::Stage::Unpacking:
+        m_progress->setRange(0, 100);
+        m_progress->setValue(100);
+        say(tr("已下载，正在解压…"), false);
+        break;
+    }
 }
 
 void tools::showProgress(qint64 received, qint64 total)
 {
-    say(tr("正在下载…"), false);
     if (total > 0) {
         const int percent = int(qMin<qint64>(100, received * 100 / total));
         m_progress->setRange(0, 100);
@@ -222,88 +227,27 @@ void tools::showProgress(qint64 received, qint64 total)
     }
 }
 
-void tools::downloaded(const QString& problem)
-{
-    m_progress->setRange(0, 100);
-    if (!problem.isEmpty()) {
-        m_transfer->deleteLater();
-        m_transfer = nullptr;
-        finishInstall(problem);
-        return;
-    }
-    m_progress->setValue(100);
-    say(tr("已下载，正在解压…"), false);
-    const QString archive = m_transfer->file();
-    const QString topFolder = m_release.topFolder;
-    inBackground([this, archive, topFolder] {
-        return ToolsArchive::unpack(archive, topFolder, Paths::toolsRoot(), &m_cancelUnpacking);
-    });
-}
-
 void tools::fromFileClick()
 {
-    if (busy())
+    if (m_install->busy())
         return;
     const QString archive = Outside::current().chooseFile(
         tr("选择下载好的 %1").arg(m_release.archiveName()), tr("压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)"));
     if (archive.isEmpty())
         return;
-    ToolsArchive::sweepLeftovers(Paths::toolsRoot());
     setBusy(true);
     m_lastTry = m_fromFile;
-    say(tr("正在校验并解压…"), false);
-    const ToolsRelease release = m_release;
-    const QString root = Paths::toolsRoot();
-    const qint64 limit = ToolsDownload::sizeLimit();
-    inBackground([this, archive, release, root, limit] {
-        // What is checked is what is unpacked: the copy, never the chosen file read again.
-        QString problem;
-        const ToolsArchive::CheckedCopy copy
-            = ToolsArchive::copyWhileHashing(archive, root, limit, &m_cancelUnpacking, &problem);
-        if (!problem.isEmpty())
-            return problem;
-        if (copy.sha256 != release.sha256)
-            problem = tr(NotOfficial);
-        else
-            problem = ToolsArchive::unpack(copy.path, release.topFolder, root, &m_cancelUnpacking);
-        QFile::remove(copy.path);
-        return problem;
-    });
-}
-
-// The check and the unpacking read and write tens of megabytes: never on the window thread.
-void tools::inBackground(std::function<QString()> work)
-{
-    m_cancelUnpacking = false;
-    auto result = std::make_shared<QString>();
-    m_worker = QThread::create([work = std::move(work), result] { *result = work(); });
-    connect(m_worker, &QThread::finished, this, [this, result] {
-        m_worker->deleteLater();
-        m_worker = nullptr;
-        if (m_transfer) {
-            m_transfer->deleteLater(); // and the downloaded archive with it
-            m_transfer = nullptr;
-        }
-        finishInstall(*result);
-    });
-    m_worker->start();
+    m_install->installFile(archive);
 }
 
 void tools::cancelClick()
 {
-    if (m_transfer && !m_worker) {
-        m_transfer->cancel();
-        return;
-    }
-    if (m_worker) {
-        m_cancelUnpacking = true;
-        return;
-    }
-    close();
+    if (m_install->busy())
+        m_install->cancel();
+    else
+        close();
 }
 
-// After a failure the window is ready for another try: the bar empty, the reason said, and the focus
-// on the button that tries again (not on "取消", whose next press would end the program at start-up).
 void tools::finishInstall(const QString& problem)
 {
     setBusy(false);

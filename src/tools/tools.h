@@ -1,25 +1,21 @@
 #pragma once
 
+#include "ToolsInstall.h"
 #include "ToolsRelease.h"
 
 #include <QPointer>
 #include <QWidget>
 
-#include <atomic>
-#include <functional>
-
 class AppWindows;
 class N_Shape;
 class QLabel;
 class QProgressBar;
-class QThread;
-class ToolsDownload;
 
 // "获取投屏工具": says which tools are missing (or which are in use, where and in which version) and
 // offers the official release, which holds the client and a current adb: downloaded and checked
 // against its published SHA-256, or taken from a file the user downloaded, then unpacked into the
-// tools folder. The window stays responsive throughout: the transfer runs on the network's events
-// and the check and unpacking on a worker thread.
+// tools folder. The install itself is an object of its own; the window shows its stage and progress,
+// and stays responsive throughout.
 class tools : public QWidget
 {
     Q_OBJECT
@@ -49,9 +45,8 @@ private:
     void downloadClick();
     void fromFileClick();
     void cancelClick();
+    void showStage(ToolsInstall::Stage stage);
     void showProgress(qint64 received, qint64 total);
-    void downloaded(const QString& problem);
-    void inBackground(std::function<QString()> work);
     void finishInstall(const QString& problem);
     void say(const QString& text, bool problem);
     void setBusy(bool busy);
@@ -67,9 +62,7 @@ private:
     N_Shape* m_cancel = nullptr;
     N_Shape* m_lastTry = nullptr; // the button of the install under way, which tries again
 
-    QPointer<ToolsDownload> m_transfer;
-    QThread* m_worker = nullptr;
-    std::atomic_bool m_cancelUnpacking {false};
+    ToolsInstall* m_install = nullptr;
     bool m_atStartUp = false;
     // Versions are asked once per showing; the answers that come for an earlier one are dropped.
     int m_showing = 0;
