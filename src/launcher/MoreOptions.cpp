@@ -5,8 +5,6 @@
 #include <QRegularExpression>
 #include <QSettings>
 
-#include <span>
-
 namespace {
 
 bool isFrameRate(const QString& text)
@@ -78,8 +76,7 @@ const Flag flags[] {
     {&MoreOptions::borderless, "options/borderless", ClientOptions::Choice::Borderless},
     {&MoreOptions::noControl, "options/noControl", ClientOptions::Choice::NoControl},
 };
-// The flags whose words follow the camera's, in the order they are given.
-const std::span<const Flag> choiceFlags(std::begin(flags) + 3, std::end(flags));
+
 const std::pair<QString MoreOptions::*, const char*> texts[] {
     {&MoreOptions::maxFps, "options/maxFps"},
     {&MoreOptions::displaySize, "options/displaySize"},
@@ -133,9 +130,11 @@ QList<ClientOptions::Choice> MoreOptions::chosen() const
         choices << C::StartApp;
     if (camera)
         choices << C::Camera << (facing == Facing::Front ? C::CameraFacingFront : C::CameraFacingBack);
-    for (const Flag& flag : choiceFlags) {
-        if (this->*flag.value)
-            choices << flag.choice;
+    const std::pair<bool, C> last[] {{stayAwake, C::StayAwake}, {powerOffOnClose, C::PowerOffOnClose},
+        {borderless, C::Borderless}, {noControl, C::NoControl}};
+    for (const auto& [made, choice] : last) {
+        if (made)
+            choices << choice;
     }
     return choices;
 }
