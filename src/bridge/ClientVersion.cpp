@@ -1,6 +1,7 @@
 #include "ClientVersion.h"
 
 #include "bridge/CommandRunner.h"
+#include "bridge/ToolCommand.h"
 #include "bridge/ToolText.h"
 
 #include <QRegularExpression>
@@ -10,16 +11,13 @@ void ClientVersion::ask()
     if (m_asked)
         return;
     m_asked = true;
-    CommandRunner::call(command(), this, [this](const ToolAnswer& answer) {
+    const ToolCommand version {
+        {QStringLiteral("scrcpy"), QStringLiteral("--version")}, QStringLiteral("scrcpy --version")};
+    CommandRunner::call(version, this, [this](const ToolAnswer& answer) {
         m_answered = true;
         m_version = answer.succeeded() ? parse(answer.output) : QVersionNumber();
         emit changed();
     });
-}
-
-ToolCommand ClientVersion::command()
-{
-    return {{QStringLiteral("scrcpy"), QStringLiteral("--version")}, QStringLiteral("scrcpy --version")};
 }
 
 void ClientVersion::askAgain()

@@ -4,7 +4,6 @@
 #include <QVersionNumber>
 
 struct ToolAnswer;
-struct ToolCommand;
 
 // The version of the mirroring client the program would start, asked of it once per run
 // ("scrcpy --version", whose first line reads "scrcpy X.Y" or "scrcpy X.Y.Z") while the window
@@ -15,9 +14,6 @@ class ClientVersion : public QObject
 
 public:
     using QObject::QObject;
-
-    // "scrcpy --version", as the client is asked for its version wherever that is.
-    static ToolCommand command();
 
     void ask();
     // After the tools were installed: the client may be another, or there at last. A version never

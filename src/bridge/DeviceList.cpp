@@ -1,7 +1,6 @@
 #include "DeviceList.h"
 
 #include <QRegularExpression>
-
 #include <QSet>
 
 namespace DeviceList {
@@ -67,17 +66,11 @@ std::optional<QList<Entry>> listed(const QStringList& lines)
 
 QList<Entry> withoutDetails(const QList<Entry>& entries)
 {
-    static const QRegularExpression detail(QStringLiteral("^[a-z_]+:"));
+    // The first "key:value" after the state begins the details ("offline product:x model:Y").
+    static const QRegularExpression details(QStringLiteral("\\s+[a-z_]+:\\S.*$"));
     QList<Entry> tracked;
-    for (const Entry& entry : entries) {
-        QStringList state;
-        for (const QString& word : entry.state.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (detail.match(word).hasMatch())
-                break;
-            state << word;
-        }
-        tracked.append({entry.serial, QStringLiteral("\t"), state.join(QLatin1Char(' '))});
-    }
+    for (const Entry& entry : entries)
+        tracked.append({entry.serial, QStringLiteral("\t"), QString(entry.state).remove(details)});
     return tracked;
 }
 

@@ -64,11 +64,7 @@ void PhoneDrops::askList()
 void PhoneDrops::take(const QList<DeviceList::Entry>& listed)
 {
     ++m_listsTaken;
-    QSet<QString> ready;
-    for (const DeviceList::Entry& entry : listed) {
-        if (entry.state == QLatin1String("device") && PhoneReconnect::isNetworkAddress(entry.serial))
-            ready.insert(entry.serial);
-    }
+    const QSet<QString> ready = PhoneReconnect::readyOnNetwork(listed);
     m_waitEnded.intersect(ready);
     for (auto wait = m_waits.begin(); wait != m_waits.end();) {
         if (ready.contains(wait.key()) && wait.value()) {

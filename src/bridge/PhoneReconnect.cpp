@@ -28,15 +28,22 @@ bool PhoneReconnect::isNetworkAddress(const QString& serial)
     return match.hasMatch() && match.captured(2).toInt() >= 1 && match.captured(2).toInt() <= 65535;
 }
 
-void PhoneReconnect::take(const QList<DeviceList::Entry>& listed)
+QSet<QString> PhoneReconnect::readyOnNetwork(const QList<DeviceList::Entry>& listed)
 {
     QSet<QString> ready;
-    QSet<QString> present;
     for (const DeviceList::Entry& entry : listed) {
-        present.insert(entry.serial);
         if (entry.state == QLatin1String("device") && isNetworkAddress(entry.serial))
             ready.insert(entry.serial);
     }
+    return ready;
+}
+
+void PhoneReconnect::take(const QList<DeviceList::Entry>& listed)
+{
+    QSet<QString> ready = readyOnNetwork(listed);
+    QSet<QString> present;
+    for (const DeviceList::Entry& entry : listed)
+        present.insert(entry.serial);
     m_forgotten.intersect(present);
     ready.subtract(m_forgotten);
     for (const QString& serial : ready) {

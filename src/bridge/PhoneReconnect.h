@@ -41,6 +41,8 @@ public:
     void setClock(std::function<qint64()> nowMs);
 
     static bool isNetworkAddress(const QString& serial);
+    // The phones of a list that are on the network and ready ("device").
+    static QSet<QString> readyOnNetwork(const QList<DeviceList::Entry>& listed);
 
 signals:
     // Listed as "device" again after being away.

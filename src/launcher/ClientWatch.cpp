@@ -39,7 +39,6 @@ QString ClientWatch::newLogFile(const QString& serial)
 
 void ClientWatch::watch(const QString& phone, const QString& logFile)
 {
-    ++m_pending;
     m_watched.append(logFile);
     QTimer::singleShot(m_checkAfterMs, this, [this, phone, logFile] { check(phone, logFile); });
 }
@@ -76,7 +75,7 @@ void ClientWatch::check(const QString& phone, const QString& logFile)
         m_failures.append(tr("设备 %1 未能开始投屏：\r\n%2\r\n完整记录见：%3")
                               .arg(phone, errors.join(QStringLiteral("\r\n")), QDir::toNativeSeparators(logFile)));
     }
-    if (--m_pending > 0)
+    if (watching())
         return;
     if (!m_failures.isEmpty())
         Outside::current().showMessage(

@@ -29,7 +29,7 @@ public:
     // Looks at the client's log once its first seconds are over.
     void watch(const QString& phone, const QString& logFile);
     // Whether a client is still to be looked at; a watch of none is of no use.
-    bool watching() const { return m_pending > 0; }
+    bool watching() const { return !m_watched.isEmpty(); }
     // The client writing to this log has ended; taken into account until its log is looked at.
     void ended(const QString& logFile, const ToolAnswer& answer);
 
@@ -40,7 +40,6 @@ private:
     void check(const QString& phone, const QString& logFile);
 
     int m_checkAfterMs;
-    int m_pending = 0;
     QStringList m_failures;
     // The clients still to be looked at, and how each one that ended badly ended (its status).
     QStringList m_watched;

@@ -31,11 +31,6 @@ QLineEdit* makeField(QWidget* parent, const QString& name, const QRect& place, c
     return field;
 }
 
-QString nameOf(ClientOptions::Choice choice)
-{
-    return ClientOptions::name(choice);
-}
-
 } // namespace
 
 options::options(AppWindows& windows)
@@ -73,8 +68,10 @@ void options::buildCodecAndFrameRate()
 {
     auto* codec = WindowParts::frame(this, QStringLiteral("codecFrame"), tr("视频编码"), QRect(12, 8, 252, 54));
     codecH264 = option(codec, QStringLiteral("codecH264"), QStringLiteral("H.264"), QRect(12, 24, 72, Row));
-    codecH265 = option(codec, QStringLiteral("codecH265"), nameOf(Choice::VideoCodecH265), QRect(90, 24, 72, Row));
-    codecAV1 = option(codec, QStringLiteral("codecAV1"), nameOf(Choice::VideoCodecAV1), QRect(168, 24, 72, Row));
+    codecH265 = option(
+        codec, QStringLiteral("codecH265"), ClientOptions::name(Choice::VideoCodecH265), QRect(90, 24, 72, Row));
+    codecAV1 = option(
+        codec, QStringLiteral("codecAV1"), ClientOptions::name(Choice::VideoCodecAV1), QRect(168, 24, 72, Row));
     m_needs[codecH265] = Choice::VideoCodecH265;
     m_needs[codecAV1] = Choice::VideoCodecAV1;
 
@@ -88,12 +85,14 @@ void options::buildCodecAndFrameRate()
 void options::buildSound()
 {
     auto* sound = WindowParts::frame(this, QStringLiteral("soundFrame"), tr("声音"), QRect(12, 68, 516, 54));
-    soundComputer
-        = option(sound, QStringLiteral("soundComputer"), nameOf(Choice::SoundOnComputer), QRect(12, 24, 110, Row));
-    soundPhone
-        = option(sound, QStringLiteral("soundPhone"), nameOf(Choice::SoundOnPhoneOnly), QRect(128, 24, 120, Row));
-    soundBoth = option(sound, QStringLiteral("soundBoth"), nameOf(Choice::SoundOnBoth), QRect(254, 24, 160, Row));
-    soundMic = option(sound, QStringLiteral("soundMic"), nameOf(Choice::SoundFromMicrophone), QRect(420, 24, 90, Row));
+    soundComputer = option(
+        sound, QStringLiteral("soundComputer"), ClientOptions::name(Choice::SoundOnComputer), QRect(12, 24, 110, Row));
+    soundPhone = option(
+        sound, QStringLiteral("soundPhone"), ClientOptions::name(Choice::SoundOnPhoneOnly), QRect(128, 24, 120, Row));
+    soundBoth = option(
+        sound, QStringLiteral("soundBoth"), ClientOptions::name(Choice::SoundOnBoth), QRect(254, 24, 160, Row));
+    soundMic = option(
+        sound, QStringLiteral("soundMic"), ClientOptions::name(Choice::SoundFromMicrophone), QRect(420, 24, 90, Row));
     m_needs[soundComputer] = Choice::SoundOnComputer;
     m_needs[soundPhone] = Choice::SoundOnPhoneOnly;
     m_needs[soundBoth] = Choice::SoundOnBoth;
@@ -101,8 +100,8 @@ void options::buildSound()
 
     auto* keyboard = WindowParts::frame(this, QStringLiteral("keyboardFrame"), tr("键盘"), QRect(12, 128, 516, 54));
     keyboardDefault = option(keyboard, QStringLiteral("keyboardDefault"), tr("默认"), QRect(12, 24, 110, Row));
-    keyboardPhysical = option(
-        keyboard, QStringLiteral("keyboardPhysical"), nameOf(Choice::PhysicalKeyboard), QRect(128, 24, 200, Row));
+    keyboardPhysical = option(keyboard, QStringLiteral("keyboardPhysical"),
+        ClientOptions::name(Choice::PhysicalKeyboard), QRect(128, 24, 200, Row));
     m_needs[keyboardPhysical] = Choice::PhysicalKeyboard;
 }
 
@@ -110,7 +109,8 @@ void options::buildDisplayAndCamera()
 {
     auto* display
         = WindowParts::frame(this, QStringLiteral("displayFrame"), tr("虚拟显示器与应用"), QRect(12, 188, 516, 84));
-    newDisplay = check(display, QStringLiteral("newDisplay"), nameOf(Choice::NewDisplay), 0, QRect(12, 24, 150, Row));
+    newDisplay = check(
+        display, QStringLiteral("newDisplay"), ClientOptions::name(Choice::NewDisplay), 0, QRect(12, 24, 150, Row));
     displaySize = makeField(display, QStringLiteral("displaySize"), QRect(168, 22, 120, 24),
         MoreOptions::DisplaySizeField(), 16, tr("宽x高，可不填"));
     WindowParts::label(display, QStringLiteral("startAppLabel"), MoreOptions::StartAppField(), QRect(12, 54, 150, 20));
@@ -120,22 +120,25 @@ void options::buildDisplayAndCamera()
     m_needs[startApp] = Choice::StartApp;
 
     auto* source = WindowParts::frame(this, QStringLiteral("cameraFrame"), tr("摄像头"), QRect(12, 278, 516, 54));
-    camera = check(source, QStringLiteral("camera"), nameOf(Choice::Camera), 0, QRect(12, 24, 150, Row));
-    facingBack
-        = option(source, QStringLiteral("facingBack"), nameOf(Choice::CameraFacingBack), QRect(168, 24, 90, Row));
-    facingFront
-        = option(source, QStringLiteral("facingFront"), nameOf(Choice::CameraFacingFront), QRect(264, 24, 90, Row));
+    camera = check(source, QStringLiteral("camera"), ClientOptions::name(Choice::Camera), 0, QRect(12, 24, 150, Row));
+    facingBack = option(
+        source, QStringLiteral("facingBack"), ClientOptions::name(Choice::CameraFacingBack), QRect(168, 24, 90, Row));
+    facingFront = option(
+        source, QStringLiteral("facingFront"), ClientOptions::name(Choice::CameraFacingFront), QRect(264, 24, 90, Row));
     m_needs[camera] = m_needs[facingBack] = m_needs[facingFront] = Choice::Camera;
 }
 
 void options::buildOthers()
 {
     auto* others = WindowParts::frame(this, QStringLiteral("othersFrame"), tr("其他"), QRect(12, 338, 516, 54));
-    stayAwake = check(others, QStringLiteral("stayAwake"), nameOf(Choice::StayAwake), 0, QRect(12, 24, 110, Row));
-    powerOffOnClose = check(
-        others, QStringLiteral("powerOffOnClose"), nameOf(Choice::PowerOffOnClose), 0, QRect(128, 24, 140, Row));
-    borderless = check(others, QStringLiteral("borderless"), nameOf(Choice::Borderless), 0, QRect(274, 24, 120, Row));
-    noControl = check(others, QStringLiteral("noControl"), nameOf(Choice::NoControl), 0, QRect(400, 24, 110, Row));
+    stayAwake = check(
+        others, QStringLiteral("stayAwake"), ClientOptions::name(Choice::StayAwake), 0, QRect(12, 24, 110, Row));
+    powerOffOnClose = check(others, QStringLiteral("powerOffOnClose"), ClientOptions::name(Choice::PowerOffOnClose), 0,
+        QRect(128, 24, 140, Row));
+    borderless = check(
+        others, QStringLiteral("borderless"), ClientOptions::name(Choice::Borderless), 0, QRect(274, 24, 120, Row));
+    noControl = check(
+        others, QStringLiteral("noControl"), ClientOptions::name(Choice::NoControl), 0, QRect(400, 24, 110, Row));
     m_needs[stayAwake] = Choice::StayAwake;
     m_needs[powerOffOnClose] = Choice::PowerOffOnClose;
     m_needs[borderless] = Choice::Borderless;

@@ -94,10 +94,14 @@ QString checkEntries(const QString& file, const QString& topFolder)
     return {};
 }
 
-// Written with libarchive's own guards too, each entry by its full path in the temporary folder:
-// the entries were checked to be relative and inside the top folder, and the process's working folder,
-// which every thread shares, is never changed.
-QString writeEntries(const QString& file, const QString& folder, const std::atomic_bool* cancelled)
+// Written with libarchive's own guards against ".." and links, each entry by its full path in the
+// temporary folder, so the process's working folder, which every thread shares, is never changed.
+// libarchive's guard against absolute paths (ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS) would refuse
+// those full paths, so its work is done here: every entry is checked again as it is written (the
+// archive is read twice, and the second read is not taken on trust) and its full path must lie inside
+// the temporary folder.
+QString writeEntries(
+    const QString& file, const QString& topFolder, const QString& folder, const std::atomic_bool* cancelled)
 {
     QString problem;
     const Reader reader = openReader(file, &problem);
@@ -111,7 +115,14 @@ QString writeEntries(const QString& file, const QString& folder, const std::atom
     int status = ARCHIVE_OK;
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
         const QString relative = entryPath(entry);
-        const QString target = QDir(folder).filePath(relative);
+        const auto type = archive_entry_filetype(entry);
+        const bool isLink = type == AE_IFLNK || archive_entry_hardlink(entry) != nullptr;
+        if (const QString refused = refusal(relative, type == AE_IFREG || type == AE_IFDIR, isLink, topFolder);
+            !refused.isEmpty())
+            return refused;
+        const QString target = QDir::cleanPath(folder + QLatin1Char('/') + relative);
+        if (!target.startsWith(QDir::cleanPath(folder) + QLatin1Char('/')))
+            return refusal(QStringLiteral(".."), true, false, topFolder);
 #ifdef Q_OS_WIN
         archive_entry_copy_pathname_w(
             entry, reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()));
@@ -133,7 +144,7 @@ QString writeEntries(const QString& file, const QString& folder, const std::atom
                 return QCoreApplication::translate("ToolsArchive", "已取消。");
             if (archive_write_data_block(writer.get(), block, size, offset) != ARCHIVE_OK)
                 return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
-                    .arg(entryPath(entry), archiveError(writer.get()));
+                    .arg(relative, archiveError(writer.get()));
         }
         if (read != ARCHIVE_EOF)
             return QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
@@ -319,7 +330,7 @@ QString unpack(const QString& archive, const QString& topFolder, const QString& 
     if (!temporary.isValid())
         return QCoreApplication::translate("ToolsArchive", "无法在 %1 中写入：%2")
             .arg(QDir::toNativeSeparators(root), temporary.errorString());
-    if (const QString problem = writeEntries(archive, temporary.path(), cancelled); !problem.isEmpty())
+    if (const QString problem = writeEntries(archive, topFolder, temporary.path(), cancelled); !problem.isEmpty())
         return problem;
     const QString unpacked = temporary.path() + QLatin1Char('/') + topFolder;
     if (!QFileInfo(unpacked).isDir())
