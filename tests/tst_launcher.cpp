@@ -943,10 +943,6 @@ void TestLauncher::pairsTheClientRefusesAreToldAtLaunch_data()
     QTest::newRow("3.3.4 touches, camera")
         << QByteArray("scrcpy 3.3.4\n") << "ST" << QStringList {"camera"}
         << "scrcpy 4.0 之前，“摄像头画面”时不能“显示触摸”（手机不受控制），本次启动不使用“显示触摸”！" << camera;
-    QTest::newRow("4.0 touches, camera") << QByteArray("scrcpy 4.0\n") << "ST" << QStringList {"camera"} << ""
-                                         << QStringList {"--show-touches"} + camera;
-    QTest::newRow("2.7 camera, display never given")
-        << QByteArray("scrcpy 2.7\n") << "" << QStringList {"camera", "newDisplay"} << "" << camera;
     QTest::newRow("4.1 camera, display") << QByteArray("scrcpy 4.1\n") << "" << QStringList {"camera", "newDisplay"}
                                          << "“摄像头画面”与“虚拟显示器”不能同时使用，本次启动不使用“摄像头画面”！"
                                          << QStringList {"--new-display"};
