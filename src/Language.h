@@ -10,5 +10,7 @@ namespace Language {
 
 // Shows the windows created from now on in the locale's language; true when that is English.
 bool use(const QLocale& locale = QLocale::system());
+// The locale last used, for a helper program to speak as the windows do.
+QString inUse();
 
 } // namespace Language

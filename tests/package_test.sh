@@ -12,14 +12,15 @@ dpkg-deb -x "$deb" "$work/root"
 
 fail() { echo "FAIL: $*"; exit 1; }
 app=io.github.pannix.Pannix
-for file in usr/bin/pannix usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
+for file in usr/bin/pannix usr/libexec/pannix/pannix-tools usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
     usr/share/icons/hicolor/48x48/apps/pannix.png usr/share/icons/hicolor/128x128/apps/pannix.png \
     usr/share/icons/hicolor/256x256/apps/pannix.png usr/share/man/man1/pannix.1.gz \
     usr/share/doc/pannix/copyright usr/share/doc/pannix/changelog.gz; do
     [ -f "$work/root/$file" ] || fail "$file is not in the package"
 done
 [ -x "$work/root/usr/bin/pannix" ] || fail "pannix is not executable"
-unexpected=$(cd "$work/root" && find . -type f | grep -v -E '^\./usr/(bin/pannix|share/applications/io\.github\.pannix\.Pannix\.desktop|share/metainfo/io\.github\.pannix\.Pannix\.metainfo\.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/pannix\.png|share/man/man1/pannix\.1\.gz|share/doc/pannix/(copyright|changelog\.gz|README\.md))$' || true)
+[ -x "$work/root/usr/libexec/pannix/pannix-tools" ] || fail "the install helper is not executable"
+unexpected=$(cd "$work/root" && find . -type f | grep -v -E '^\./usr/(bin/pannix|libexec/pannix/pannix-tools|share/applications/io\.github\.pannix\.Pannix\.desktop|share/metainfo/io\.github\.pannix\.Pannix\.metainfo\.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/pannix\.png|share/man/man1/pannix\.1\.gz|share/doc/pannix/(copyright|changelog\.gz|README\.md))$' || true)
 [ -z "$unexpected" ] || fail "unexpected files: $unexpected"
 
 desktop="$work/root/usr/share/applications/$app.desktop"
@@ -54,7 +55,24 @@ done
 dpkg-deb -f "$deb" Maintainer | grep -q -E '^[^<>]+ <[^@<>]+@[^@<>]+\.[a-z]+>$' || fail "the maintainer is no name and address"
 [ "$(dpkg-deb -f "$deb" Package)" = pannix ] || fail "wrong package name"
 
-# Every library the program links is one the dependencies bring.
-missing=$(ldd "$work/root/usr/bin/pannix" | grep 'not found' || true)
+# Every library the program and its helper link is one the dependencies bring; the program starts
+# without the network and archive libraries, which only the helper loads.
+missing=$(ldd "$work/root/usr/bin/pannix" "$work/root/usr/libexec/pannix/pannix-tools" | grep 'not found' || true)
 [ -z "$missing" ] || fail "libraries not found: $missing"
+! ldd "$work/root/usr/bin/pannix" | grep -E 'libQt6Network|libarchive' || fail "the program itself loads the install's libraries"
+
+# Installed as a user installs it (where the suite runs as root): once the tools are fetched, the
+# program uses their adb, not Debian's beside it in /usr/bin.
+if [ "$(id -u)" -eq 0 ] && ! dpkg -s pannix > /dev/null 2>&1; then
+    dpkg -i "$deb" > "$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "the package does not install"; }
+    trap 'dpkg -r pannix > /dev/null 2>&1; rm -rf "$work"' EXIT
+    folder=$(sed -n 's/.*PANNIX_TOOLS_FOLDER "\(.*\)"/\1/p' "$build/src/generated/ToolsFolderName.h")
+    tools="$work/home/.local/share/Pannix/pannix/tools/$folder"
+    mkdir -p "$tools"
+    for tool in adb scrcpy; do cp "$build/tests/standin_tool" "$tools/$tool"; done
+    printf 'List of devices attached\n\n' > "$tools/adb.devices"
+    env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$work/home" QT_QPA_PLATFORM=offscreen timeout 5 pannix > /dev/null 2>&1 || true
+    grep -q -a getprop "$tools/adb.log" 2> /dev/null || fail "the installed program did not call the tools' adb"
+    echo "installed package: it calls $tools/adb"
+fi
 echo "package checked: $(basename "$deb")"

@@ -3,10 +3,11 @@
 #include "LoopbackServer.h"
 #include "bridge/ToolLocator.h"
 #include "tools/ToolsArchive.h"
-#include "tools/ToolsDownload.h"
+#include "tools/ToolsInstall.h"
 #include "tools/ToolsRelease.h"
 #include "tools/tools.h"
 
+#include <QProcess>
 #include <QProgressBar>
 #include <QSignalSpy>
 
@@ -69,7 +70,6 @@ struct NoTools
         qputenv("PATH", path);
         Paths::setToolsRoot(QString());
         ToolsRelease::restoreDeployed();
-        ToolsDownload::setLimitsForTests(0, 0);
     }
     QString archive(const QList<Entry>& entries, bool zip = PlatformZip)
     {
@@ -77,9 +77,12 @@ struct NoTools
         ArchiveMaker::write(file, entries, zip);
         return file;
     }
-    void offer(const QUrl& address, const QByteArray& sha256)
+    ToolsRelease offer(
+        const QUrl& address, const QByteArray& sha256, qint64 sizeLimit = 200 * 1000 * 1000, int stallLimitMs = 30000)
     {
-        ToolsRelease::setCurrentForTests({address, sha256, Paths::toolsFolderName()});
+        const ToolsRelease release {address, sha256, Paths::toolsFolderName(), sizeLimit, stallLimitMs};
+        ToolsRelease::setCurrentForTests(release);
+        return release;
     }
     // What the tools' root holds: the tools folder once installed, and never a temporary file.
     QStringList leftInRoot() const
@@ -112,6 +115,7 @@ private slots:
     void startUpWithoutTools();
     void launchUsesTheFetchedTools_data();
     void launchUsesTheFetchedTools();
+    void transferMemoryIsBounded();
 };
 
 void TestTools::downloads_data()
@@ -162,9 +166,8 @@ void TestTools::downloads()
         server.routes[QStringLiteral("/latest/") + name] = {302, {}, address.toEncoded()};
         address = server.url(QStringLiteral("/latest/") + name);
     }
-    none.offer(address, ArchiveMaker::sha256(served == "other sha" ? QByteArray("another file") : bytes));
-    ToolsDownload::setLimitsForTests(
-        served == "stall" ? 300 : 0, served.endsWith("too big") ? bytes.size() - 1 : bytes.size());
+    none.offer(address, ArchiveMaker::sha256(served == "other sha" ? QByteArray("another file") : bytes),
+        served.endsWith("too big") ? bytes.size() - 1 : bytes.size(), served == "stall" ? 300 : 30000);
     // What an earlier install cut short left behind is swept when this one starts.
     QDir().mkpath(Paths::toolsRoot() + "/.unpack-a1b2c3/" + Paths::toolsFolderName());
     for (const char* left : {"/.download-x1y2z3.part", "/.old-tools-1700000000000"})
@@ -174,7 +177,7 @@ void TestTools::downloads()
 #endif
 
     RecordingOutside outside;
-    outside.forwardTools = true; // the installed tools are asked for their versions
+    outside.forwardTools = true; // the install helper runs, and the installed tools tell their versions
     AppWindows windows;
     tools& window = windows.toolsWindow();
     window.show();
@@ -183,11 +186,15 @@ void TestTools::downloads()
     Fixture::click(download);
     QVERIFY(window.busy());
     QCOMPARE(textOf(window, "toolsStatus"), QStringLiteral("正在连接…")); // said before the transfer begins
+    QElapsedTimer cancelled;
     if (served == "cancel") {
         QTRY_VERIFY(!textOf(window, "toolsProgressText").isEmpty());
+        cancelled.start();
         Fixture::click(Fixture::find(window, "toolsCancel"));
     }
     QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
+    if (cancelled.isValid()) // the helper, told through its input, has ended
+        QVERIFY2(cancelled.elapsed() < 500, qPrintable(QString::number(cancelled.elapsed())));
 #ifndef Q_OS_WIN
     umask(umaskBefore);
     QCOMPARE(QFile::permissions(Paths::toolsRoot()) & 0x0077, QFile::Permissions());
@@ -277,7 +284,7 @@ void TestTools::archivesThatReachOutsideAreRefused()
     tools& window = windows.toolsWindow();
     window.show();
     Fixture::click(Fixture::find(window, "toolsFromFile"));
-    QTRY_VERIFY(!window.busy());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
     QCOMPARE(outside.fileChoices, 1);
     QVERIFY2(textOf(window, "toolsStatus").contains(told), qPrintable(textOf(window, "toolsStatus")));
     QCOMPARE(none.leftInRoot(), QStringList());
@@ -295,27 +302,33 @@ void TestTools::chosenFileIsTheFileUnpacked_data()
     QTest::newRow("at the size limit") << "at limit" << QString();
     QTest::newRow("one byte past the size limit") << "past limit"
                                                   << "文件超过";
-    QTest::newRow("cancelled while it is copied") << "cancel"
+    QTest::newRow("cancelled while it is copied") << "cancel copying"
                                                   << "已取消";
+    QTest::newRow("cancelled while it is unpacked") << "cancel unpacking"
+                                                    << "已取消";
 }
 
 // A chosen archive is copied while it is hashed: what is checked is what is unpacked, whatever the
-// chosen file becomes afterwards; one past the limit is refused, and "取消" is honoured at once.
+// chosen file becomes afterwards; one past the limit is refused, and "取消" is honoured within half a
+// second whatever the stage. The install object itself, where a test can swap the file in between.
 void TestTools::chosenFileIsTheFileUnpacked()
 {
     QFETCH(QString, happens);
     QFETCH(QString, told);
     NoTools none;
-    const QString file = none.archive(officialEntries());
+    QList<Entry> entries = officialEntries();
+    if (happens == "cancel unpacking") // large enough to be still unpacking when "取消" comes
+        entries.append({Paths::toolsFolderName() + QStringLiteral("/large"), QByteArray(150 * 1000 * 1000, 'x')});
+    const QString file = none.archive(entries);
     const QByteArray genuine = contentOf(file);
-    none.offer(QUrl(QStringLiteral("https://tools.test/release")), ArchiveMaker::sha256(genuine));
-    if (happens == "cancel") // large enough to be still on its way when "取消" is pressed
+    if (happens == "cancel copying") // large enough to be still on its way when "取消" comes
         QFile(file).resize(150 * 1000 * 1000);
     const qsizetype size = genuine.size();
-    ToolsDownload::setLimitsForTests(0,
-        happens == "past limit"     ? size - 1
-            : happens == "at limit" ? size
-                                    : 200 * 1000 * 1000);
+    const ToolsRelease release
+        = none.offer(QUrl(QStringLiteral("https://tools.test/release")), ArchiveMaker::sha256(genuine),
+            happens == "past limit"     ? size - 1
+                : happens == "at limit" ? size
+                                        : 200 * 1000 * 1000);
     QList<Entry> swapped = officialEntries();
     swapped[1].content = "the attacker's adb";
     const QString attackers = none.archive(swapped, !PlatformZip);
@@ -323,22 +336,20 @@ void TestTools::chosenFileIsTheFileUnpacked()
         if (happens == "swap")
             QFile::remove(chosen), QFile::copy(attackers, chosen);
     });
-    RecordingOutside outside;
-    outside.chosenFile = file;
-    AppWindows windows;
-    tools& window = windows.toolsWindow();
-    window.show();
+    ToolsInstall install(release, Paths::toolsRoot());
     QElapsedTimer clock;
-    Fixture::click(Fixture::find(window, "toolsFromFile"));
-    if (happens == "cancel") {
-        clock.start();
-        Fixture::click(Fixture::find(window, "toolsCancel"));
-    }
-    QTRY_VERIFY(!window.busy());
+    connect(&install, &ToolsInstall::stageChanged, this, [&](InstallStage stage) {
+        if (happens == "cancel " + QString::fromLatin1(InstallReport::StageNames[int(stage)]))
+            clock.start(), install.cancel();
+    });
+    QSignalSpy finished(&install, &ToolsInstall::finished);
+    install.installFile(file);
+    QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), 20000);
     ToolsArchive::setAfterCopyForTests(nullptr);
-    if (happens == "cancel")
-        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY2(textOf(window, "toolsStatus").contains(told), qPrintable(textOf(window, "toolsStatus")));
+    if (happens.startsWith("cancel"))
+        QVERIFY2(clock.isValid() && clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+    const QString problem = finished.first().first().toString();
+    QVERIFY2(told.isEmpty() ? problem.isEmpty() : problem.contains(told), qPrintable(problem));
     QCOMPARE(none.leftInRoot(), told.isEmpty() ? QStringList {Paths::toolsFolderName()} : QStringList());
     if (told.isEmpty()) // the genuine adb, not the attacker's
         QCOMPARE(contentOf(Paths::toolsFolder() + QLatin1Char('/') + Programs[0]),
@@ -436,3 +447,44 @@ void TestTools::launchUsesTheFetchedTools()
 
 QTEST_MAIN(TestTools)
 #include "tst_tools.moc"
+
+// A 150 MB transfer over the loopback, the helper run alone as the window runs it: its peak memory
+// stays within 16 MB of what it held when the transfer began, however fast the bytes come.
+void TestTools::transferMemoryIsBounded()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("the peak memory is read from /proc");
+#endif
+    NoTools none;
+    LoopbackServer server;
+    server.routes[QStringLiteral("/big.zip")] = {200, QByteArray(150 * 1000 * 1000, 'x')};
+    QProcess helper;
+    helper.start(QStringLiteral(PANNIX_TOOLS_HELPER),
+        {"--root", Paths::toolsRoot(), "--address", server.url(QStringLiteral("/big.zip")).toString(), "--sha256",
+            QString(64, QLatin1Char('0')), "--folder", "big", "--download"});
+    QVERIFY(helper.waitForStarted());
+    const auto peakKb = [&helper]() -> long long {
+        if (helper.processId() == 0)
+            return 0;
+        QFile status(QStringLiteral("/proc/%1/status").arg(helper.processId()));
+        status.open(QIODevice::ReadOnly);
+        const QByteArray text = status.readAll();
+        const qsizetype at = text.indexOf("VmHWM:");
+        return at < 0 ? 0 : text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toLongLong();
+    };
+    QByteArray output;
+    long long atStart = 0, peak = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (helper.state() == QProcess::Running && clock.elapsed() < 60000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        output += helper.readAllStandardOutput();
+        if (const long long kb = peakKb(); kb > 0)
+            (atStart == 0 && output.contains("received") ? atStart : peak) = kb;
+    }
+    helper.waitForFinished();
+    output += helper.readAllStandardOutput();
+    QVERIFY2(output.contains("SHA-256"), output.right(300).constData()); // the whole transfer was taken
+    QVERIFY(atStart > 0);
+    QVERIFY2(peak - atStart <= 16 * 1024, qPrintable(QStringLiteral("%1 kB then %2 kB").arg(atStart).arg(peak)));
+}

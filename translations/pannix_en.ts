@@ -276,12 +276,12 @@
 <context>
     <name>ClientWatch</name>
     <message>
-        <location filename="../src/launcher/ClientWatch.cpp" line="72"/>
+        <location filename="../src/launcher/ClientWatch.cpp" line="71"/>
         <source>scrcpy 已结束（状态 %1），没有留下任何输出。</source>
         <translation>scrcpy ended (status %1) without printing anything.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientWatch.cpp" line="76"/>
+        <location filename="../src/launcher/ClientWatch.cpp" line="75"/>
         <source>设备 %1 未能开始投屏：<byte value="xd"/>
 %2<byte value="xd"/>
 完整记录见：%3</source>
@@ -290,7 +290,7 @@
 Full log: %3</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientWatch.cpp" line="83"/>
+        <location filename="../src/launcher/ClientWatch.cpp" line="82"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
@@ -644,17 +644,17 @@ The recording is saved as: </translation>
 <context>
     <name>MoreOptions</name>
     <message>
-        <location filename="../src/launcher/MoreOptions.cpp" line="50"/>
+        <location filename="../src/launcher/MoreOptions.cpp" line="48"/>
         <source>“%1”应为 1 到 240 之间的整数，本次启动不限制帧率！</source>
         <translation>&quot;%1&quot; must be a whole number from 1 to 240; this launch sets no frame rate limit.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/MoreOptions.cpp" line="52"/>
+        <location filename="../src/launcher/MoreOptions.cpp" line="50"/>
         <source>“%1”应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，本次启动使用默认尺寸！</source>
         <translation>&quot;%1&quot; must be width x height (for example 1080x1920), each from 64 to 8192; this launch uses the default size.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/MoreOptions.cpp" line="55"/>
+        <location filename="../src/launcher/MoreOptions.cpp" line="53"/>
         <source>“%1”应为安卓应用的包名（例如 com.android.settings），本次启动不打开应用！</source>
         <translation>&quot;%1&quot; must be an Android package name (for example com.android.settings); this launch starts no app.</translation>
     </message>
@@ -1717,8 +1717,8 @@ Please check that:<byte value="xd"/>
     <message>
         <location filename="../src/tools/ToolsArchive.cpp" line="54"/>
         <location filename="../src/tools/ToolsArchive.cpp" line="91"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="139"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="145"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="150"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="156"/>
         <source>无法读取压缩包：%1</source>
         <translation>Cannot read the archive: %1</translation>
     </message>
@@ -1728,91 +1728,91 @@ Please check that:<byte value="xd"/>
         <translation>The archive is empty.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="125"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="135"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="141"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="272"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="278"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="136"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="146"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="152"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="283"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="289"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="133"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="259"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="144"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="270"/>
         <source>已取消。</source>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="147"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="158"/>
         <source>无法写入：%1</source>
         <translation>Cannot write: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="161"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="172"/>
         <source>无法替换已有的 %1（其中的程序可能正在运行）。</source>
         <translation>Cannot replace the existing %1 (a program in it may be running).</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="167"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="178"/>
         <source>无法把工具放到 %1。</source>
         <translation>Cannot put the tools in %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="180"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="186"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="229"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="191"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="197"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="240"/>
         <source>无法读取 %1：%2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="196"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="207"/>
         <source>压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。</source>
         <translation>The archive&apos;s &quot;%1&quot; %2, so the whole archive was refused and nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="200"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="211"/>
         <source>是一个链接</source>
         <translation>is a link</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="202"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="213"/>
         <source>不是普通文件或文件夹</source>
         <translation>is neither a file nor a folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="205"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="216"/>
         <source>是一个绝对路径</source>
         <translation>is an absolute path</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="209"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="220"/>
         <source>含有“..”</source>
         <translation>holds &quot;..&quot;</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="211"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="222"/>
         <source>不在压缩包唯一的顶层文件夹中</source>
         <translation>lies outside the archive&apos;s one top folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="236"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="247"/>
         <source>文件超过 %1 MB，不是官方发布的文件，没有安装任何东西。</source>
         <translation>The file is over %1 MB, so it is not the official release; nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="244"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="317"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="255"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="328"/>
         <source>无法创建文件夹 %1。</source>
         <translation>Cannot create the folder %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="250"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="320"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="261"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="331"/>
         <source>无法在 %1 中写入：%2</source>
         <translation>Cannot write in %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="326"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="337"/>
         <source>压缩包中没有 %1 文件夹。</source>
         <translation>The archive holds no %1 folder.</translation>
     </message>
@@ -1820,53 +1820,66 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolsDownload</name>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="23"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="22"/>
         <source>服务器回答 %1 %2，没有下载到工具。</source>
         <translation>The server answered %1 %2; the tools were not downloaded.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="27"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="26"/>
         <source>下载地址被转到了不加密的 http 地址，下载已停止。</source>
         <translation>The download was redirected to an unencrypted http address and was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="28"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="27"/>
         <source>下载失败：%1</source>
         <translation>Download failed: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="43"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="40"/>
         <source>%1 秒内没有收到任何数据，下载已停止。</source>
         <translation>Nothing arrived for %1 seconds; the download was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="71"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="57"/>
         <source>无法在 %1 中写入：%2</source>
         <translation>Cannot write in %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="89"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="95"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="132"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="75"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="81"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="118"/>
         <source>文件超过 %1 MB，不是要下载的工具，下载已停止。</source>
         <translation>The file is over %1 MB, so it is not the tools; the download was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="102"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="88"/>
         <source>下载已取消，没有安装任何东西。</source>
         <translation>Download cancelled; nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="134"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="163"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="120"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="149"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
 </context>
 <context>
+    <name>ToolsHelper</name>
+    <message>
+        <location filename="../src/tools/ToolsHelper.cpp" line="116"/>
+        <source>无法启动安装程序 %1，没有安装任何东西。%2</source>
+        <translation>The installer %1 could not be started; nothing was installed. %2</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsHelper.cpp" line="119"/>
+        <source>安装程序意外结束（状态 %1），没有安装任何东西。</source>
+        <translation>The installer ended unexpectedly (status %1); nothing was installed.</translation>
+    </message>
+</context>
+<context>
     <name>ToolsInstall</name>
     <message>
-        <location filename="../src/tools/ToolsInstall.cpp" line="35"/>
+        <location filename="../src/tools/ToolsInstall.cpp" line="34"/>
         <source>这个文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。</source>
         <translation>This file is not the official release (its SHA-256 differs); nothing was installed.</translation>
     </message>
@@ -1981,52 +1994,52 @@ Please check that:<byte value="xd"/>
 <context>
     <name>options</name>
     <message>
-        <location filename="../src/launcher/options.cpp" line="45"/>
+        <location filename="../src/launcher/options.cpp" line="40"/>
         <source>更多投屏选项</source>
         <translation>More mirroring options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="55"/>
+        <location filename="../src/launcher/options.cpp" line="50"/>
         <source>恢复默认</source>
         <translation>Restore defaults</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="74"/>
+        <location filename="../src/launcher/options.cpp" line="69"/>
         <source>视频编码</source>
         <translation>Video codec</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="81"/>
+        <location filename="../src/launcher/options.cpp" line="78"/>
         <source>最高帧率</source>
         <translation>Max frame rate</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="84"/>
+        <location filename="../src/launcher/options.cpp" line="81"/>
         <source>1–240，不填则不限</source>
         <translation>1–240, empty for no limit</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="90"/>
+        <location filename="../src/launcher/options.cpp" line="87"/>
         <source>声音</source>
         <translation>Sound</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="233"/>
+        <location filename="../src/launcher/options.cpp" line="236"/>
         <source>投屏客户端 scrcpy %1：灰色的选项需要更新的版本，或与已选的选项不能同时使用。</source>
         <translation>Mirroring client scrcpy %1: greyed options need a newer version, or cannot be used with a choice already made.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="102"/>
+        <location filename="../src/launcher/options.cpp" line="101"/>
         <source>键盘</source>
         <translation>Keyboard</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="103"/>
+        <location filename="../src/launcher/options.cpp" line="102"/>
         <source>默认</source>
         <translation>Default</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="112"/>
+        <location filename="../src/launcher/options.cpp" line="111"/>
         <source>虚拟显示器与应用</source>
         <translation>Virtual display and app</translation>
     </message>
@@ -2051,12 +2064,12 @@ Please check that:<byte value="xd"/>
         <translation>Other</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="220"/>
+        <location filename="../src/launcher/options.cpp" line="223"/>
         <source>需要 scrcpy %1 或更高版本</source>
         <translation>Needs scrcpy %1 or later</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="232"/>
+        <location filename="../src/launcher/options.cpp" line="235"/>
         <source>投屏客户端的版本尚未知道：知道之前，这些选项都不会加到启动命令中。</source>
         <translation>The client&apos;s version is not known yet: until it is, none of these options is added to the launch.</translation>
     </message>
@@ -2206,12 +2219,12 @@ A new QR code is shown for another try.</translation>
 <context>
     <name>tools</name>
     <message>
-        <location filename="../src/tools/tools.cpp" line="68"/>
+        <location filename="../src/tools/tools.cpp" line="66"/>
         <source>获取投屏工具</source>
         <translation>Get the mirroring tools</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="82"/>
+        <location filename="../src/tools/tools.cpp" line="80"/>
         <source>可以安装：%1（scrcpy %2 的官方发布，含 adb）
 来自：%3
 下载后按官方公布的 SHA-256 校验，安装到：%4</source>
@@ -2220,38 +2233,38 @@ From: %3
 Checked against its published SHA-256, installed in: %4</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="96"/>
+        <location filename="../src/tools/tools.cpp" line="94"/>
         <source>下载并安装</source>
         <translation>Download and install</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="99"/>
+        <location filename="../src/tools/tools.cpp" line="97"/>
         <source>从文件安装…</source>
         <translation>Install from file…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="102"/>
+        <location filename="../src/tools/tools.cpp" line="100"/>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="150"/>
+        <location filename="../src/tools/tools.cpp" line="148"/>
         <source>缺少：%1。投屏需要 adb（安卓调试桥）和 scrcpy（投屏客户端），两者都在下面的官方发布中。</source>
         <translation>Missing: %1. Mirroring needs adb (the Android Debug Bridge) and scrcpy (the mirroring client); the official release below holds both.</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="151"/>
+        <location filename="../src/tools/tools.cpp" line="149"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="157"/>
-        <location filename="../src/tools/tools.cpp" line="158"/>
+        <location filename="../src/tools/tools.cpp" line="155"/>
+        <location filename="../src/tools/tools.cpp" line="156"/>
         <source>正在询问版本…</source>
         <translation>asking its version…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="163"/>
+        <location filename="../src/tools/tools.cpp" line="161"/>
         <source>正在使用：
 adb %1，位于 %2（%5）
 scrcpy %3，位于 %4</source>
@@ -2260,53 +2273,53 @@ adb %1, in %2 (%5)
 scrcpy %3, in %4</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="172"/>
-        <location filename="../src/tools/tools.cpp" line="178"/>
+        <location filename="../src/tools/tools.cpp" line="170"/>
+        <location filename="../src/tools/tools.cpp" line="176"/>
         <source>（版本未知）</source>
         <translation>(version unknown)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="200"/>
+        <location filename="../src/tools/tools.cpp" line="196"/>
         <source>正在连接…</source>
         <translation>Connecting…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="204"/>
+        <location filename="../src/tools/tools.cpp" line="199"/>
         <source>正在下载…</source>
         <translation>Downloading…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="224"/>
+        <location filename="../src/tools/tools.cpp" line="207"/>
+        <source>正在解压…</source>
+        <translation>Unpacking…</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/tools.cpp" line="219"/>
         <source>已下载 %1 MB / %2 MB（%3%）</source>
         <translation>Downloaded %1 MB of %2 MB (%3%)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="226"/>
+        <location filename="../src/tools/tools.cpp" line="221"/>
         <source>已下载 %1 MB</source>
         <translation>Downloaded %1 MB</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="212"/>
-        <source>已下载，正在解压…</source>
-        <translation>Downloaded; unpacking…</translation>
-    </message>
-    <message>
-        <location filename="../src/tools/tools.cpp" line="235"/>
+        <location filename="../src/tools/tools.cpp" line="230"/>
         <source>选择下载好的 %1</source>
         <translation>Choose the downloaded %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="235"/>
+        <location filename="../src/tools/tools.cpp" line="230"/>
         <source>压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)</source>
         <translation>Archives (*.zip *.tar.gz *.tgz);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="207"/>
+        <location filename="../src/tools/tools.cpp" line="202"/>
         <source>正在校验并解压…</source>
         <translation>Checking and unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="263"/>
+        <location filename="../src/tools/tools.cpp" line="258"/>
         <source>已安装到 %1。</source>
         <translation>Installed in %1.</translation>
     </message>

@@ -123,7 +123,7 @@ void SystemOutside::callTool(const ToolStart& start, QObject* receiver, AnswerHa
     (new ToolCall(start, receiver, std::move(onAnswer)))->start();
 }
 
-QObject* SystemOutside::streamTool(
+RunningTool* SystemOutside::streamTool(
     const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd)
 {
     return new ToolStream(start, receiver, std::move(onOutput), std::move(onEnd));

@@ -4,12 +4,21 @@
 #include "ToolCommand.h"
 
 #include <QMap>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
-class QObject;
+// A tool started by Outside::streamTool, running on: deleting it stops the tool.
+class RunningTool : public QObject
+{
+public:
+    using QObject::QObject;
+    // Ends the tool's standard input, kept open with ToolStart::inputOpen: a tool that reads it takes
+    // its end as the word to stop.
+    virtual void closeInput() { }
+};
 
 // Everything that leaves the process passes through here: starting a tool, opening a web
 // address, showing a modal message box and ending the program. The program uses the system's
@@ -28,6 +37,9 @@ public:
         QString logFile; // a detached tool's standard output and error are appended here
         QMap<QString, QString> environment; // set for the tool beside the program's own
         QList<qsizetype> secretWords = {}; // never logged
+        // A streamed tool's standard input stays open until closeInput(); when it is stopped, the tool
+        // is given half a second to end on its own after its input closed.
+        bool inputOpen = false;
 
         QStringList loggedWords() const { return maskedWords(words, secretWords); }
     };
@@ -50,7 +62,8 @@ public:
     // to onOutput as it arrives, and its end to onEnd, both on the window thread. The returned
     // object is the running tool, a child of receiver: deleting it (or receiver) stops the tool,
     // and nothing is handed over after that.
-    virtual QObject* streamTool(const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd)
+    virtual RunningTool* streamTool(
+        const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd)
         = 0;
     virtual void openWebAddress(const QString& address) = 0;
     virtual void showMessage(const QString& text, const QString& title, Icon icon) = 0;
@@ -68,7 +81,7 @@ class SystemOutside : public Outside
 public:
     bool startTool(const ToolStart& start, QString* problem, AnswerHandler onEnd = nullptr) override;
     void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) override;
-    QObject* streamTool(
+    RunningTool* streamTool(
         const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd) override;
     void openWebAddress(const QString& address) override;
     void showMessage(const QString& text, const QString& title, Icon icon) override;

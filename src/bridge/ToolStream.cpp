@@ -8,10 +8,11 @@
 
 ToolStream::ToolStream(
     const Outside::ToolStart& start, QObject* receiver, Outside::OutputHandler onOutput, Outside::AnswerHandler onEnd)
-    : QObject(receiver)
+    : RunningTool(receiver)
     , m_process(new QProcess)
     , m_onOutput(std::move(onOutput))
     , m_onEnd(std::move(onEnd))
+    , m_inputOpen(start.inputOpen)
 {
     const QString program = start.words.isEmpty() ? QString() : ToolLocator::locate(start.words.first());
     if (program.isEmpty()) {
@@ -35,7 +36,8 @@ ToolStream::ToolStream(
     m_process->setProgram(program);
     m_process->setArguments(start.words.mid(1));
     m_process->setWorkingDirectory(start.workingFolder);
-    m_process->setStandardInputFile(QProcess::nullDevice());
+    if (!m_inputOpen)
+        m_process->setStandardInputFile(QProcess::nullDevice());
     ToolLocator::hideConsoleWindow(*m_process);
     qCInfo(lcBridge) << "stream" << start.loggedWords();
     m_process->start();
@@ -43,9 +45,15 @@ ToolStream::ToolStream(
 
 // Stopped with its owner: the tool is ended rather than left behind, and reports nothing more. The
 // window thread does not wait for it: the killed process is released once the system says it ended.
+// A tool that reads its input is first told to stop by its end, and given half a second to finish
+// what it must not leave half done (a folder renamed into place).
 ToolStream::~ToolStream()
 {
     m_process->disconnect(this);
+    if (m_inputOpen && m_process->state() == QProcess::Running) {
+        m_process->closeWriteChannel();
+        m_process->waitForFinished(500);
+    }
     if (m_process->state() == QProcess::NotRunning) {
         delete m_process;
         return;
@@ -53,6 +61,12 @@ ToolStream::~ToolStream()
     m_process->setParent(QCoreApplication::instance());
     connect(m_process, &QProcess::finished, m_process, &QObject::deleteLater);
     m_process->kill();
+}
+
+void ToolStream::closeInput()
+{
+    if (m_inputOpen)
+        m_process->closeWriteChannel();
 }
 
 void ToolStream::ended(const ToolAnswer& answer)

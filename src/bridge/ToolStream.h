@@ -4,10 +4,10 @@
 
 #include <QProcess>
 
-// A tool that runs on and reports as it goes (the device tracking): its standard output is handed
-// over as it arrives, its standard error dropped, and its end reported once. It belongs to its
-// receiver and is stopped with it.
-class ToolStream : public QObject
+// A tool that runs on and reports as it goes (the device tracking, an install of the tools): its
+// standard output is handed over as it arrives, its standard error dropped, and its end reported
+// once. It belongs to its receiver and is stopped with it.
+class ToolStream : public RunningTool
 {
     Q_OBJECT
 
@@ -16,6 +16,8 @@ public:
         Outside::AnswerHandler onEnd);
     ~ToolStream() override;
 
+    void closeInput() override;
+
 private:
     void ended(const ToolAnswer& answer);
 
@@ -23,4 +25,5 @@ private:
     Outside::OutputHandler m_onOutput;
     Outside::AnswerHandler m_onEnd;
     bool m_ended = false;
+    bool m_inputOpen = false;
 };

@@ -1,19 +1,18 @@
 #include "ToolsDownload.h"
 
 #include "ToolsArchive.h"
-#include "bridge/BridgeLog.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTemporaryFile>
 
-namespace {
+Q_LOGGING_CATEGORY(lcDownload, "pannix.tools")
 
-int stallLimitForTests = 0;
-qint64 sizeLimitForTests = 0;
+namespace {
 
 // What went wrong, as a user can act on it.
 QString describe(QNetworkReply& reply)
@@ -35,12 +34,10 @@ ToolsDownload::ToolsDownload(const ToolsRelease& release, const QString& folder,
     , m_release(release)
     , m_folder(folder)
     , m_network(new QNetworkAccessManager(this))
-    , m_stallLimitMs(stallLimitForTests > 0 ? stallLimitForTests : StallLimitMs)
-    , m_sizeLimit(sizeLimit())
 {
     m_stall.setSingleShot(true);
     connect(&m_stall, &QTimer::timeout, this,
-        [this] { fail(tr("%1 秒内没有收到任何数据，下载已停止。").arg(m_stallLimitMs / 1000.0)); });
+        [this] { fail(tr("%1 秒内没有收到任何数据，下载已停止。").arg(m_release.stallLimitMs / 1000.0)); });
 }
 
 ToolsDownload::~ToolsDownload()
@@ -49,17 +46,6 @@ ToolsDownload::~ToolsDownload()
         m_reply->disconnect(this);
         m_reply->abort();
     }
-}
-
-qint64 ToolsDownload::sizeLimit()
-{
-    return sizeLimitForTests > 0 ? sizeLimitForTests : SizeLimit;
-}
-
-void ToolsDownload::setLimitsForTests(int stallLimitMs, qint64 sizeLimit)
-{
-    stallLimitForTests = stallLimitMs;
-    sizeLimitForTests = sizeLimit;
 }
 
 void ToolsDownload::start()
@@ -78,23 +64,23 @@ void ToolsDownload::start()
     QNetworkRequest request(m_release.address);
     // The release address redirects to another host; never from https to http.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    qCInfo(lcBridge) << "download" << m_release.address.toString() << "to" << m_file->fileName();
+    qCInfo(lcDownload) << "download" << m_release.address.toString() << "to" << m_file->fileName();
     m_reply = m_network->get(request);
     // Qt would otherwise hold whatever the socket delivers faster than it is written out.
     m_reply->setReadBufferSize(ReadBufferSize);
     // An announced length above the limit is refused before its body is read.
     connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
         const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > m_sizeLimit)
-            fail(tr("文件超过 %1 MB，不是要下载的工具，下载已停止。").arg(m_sizeLimit / 1000000));
+        if (length.isValid() && length.toLongLong() > m_release.sizeLimit)
+            fail(tr("文件超过 %1 MB，不是要下载的工具，下载已停止。").arg(m_release.sizeLimit / 1000000));
     });
     connect(m_reply, &QNetworkReply::readyRead, this, &ToolsDownload::take);
     connect(m_reply, &QNetworkReply::finished, this, &ToolsDownload::end);
     connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64, qint64 total) {
-        if (total > m_sizeLimit)
-            fail(tr("文件超过 %1 MB，不是要下载的工具，下载已停止。").arg(m_sizeLimit / 1000000));
+        if (total > m_release.sizeLimit)
+            fail(tr("文件超过 %1 MB，不是要下载的工具，下载已停止。").arg(m_release.sizeLimit / 1000000));
     });
-    m_stall.start(m_stallLimitMs);
+    m_stall.start(m_release.stallLimitMs);
 }
 
 void ToolsDownload::cancel()
@@ -120,7 +106,7 @@ void ToolsDownload::take()
         fail(problem);
         return;
     }
-    m_stall.start(m_stallLimitMs);
+    m_stall.start(m_release.stallLimitMs);
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     emit progress(m_received, length.isValid() ? length.toLongLong() : -1);
 }
@@ -128,8 +114,8 @@ void ToolsDownload::take()
 QString ToolsDownload::keep(const QByteArray& block)
 {
     m_received += block.size();
-    if (m_received > m_sizeLimit)
-        return tr("文件超过 %1 MB，不是要下载的工具，下载已停止。").arg(m_sizeLimit / 1000000);
+    if (m_received > m_release.sizeLimit)
+        return tr("文件超过 %1 MB，不是要下载的工具，下载已停止。").arg(m_release.sizeLimit / 1000000);
     if (m_file->write(block) != block.size())
         return tr("无法写入 %1：%2").arg(QDir::toNativeSeparators(m_file->fileName()), m_file->errorString());
     m_hash.addData(block);
@@ -162,7 +148,7 @@ void ToolsDownload::end()
     if (problem.isEmpty() && !m_file->flush())
         problem = tr("无法写入 %1：%2").arg(QDir::toNativeSeparators(m_file->fileName()), m_file->errorString());
     if (!problem.isEmpty()) {
-        qCWarning(lcBridge) << "download of" << m_release.address.toString() << "failed:" << problem;
+        qCWarning(lcDownload) << "download of" << m_release.address.toString() << "failed:" << problem;
         m_file.reset(); // the temporary file goes with it
     }
     if (m_reply)

@@ -15,15 +15,14 @@ class QTemporaryFile;
 
 // Fetches the tools' archive into a temporary file of the tools folder, block by block as it
 // arrives (never the whole archive in memory), computing its SHA-256 on the way. Redirects are
-// followed, never from https to http. It stops when nothing has arrived for a while, when the
-// archive grows past its limit, or when cancelled; the file lives as long as this object.
+// followed, never from https to http. It stops when nothing has arrived for the release's stall
+// limit, when the archive grows past its size limit, or when cancelled; the file lives as long as
+// this object.
 class ToolsDownload : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int StallLimitMs = 30000;
-    static constexpr qint64 SizeLimit = 200LL * 1000 * 1000;
     // What Qt may hold of the transfer before it is written to the file.
     static constexpr qint64 ReadBufferSize = 1024 * 1024;
 
@@ -38,11 +37,6 @@ public:
     // SHA-256 of its bytes as they were written, in lower-case hexadecimal.
     QString file() const;
     QByteArray sha256() const;
-
-    // The size no archive of the tools reaches, downloaded or chosen (tests lower it).
-    static qint64 sizeLimit();
-    // Tests shorten the limits of the downloads made after this; 0 restores a limit.
-    static void setLimitsForTests(int stallLimitMs, qint64 sizeLimit);
 
 signals:
     void progress(qint64 received, qint64 total); // total is -1 while unknown
@@ -63,8 +57,6 @@ private:
     std::unique_ptr<QTemporaryFile> m_file;
     QCryptographicHash m_hash {QCryptographicHash::Sha256};
     QTimer m_stall;
-    int m_stallLimitMs;
-    qint64 m_sizeLimit;
     qint64 m_received = 0;
     QString m_problem; // why the transfer was ended from here
     bool m_done = false;

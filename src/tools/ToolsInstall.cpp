@@ -2,16 +2,16 @@
 
 #include "ToolsArchive.h"
 #include "ToolsDownload.h"
-#include "bridge/Paths.h"
 
 #include <QFile>
 #include <QThread>
 
 #include <memory>
 
-ToolsInstall::ToolsInstall(const ToolsRelease& release, QObject* parent)
+ToolsInstall::ToolsInstall(const ToolsRelease& release, const QString& root, QObject* parent)
     : QObject(parent)
     , m_release(release)
+    , m_root(root)
 {
 }
 
@@ -34,18 +34,28 @@ QString ToolsInstall::officialOrWhyNot(const QByteArray& sha256) const
                                       : tr("这个文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。");
 }
 
+void ToolsInstall::enter(InstallStage stage)
+{
+    if (m_stage == stage)
+        return;
+    m_stage = stage;
+    emit stageChanged(stage);
+}
+
 void ToolsInstall::download()
 {
     if (busy())
         return;
-    ToolsArchive::sweepLeftovers(Paths::toolsRoot());
-    m_transfer = new ToolsDownload(m_release, Paths::toolsRoot(), this);
+    m_stage.reset();
+    m_cancelled = false;
+    ToolsArchive::sweepLeftovers(m_root);
+    m_transfer = new ToolsDownload(m_release, m_root, this);
     connect(m_transfer, &ToolsDownload::progress, this, [this](qint64 received, qint64 total) {
-        emit stageChanged(Stage::Downloading);
+        enter(InstallStage::Downloading);
         emit progress(received, total);
     });
     connect(m_transfer, &ToolsDownload::finished, this, &ToolsInstall::downloaded);
-    emit stageChanged(Stage::Connecting);
+    enter(InstallStage::Connecting);
     m_transfer->start();
 }
 
@@ -58,10 +68,10 @@ void ToolsInstall::downloaded(const QString& problem)
         emit finished(refused);
         return;
     }
-    emit stageChanged(Stage::Unpacking);
+    enter(InstallStage::Unpacking);
     const QString archive = m_transfer->file();
     const QString topFolder = m_release.topFolder;
-    const QString root = Paths::toolsRoot();
+    const QString root = m_root;
     inBackground(
         [this, archive, topFolder, root] { return ToolsArchive::unpack(archive, topFolder, root, &m_cancelled); });
 }
@@ -70,11 +80,13 @@ void ToolsInstall::installFile(const QString& archive)
 {
     if (busy())
         return;
-    ToolsArchive::sweepLeftovers(Paths::toolsRoot());
-    emit stageChanged(Stage::Copying);
+    m_stage.reset();
+    m_cancelled = false;
+    ToolsArchive::sweepLeftovers(m_root);
+    enter(InstallStage::Copying);
     const QString topFolder = m_release.topFolder;
-    const QString root = Paths::toolsRoot();
-    const qint64 limit = ToolsDownload::sizeLimit();
+    const QString root = m_root;
+    const qint64 limit = m_release.sizeLimit;
     inBackground([this, archive, topFolder, root, limit] {
         // What is checked is what is unpacked: the copy, never the chosen file read again.
         QString problem;
@@ -83,8 +95,10 @@ void ToolsInstall::installFile(const QString& archive)
         if (!problem.isEmpty())
             return problem;
         problem = officialOrWhyNot(copy.sha256);
-        if (problem.isEmpty())
+        if (problem.isEmpty()) {
+            QMetaObject::invokeMethod(this, [this] { enter(InstallStage::Unpacking); });
             problem = ToolsArchive::unpack(copy.path, topFolder, root, &m_cancelled);
+        }
         QFile::remove(copy.path);
         return problem;
     });
@@ -93,7 +107,6 @@ void ToolsInstall::installFile(const QString& archive)
 // The copy, the check and the unpacking read and write tens of megabytes: never on the window thread.
 void ToolsInstall::inBackground(std::function<QString()> work)
 {
-    m_cancelled = false;
     auto result = std::make_shared<QString>();
     m_worker = QThread::create([work = std::move(work), result] { *result = work(); });
     connect(m_worker, &QThread::finished, this, [this, result] {
@@ -110,8 +123,7 @@ void ToolsInstall::inBackground(std::function<QString()> work)
 
 void ToolsInstall::cancel()
 {
-    if (m_worker)
-        m_cancelled = true;
-    else if (m_transfer)
+    m_cancelled = true; // heard by a worker, or by one about to start
+    if (m_transfer && !m_worker)
         m_transfer->cancel();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InstallReport.h"
 #include "ToolsRelease.h"
 
 #include <QObject>
@@ -7,6 +8,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 
 class QThread;
 class ToolsDownload;
@@ -20,9 +22,8 @@ class ToolsInstall : public QObject
     Q_OBJECT
 
 public:
-    enum class Stage { Connecting, Downloading, Copying, Unpacking };
-
-    explicit ToolsInstall(const ToolsRelease& release, QObject* parent = nullptr);
+    // Installs into root (the tools' root folder), as release/topFolder.
+    ToolsInstall(const ToolsRelease& release, const QString& root, QObject* parent = nullptr);
     // A worker still at work is stopped between two blocks first.
     ~ToolsInstall() override;
 
@@ -32,18 +33,22 @@ public:
     bool busy() const;
 
 signals:
-    void stageChanged(ToolsInstall::Stage stage);
+    void stageChanged(InstallStage stage);
     void progress(qint64 received, qint64 total); // total is -1 while unknown
     // problem is empty when the tools are installed.
     void finished(const QString& problem);
 
 private:
+    // Told once per stage, however many blocks it takes.
+    void enter(InstallStage stage);
     void downloaded(const QString& problem);
     void inBackground(std::function<QString()> work);
     // The one check, for a downloaded and a chosen file alike.
     QString officialOrWhyNot(const QByteArray& sha256) const;
 
     ToolsRelease m_release;
+    QString m_root;
+    std::optional<InstallStage> m_stage;
     QPointer<ToolsDownload> m_transfer;
     QThread* m_worker = nullptr;
     std::atomic_bool m_cancelled {false};

@@ -12,6 +12,10 @@ struct ToolsRelease
     QUrl address;
     QByteArray sha256; // lower-case hexadecimal, as the client's documentation gives it
     QString topFolder; // the archive's one top folder, which becomes the tools folder
+    // No archive of the tools reaches this size, downloaded or chosen; a transfer with nothing
+    // arriving for this long is given up.
+    qint64 sizeLimit = 200LL * 1000 * 1000;
+    int stallLimitMs = 30000;
 
     // The archive's file name, as the address ends.
     QString archiveName() const;

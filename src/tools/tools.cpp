@@ -1,8 +1,6 @@
 #include "tools.h"
 
 #include "AppWindows.h"
-#include "ToolsArchive.h"
-#include "ToolsInstall.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/ClientVersion.h"
 #include "bridge/CommandRunner.h"
@@ -68,10 +66,10 @@ tools::tools(AppWindows& windows)
     setWindowTitle(tr("获取投屏工具"));
     setFont(captionFont(9));
     setFixedSize(520, 322);
-    m_install = new ToolsInstall(m_release, this);
-    connect(m_install, &ToolsInstall::stageChanged, this, &tools::showStage);
-    connect(m_install, &ToolsInstall::progress, this, &tools::showProgress);
-    connect(m_install, &ToolsInstall::finished, this, &tools::finishInstall);
+    m_install = new ToolsHelper(m_release, Paths::toolsRoot(), this);
+    connect(m_install, &ToolsHelper::stageChanged, this, &tools::showStage);
+    connect(m_install, &ToolsHelper::progress, this, &tools::showProgress);
+    connect(m_install, &ToolsHelper::finished, this, &tools::finishInstall);
     connect(&m_windows.clientVersion(), &ClientVersion::changed, this, [this] {
         if (isVisible())
             describeTools();
@@ -191,25 +189,22 @@ void tools::downloadClick()
     m_install->download();
 }
 
-void tools::showStage(ToolsInstall::Stage stage)
+void tools::showStage(InstallStage stage)
 {
     switch (stage) {
-    case ToolsInstall::Stage::Connecting:
-        // The secure transport loads as the transfer starts, on this thread: the window says so and
-        // is drawn first, so the pressed button does not look stuck meanwhile.
+    case InstallStage::Connecting:
         say(tr("正在连接…"), false);
-        repaint();
         break;
-    case ToolsInstall::Stage::Downloading:
+    case InstallStage::Downloading:
         say(tr("正在下载…"), false);
         break;
-    case ToolsInstall::Stage::Copying:
+    case InstallStage::Copying:
         say(tr("正在校验并解压…"), false);
         break;
-    case ToolsInstall::Stage::Unpacking:
+    case InstallStage::Unpacking:
         m_progress->setRange(0, 100);
         m_progress->setValue(100);
-        say(tr("已下载，正在解压…"), false);
+        say(tr("正在解压…"), false);
         break;
     }
 }

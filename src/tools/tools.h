@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ToolsInstall.h"
+#include "ToolsHelper.h"
 #include "ToolsRelease.h"
 
 #include <QPointer>
@@ -14,8 +14,8 @@ class QProgressBar;
 // "获取投屏工具": says which tools are missing (or which are in use, where and in which version) and
 // offers the official release, which holds the client and a current adb: downloaded and checked
 // against its published SHA-256, or taken from a file the user downloaded, then unpacked into the
-// tools folder. The install itself is an object of its own; the window shows its stage and progress,
-// and stays responsive throughout.
+// tools folder. The install itself runs in a helper program; the window shows its stage and
+// progress, and stays responsive throughout.
 class tools : public QWidget
 {
     Q_OBJECT
@@ -45,7 +45,7 @@ private:
     void downloadClick();
     void fromFileClick();
     void cancelClick();
-    void showStage(ToolsInstall::Stage stage);
+    void showStage(InstallStage stage);
     void showProgress(qint64 received, qint64 total);
     void finishInstall(const QString& problem);
     void say(const QString& text, bool problem);
@@ -62,7 +62,7 @@ private:
     N_Shape* m_cancel = nullptr;
     N_Shape* m_lastTry = nullptr; // the button of the install under way, which tries again
 
-    ToolsInstall* m_install = nullptr;
+    ToolsHelper* m_install = nullptr;
     bool m_atStartUp = false;
     // Versions are asked once per showing; the answers that come for an earlier one are dropped.
     int m_showing = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/ToolsHelper.h"
+
 #include "bridge/Outside.h"
 
 #include <QCoreApplication>
@@ -76,11 +78,13 @@ public:
             deliver(pending.size() - 1, answerFor(start));
     }
     // A stream is recorded apart from the called tools; the test speaks for it with feed() and end().
-    QObject* streamTool(const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd) override
+    RunningTool* streamTool(
+        const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd) override
     {
-        if (forwardTools)
+        // The install helper is a part of the program, not a tool: it always runs.
+        if (forwardTools || start.words.value(0) == ToolsHelper::program())
             return m_system.streamTool(start, receiver, std::move(onOutput), std::move(onEnd));
-        auto* running = new QObject(receiver);
+        auto* running = new RunningTool(receiver);
         streams.append({start, running, std::move(onOutput), std::move(onEnd)});
         return running;
     }

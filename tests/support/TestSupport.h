@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bridge/Paths.h"
+#include "tools/ToolsHelper.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,6 +45,8 @@ inline void useTestFolders()
         qunsetenv(variable);
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path() + QStringLiteral("/.config"));
+    // The install helper as built, beside the program rather than beside the tests.
+    ToolsHelper::setProgramForTests(QStringLiteral(PANNIX_TOOLS_HELPER));
 }
 
 } // namespace TestSupport

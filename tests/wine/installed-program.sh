@@ -28,12 +28,19 @@ wineserver -w
 wine "$installer" /S
 wineserver -w
 folder="$WINEPREFIX/drive_c/Program Files/Pannix"
-for file in pannix.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll tls/qschannelbackend.dll \
+for file in pannix.exe pannix-tools.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Network.dll tls/qschannelbackend.dll \
     platforms/qwindows.dll \
     styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll LICENSE.txt README.txt; do
     [ -f "$folder/$file" ] || fail "the installer did not install $file"
 done
 find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Pannix.lnk' | grep -q . || fail "no Start-menu entry"
+
+# The install helper runs from the installed folder: a file that is not the release is refused, in the
+# window's language, on one line of its report (its input held open, as the window holds it).
+echo "not the release" > "$WINEPREFIX/drive_c/release.zip"
+report=$(sleep 3 | wine "$folder/pannix-tools.exe" --root 'C:\tools' --address https://tools.test/release.zip \
+    --sha256 "$(printf '0%.0s' $(seq 64))" --folder release --language en --file 'C:\release.zip' 2> /dev/null | tr -d '\r')
+grep -q '"finished":"This file is not the official release' <<< "$report" || fail "the install helper did not run: $report"
 
 cp "$standin" "$folder/adb.exe"
 echo stand-in > "$folder/AdbWinApi.dll"

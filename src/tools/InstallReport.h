@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QString>
+
+#include <optional>
+
+// The stages of an install of the tools, and how the helper program that runs it tells them to the
+// window: one JSON object per line on its standard output, the same words read on both sides.
+enum class InstallStage { Connecting, Downloading, Copying, Unpacking };
+
+namespace InstallReport {
+
+inline const char* const StageNames[] = {"connecting", "downloading", "copying", "unpacking"};
+
+struct Line
+{
+    std::optional<InstallStage> stage;
+    std::optional<std::pair<qint64, qint64>> progress; // received, total (-1 while unknown)
+    std::optional<QString> finished; // the problem, empty when the tools are installed
+};
+
+inline QByteArray written(const QJsonObject& object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+inline QByteArray stage(InstallStage stage)
+{
+    return written({{QStringLiteral("stage"), QLatin1String(StageNames[int(stage)])}});
+}
+
+inline QByteArray progress(qint64 received, qint64 total)
+{
+    return written({{QStringLiteral("received"), received}, {QStringLiteral("total"), total}});
+}
+
+inline QByteArray finished(const QString& problem)
+{
+    return written({{QStringLiteral("finished"), problem}});
+}
+
+// One line as the helper wrote it; a line that is none of these reads as an empty Line.
+inline Line read(const QByteArray& text)
+{
+    const QJsonObject object = QJsonDocument::fromJson(text).object();
+    Line line;
+    const QString stageName = object.value(QStringLiteral("stage")).toString();
+    for (int i = 0; i < int(std::size(StageNames)); ++i) {
+        if (stageName == QLatin1String(StageNames[i]))
+            line.stage = InstallStage(i);
+    }
+    if (object.value(QStringLiteral("received")).isDouble())
+        line.progress = std::pair(qint64(object.value(QStringLiteral("received")).toDouble()),
+            qint64(object.value(QStringLiteral("total")).toDouble(-1)));
+    if (object.value(QStringLiteral("finished")).isString())
+        line.finished = object.value(QStringLiteral("finished")).toString();
+    return line;
+}
+
+} // namespace InstallReport
