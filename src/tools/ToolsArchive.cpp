@@ -69,8 +69,9 @@ QString entryPath(archive_entry* entry)
     return raw ? QFile::decodeName(raw) : QString();
 }
 
-// Every entry checked before anything is written.
-QString checkEntries(const QString& file, const QString& topFolder)
+// Every entry checked before anything is written. The entries' contents are read through block by
+// block rather than skipped in one call, so a cancel is heard within a block here too.
+QString checkEntries(const QString& file, const QString& topFolder, const std::atomic_bool* cancelled)
 {
     QString problem;
     const Reader reader = openReader(file, &problem);
@@ -86,6 +87,13 @@ QString checkEntries(const QString& file, const QString& topFolder)
         if (!refused.isEmpty())
             return refused;
         ++entries;
+        const void* block = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        while (archive_read_data_block(reader.get(), &block, &size, &offset) == ARCHIVE_OK) {
+            if (cancelled && cancelled->load())
+                return QCoreApplication::translate("ToolsArchive", "已取消。");
+        }
     }
     if (status != ARCHIVE_EOF)
         return QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
@@ -322,7 +330,7 @@ void sweepLeftovers(const QString& root)
 
 QString unpack(const QString& archive, const QString& topFolder, const QString& root, const std::atomic_bool* cancelled)
 {
-    if (const QString refused = checkEntries(archive, topFolder); !refused.isEmpty())
+    if (const QString refused = checkEntries(archive, topFolder, cancelled); !refused.isEmpty())
         return refused;
     if (!makeRoot(root))
         return QCoreApplication::translate("ToolsArchive", "无法创建文件夹 %1。").arg(QDir::toNativeSeparators(root));
