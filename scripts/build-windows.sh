@@ -24,6 +24,6 @@ PKG_CONFIG_LIBDIR="$build/qt6-mingw/lib/pkgconfig:$build/libarchive-mingw/lib/pk
     -DPANNIX_BUILD_BENCH=OFF
 cmake --build "$build/win" -j2
 # The zip and the 64-bit installer (nsisconf.nsh tells makensis the target).
-(cd "$build/win" && NSISCONFDIR="$root/packaging/windows/nsis" cpack -B "$build/packages" > "$build/cpack.log") \
+(cd "$build/win" && NSISCONFDIR="$build/win/nsis" cpack -B "$build/packages" > "$build/cpack.log") \
     || { cat "$build/cpack.log"; exit 1; }
 rm -rf "$build/packages/_CPack_Packages"

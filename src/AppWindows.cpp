@@ -5,6 +5,7 @@
 #include "bridge/PhoneDrops.h"
 #include "bridge/PhoneReconnect.h"
 
+#include "controls/ProgramPictures.h"
 #include "controls/ScreenPlace.h"
 
 #include "bridge/ClientVersion.h"
@@ -20,6 +21,8 @@
 #include "startup/pair.h"
 #include "tools/tools.h"
 
+#include <QApplication>
+
 AppWindows::AppWindows()
     : m_devices(std::make_unique<DeviceModel>())
     , m_tracker(std::make_unique<DeviceTracker>(*m_devices))
@@ -27,6 +30,8 @@ AppWindows::AppWindows()
     , m_drops(std::make_unique<PhoneDrops>(*m_devices))
     , m_clientVersion(std::make_unique<ClientVersion>())
 {
+    // Every window, its title bar and the task bar show the program's own icon.
+    QApplication::setWindowIcon(ProgramPictures::windowIcon());
     // Whether a phone tried again is back is the bridge's list to say.
     QObject::connect(m_reconnect.get(), &PhoneReconnect::tried, m_drops.get(), &PhoneDrops::askList);
 }
@@ -34,6 +39,9 @@ AppWindows::AppWindows()
 void AppWindows::bringUp(QWidget& window)
 {
     const bool first = !window.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    // A window with no place of its own opens centred on the screen the user is looking at.
+    if (first && !window.testAttribute(Qt::WA_Moved))
+        ScreenPlace::centreOnScreen(window, window.size());
     window.show();
     window.raise();
     if (first)

@@ -13,7 +13,7 @@ dpkg-deb -x "$deb" "$work/root"
 fail() { echo "FAIL: $*"; exit 1; }
 app=io.github.pannix.Pannix
 for file in usr/bin/pannix usr/libexec/pannix/pannix-tools usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
-    usr/share/icons/hicolor/48x48/apps/pannix.png usr/share/icons/hicolor/128x128/apps/pannix.png \
+    usr/share/icons/hicolor/16x16/apps/pannix.png usr/share/icons/hicolor/48x48/apps/pannix.png \
     usr/share/icons/hicolor/256x256/apps/pannix.png usr/share/man/man1/pannix.1.gz \
     usr/share/doc/pannix/copyright usr/share/doc/pannix/changelog.gz; do
     [ -f "$work/root/$file" ] || fail "$file is not in the package"

@@ -56,7 +56,7 @@ int markPixels(QWidget* control, const QColor& color)
 {
     const QImage picture = control->grab().toImage();
     int count = 0;
-    for (int x = control->width() / 3; x < control->width() - FocusMark::Inset - 1; ++x) {
+    for (int x = FocusMark::Inset; x < control->width() - FocusMark::Inset - 1; ++x) {
         if (QColor(picture.pixel(x, FocusMark::Inset)) == color)
             ++count;
     }

@@ -3,7 +3,9 @@
 // resized fails a row.
 #include "Fixture.h"
 #include "Language.h"
+#include "controls/DrawnPicture.h"
 #include "controls/OptionButton.h"
+#include "controls/ScreenPlace.h"
 #include "controls/Twips.h"
 #include "info/About.h"
 #include "info/DonatION.h"
@@ -102,6 +104,8 @@ private slots:
     void launcherOptionFragments();
     void textsFitInBothLanguages_data();
     void textsFitInBothLanguages();
+    void windowsOpenCentredOnTheirScreen_data();
+    void windowsOpenCentredOnTheirScreen();
 };
 
 void TestLayout::startWindow()
@@ -357,7 +361,7 @@ void TestLayout::textsFitInBothLanguages_data()
     QTest::addColumn<QString>("window");
     for (const char* language : {"zh_CN", "en_US"}) {
         for (const char* window :
-            {"Start", "Form1", "menu", "Freeze", "About", "DonatION", "meizu", "pair", "tools", "options"})
+            {"Start", "Form1", "menu", "Freeze", "About", "DonatION", "meizu", "pair", "tools", "options", "KJJ"})
             QTest::addRow("%s, %s", window, language) << language << window;
     }
 }
@@ -386,7 +390,7 @@ void TestLayout::textsFitInBothLanguages()
         QMap<QString, QWidget*> windows {{"Form1", &f.launcher()}, {"menu", &f.windows.keyPanel()},
             {"Freeze", &f.windows.navigationBar()}, {"About", &f.windows.about()}, {"DonatION", &f.windows.donation()},
             {"meizu", &f.windows.meizuWarning()}, {"pair", &f.windows.pairing()}, {"tools", &f.windows.toolsWindow()},
-            {"options", &f.windows.moreOptions()}};
+            {"options", &f.windows.moreOptions()}, {"KJJ", &f.windows.shortcutKeys()}};
         shown = windows.value(window);
         shown->show();
         f.outside.settle();
@@ -424,7 +428,49 @@ void TestLayout::textsFitInBothLanguages()
         }
         QVERIFY2(fits, qPrintable(name));
     }
+    // What the program draws for itself is drawn for the screen's scale, one device pixel to a pixel
+    // (the suite runs again at 150 % and 200 %).
+    shown->grab();
+    for (const DrawnPicture* picture : shown->findChildren<DrawnPicture*>()) {
+        if (picture->pixmap().isNull())
+            continue;
+        QCOMPARE(picture->pixmap().devicePixelRatio(), shown->devicePixelRatioF());
+        QCOMPARE(picture->pixmap().size(), picture->size() * shown->devicePixelRatioF());
+    }
     Language::use(QLocale(QStringLiteral("zh_CN")));
+}
+
+void TestLayout::windowsOpenCentredOnTheirScreen_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char* window : {"Start", "About", "tools", "pair"})
+        QTest::newRow(window) << window;
+}
+
+// A window with no place of its own opens centred on its screen, the start window for the size it
+// grows to, and wholly inside the screen.
+void TestLayout::windowsOpenCentredOnTheirScreen()
+{
+    QFETCH(QString, window);
+    Fixture f;
+    QWidget* shown = &f.windows.pairing();
+    if (window == "Start")
+        shown = &f.grownStart();
+    else if (window == "About")
+        shown = &f.windows.about();
+    else if (window == "tools")
+        shown = &f.windows.toolsWindow();
+    if (window != "Start")
+        AppWindows::bringUp(*shown);
+    const QRect available = shown->screen()->availableGeometry();
+    const QSize framed = shown->size().grownBy(ScreenPlace::NominalFrame);
+    if (framed.width() > available.width() || framed.height() > available.height())
+        QSKIP("the offscreen screen is smaller than the window at this scale");
+    QVERIFY(available.contains(shown->geometry()));
+    // The frame the window system will draw is allowed for: a title bar above, thin borders.
+    const QPoint offCentre = shown->geometry().center() - available.center();
+    QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 16,
+        qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 QTEST_MAIN(TestLayout)

@@ -467,15 +467,22 @@ void TestPanels::panelsOpenWhollyOnScreen_data()
     QTest::addColumn<QRect>("design");
     QTest::addColumn<QRect>("available");
     QTest::addColumn<QRect>("place");
+    QTest::addColumn<bool>("centred"); // a window with no design place, of the design's size
     const QRect large(0, 0, 1920, 1050);
     const QRect small(0, 0, 1366, 768);
-    QTest::newRow("bar, large screen") << QRect(797, 753, 381, 117) << large << QRect(797, 753, 381, 117);
+    QTest::newRow("bar, large screen") << QRect(797, 753, 381, 117) << large << QRect(797, 753, 381, 117) << false;
     // 117 high + a 27-pixel title bar and a 4-pixel border: the bar rises until its frame ends at 767.
-    QTest::newRow("bar, 1366 x 768") << QRect(797, 753, 381, 117) << small << QRect(797, 647, 381, 117);
-    QTest::newRow("keys, 1366 x 768") << QRect(653, 257, 81, 409) << small << QRect(653, 257, 81, 409);
-    QTest::newRow("keys, 800 x 600") << QRect(653, 257, 81, 409) << QRect(0, 0, 800, 600) << QRect(653, 187, 81, 409);
-    QTest::newRow("taskbar on top") << QRect(797, 10, 381, 117) << QRect(0, 40, 1366, 728) << QRect(797, 67, 381, 117);
-    QTest::newRow("right edge") << QRect(1300, 100, 381, 117) << small << QRect(981, 100, 381, 117);
+    QTest::newRow("bar, 1366 x 768") << QRect(797, 753, 381, 117) << small << QRect(797, 647, 381, 117) << false;
+    QTest::newRow("keys, 1366 x 768") << QRect(653, 257, 81, 409) << small << QRect(653, 257, 81, 409) << false;
+    QTest::newRow("keys, 800 x 600") << QRect(653, 257, 81, 409) << QRect(0, 0, 800, 600) << QRect(653, 187, 81, 409)
+                                     << false;
+    QTest::newRow("taskbar on top") << QRect(797, 10, 381, 117) << QRect(0, 40, 1366, 728) << QRect(797, 67, 381, 117)
+                                    << false;
+    QTest::newRow("right edge") << QRect(1300, 100, 381, 117) << small << QRect(981, 100, 381, 117) << false;
+    QTest::newRow("start window, centred") << QRect(0, 0, 525, 236) << large << QRect(697, 418, 525, 236) << true;
+    QTest::newRow("centred on a second screen")
+        << QRect(0, 0, 525, 236) << QRect(1920, 0, 1366, 728) << QRect(2340, 257, 525, 236) << true;
+    QTest::newRow("larger than the screen") << QRect(0, 0, 1400, 900) << small << QRect(4, 27, 1400, 900) << true;
 }
 
 void TestPanels::panelsOpenWhollyOnScreen()
@@ -483,9 +490,12 @@ void TestPanels::panelsOpenWhollyOnScreen()
     QFETCH(QRect, design);
     QFETCH(QRect, available);
     QFETCH(QRect, place);
-    const QRect fitted = ScreenPlace::fitted(design, available);
+    QFETCH(bool, centred);
+    const QRect fitted
+        = centred ? ScreenPlace::centred(design.size(), available) : ScreenPlace::fitted(design, available);
     QCOMPARE(fitted, place);
-    QVERIFY(available.contains(fitted.marginsAdded(ScreenPlace::NominalFrame)));
+    if (design.width() < available.width())
+        QVERIFY(available.contains(fitted.marginsAdded(ScreenPlace::NominalFrame)));
 }
 
 // The window system names an untitled window after the program; the panels' bars stay blank.

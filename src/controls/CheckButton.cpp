@@ -12,7 +12,7 @@ constexpr int FirstPollMs = 50;
 } // namespace
 
 CheckButton::CheckButton(QWidget* parent)
-    : StatePictureControl(QStringLiteral("check"), 12, parent)
+    : StatePictureControl(StatePictures::Kind::Check, parent)
 {
     showRestingPicture();
     // The design polls from creation, so a box without the pointer over it reports MouseOut once

@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 
 OptionButton::OptionButton(QWidget* parent)
-    : StatePictureControl(QStringLiteral("option"), 8, parent)
+    : StatePictureControl(StatePictures::Kind::Option, parent)
     , m_keys(new KeyHold(this))
 {
     showRestingPicture();

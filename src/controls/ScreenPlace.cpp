@@ -1,5 +1,6 @@
 #include "ScreenPlace.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -32,6 +33,18 @@ QRect fitted(const QRect& clientPlace, const QRect& available, const QMargins& f
     if (outer.top() < available.top())
         outer.moveTop(available.top());
     return outer.marginsRemoved(frame);
+}
+
+QRect centred(const QSize& clientSize, const QRect& available, const QMargins& frame)
+{
+    QRect outer(QPoint(), clientSize.grownBy(frame));
+    outer.moveCenter(available.center());
+    return fitted(outer.marginsRemoved(frame), available, frame);
+}
+
+void centreOnScreen(QWidget& window, const QSize& clientSize)
+{
+    window.move(centred(clientSize, availableAround(QCursor::pos())).topLeft());
 }
 
 void placeOnScreen(QWidget& window, const QRect& clientPlace)

@@ -15,6 +15,13 @@ constexpr QMargins NominalFrame(4, 27, 4, 4);
 // The client rectangle moved so that it and its frame lie within available.
 QRect fitted(const QRect& clientPlace, const QRect& available, const QMargins& frame = NominalFrame);
 
+// A client area of clientSize whose frame is centred in available, and fitted to it when larger.
+QRect centred(const QSize& clientSize, const QRect& available, const QMargins& frame = NominalFrame);
+
+// Places a window that has no design place: centred on the screen under the pointer, sized for the
+// client area it will have (a window that grows as it opens is placed for its grown size).
+void centreOnScreen(QWidget& window, const QSize& clientSize);
+
 // Places the window at its design place (client rectangle), fitted to the screen it falls on.
 void placeOnScreen(QWidget& window, const QRect& clientPlace);
 

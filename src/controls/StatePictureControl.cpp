@@ -13,12 +13,10 @@ constexpr int PictureSide = 13;
 constexpr int CaptionLeft = 16;
 } // namespace
 
-StatePictureControl::StatePictureControl(const QString& pictureFolder, int pictureCount, QWidget* parent)
+StatePictureControl::StatePictureControl(StatePictures::Kind pictures, QWidget* parent)
     : QWidget(parent)
+    , m_pictures(pictures)
 {
-    m_pictures.reserve(pictureCount);
-    for (int i = 0; i < pictureCount; ++i)
-        m_pictures.append(QPixmap(QStringLiteral(":/assets/%1/%2.png").arg(pictureFolder).arg(i)));
     ControlAccessibility::install();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -59,7 +57,7 @@ QSize StatePictureControl::sizeHint() const
 
 void StatePictureControl::showPicture(int index)
 {
-    if (index < 0 || index >= m_pictures.size() || index == m_pictureIndex)
+    if (index < 0 || index >= StatePictures::count(m_pictures) || index == m_pictureIndex)
         return;
     m_pictureIndex = index;
     update();
@@ -99,13 +97,17 @@ void StatePictureControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), OleColors::toQColor(m_backColor));
-    if (m_pictureIndex >= 0)
-        painter.drawPixmap(pictureRect().topLeft(), m_pictures.at(m_pictureIndex));
+    StatePictures::draw(painter, m_pictures, m_pictureIndex, pictureRect());
     painter.setPen(captionColor());
-    painter.drawText(QRect(captionPosition(), QSize(width() - CaptionLeft, captionHeight())),
-        Qt::AlignLeft | Qt::AlignVCenter, m_caption);
-    if (hasFocus())
-        FocusMark::draw(painter, rect(), captionColor());
+    const QRect caption(captionPosition(), QSize(width() - CaptionLeft, captionHeight()));
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+    // The focus mark surrounds the caption, as the system's own controls draw it, and never crosses
+    // the picture.
+    if (hasFocus()) {
+        const int captionWidth = QFontMetrics(font()).horizontalAdvance(m_caption);
+        const QRect around(CaptionLeft - 2, 0, qMin(captionWidth + 4, width() - CaptionLeft + 2), height());
+        FocusMark::draw(painter, m_caption.isEmpty() ? rect() : around, captionColor());
+    }
 }
 
 void StatePictureControl::focusInEvent(QFocusEvent* event)

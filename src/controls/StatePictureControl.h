@@ -1,15 +1,14 @@
 #pragma once
 
 #include "OleColor.h"
+#include "StatePictures.h"
 
-#include <QPixmap>
-#include <QVector>
 #include <QWidget>
 
 #include <optional>
 
 // What the check box and the option button share: a 13 × 13 state picture at the left edge,
-// chosen from a stored set by value and look, and a caption 16 pixels in.
+// chosen from a drawn set by value and look, and a caption 16 pixels in.
 class StatePictureControl : public QWidget
 {
     Q_OBJECT
@@ -25,7 +24,7 @@ public:
     void setForeColor(OleColor color);
     void setControlFont(const QFont& font);
 
-    // Which stored picture the control shows now; -1 before any.
+    // Which picture the control shows now; -1 before any.
     int pictureIndex() const { return m_pictureIndex; }
     QColor captionColor() const { return OleColors::toQColor(m_captionColor); }
     // Halves with the remainder dropped, as the design places the picture and the caption.
@@ -46,7 +45,7 @@ signals:
     void MouseUp(int button, int shift, float x, float y);
 
 protected:
-    StatePictureControl(const QString& pictureFolder, int pictureCount, QWidget* parent);
+    StatePictureControl(StatePictures::Kind pictures, QWidget* parent);
 
     // The font a definition that holds none gives the control: its holding window's.
     QFont holderFont() const { return parentWidget() ? parentWidget()->font() : QFont(); }
@@ -63,7 +62,7 @@ protected:
     OleColor m_foreColor = OleColors::rgb(0, 0, 0);
 
 private:
-    QVector<QPixmap> m_pictures;
+    StatePictures::Kind m_pictures;
     int m_pictureIndex = -1;
     QString m_caption;
     OleColor m_backColor = OleColors::ButtonFace;

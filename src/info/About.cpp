@@ -9,8 +9,10 @@
 #include "bridge/Outside.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
+#include "controls/DrawnPicture.h"
 #include "controls/LinkLabel.h"
 #include "controls/N_Shape.h"
+#include "controls/ProgramPictures.h"
 #include "controls/Twips.h"
 #include "controls/WidgetColors.h"
 #include "controls/WindowParts.h"
@@ -40,9 +42,8 @@ About::About(AppWindows& windows)
     setFont(captionFont(9));
     setFixedSize(Twips::toPixels(7095), Twips::toPixels(3450));
 
-    auto* picture = new QLabel(this);
+    auto* picture = new DrawnPicture(&ProgramPictures::about, this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/assets/about.png")));
     picture->setGeometry(12, 12, 96, 96);
     auto* version
         = WindowParts::label(this, QStringLiteral("Label2"), QStringLiteral("V1.5.0"), QRect(12, 110, 96, 20));

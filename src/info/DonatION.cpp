@@ -3,6 +3,7 @@
 #include "Deployment.h"
 #include "QrCode.h"
 #include "controls/CaptionFont.h"
+#include "controls/DrawnPicture.h"
 #include "controls/Twips.h"
 
 #include <QCoreApplication>
@@ -16,14 +17,16 @@ constexpr int CodeSide = 240;
 
 // One payment code at the designed picture's place and size: the QR code of the configured
 // address with its name under it, or, unconfigured, a plain box that says so.
-QPixmap paymentPicture(const QString& address, const QString& name)
+QPixmap paymentPicture(const QString& address, const QString& name, qreal devicePixelRatio)
 {
-    QPixmap picture(CodeArea);
+    QPixmap picture(CodeArea * devicePixelRatio);
+    picture.setDevicePixelRatio(devicePixelRatio);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    const QImage code = address.isEmpty() ? QImage() : QrCode::render(address, CodeSide);
+    // The code's modules in whole device pixels, so a reader sees sharp edges.
+    const QImage code = address.isEmpty() ? QImage() : QrCode::render(address, qRound(CodeSide * devicePixelRatio));
     if (!code.isNull()) {
-        painter.drawImage(0, 0, code);
+        painter.drawImage(QRect(0, 0, CodeSide, CodeSide), code);
     } else {
         painter.fillRect(QRect(0, 0, CodeSide, CodeSide), QColor(236, 236, 242));
         painter.setPen(QColor(120, 120, 130));
@@ -51,9 +54,11 @@ DonatION::DonatION(AppWindows&)
     const std::pair<QString, QString> codes[] {
         {deployment.payWeChat, tr("微信支付")}, {deployment.payAlipay, tr("支付宝")}};
     for (int i = 0; i < 2; ++i) {
-        auto* code = new QLabel(this);
+        auto* code
+            = new DrawnPicture([address = codes[i].first, name = codes[i].second](
+                                   qreal devicePixelRatio) { return paymentPicture(address, name, devicePixelRatio); },
+                this);
         code->setObjectName(QStringLiteral("Image%1").arg(i + 1));
-        code->setPixmap(paymentPicture(codes[i].first, codes[i].second));
         code->setGeometry(QRect(QPoint(118 + i * 300, 16), CodeArea));
         code->setAccessibleName(codes[i].second);
         code->setAccessibleDescription(codes[i].first.isEmpty() ? tr("未配置") : codes[i].first);

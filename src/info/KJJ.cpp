@@ -3,6 +3,7 @@
 #include "AppWindows.h"
 #include "ShortcutTable.h"
 #include "bridge/ClientVersion.h"
+#include "controls/DrawnPicture.h"
 #include "controls/Twips.h"
 
 #include <QLabel>
@@ -13,7 +14,12 @@ KJJ::KJJ(AppWindows& windows)
     setObjectName(QStringLiteral("KJJ"));
     setWindowTitle(QStringLiteral("Shortcut Keys"));
     setFixedSize(Twips::toPixels(14310), Twips::toPixels(6660));
-    m_picture = new QLabel(this);
+    m_picture = new DrawnPicture(
+        [this](qreal devicePixelRatio) {
+            const ClientVersion& client = m_windows.clientVersion();
+            return ShortcutTable::render(size(), client.version(), !client.answered(), devicePixelRatio);
+        },
+        this);
     m_picture->setObjectName(QStringLiteral("Image1"));
     m_picture->setGeometry(rect());
     // The table of the client installed, drawn again when its version becomes known.
@@ -27,6 +33,6 @@ void KJJ::draw()
 {
     const ClientVersion& client = m_windows.clientVersion();
     const bool stillAsking = !client.answered();
-    m_picture->setPixmap(ShortcutTable::render(size(), client.version(), stillAsking));
+    m_picture->redraw();
     m_picture->setAccessibleDescription(ShortcutTable::versionLine(client.version(), stillAsking));
 }

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class AppWindows;
-class QLabel;
+class DrawnPicture;
 
 // The mirroring client's shortcut keys, one picture filling the window.
 class KJJ : public QWidget
@@ -17,5 +17,5 @@ private:
     void draw();
 
     AppWindows& m_windows;
-    QLabel* m_picture = nullptr;
+    DrawnPicture* m_picture = nullptr;
 };

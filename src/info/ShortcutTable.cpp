@@ -580,9 +580,10 @@ void drawTable(QPainter& painter, const QRectF& area, const QList<Row>& rows, in
 
 } // namespace
 
-QPixmap render(const QSize& size, const QVersionNumber& version, bool stillAsking)
+QPixmap render(const QSize& size, const QVersionNumber& version, bool stillAsking, qreal devicePixelRatio)
 {
-    QPixmap picture(size);
+    QPixmap picture(size * devicePixelRatio);
+    picture.setDevicePixelRatio(devicePixelRatio);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -51,7 +51,7 @@ void meizu::continueClick()
     hide();
     Start& start = m_windows.start();
     start.hide();
-    m_windows.form1().show();
+    AppWindows::bringUp(m_windows.form1());
     start.Timer1->stop();
 }
 

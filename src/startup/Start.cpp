@@ -15,6 +15,7 @@
 #include "controls/CheckButton.h"
 #include "controls/LinkLabel.h"
 #include "controls/N_Shape.h"
+#include "controls/ScreenPlace.h"
 #include "controls/Twips.h"
 #include "controls/WidgetColors.h"
 #include "controls/WindowParts.h"
@@ -165,6 +166,11 @@ void Start::beginStartUp()
 {
     m_toolCheckPassed = true;
     growSize = 0;
+    // The window grows from its top left corner: placed for its grown size, centred on the screen
+    // under the pointer, it never grows past the screen's edge.
+    if (!isVisible())
+        ScreenPlace::centreOnScreen(
+            *this, QSize(Twips::toPixels(2 * GrownHeight), Twips::toPixels(GrownHeight)) - frameAllowance());
     setOuterSize(0, 0);
     Timerst->start();
 }
@@ -359,8 +365,10 @@ void Start::tickTimerexpa()
 {
     expandSize += ExpandStep;
     setOuterSize(2 * GrownHeight, expandSize);
-    if (expandSize > ExpandedBeyond)
+    if (expandSize > ExpandedBeyond) {
         Timerexpa->stop();
+        ScreenPlace::keepOnScreen(*this); // the wireless part stays reachable on a short screen
+    }
 }
 
 void Start::closeEvent(QCloseEvent* event)

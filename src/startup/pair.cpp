@@ -9,6 +9,7 @@
 #include "bridge/ToolText.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
+#include "controls/DrawnPicture.h"
 #include "controls/N_Shape.h"
 #include "controls/TypedText.h"
 #include "controls/WidgetColors.h"
@@ -56,7 +57,18 @@ pair::pair(AppWindows& windows)
     setFont(captionFont(9));
     setFixedSize(520, 420);
 
-    m_code = makeLabel(this, QStringLiteral("qrCode"), QString(), QRect(16, 16, CodeSide, CodeSide));
+    // The code's modules in whole device pixels at any scale; empty until a pairing is offered.
+    m_code = new DrawnPicture(
+        [this](qreal devicePixelRatio) {
+            if (m_password.isEmpty())
+                return QPixmap();
+            QImage code = QrCode::render(qrText(), qRound(CodeSide * devicePixelRatio));
+            code.setDevicePixelRatio(devicePixelRatio);
+            return QPixmap::fromImage(code);
+        },
+        this);
+    m_code->setObjectName(QStringLiteral("qrCode"));
+    m_code->setGeometry(16, 16, CodeSide, CodeSide);
     m_code->setAccessibleName(tr("配对二维码"));
     makeLabel(this, QStringLiteral("qrHint"),
         tr("在手机上打开 开发者选项 › 无线调试 › 使用二维码配对设备，扫描上面的二维码。"),
@@ -180,7 +192,7 @@ void pair::renewPairing()
 {
     m_name = QStringLiteral("pannix-") + randomText(10);
     m_password = randomText(16);
-    m_code->setPixmap(QPixmap::fromImage(QrCode::render(qrText(), CodeSide)));
+    m_code->redraw();
 }
 
 void pair::tickDiscovery()

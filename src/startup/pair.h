@@ -9,6 +9,7 @@
 
 class AppWindows;
 class N_Shape;
+class DrawnPicture;
 class QLabel;
 class QLineEdit;
 class QTimer;
@@ -52,7 +53,7 @@ private:
     void setPartsEnabled(bool enabled);
 
     AppWindows& m_windows;
-    QLabel* m_code = nullptr;
+    DrawnPicture* m_code = nullptr;
     QLabel* m_qrStatus = nullptr;
     QLabel* m_status = nullptr;
     QLineEdit* m_pairAddress = nullptr;
