@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace {
 
 struct Module
@@ -25,9 +27,11 @@ struct Module
     HMODULE handle;
 };
 
+// The name lives only while the enumeration runs: kept as a number or as a copy of the text.
 BOOL CALLBACK firstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found)
 {
-    *reinterpret_cast<LPCWSTR*>(found) = name;
+    *reinterpret_cast<std::wstring*>(found)
+        = IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(name)) : std::wstring(name);
     return FALSE;
 }
 
@@ -68,10 +72,10 @@ void TestWindows::programCarriesItsResources()
     QVERIFY(module.handle);
 
     // One icon group holding 16 to 256 pixels.
-    LPCWSTR group = nullptr;
+    std::wstring group;
     EnumResourceNamesW(module.handle, RT_GROUP_ICON, firstName, reinterpret_cast<LONG_PTR>(&group));
-    QVERIFY(group);
-    const QByteArray directory = module.resource(group, RT_GROUP_ICON);
+    QVERIFY(!group.empty());
+    const QByteArray directory = module.resource(group.c_str(), RT_GROUP_ICON);
     QList<int> sides;
     for (int i = 0; i < qFromLittleEndian<quint16>(directory.constData() + 4); ++i) {
         const int side = quint8(directory.at(6 + 14 * i));
@@ -92,5 +96,5 @@ void TestWindows::programCarriesItsResources()
     QVERIFY(manifest.contains("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}")); // Windows 10 and 11
 }
 
-QTEST_GUILESS_MAIN(TestWindows)
+QTEST_MAIN(TestWindows)
 #include "tst_windows.moc"
