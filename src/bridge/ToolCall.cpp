@@ -1,5 +1,7 @@
 #include "ToolCall.h"
 
+#include "ProcessRelease.h"
+
 #include "BridgeLog.h"
 #include "ToolLocator.h"
 
@@ -10,26 +12,24 @@ ToolCall::ToolCall(const Outside::ToolStart& start, QObject* receiver, Outside::
     , m_start(start)
     , m_receiver(receiver)
     , m_onAnswer(std::move(onAnswer))
+    , m_process(new QProcess)
 {
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, &ToolCall::timeLimitReached);
-    connect(&m_process, &QProcess::readyReadStandardOutput, this,
-        [this] { keep(m_output, m_process.readAllStandardOutput()); });
-    connect(&m_process, &QProcess::readyReadStandardError, this,
-        [this] { keep(m_errors, m_process.readAllStandardError()); });
-    connect(&m_process, &QProcess::finished, this, &ToolCall::processFinished);
-    connect(&m_process, &QProcess::errorOccurred, this, &ToolCall::processFailed);
+    connect(m_process, &QProcess::readyReadStandardOutput, this,
+        [this] { keep(m_output, m_process->readAllStandardOutput()); });
+    connect(m_process, &QProcess::readyReadStandardError, this,
+        [this] { keep(m_errors, m_process->readAllStandardError()); });
+    connect(m_process, &QProcess::finished, this, &ToolCall::processFinished);
+    connect(m_process, &QProcess::errorOccurred, this, &ToolCall::processFailed);
 }
 
 // A call is only destroyed with its tool still running when the program itself ends: the tool is
 // stopped then rather than left behind.
 ToolCall::~ToolCall()
 {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.disconnect(this);
-        m_process.kill();
-        m_process.waitForFinished(1000);
-    }
+    m_process->disconnect(this);
+    ProcessRelease::release(m_process);
 }
 
 void ToolCall::start()
@@ -42,15 +42,15 @@ void ToolCall::start()
         QTimer::singleShot(0, this, [this] { answer(ToolAnswer::failed(ToolAnswer::Outcome::Missing)); });
         return;
     }
-    m_process.setProgram(program);
-    m_process.setArguments(m_start.words.mid(1));
-    m_process.setWorkingDirectory(m_start.workingFolder);
-    m_process.setStandardInputFile(QProcess::nullDevice());
-    m_process.setProcessChannelMode(m_start.mergeErrors ? QProcess::MergedChannels : QProcess::SeparateChannels);
-    ToolLocator::hideConsoleWindow(m_process);
+    m_process->setProgram(program);
+    m_process->setArguments(m_start.words.mid(1));
+    m_process->setWorkingDirectory(m_start.workingFolder);
+    m_process->setStandardInputFile(QProcess::nullDevice());
+    m_process->setProcessChannelMode(m_start.mergeErrors ? QProcess::MergedChannels : QProcess::SeparateChannels);
+    ToolLocator::hideConsoleWindow(*m_process);
     if (m_start.timeLimitMs > 0)
         m_deadline.start(m_start.timeLimitMs);
-    m_process.start();
+    m_process->start();
 }
 
 void ToolCall::keep(QByteArray& kept, QByteArray&& arrived)
@@ -62,9 +62,9 @@ void ToolCall::keep(QByteArray& kept, QByteArray&& arrived)
 
 void ToolCall::processFinished(int exitCode, QProcess::ExitStatus status)
 {
-    keep(m_output, m_process.readAllStandardOutput());
+    keep(m_output, m_process->readAllStandardOutput());
     if (!m_start.mergeErrors)
-        keep(m_errors, m_process.readAllStandardError());
+        keep(m_errors, m_process->readAllStandardError());
     ToolAnswer result = ToolAnswer::exited(exitCode, m_output, m_errors);
     if (m_timedOut)
         result.outcome = ToolAnswer::Outcome::TimedOut;
@@ -78,15 +78,15 @@ void ToolCall::processFailed(QProcess::ProcessError error)
     // Every other error is followed by finished(), which answers.
     if (error != QProcess::FailedToStart)
         return;
-    qCWarning(lcBridge) << "cannot start" << m_start.loggedWords() << "-" << m_process.errorString();
-    answer(ToolAnswer::failed(ToolAnswer::Outcome::FailedToStart, m_process.errorString()));
+    qCWarning(lcBridge) << "cannot start" << m_start.loggedWords() << "-" << m_process->errorString();
+    answer(ToolAnswer::failed(ToolAnswer::Outcome::FailedToStart, m_process->errorString()));
 }
 
 void ToolCall::timeLimitReached()
 {
     qCWarning(lcBridge) << "stopped" << m_start.loggedWords() << "at its limit of" << m_start.timeLimitMs << "ms";
     m_timedOut = true;
-    m_process.kill();
+    m_process->kill();
 }
 
 void ToolCall::answer(const ToolAnswer& result)

@@ -31,7 +31,7 @@ private:
     Outside::ToolStart m_start;
     QPointer<QObject> m_receiver;
     Outside::AnswerHandler m_onAnswer;
-    QProcess m_process;
+    QProcess* m_process; // released, not waited for, when the call goes first
     QTimer m_deadline;
     QByteArray m_output;
     QByteArray m_errors;

@@ -1,6 +1,7 @@
 #include "ToolStream.h"
 
 #include "BridgeLog.h"
+#include "ProcessRelease.h"
 #include "ToolLocator.h"
 
 #include <QCoreApplication>
@@ -44,23 +45,12 @@ ToolStream::ToolStream(
 }
 
 // Stopped with its owner: the tool is ended rather than left behind, and reports nothing more. The
-// window thread does not wait for it: the killed process is released once the system says it ended.
-// A tool that reads its input is first told to stop by its end, and given half a second to finish
-// what it must not leave half done (a folder renamed into place).
+// window thread does not wait for it. A tool that reads its input is told to stop by its end first,
+// and given half a second to finish what it must not leave half done (a folder renamed into place).
 ToolStream::~ToolStream()
 {
     m_process->disconnect(this);
-    if (m_inputOpen && m_process->state() == QProcess::Running) {
-        m_process->closeWriteChannel();
-        m_process->waitForFinished(500);
-    }
-    if (m_process->state() == QProcess::NotRunning) {
-        delete m_process;
-        return;
-    }
-    m_process->setParent(QCoreApplication::instance());
-    connect(m_process, &QProcess::finished, m_process, &QObject::deleteLater);
-    m_process->kill();
+    ProcessRelease::release(m_process, m_inputOpen ? 500 : 0);
 }
 
 void ToolStream::closeInput()
