@@ -1,5 +1,6 @@
 #include "ProgramPictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -56,12 +57,35 @@ QImage icon(int side)
     return image;
 }
 
+namespace {
+
+// The icon drawn when a size is asked for, not all sizes up front: the start-up pays for none.
+class DrawnIconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size() * painter->device()->devicePixelRatio(), mode, state));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return QPixmap::fromImage(ProgramPictures::icon(qMax(1, qMin(size.width(), size.height()))));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : IconSides)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new DrawnIconEngine; }
+};
+
+} // namespace
+
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (int side : IconSides)
-        icon.addPixmap(QPixmap::fromImage(ProgramPictures::icon(side)));
-    return icon;
+    return QIcon(new DrawnIconEngine);
 }
 
 // A phone with a plus on its screen: drawn on the 96-unit square of the design.

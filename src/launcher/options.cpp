@@ -68,12 +68,8 @@ void options::buildCodecAndFrameRate()
 {
     auto* codec = WindowParts::frame(this, QStringLiteral("codecFrame"), tr("视频编码"), QRect(12, 8, 252, 54));
     codecH264 = option(codec, QStringLiteral("codecH264"), QStringLiteral("H.264"), QRect(12, 24, 72, Row));
-    codecH265 = option(
-        codec, QStringLiteral("codecH265"), ClientOptions::name(Choice::VideoCodecH265), QRect(90, 24, 72, Row));
-    codecAV1 = option(
-        codec, QStringLiteral("codecAV1"), ClientOptions::name(Choice::VideoCodecAV1), QRect(168, 24, 72, Row));
-    m_needs[codecH265] = Choice::VideoCodecH265;
-    m_needs[codecAV1] = Choice::VideoCodecAV1;
+    codecH265 = choiceOption(codec, QStringLiteral("codecH265"), Choice::VideoCodecH265, QRect(90, 24, 72, Row));
+    codecAV1 = choiceOption(codec, QStringLiteral("codecAV1"), Choice::VideoCodecAV1, QRect(168, 24, 72, Row));
 
     auto* rate = WindowParts::frame(this, QStringLiteral("frameRateFrame"), tr("最高帧率"), QRect(276, 8, 252, 54));
     maxFps
@@ -85,64 +81,62 @@ void options::buildCodecAndFrameRate()
 void options::buildSound()
 {
     auto* sound = WindowParts::frame(this, QStringLiteral("soundFrame"), tr("声音"), QRect(12, 68, 516, 54));
-    soundComputer = option(
-        sound, QStringLiteral("soundComputer"), ClientOptions::name(Choice::SoundOnComputer), QRect(12, 24, 110, Row));
-    soundPhone = option(
-        sound, QStringLiteral("soundPhone"), ClientOptions::name(Choice::SoundOnPhoneOnly), QRect(128, 24, 120, Row));
-    soundBoth = option(
-        sound, QStringLiteral("soundBoth"), ClientOptions::name(Choice::SoundOnBoth), QRect(254, 24, 160, Row));
-    soundMic = option(
-        sound, QStringLiteral("soundMic"), ClientOptions::name(Choice::SoundFromMicrophone), QRect(420, 24, 90, Row));
-    m_needs[soundComputer] = Choice::SoundOnComputer;
-    m_needs[soundPhone] = Choice::SoundOnPhoneOnly;
-    m_needs[soundBoth] = Choice::SoundOnBoth;
-    m_needs[soundMic] = Choice::SoundFromMicrophone;
+    soundComputer
+        = choiceOption(sound, QStringLiteral("soundComputer"), Choice::SoundOnComputer, QRect(12, 24, 110, Row));
+    soundPhone = choiceOption(sound, QStringLiteral("soundPhone"), Choice::SoundOnPhoneOnly, QRect(128, 24, 120, Row));
+    soundBoth = choiceOption(sound, QStringLiteral("soundBoth"), Choice::SoundOnBoth, QRect(254, 24, 160, Row));
+    soundMic = choiceOption(sound, QStringLiteral("soundMic"), Choice::SoundFromMicrophone, QRect(420, 24, 90, Row));
 
     auto* keyboard = WindowParts::frame(this, QStringLiteral("keyboardFrame"), tr("键盘"), QRect(12, 128, 516, 54));
     keyboardDefault = option(keyboard, QStringLiteral("keyboardDefault"), tr("默认"), QRect(12, 24, 110, Row));
-    keyboardPhysical = option(keyboard, QStringLiteral("keyboardPhysical"),
-        ClientOptions::name(Choice::PhysicalKeyboard), QRect(128, 24, 200, Row));
-    m_needs[keyboardPhysical] = Choice::PhysicalKeyboard;
+    keyboardPhysical = choiceOption(
+        keyboard, QStringLiteral("keyboardPhysical"), Choice::PhysicalKeyboard, QRect(128, 24, 200, Row));
 }
 
 void options::buildDisplayAndCamera()
 {
     auto* display
         = WindowParts::frame(this, QStringLiteral("displayFrame"), tr("虚拟显示器与应用"), QRect(12, 188, 516, 84));
-    newDisplay = check(
-        display, QStringLiteral("newDisplay"), ClientOptions::name(Choice::NewDisplay), 0, QRect(12, 24, 150, Row));
+    newDisplay = choiceCheck(display, QStringLiteral("newDisplay"), Choice::NewDisplay, QRect(12, 24, 150, Row));
     displaySize = makeField(display, QStringLiteral("displaySize"), QRect(168, 22, 120, 24),
         MoreOptions::DisplaySizeField(), 16, tr("宽x高，可不填"));
     WindowParts::label(display, QStringLiteral("startAppLabel"), MoreOptions::StartAppField(), QRect(12, 54, 150, 20));
     startApp = makeField(display, QStringLiteral("startApp"), QRect(168, 52, 336, 24), MoreOptions::StartAppField(),
         255, tr("安卓包名，例如 com.android.settings"));
-    m_needs[newDisplay] = m_needs[displaySize] = Choice::NewDisplay;
+    m_needs[displaySize] = Choice::NewDisplay;
     m_needs[startApp] = Choice::StartApp;
 
     auto* source = WindowParts::frame(this, QStringLiteral("cameraFrame"), tr("摄像头"), QRect(12, 278, 516, 54));
-    camera = check(source, QStringLiteral("camera"), ClientOptions::name(Choice::Camera), 0, QRect(12, 24, 150, Row));
-    facingBack = option(
-        source, QStringLiteral("facingBack"), ClientOptions::name(Choice::CameraFacingBack), QRect(168, 24, 90, Row));
-    facingFront = option(
-        source, QStringLiteral("facingFront"), ClientOptions::name(Choice::CameraFacingFront), QRect(264, 24, 90, Row));
-    m_needs[camera] = m_needs[facingBack] = m_needs[facingFront] = Choice::Camera;
+    camera = choiceCheck(source, QStringLiteral("camera"), Choice::Camera, QRect(12, 24, 150, Row));
+    facingBack = choiceOption(
+        source, QStringLiteral("facingBack"), Choice::CameraFacingBack, QRect(168, 24, 90, Row), Choice::Camera);
+    facingFront = choiceOption(
+        source, QStringLiteral("facingFront"), Choice::CameraFacingFront, QRect(264, 24, 90, Row), Choice::Camera);
 }
 
 void options::buildOthers()
 {
     auto* others = WindowParts::frame(this, QStringLiteral("othersFrame"), tr("其他"), QRect(12, 338, 516, 54));
-    stayAwake = check(
-        others, QStringLiteral("stayAwake"), ClientOptions::name(Choice::StayAwake), 0, QRect(12, 24, 110, Row));
-    powerOffOnClose = check(others, QStringLiteral("powerOffOnClose"), ClientOptions::name(Choice::PowerOffOnClose), 0,
-        QRect(128, 24, 140, Row));
-    borderless = check(
-        others, QStringLiteral("borderless"), ClientOptions::name(Choice::Borderless), 0, QRect(274, 24, 120, Row));
-    noControl = check(
-        others, QStringLiteral("noControl"), ClientOptions::name(Choice::NoControl), 0, QRect(400, 24, 110, Row));
-    m_needs[stayAwake] = Choice::StayAwake;
-    m_needs[powerOffOnClose] = Choice::PowerOffOnClose;
-    m_needs[borderless] = Choice::Borderless;
-    m_needs[noControl] = Choice::NoControl;
+    stayAwake = choiceCheck(others, QStringLiteral("stayAwake"), Choice::StayAwake, QRect(12, 24, 110, Row));
+    powerOffOnClose
+        = choiceCheck(others, QStringLiteral("powerOffOnClose"), Choice::PowerOffOnClose, QRect(128, 24, 140, Row));
+    borderless = choiceCheck(others, QStringLiteral("borderless"), Choice::Borderless, QRect(274, 24, 120, Row));
+    noControl = choiceCheck(others, QStringLiteral("noControl"), Choice::NoControl, QRect(400, 24, 110, Row));
+}
+
+OptionButton* options::choiceOption(
+    QWidget* parent, const QString& name, Choice choice, const QRect& place, std::optional<Choice> needs)
+{
+    OptionButton* button = option(parent, name, ClientOptions::name(choice), place);
+    m_needs[button] = needs.value_or(choice);
+    return button;
+}
+
+CheckButton* options::choiceCheck(QWidget* parent, const QString& name, Choice choice, const QRect& place)
+{
+    CheckButton* box = check(parent, name, ClientOptions::name(choice), 0, place);
+    m_needs[box] = choice;
+    return box;
 }
 
 // The controls show the choices; setting them from here is not a choice of the user's.

@@ -5,6 +5,8 @@
 #include <QMap>
 #include <QWidget>
 
+#include <optional>
+
 class AppWindows;
 class CheckButton;
 class N_Shape;
@@ -33,6 +35,11 @@ private:
     void buildSound();
     void buildDisplayAndCamera();
     void buildOthers();
+    // A control that stands for a choice of the client's table, named as the table names it; it
+    // follows the rules of needs (the camera's facings follow the camera's).
+    OptionButton* choiceOption(QWidget* parent, const QString& name, ClientOptions::Choice choice, const QRect& place,
+        std::optional<ClientOptions::Choice> needs = {});
+    CheckButton* choiceCheck(QWidget* parent, const QString& name, ClientOptions::Choice choice, const QRect& place);
     void showChoices(const MoreOptions& choices);
     void take();
     void restoreDefaults();

@@ -192,23 +192,6 @@ QString moveIntoPlace(const QString& unpacked, const QString& target, const QStr
 
 } // namespace
 
-QByteArray sha256(const QString& file, QString* problem)
-{
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly)) {
-        *problem = QCoreApplication::translate("ToolsArchive", "无法读取 %1：%2")
-                       .arg(QDir::toNativeSeparators(file), input.errorString());
-        return {};
-    }
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&input)) {
-        *problem = QCoreApplication::translate("ToolsArchive", "无法读取 %1：%2")
-                       .arg(QDir::toNativeSeparators(file), input.errorString());
-        return {};
-    }
-    return hash.result().toHex();
-}
-
 QString refusal(const QString& path, bool isFileOrFolder, bool isLink, const QString& topFolder)
 {
     const auto refuse = [&](const char* why) {
@@ -270,6 +253,11 @@ CheckedCopy copyWhileHashing(
                        .arg(QDir::toNativeSeparators(root), copy.errorString());
         return {};
     }
+    const auto cannotWrite = [&] {
+        *problem = QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
+                       .arg(QDir::toNativeSeparators(copy.fileName()), copy.errorString());
+        return CheckedCopy();
+    };
     QCryptographicHash hash(QCryptographicHash::Sha256);
     QByteArray block(256 * 1024, Qt::Uninitialized);
     qint64 copied = 0;
@@ -287,17 +275,11 @@ CheckedCopy copyWhileHashing(
         if (copied > limit) // it grew while it was read
             return tooBig();
         hash.addData(QByteArrayView(block.constData(), read));
-        if (copy.write(block.constData(), read) != read) {
-            *problem = QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
-                           .arg(QDir::toNativeSeparators(copy.fileName()), copy.errorString());
-            return {};
-        }
+        if (copy.write(block.constData(), read) != read)
+            return cannotWrite();
     }
-    if (!copy.flush()) {
-        *problem = QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
-                       .arg(QDir::toNativeSeparators(copy.fileName()), copy.errorString());
-        return {};
-    }
+    if (!copy.flush())
+        return cannotWrite();
     copy.setAutoRemove(false);
     if (afterCopyForTests)
         afterCopyForTests(file);

@@ -6,13 +6,9 @@
 #include <atomic>
 #include <functional>
 
-// The tools' archive on disk: its SHA-256, and its unpacking into the tools folder. Both read the
-// file as a stream and may run on a worker thread; neither touches a window.
+// The tools' archive on disk: a chosen one copied while it is hashed, and its unpacking into the
+// tools folder. Both read the file as a stream and may run on a worker thread; neither touches a window.
 namespace ToolsArchive {
-
-// The file's SHA-256 in lower-case hexadecimal, read in blocks; empty, with the reason in problem,
-// when it cannot be read.
-QByteArray sha256(const QString& file, QString* problem);
 
 // Makes the tools' root, the user's alone whatever the umask; false when it cannot be made.
 bool makeRoot(const QString& root);
