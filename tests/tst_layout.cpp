@@ -447,27 +447,22 @@ void TestLayout::windowsOpenCentredOnTheirScreen_data()
         QTest::newRow(window) << window;
 }
 
-// A window with no place of its own opens centred on its screen, the start window for the size it
-// grows to, and wholly inside the screen.
+// A window with no place of its own opens centred on its screen and inside it, the start window for
+// the size it grows to; the frame the window system adds is allowed for (a title bar, thin borders).
 void TestLayout::windowsOpenCentredOnTheirScreen()
 {
     QFETCH(QString, window);
     Fixture f;
-    QWidget* shown = &f.windows.pairing();
-    if (window == "Start")
-        shown = &f.grownStart();
-    else if (window == "About")
-        shown = &f.windows.about();
-    else if (window == "tools")
-        shown = &f.windows.toolsWindow();
-    if (window != "Start")
-        AppWindows::bringUp(*shown);
+    QWidget* shown = window == "Start" ? &f.grownStart()
+        : window == "About"            ? static_cast<QWidget*>(&f.windows.about())
+        : window == "tools"            ? static_cast<QWidget*>(&f.windows.toolsWindow())
+                                       : static_cast<QWidget*>(&f.windows.pairing());
+    AppWindows::bringUp(*shown);
     const QRect available = shown->screen()->availableGeometry();
     const QSize framed = shown->size().grownBy(ScreenPlace::NominalFrame);
     if (framed.width() > available.width() || framed.height() > available.height())
         QSKIP("the offscreen screen is smaller than the window at this scale");
     QVERIFY(available.contains(shown->geometry()));
-    // The frame the window system will draw is allowed for: a title bar above, thin borders.
     const QPoint offCentre = shown->geometry().center() - available.center();
     QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 16,
         qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
