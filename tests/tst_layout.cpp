@@ -437,6 +437,22 @@ void TestLayout::textsFitInBothLanguages()
         QCOMPARE(picture->pixmap().devicePixelRatio(), shown->devicePixelRatioF());
         QCOMPARE(picture->pixmap().size(), picture->size() * shown->devicePixelRatioF());
     }
+    // A rectangular button's border is as thick on every side, at 150 % too.
+    for (N_Shape* button : shown->findChildren<N_Shape*>()) {
+        const QImage face = button->grab().toImage();
+        if (!button->isVisibleTo(shown) || face.pixel(0, 0) != button->borderColor().rgb())
+            continue;
+        const auto edge = [&face](int x, int y, int dx, int dy) {
+            int thickness = 0;
+            for (const QRgb first = face.pixel(x, y); face.valid(x, y) && face.pixel(x, y) == first; x += dx, y += dy)
+                ++thickness;
+            return thickness;
+        };
+        const int top = edge(face.width() / 2, 0, 0, 1);
+        QVERIFY2(edge(face.width() / 2, face.height() - 1, 0, -1) == top && edge(0, face.height() / 2, 1, 0) == top
+                && edge(face.width() - 1, face.height() / 2, -1, 0) == top,
+            qPrintable(button->objectName()));
+    }
     Language::use(QLocale(QStringLiteral("zh_CN")));
 }
 

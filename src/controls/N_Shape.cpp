@@ -132,6 +132,23 @@ N_Shape::Part N_Shape::partAt(const QPointF& point) const
     return Part::Surface;
 }
 
+// The rectangle in device pixels, its border the same whole number of them on every side: a 1-pixel
+// pen at 150 % would fall on 1 pixel on some sides and 2 on others.
+void N_Shape::drawCrispRectangle(QPainter& painter) const
+{
+    const qreal ratio = devicePixelRatioF();
+    const int border = qMax(1, qRound(ratio));
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
+    const QRect device(QPoint(0, 0), (QSizeF(size()) * ratio).toSize());
+    painter.fillRect(device, faceColor());
+    for (const QRect& edge :
+        {QRect(0, 0, device.width(), border), QRect(0, device.height() - border, device.width(), border),
+            QRect(0, 0, border, device.height()), QRect(device.width() - border, 0, border, device.height())})
+        painter.fillRect(edge, borderColor());
+    painter.restore();
+}
+
 void N_Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -161,7 +178,7 @@ void N_Shape::paintEvent(QPaintEvent*)
         painter.drawRoundedRect(squared, radius, radius);
         break;
     default:
-        painter.drawRect(face);
+        drawCrispRectangle(painter);
         break;
     }
     if (m_graphical && !m_shownPicture.isNull())

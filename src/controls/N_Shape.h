@@ -11,6 +11,7 @@
 
 // The push button of every window: a filled face, a caption, an optional picture, three colour
 // looks (normal, hover, down) and three pictures. Windows set Caption and handle Click.
+class QPainter;
 class KeyHold;
 
 class N_Shape : public QWidget
@@ -131,6 +132,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void drawCrispRectangle(QPainter& painter) const;
     enum class Part { Surface, Caption, Picture };
 
     Part partAt(const QPointF& point) const;
