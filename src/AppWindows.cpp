@@ -13,6 +13,8 @@
 #include "info/DonatION.h"
 #include "info/KJJ.h"
 #include "info/meizu.h"
+#include "launcher/AppPicker.h"
+#include "launcher/ChosenOptions.h"
 #include "launcher/Form1.h"
 #include "launcher/options.h"
 #include "panels/Freeze.h"
@@ -29,6 +31,7 @@ AppWindows::AppWindows()
     , m_reconnect(std::make_unique<PhoneReconnect>(*m_devices))
     , m_drops(std::make_unique<PhoneDrops>(*m_devices))
     , m_clientVersion(std::make_unique<ClientVersion>())
+    , m_chosenOptions(std::make_unique<ChosenOptions>())
 {
     // Every window, its title bar and the task bar show the program's own icon.
     QApplication::setWindowIcon(ProgramPictures::windowIcon());
@@ -51,6 +54,7 @@ void AppWindows::bringUp(QWidget& window)
 AppWindows::~AppWindows()
 {
     // Windows may still reach each other while they close, so they go in reverse order of use.
+    m_appPicker.reset();
     m_options.reset();
     m_tools.reset();
     m_pair.reset();
@@ -135,6 +139,11 @@ tools& AppWindows::toolsWindow()
 options& AppWindows::moreOptions()
 {
     return createOnce(m_options, *this);
+}
+
+AppPicker& AppWindows::appPicker()
+{
+    return createOnce(m_appPicker, *this);
 }
 
 void AppWindows::openMoreOptions()

@@ -21,6 +21,8 @@ class DeviceTracker;
 class PhoneReconnect;
 class PhoneDrops;
 class ClientVersion;
+class ChosenOptions;
+class AppPicker;
 
 // The program's windows, and the phones they show. Each window exists once and is created hidden,
 // its load handler running, the first time another window touches it; all of them end with this
@@ -43,6 +45,8 @@ public:
     // The installed mirroring client's version, which the launch, the options and the shortcut keys
     // follow; asked for when the launcher first shows, and again after the tools were installed.
     ClientVersion& clientVersion() { return *m_clientVersion; }
+    // The more options, shared and each phone's own, as the settings file keeps them.
+    ChosenOptions& chosenOptions() { return *m_chosenOptions; }
 
     Start& start();
     Form1& form1();
@@ -55,6 +59,7 @@ public:
     pair& pairing();
     tools& toolsWindow();
     options& moreOptions();
+    AppPicker& appPicker();
     // Shows the window of more options, for a window that edits nothing of it.
     void openMoreOptions();
 
@@ -64,6 +69,7 @@ public:
     // Whether a window has been created yet, for tests.
     bool hasForm1() const { return m_form1 != nullptr; }
     bool hasAbout() const { return m_about != nullptr; }
+    bool hasAppPicker() const { return m_appPicker != nullptr; }
 
 private:
     std::unique_ptr<DeviceModel> m_devices;
@@ -71,6 +77,7 @@ private:
     std::unique_ptr<PhoneReconnect> m_reconnect;
     std::unique_ptr<PhoneDrops> m_drops;
     std::unique_ptr<ClientVersion> m_clientVersion;
+    std::unique_ptr<ChosenOptions> m_chosenOptions;
     std::unique_ptr<Start> m_start;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<menu> m_menu;
@@ -82,4 +89,5 @@ private:
     std::unique_ptr<pair> m_pair;
     std::unique_ptr<tools> m_tools;
     std::unique_ptr<options> m_options;
+    std::unique_ptr<AppPicker> m_appPicker;
 };

@@ -4,6 +4,7 @@
 // the parser refuses is refused by the program first, with one message naming both choices.
 #include "Fixture.h"
 #include "controls/OptionButton.h"
+#include "launcher/ChosenOptions.h"
 #include "launcher/MoreOptions.h"
 
 #include <QDir>
@@ -51,6 +52,9 @@ const QList<Choice>& choices()
         {"app", "启动应用", "app", [](Form1&, O& o) { o.startApp = "com.android.settings"; }},
         {"camera", "摄像头画面", "camera", [](Form1&, O& o) { o.camera = true; }},
         {"front camera", "摄像头画面", "camera", [](Form1&, O& o) { o.camera = true, o.facing = O::Facing::Front; }},
+        {"crop", "裁剪画面", "crop", [](Form1&, O& o) { o.crop = "1080:1200:0:0"; }},
+        {"turn 90", "旋转 90°", "turn", [](Form1&, O& o) { o.turn = O::Turn::Quarter; }},
+        {"turn 270", "旋转 270°", "turn", [](Form1&, O& o) { o.turn = O::Turn::ThreeQuarters; }},
         {"awake", "保持唤醒", "awake", [](Form1&, O& o) { o.stayAwake = true; }},
         {"lock on close", "关闭窗口时锁屏", "lock", [](Form1&, O& o) { o.powerOffOnClose = true; }},
         {"borderless", "无边框窗口", "borderless", [](Form1&, O& o) { o.borderless = true; }},
@@ -62,7 +66,7 @@ const QList<Choice>& choices()
 // The words of the window of more options: none of them reaches a client whose version is unknown.
 const QStringList WindowOptionWords {"--video-codec", "--max-fps", "--no-audio", "--audio-dup", "--audio-source",
     "--keyboard", "--new-display", "--start-app", "--video-source", "--camera-facing", "--stay-awake",
-    "--power-off-on-close", "--window-borderless", "--no-control"};
+    "--power-off-on-close", "--window-borderless", "--no-control", "--crop", "--orientation"};
 
 // One launch of a set of choices, and what came of it.
 struct Launched
@@ -169,6 +173,8 @@ private slots:
         QTest::newRow("unknown") << QString();
     }
     void everyLaunchIsAcceptedOrRefusedFirst();
+    void threePhonesEachTheirOwnWords_data();
+    void threePhonesEachTheirOwnWords();
 };
 
 // For one release: every list of words handed to a client is accepted by that release's parser; a
@@ -242,6 +248,65 @@ void TestClientParsers::everyLaunchIsAcceptedOrRefusedFirst()
     }
     // The rules bite where the client has them: "view only" beside "screen off" from 1.10 on.
     QCOMPARE(refusedPairs > 0, !release.isEmpty());
+}
+
+void TestClientParsers::threePhonesEachTheirOwnWords_data()
+{
+    QTest::addColumn<QString>("release");
+    QTest::newRow("3.0") << "3.0";
+    QTest::newRow("4.1") << "4.1";
+}
+
+// Three phones, each with choices of its own: each client gets exactly its phone's words (the sound
+// on the phone for all but the first), and the installed release's parser accepts every client's.
+void TestClientParsers::threePhonesEachTheirOwnWords()
+{
+    QFETCH(QString, release);
+    Fixture f;
+    f.outside.answerer = [release](const Outside::ToolStart& start) {
+        return ToolAnswer::exited(0, start.words.contains("--version") ? "scrcpy " + release.toLatin1() + "\n" : "");
+    };
+    Form1& form = f.launcher();
+    form.show();
+    f.outside.settle();
+    f.selectSlots({1, 2, 3});
+    const struct
+    {
+        std::function<void(O&)> make;
+        QStringList words;
+    } phones[] {
+        {[](O& o) { o.codec = O::Codec::H265, o.crop = "1080:1200:0:0"; },
+            {"--video-codec=h265", "--crop=1080:1200:0:0"}},
+        {[](O& o) { o.camera = true, o.facing = O::Facing::Front, o.turn = O::Turn::Quarter; },
+            {"--no-audio", "--video-source=camera", "--camera-facing=front", "--orientation=90"}},
+        {[](O& o) {
+             o.newDisplay = true, o.displaySize = "1080x1920", o.startApp = "com.android.settings", o.stayAwake = true;
+         },
+            {"--no-audio", "--new-display=1080x1920", "--start-app=com.android.settings", "--stay-awake"}},
+    };
+    for (int slot = 1; slot <= 3; ++slot) {
+        MoreOptions own;
+        phones[slot - 1].make(own);
+        f.windows.chosenOptions().set(QStringLiteral("SER%1").arg(slot), own);
+    }
+    f.outside.clear();
+    Fixture::click(form.QSNUM);
+    for (int tick = 0; tick < 5; ++tick)
+        form.tickTimerTOT();
+    QCOMPARE(f.outside.messageTexts(), QStringList());
+    QSet<Asked> asked;
+    QList<QStringList> clients;
+    for (const Outside::ToolStart& start : f.outside.starts) {
+        if (start.words.value(0) == "scrcpy")
+            clients << start.words.mid(1), asked.insert({release, start.words.mid(1)});
+    }
+    QCOMPARE(clients.size(), 3);
+    const QHash<Asked, QString> parsers = parse(asked);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(clients[i].mid(0, 2), QStringList({"-s", QStringLiteral("SER%1").arg(i + 1)}));
+        QCOMPARE(clients[i].mid(clients[i].indexOf("--window-height") + 2), phones[i].words);
+        QVERIFY2(parsers.value({release, clients[i]}).isEmpty(), qPrintable(parsers.value({release, clients[i]})));
+    }
 }
 
 QTEST_MAIN(TestClientParsers)

@@ -5,6 +5,7 @@
 #include "controls/OptionButton.h"
 #include "info/KJJ.h"
 #include "info/WebAddresses.h"
+#include "launcher/AppPicker.h"
 #include "launcher/ClientWatch.h"
 #include "launcher/LaunchCommandBuilder.h"
 #include "launcher/MirrorClients.h"
@@ -13,8 +14,10 @@
 #include "panels/menu.h"
 #include "tools/tools.h"
 
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QTimer>
 
@@ -118,6 +121,10 @@ private slots:
     void choicesTheClientRefusesAreGreyed();
     void pairsTheClientRefusesAreToldAtLaunch_data();
     void pairsTheClientRefusesAreToldAtLaunch();
+    void eachPhoneItsOwnOptions_data();
+    void eachPhoneItsOwnOptions();
+    void appsListedByThePhone_data();
+    void appsListedByThePhone();
     void mirrorReopensWhenItsPhoneReturns_data();
     void mirrorReopensWhenItsPhoneReturns();
     void clientThatCannotStartIsToldWhy_data();
@@ -656,6 +663,8 @@ void TestLauncher::moreOptionWordsFollowTheClientVersion()
         {[](O& o) { o.startApp = "com.android.settings"; }, {"--start-app=com.android.settings"}, {3, 0}},
         {[](O& o) { o.camera = true, o.facing = O::Facing::Front; }, {"--video-source=camera", "--camera-facing=front"},
             {2, 2}},
+        {[](O& o) { o.crop = "1:1:0:65535"; }, {"--crop=1:1:0:65535"}, {1, 18}},
+        {[](O& o) { o.turn = O::Turn::Half; }, {"--orientation=180"}, {2, 4}},
         {[](O& o) { o.stayAwake = true; }, {"--stay-awake"}, {1, 14}},
         {[](O& o) { o.powerOffOnClose = true; }, {"--power-off-on-close"}, {1, 18}},
         {[](O& o) { o.borderless = true; }, {"--window-borderless"}, {1, 11}},
@@ -764,6 +773,14 @@ void TestLauncher::moreOptionsRefused_data()
                                 << "a_1.b2"
                                 << ""
                                 << "--start-app=a_1.b2";
+    const QString crop = QStringLiteral(
+        "“裁剪画面”应为 宽:高:X:Y（例如 1080:1200:0:0），都是 0 到 65535 之间的整数，宽和高至少为 1，本次启动不裁剪！");
+    for (const auto& [typed, refused] :
+        {std::pair {"1:1:0:0", false}, {"65535:65535:65535:65535", false}, {"0:1:0:0", true}, {"1:0:0:0", true},
+            {"1:1:0:65536", true}, {"1:1:-1:0", true}, {"01:1:0:0", true}, {"1:1:0", true}, {"1x1:0:0", true}})
+        QTest::newRow(qPrintable(QStringLiteral("crop ") + typed))
+            << "crop" << typed << (refused ? crop : QString())
+            << (refused ? QString() : QStringLiteral("--crop=") + typed);
     QTest::newRow("control character") << "startApp"
                                        << "com.x\nother"
                                        << "“启动应用”中含有控制字符（如空字符、制表符或换行），请删除后重试！"
@@ -974,6 +991,182 @@ void TestLauncher::pairsTheClientRefusesAreToldAtLaunch()
     flags.removeAll("--window-title");
     flags.removeAll("SER1");
     QCOMPARE(flags, words);
+}
+
+namespace {
+
+// The page of the window of more options for a phone ("" for every phone's), chosen with the keys.
+void choosePage(options& window, const QString& phone)
+{
+    auto* pages = Fixture::find<QComboBox>(window, "editedPhone");
+    QTest::keyClick(pages, Qt::Key_Home);
+    for (int at = pages->findText(phone.isEmpty() ? QStringLiteral("所有手机") : phone); at > 0; --at)
+        QTest::keyClick(pages, Qt::Key_Down);
+}
+
+} // namespace
+
+void TestLauncher::eachPhoneItsOwnOptions_data()
+{
+    QTest::addColumn<QStringList>("steps"); // in the window of more options, in this order
+    QTest::addColumn<QStringList>("words"); // each phone's more options at a launch of all three
+    QTest::addColumn<QString>("marked"); // the slots whose phone the launcher marks
+    QTest::addColumn<QStringList>("told");
+    const QString awake = "--stay-awake", camera = "--video-source=camera --camera-facing=back";
+    const QString rate = "“最高帧率”应为 1 到 240 之间的整数，本次启动不限制帧率！";
+    QTest::newRow("shared only") << QStringList {"click stayAwake"} << QStringList {awake, awake, awake} << "000"
+                                 << QStringList();
+    QTest::newRow("a phone with its own")
+        << QStringList {"click stayAwake", "page SER2", "click turn90"}
+        << QStringList {awake, "--orientation=90 " + awake, awake} << "010" << QStringList();
+    QTest::newRow("three phones, one with its own camera")
+        << QStringList {"page SER3", "click camera"} << QStringList {"", "", camera} << "001" << QStringList();
+    QTest::newRow("its own after a restart") << QStringList {"page SER1", "click borderless", "restart"}
+                                             << QStringList {"--window-borderless", "", ""} << "100" << QStringList();
+    QTest::newRow("恢复默认 on its page") << QStringList {"click stayAwake", "page SER2", "click camera", "restore"}
+                                          << QStringList {awake, awake, awake} << "000" << QStringList();
+    QTest::newRow("its own as the shared") << QStringList {"page SER2", "click camera", "click camera"}
+                                           << QStringList {"", "", ""} << "000" << QStringList();
+    QTest::newRow("its own refused, named") << QStringList {"page SER2", "type maxFps 0"} << QStringList {"", "", ""}
+                                            << "010" << QStringList {"SER2 的选项：" + rate};
+    QTest::newRow("the shared refused, told once")
+        << QStringList {"type maxFps 0"} << QStringList {"", "", ""} << "000" << QStringList {rate};
+}
+
+// A phone's own more options reach its client alone, are kept across a restart and dropped by
+// "恢复默认" on its page; the launcher marks the phones whose own differ from the shared ones.
+void TestLauncher::eachPhoneItsOwnOptions()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, words);
+    QFETCH(QString, marked);
+    QFETCH(QStringList, told);
+    std::optional<Fixture> f(std::in_place);
+    std::optional<WithOptions> w(std::in_place, *f);
+    f->selectSlots({1, 2, 3});
+    for (const QString& step : steps) {
+        const QStringList part = step.split(' ');
+        if (part[0] == "restart") {
+            w.reset();
+            f.reset();
+            f.emplace(QStringList {QStringLiteral("adb")}, true);
+            w.emplace(*f);
+            f->selectSlots({1, 2, 3});
+        } else if (part[0] == "page")
+            choosePage(w->open(), part[1]);
+        else if (part[0] == "type")
+            w->type(qPrintable(part[1]), part[2]);
+        else
+            Fixture::click(
+                Fixture::find<QWidget>(w->open(), part[0] == "restore" ? "restoreDefaults" : qPrintable(part[1])));
+    }
+    QString marks;
+    for (const char* mark : {"devfOwn", "devsOwn", "devtOwn"})
+        marks += Fixture::find<QLabel>(w->launch.form, mark)->isVisibleTo(&w->launch.form) ? '1' : '0';
+    QCOMPARE(marks, marked);
+    const QList<QStringList> clients = w->launched({1, 2, 3});
+    QCOMPARE(f->outside.messageTexts(), told);
+    QStringList more;
+    for (const QStringList& client : clients) {
+        QStringList own = client.mid(client.indexOf("--window-height") + 2);
+        own.removeAll("--no-audio");
+        more << own.join(' ');
+    }
+    QCOMPARE(more, words);
+}
+
+void TestLauncher::appsListedByThePhone_data()
+{
+    QTest::addColumn<QByteArray>("version");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<int>("outcome"); // how the tool ended: exited with this status, or -1 timed out
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("told"); // the start of the message, or empty
+    const QStringList client {"scrcpy", "-s", "SER1", "--list-apps"};
+    const QStringList bridge {"adb", "-s", "SER2", "shell", "pm", "list", "packages", "-3"};
+    const QByteArray clientList = "scrcpy 3.0 <https://github.com/Genymobile/scrcpy>\n"
+                                  "INFO: ADB device found:\n"
+                                  "INFO:     -->   (usb)  SER1    device  Pixel_7\n"
+                                  "[server] INFO: Device: [Google] google Pixel 7 (Android 14)\n"
+                                  "[server] INFO: List of apps:\n"
+                                  " * Calculator                     com.google.android.calculator\n"
+                                  " - Notes & Lists                  com.example.notes\n"
+                                  " - A name too long for the column of names\n"
+                                  "                                  org.example.longname\n";
+    const QString refused = "scrcpy 的回答不是 SER1 的应用列表";
+    QTest::newRow("client 3.0") << QByteArray("scrcpy 3.0\n") << "" << client << clientList << 0
+                                << QStringList {"A name too long for the column of names（org.example.longname）",
+                                       "Calculator（com.google.android.calculator）",
+                                       "Notes & Lists（com.example.notes）"}
+                                << "";
+    QTest::newRow("bridge, client unknown, SER2's page")
+        << QByteArray() << "SER2" << bridge << QByteArray("package:org.videolan.vlc\r\npackage:com.example.notes\r\n")
+        << 0 << QStringList {"com.example.notes", "org.videolan.vlc"} << "";
+    QTest::newRow("client: no heading") << QByteArray("scrcpy 4.1\n") << "" << client
+                                        << QByteArray("<html><body>Notes com.example.notes</body></html>\n") << 0
+                                        << QStringList() << refused;
+    QTest::newRow("client: a stray line") << QByteArray("scrcpy 4.1\n") << "" << client << clientList + "rm -rf /\n"
+                                          << 0 << QStringList() << refused;
+    QTest::newRow("client: ended 1") << QByteArray("scrcpy 4.1\n") << "" << client << clientList << 1 << QStringList()
+                                     << refused;
+    QTest::newRow("bridge: garbage") << QByteArray() << "SER2" << bridge
+                                     << QByteArray("Error: java.lang.SecurityException\npackage:com.x.y\n") << 0
+                                     << QStringList() << "adb 的回答不是 SER2 的应用列表";
+    QTest::newRow("timed out") << QByteArray("scrcpy 4.1\n") << "" << client << QByteArray() << -1 << QStringList()
+                               << "scrcpy 在 15 秒内没有列出 SER1 的应用";
+}
+
+// "选择…" lists the page's phone's apps (the first phone's on the shared page) with the command its
+// client allows, within the tools' 15 s; typing narrows the list and a choice fills the field. An
+// answer of another shape is refused in a message and nothing of it is shown.
+void TestLauncher::appsListedByThePhone()
+{
+    QFETCH(QByteArray, version);
+    QFETCH(QString, page);
+    QFETCH(QStringList, command);
+    QFETCH(QByteArray, output);
+    QFETCH(int, outcome);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, told);
+    Fixture f;
+    WithOptions w(f, version);
+    f.outside.answerer = [&](const Outside::ToolStart& start) {
+        if (start.words.contains("--version"))
+            return ToolAnswer::exited(0, version);
+        return outcome < 0 ? ToolAnswer::failed(ToolAnswer::Outcome::TimedOut) : ToolAnswer::exited(outcome, output);
+    };
+    f.selectSlots({1, 2, 3});
+    options& window = w.open();
+    choosePage(window, page);
+    f.outside.clear();
+    Fixture::click(Fixture::find<QWidget>(window, "chooseApp"));
+    f.outside.settle();
+    QCOMPARE(f.outside.starts.size(), 1);
+    QCOMPARE(f.outside.starts[0].words, command);
+    QCOMPARE(f.outside.starts[0].timeLimitMs, 15000);
+    QCOMPARE(f.outside.starts[0].environment.contains("ADB"), command[0] == "scrcpy");
+    QCOMPARE(f.outside.messageTexts().size(), told.isEmpty() ? 0 : 1);
+    QCOMPARE(f.outside.messageTexts().value(0).left(told.size()), told);
+    auto* list = Fixture::find<QListWidget>(f.windows.appPicker(), "appList");
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown << list->item(row)->text();
+    QCOMPARE(shown, listed);
+    if (listed.isEmpty())
+        return;
+    QTest::keyClicks(Fixture::find<QLineEdit>(f.windows.appPicker(), "appFilter"), "NOTES");
+    const QList<QListWidgetItem*> left = list->findItems("notes", Qt::MatchContains);
+    QCOMPARE(std::count_if(left.cbegin(), left.cend(), [](auto* item) { return !item->isHidden(); }), 1);
+    QCOMPARE(list->count()
+            - int(std::count_if(shown.cbegin(), shown.cend(),
+                [&](const QString& text) { return list->findItems(text, Qt::MatchExactly).value(0)->isHidden(); })),
+        1);
+    list->setCurrentItem(left[0]);
+    Fixture::click(Fixture::find<QWidget>(f.windows.appPicker(), "appChoose"));
+    QCOMPARE(Fixture::find<QLineEdit>(window, "startApp")->text(), "com.example.notes");
+    QCOMPARE(window.choices().startApp, "com.example.notes");
 }
 
 void TestLauncher::mirrorReopensWhenItsPhoneReturns_data()

@@ -7,11 +7,14 @@
 #include "ProgramFolder.h"
 #include "RecordingOutside.h"
 #include "TestSupport.h"
+#include "bridge/DeviceModel.h"
 #include "controls/CheckButton.h"
 #include "info/About.h"
 #include "info/DonatION.h"
 #include "info/KJJ.h"
 #include "info/meizu.h"
+#include "launcher/AppPicker.h"
+#include "launcher/ChosenOptions.h"
 #include "launcher/Form1.h"
 #include "launcher/options.h"
 #include "panels/Freeze.h"
@@ -48,18 +51,21 @@ int main(int argc, char* argv[])
     for (int tick = 0; tick < 19; ++tick)
         start.tickTimerexpa();
 
+    // Two phones, the second with options of its own, and the first one's apps.
     Form1& launcher = windows.form1();
-    launcher.devft = QStringLiteral("emulator-5554\t");
-    launcher.devfc->setCaption(launcher.devft);
-    launcher.devsc->setCaption(QStringLiteral("N/A"));
-    launcher.devsc->setEnabledState(false);
-    launcher.devtc->setCaption(QStringLiteral("N/A"));
-    launcher.devtc->setEnabledState(false);
-    launcher.setWindowTitle(QStringLiteral("Pannix 酷安@Tollen 【已连接 1 台设备】"));
+    windows.devices().setListed({{QStringLiteral("emulator-5554"), QStringLiteral("\t"), QStringLiteral("device")},
+        {QStringLiteral("192.168.1.23:5555"), QStringLiteral("\t"), QStringLiteral("device")}});
+    MoreOptions own;
+    own.camera = true;
+    own.turn = MoreOptions::Turn::Quarter;
+    windows.chosenOptions().set(QStringLiteral("192.168.1.23:5555"), own);
+    outside.answers[QStringLiteral("shell")]
+        = ToolAnswer::exited(0, "package:com.example.notes\npackage:org.videolan.vlc\n");
+    windows.appPicker().listFor(QStringLiteral("emulator-5554"));
 
     const QList<QWidget*> all {&start, &launcher, &windows.keyPanel(), &windows.navigationBar(), &windows.about(),
         &windows.donation(), &windows.meizuWarning(), &windows.shortcutKeys(), &windows.pairing(),
-        &windows.toolsWindow(), &windows.moreOptions()};
+        &windows.toolsWindow(), &windows.moreOptions(), &windows.appPicker()};
     for (QWidget* window : all)
         window->show();
     const bool stay = argc > 2 && qstrcmp(argv[2], "--stay") == 0;

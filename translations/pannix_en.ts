@@ -4,85 +4,163 @@
 <context>
     <name>About</name>
     <message>
-        <location filename="../src/info/About.cpp" line="39"/>
+        <location filename="../src/info/About.cpp" line="41"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="52"/>
+        <location filename="../src/info/About.cpp" line="53"/>
         <source>基于Scrcpy有线投屏工具命令库制作的GUI控制台。提供便捷的设置选项。</source>
         <translation>A console for the scrcpy mirroring tool, with handy settings.</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="54"/>
+        <location filename="../src/info/About.cpp" line="55"/>
         <source>Scrcpy 作者：Romain Vimont (Genymobile)</source>
         <translation>Scrcpy by Romain Vimont (Genymobile)</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="56"/>
+        <location filename="../src/info/About.cpp" line="57"/>
         <source>项目链接：</source>
         <translation>Project:</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="58"/>
-        <location filename="../src/info/About.cpp" line="60"/>
+        <location filename="../src/info/About.cpp" line="59"/>
+        <location filename="../src/info/About.cpp" line="61"/>
         <source>点击访问</source>
         <translation>Visit</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="59"/>
+        <location filename="../src/info/About.cpp" line="60"/>
         <source>工具介绍(官方)：</source>
         <translation>About the tool:</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="62"/>
+        <location filename="../src/info/About.cpp" line="63"/>
         <source>Scrcpy Version：1.10</source>
         <translation>Scrcpy version: 1.10</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="63"/>
+        <location filename="../src/info/About.cpp" line="64"/>
         <source>酷安：@Tollen</source>
         <translation>CoolApk: @Tollen</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="66"/>
+        <location filename="../src/info/About.cpp" line="67"/>
         <source>个人主页</source>
         <translation>Home page</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="69"/>
+        <location filename="../src/info/About.cpp" line="70"/>
         <source>所有作品</source>
         <translation>All works</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="73"/>
+        <location filename="../src/info/About.cpp" line="74"/>
         <source>捐赠支持</source>
         <translation>Donate</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="78"/>
+        <location filename="../src/info/About.cpp" line="79"/>
         <source>未配置</source>
         <translation>not configured</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="79"/>
+        <location filename="../src/info/About.cpp" line="80"/>
         <source>交流群：</source>
         <translation>Support group: </translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="84"/>
+        <location filename="../src/info/About.cpp" line="85"/>
         <source>点击加入</source>
         <translation>Join</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="89"/>
+        <location filename="../src/info/About.cpp" line="90"/>
         <source>版权所有 © 酷安@Tollen 保留所有权利。Scrcpy 版权归其作者所有。</source>
         <translation>© CoolApk@Tollen. All rights reserved. Scrcpy © its authors.</translation>
     </message>
     <message>
-        <location filename="../src/info/About.cpp" line="103"/>
+        <location filename="../src/info/About.cpp" line="104"/>
         <source>交流群的加入页面</source>
         <translation>The support group&apos;s join page</translation>
+    </message>
+</context>
+<context>
+    <name>AppPicker</name>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="20"/>
+        <source>查找：</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="21"/>
+        <source>查找应用</source>
+        <translation>Find an app</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="22"/>
+        <source>输入应用名或包名的一部分</source>
+        <translation>Part of an app name or package</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="28"/>
+        <source>应用</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="38"/>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="48"/>
+        <source>选择应用 - %1</source>
+        <translation>Choose an app - %1</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="53"/>
+        <source>正在读取 %1 的应用…</source>
+        <translation>Reading the apps of %1…</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="69"/>
+        <source>%1 在 %2 秒内没有列出 %3 的应用，请确认手机已连接并已解锁后再试。</source>
+        <translation>%1 did not list the apps of %3 within %2 seconds. Check that the phone is connected and unlocked, then try again.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="74"/>
+        <source>无法启动 %1，没有取得 %2 的应用列表。</source>
+        <translation>Cannot start %1; no app list of %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="78"/>
+        <source>%1 的回答不是 %2 的应用列表，没有显示。请确认手机已连接并已允许调试。</source>
+        <translation>What %1 answered is not an app list of %2, so it is not shown. Check that the phone is connected and allows debugging.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="81"/>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="84"/>
+        <source>%1 上没有找到应用。</source>
+        <translation>No apps found on %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="84"/>
+        <source>共 %1 个应用</source>
+        <translation>%1 apps</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="90"/>
+        <source>没有取得应用列表。</source>
+        <translation>No app list.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/AppPicker.cpp" line="91"/>
+        <source>选择应用</source>
+        <translation>Choose an app</translation>
     </message>
 </context>
 <context>
@@ -248,27 +326,47 @@
         <translation>Front</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientOptions.cpp" line="65"/>
+        <location filename="../src/launcher/ClientOptions.cpp" line="66"/>
+        <source>裁剪画面</source>
+        <translation>Crop</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="68"/>
+        <source>旋转 90°</source>
+        <translation>Turn 90°</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="70"/>
+        <source>旋转 180°</source>
+        <translation>Turn 180°</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="72"/>
+        <source>旋转 270°</source>
+        <translation>Turn 270°</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/ClientOptions.cpp" line="74"/>
         <source>保持唤醒</source>
         <translation>Stay awake</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientOptions.cpp" line="67"/>
+        <location filename="../src/launcher/ClientOptions.cpp" line="76"/>
         <source>关闭窗口时锁屏</source>
         <translation>Lock when closed</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientOptions.cpp" line="69"/>
+        <location filename="../src/launcher/ClientOptions.cpp" line="78"/>
         <source>无边框窗口</source>
         <translation>Borderless</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientOptions.cpp" line="71"/>
+        <location filename="../src/launcher/ClientOptions.cpp" line="80"/>
         <source>只看不控</source>
         <translation>View only</translation>
     </message>
     <message>
-        <location filename="../src/launcher/ClientOptions.cpp" line="168"/>
+        <location filename="../src/launcher/ClientOptions.cpp" line="177"/>
         <source>%1，本次启动不使用“%2”！</source>
         <translation>%1; this launch does not use &quot;%2&quot;.</translation>
     </message>
@@ -298,28 +396,28 @@ Full log: %3</translation>
 <context>
     <name>DonatION</name>
     <message>
-        <location filename="../src/info/DonatION.cpp" line="33"/>
-        <location filename="../src/info/DonatION.cpp" line="59"/>
+        <location filename="../src/info/DonatION.cpp" line="36"/>
+        <location filename="../src/info/DonatION.cpp" line="64"/>
         <source>未配置</source>
         <translation>not configured</translation>
     </message>
     <message>
-        <location filename="../src/info/DonatION.cpp" line="46"/>
+        <location filename="../src/info/DonatION.cpp" line="49"/>
         <source>支持作者</source>
         <translation>Support the author</translation>
     </message>
     <message>
-        <location filename="../src/info/DonatION.cpp" line="52"/>
+        <location filename="../src/info/DonatION.cpp" line="55"/>
         <source>微信支付</source>
         <translation>WeChat Pay</translation>
     </message>
     <message>
-        <location filename="../src/info/DonatION.cpp" line="52"/>
+        <location filename="../src/info/DonatION.cpp" line="55"/>
         <source>支付宝</source>
         <translation>Alipay</translation>
     </message>
     <message>
-        <location filename="../src/info/DonatION.cpp" line="61"/>
+        <location filename="../src/info/DonatION.cpp" line="66"/>
         <source>软件不设高级版、捐赠版。无论您是否捐赠都可以使用全部功能。 谢谢支持！</source>
         <translation>There is no premium edition: every feature is yours, donation or not. Thank you!</translation>
     </message>
@@ -327,160 +425,175 @@ Full log: %3</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="47"/>
+        <location filename="../src/launcher/Form1.cpp" line="48"/>
         <source>使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。</source>
         <translation>Turn on &quot;USB debugging&quot; in the phone&apos;s developer options, connect it, then allow debugging on the phone.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="48"/>
+        <location filename="../src/launcher/Form1.cpp" line="49"/>
         <source>多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。</source>
         <translation>With several phones, only the first one&apos;s sound plays on the computer; the others keep theirs.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="89"/>
+        <location filename="../src/launcher/Form1.cpp" line="90"/>
         <source>分辨率</source>
         <translation>Resolution</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="90"/>
+        <location filename="../src/launcher/Form1.cpp" line="91"/>
         <source>按原设备比例设定纵向分辨率</source>
         <translation>Height; the phone&apos;s aspect ratio is kept</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="93"/>
+        <location filename="../src/launcher/Form1.cpp" line="94"/>
         <source>默认</source>
         <translation>Max</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="102"/>
+        <location filename="../src/launcher/Form1.cpp" line="103"/>
         <source>附加设置</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="106"/>
+        <location filename="../src/launcher/Form1.cpp" line="107"/>
         <source>悬浮工具栏</source>
         <translation>Panels</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="109"/>
+        <location filename="../src/launcher/Form1.cpp" line="110"/>
         <source>启动时录屏</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="120"/>
+        <location filename="../src/launcher/Form1.cpp" line="121"/>
         <source>比特率(数值越高，延迟越高，但显示和录屏也越清晰)</source>
         <translation>Bit rate (higher: sharper picture and recording, more delay)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="124"/>
+        <location filename="../src/launcher/Form1.cpp" line="125"/>
         <source>8Mbps(默认)</source>
         <translation>8Mbps (default)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="131"/>
+        <location filename="../src/launcher/Form1.cpp" line="132"/>
         <source>自定义录屏文件名。默认为ScrRec</source>
         <translation>Recording name (default ScrRec)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="161"/>
+        <location filename="../src/launcher/Form1.cpp" line="162"/>
         <source>投屏工具</source>
         <translation>Tools</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="165"/>
+        <location filename="../src/launcher/Form1.cpp" line="166"/>
         <source>更多选项…</source>
         <translation>More options…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="211"/>
+        <location filename="../src/launcher/Form1.cpp" line="206"/>
+        <source>自己的选项</source>
+        <translation>Own options</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="221"/>
         <source>%1 在 10 分钟内没能重新连接，已不再尝试。</source>
         <translation>%1 could not be connected again within 10 minutes; no more tries.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="274"/>
+        <location filename="../src/launcher/Form1.cpp" line="282"/>
+        <source>这台手机有自己的投屏选项：%1</source>
+        <translation>This phone has options of its own: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="282"/>
+        <source>全部默认</source>
+        <translation>all defaults</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="301"/>
         <source>连接已断开，正在等待重新连接…</source>
         <translation>Connection lost; waiting to connect again…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="275"/>
+        <location filename="../src/launcher/Form1.cpp" line="302"/>
         <source>连接已断开，正在重新连接（已尝试 %1 次）…</source>
         <translation>Connection lost; connecting again (%1 tries so far)…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="328"/>
+        <location filename="../src/launcher/Form1.cpp" line="355"/>
         <location filename="../src/launcher/Form1Launch.cpp" line="38"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="73"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="88"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="144"/>
+        <location filename="../src/launcher/Form1.cpp" line="145"/>
         <source>启动</source>
         <translation>Launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="147"/>
+        <location filename="../src/launcher/Form1.cpp" line="148"/>
         <source>软件使用说明与帮助(酷安图文)</source>
         <translation>Help and guide (CoolApk)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="150"/>
+        <location filename="../src/launcher/Form1.cpp" line="151"/>
         <source>查看快捷键</source>
         <translation>Shortcuts</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="153"/>
+        <location filename="../src/launcher/Form1.cpp" line="154"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="179"/>
+        <location filename="../src/launcher/Form1.cpp" line="180"/>
         <source>公告</source>
         <translation>Notice</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="190"/>
+        <location filename="../src/launcher/Form1.cpp" line="191"/>
         <source>截屏(screen.png)与录屏文件保存在：</source>
         <translation>Screenshots (screen.png) and recordings go to: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="196"/>
+        <location filename="../src/launcher/Form1.cpp" line="197"/>
         <source>多设备启动</source>
         <translation>Phones</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="239"/>
+        <location filename="../src/launcher/Form1.cpp" line="250"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="239"/>
+        <location filename="../src/launcher/Form1.cpp" line="250"/>
         <source> 【已连接 %1 台设备】</source>
         <translation> [%1 connected]</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="242"/>
+        <location filename="../src/launcher/Form1.cpp" line="253"/>
         <source>另有 %1 台设备没有位置：%2</source>
         <translation>%1 more without a slot: %2</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="242"/>
-        <location filename="../src/launcher/Form1.cpp" line="244"/>
+        <location filename="../src/launcher/Form1.cpp" line="253"/>
+        <location filename="../src/launcher/Form1.cpp" line="255"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="244"/>
+        <location filename="../src/launcher/Form1.cpp" line="255"/>
         <source>另有设备：</source>
         <translation>Also: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="327"/>
+        <location filename="../src/launcher/Form1.cpp" line="354"/>
         <source>按Ctrl+f可退出(切换)全屏！</source>
         <translation>Press Ctrl+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="327"/>
+        <location filename="../src/launcher/Form1.cpp" line="354"/>
         <source>按Alt+f可退出(切换)全屏！</source>
         <translation>Press Alt+f to leave (toggle) full screen.</translation>
     </message>
@@ -495,12 +608,17 @@ Full log: %3</translation>
         <translation>Recording name</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="105"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="80"/>
+        <source>%1 的选项：</source>
+        <translation>Options of %1: </translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Launch.cpp" line="120"/>
         <source>正在启动...</source>
         <translation>Launching...</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="153"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="169"/>
         <source>应用配置并启动</source>
         <translation>Apply and launch</translation>
     </message>
@@ -644,22 +762,32 @@ The recording is saved as: </translation>
 <context>
     <name>MoreOptions</name>
     <message>
-        <location filename="../src/launcher/MoreOptions.cpp" line="48"/>
+        <location filename="../src/launcher/MoreOptions.cpp" line="64"/>
         <source>“%1”应为 1 到 240 之间的整数，本次启动不限制帧率！</source>
         <translation>&quot;%1&quot; must be a whole number from 1 to 240; this launch sets no frame rate limit.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/MoreOptions.cpp" line="50"/>
+        <location filename="../src/launcher/MoreOptions.cpp" line="66"/>
         <source>“%1”应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，本次启动使用默认尺寸！</source>
         <translation>&quot;%1&quot; must be width x height (for example 1080x1920), each from 64 to 8192; this launch uses the default size.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/MoreOptions.cpp" line="53"/>
+        <location filename="../src/launcher/MoreOptions.cpp" line="69"/>
         <source>“%1”应为安卓应用的包名（例如 com.android.settings），本次启动不打开应用！</source>
         <translation>&quot;%1&quot; must be an Android package name (for example com.android.settings); this launch starts no app.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/MoreOptions.h" line="42"/>
+        <location filename="../src/launcher/MoreOptions.cpp" line="71"/>
+        <source>“%1”应为 宽:高:X:Y（例如 1080:1200:0:0），都是 0 到 65535 之间的整数，宽和高至少为 1，本次启动不裁剪！</source>
+        <translation>&quot;%1&quot; must be W:H:X:Y (for example 1080:1200:0:0), whole numbers from 0 to 65535, the width and height at least 1; this launch does not crop.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/MoreOptions.cpp" line="188"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/MoreOptions.h" line="45"/>
         <source>虚拟显示器尺寸</source>
         <translation>Virtual display size</translation>
     </message>
@@ -1506,71 +1634,71 @@ The recording is saved as: </translation>
 <context>
     <name>Start</name>
     <message>
-        <location filename="../src/startup/Start.cpp" line="35"/>
+        <location filename="../src/startup/Start.cpp" line="36"/>
         <source>连接并启动</source>
         <translation>Connect and start</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="36"/>
+        <location filename="../src/startup/Start.cpp" line="37"/>
         <source>正在启动</source>
         <translation>Starting</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="94"/>
+        <location filename="../src/startup/Start.cpp" line="95"/>
         <source>欢迎使用 Pannix</source>
         <translation>Welcome to Pannix</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="96"/>
+        <location filename="../src/startup/Start.cpp" line="97"/>
         <source>基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen</source>
         <translation>A console for the scrcpy mirroring tool   CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="99"/>
+        <location filename="../src/startup/Start.cpp" line="100"/>
         <source>请开启“USB调试”MIUI还需打开USB调试(安全设置)</source>
         <translation>Turn on USB debugging (on MIUI, its security option too)</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="103"/>
+        <location filename="../src/startup/Start.cpp" line="104"/>
         <source> 下载ADB驱动 </source>
         <translation> ADB driver </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="111"/>
+        <location filename="../src/startup/Start.cpp" line="112"/>
         <source> 无线配对 </source>
         <translation> Wireless pairing </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="120"/>
+        <location filename="../src/startup/Start.cpp" line="121"/>
         <source> 投屏工具 </source>
         <translation> Tools </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="132"/>
+        <location filename="../src/startup/Start.cpp" line="133"/>
         <source>设置与帮助</source>
         <translation>Settings and help</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="160"/>
+        <location filename="../src/startup/Start.cpp" line="161"/>
         <source>驱动不正常！请解压后运行或检查主程序目录下的文件！</source>
         <translation>The bridge tool is missing. Unpack the whole program and run it there, or check the files in its folder.</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="160"/>
-        <location filename="../src/startup/Start.cpp" line="308"/>
+        <location filename="../src/startup/Start.cpp" line="161"/>
+        <location filename="../src/startup/Start.cpp" line="314"/>
         <location filename="../src/startup/StartWireless.cpp" line="186"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="308"/>
+        <location filename="../src/startup/Start.cpp" line="314"/>
         <source>无法列出已连接的设备：<byte value="xd"/>
 </source>
         <translation>Cannot list the connected devices:<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="319"/>
+        <location filename="../src/startup/Start.cpp" line="325"/>
         <source>未检测到设备， 软件将自动关闭！<byte value="xd"/>
 请确定:<byte value="xd"/>
 1.开发者选项中的USB调试已经打开并授权 <byte value="xd"/>
@@ -1583,12 +1711,12 @@ Please check that:<byte value="xd"/>
 3. or try another computer</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="324"/>
+        <location filename="../src/startup/Start.cpp" line="330"/>
         <source>提示</source>
         <translation>Note</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="325"/>
+        <location filename="../src/startup/Start.cpp" line="331"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
@@ -1716,103 +1844,101 @@ Please check that:<byte value="xd"/>
     </message>
     <message>
         <location filename="../src/tools/ToolsArchive.cpp" line="54"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="91"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="150"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="156"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="99"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="158"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="164"/>
         <source>无法读取压缩包：%1</source>
         <translation>Cannot read the archive: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="93"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="101"/>
         <source>压缩包是空的。</source>
         <translation>The archive is empty.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="136"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="146"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="152"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="283"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="289"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="144"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="154"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="160"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="257"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="144"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="270"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="95"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="152"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="266"/>
         <source>已取消。</source>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="158"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="166"/>
         <source>无法写入：%1</source>
         <translation>Cannot write: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="172"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="180"/>
         <source>无法替换已有的 %1（其中的程序可能正在运行）。</source>
         <translation>Cannot replace the existing %1 (a program in it may be running).</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="178"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="186"/>
         <source>无法把工具放到 %1。</source>
         <translation>Cannot put the tools in %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="191"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="197"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="240"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="231"/>
         <source>无法读取 %1：%2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="207"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="198"/>
         <source>压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。</source>
         <translation>The archive&apos;s &quot;%1&quot; %2, so the whole archive was refused and nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="211"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="202"/>
         <source>是一个链接</source>
         <translation>is a link</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="213"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="204"/>
         <source>不是普通文件或文件夹</source>
         <translation>is neither a file nor a folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="216"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="207"/>
         <source>是一个绝对路径</source>
         <translation>is an absolute path</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="220"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="211"/>
         <source>含有“..”</source>
         <translation>holds &quot;..&quot;</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="222"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="213"/>
         <source>不在压缩包唯一的顶层文件夹中</source>
         <translation>lies outside the archive&apos;s one top folder</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="247"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="238"/>
         <source>文件超过 %1 MB，不是官方发布的文件，没有安装任何东西。</source>
         <translation>The file is over %1 MB, so it is not the official release; nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="255"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="328"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="246"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="318"/>
         <source>无法创建文件夹 %1。</source>
         <translation>Cannot create the folder %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="261"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="331"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="252"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="321"/>
         <source>无法在 %1 中写入：%2</source>
         <translation>Cannot write in %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="337"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="327"/>
         <source>压缩包中没有 %1 文件夹。</source>
         <translation>The archive holds no %1 folder.</translation>
     </message>
@@ -1866,7 +1992,7 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolsHelper</name>
     <message>
-        <location filename="../src/tools/ToolsHelper.cpp" line="116"/>
+        <location filename="../src/tools/ToolsHelper.cpp" line="117"/>
         <source>无法启动安装程序 %1，没有安装任何东西。%2</source>
         <translation>The installer %1 could not be started; nothing was installed. %2</translation>
     </message>
@@ -1994,82 +2120,147 @@ Please check that:<byte value="xd"/>
 <context>
     <name>options</name>
     <message>
-        <location filename="../src/launcher/options.cpp" line="40"/>
+        <location filename="../src/launcher/options.cpp" line="44"/>
         <source>更多投屏选项</source>
         <translation>More mirroring options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="50"/>
+        <location filename="../src/launcher/options.cpp" line="56"/>
         <source>恢复默认</source>
         <translation>Restore defaults</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="69"/>
+        <location filename="../src/launcher/options.cpp" line="136"/>
         <source>视频编码</source>
         <translation>Video codec</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="78"/>
+        <location filename="../src/launcher/options.cpp" line="142"/>
         <source>最高帧率</source>
         <translation>Max frame rate</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="81"/>
+        <location filename="../src/launcher/options.cpp" line="145"/>
         <source>1–240，不填则不限</source>
         <translation>1–240, empty for no limit</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="87"/>
+        <location filename="../src/launcher/options.cpp" line="151"/>
         <source>声音</source>
         <translation>Sound</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="236"/>
+        <location filename="../src/launcher/options.cpp" line="361"/>
         <source>投屏客户端 scrcpy %1：灰色的选项需要更新的版本，或与已选的选项不能同时使用。</source>
         <translation>Mirroring client scrcpy %1: greyed options need a newer version, or cannot be used with a choice already made.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="101"/>
+        <location filename="../src/launcher/options.cpp" line="159"/>
         <source>键盘</source>
         <translation>Keyboard</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="102"/>
+        <location filename="../src/launcher/options.cpp" line="76"/>
+        <source>选项用于：</source>
+        <translation>Options for:</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="80"/>
+        <source>选项用于</source>
+        <translation>Options for</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="96"/>
+        <source>所有手机</source>
+        <translation>All phones</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="118"/>
+        <source>没有已连接的手机</source>
+        <translation>No phone connected</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="126"/>
+        <source>每台手机都用这些选项，有自己选项的手机除外。</source>
+        <translation>Every phone uses these, except phones with options of their own.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="127"/>
+        <source>这台手机有自己的选项；“恢复默认”后它改用所有手机的选项。</source>
+        <translation>This phone has options of its own; &quot;Restore defaults&quot; makes it use all phones&apos; options again.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="128"/>
+        <source>这台手机使用所有手机的选项；改动后它将有自己的选项。</source>
+        <translation>This phone uses all phones&apos; options; a change gives it options of its own.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="160"/>
         <source>默认</source>
         <translation>Default</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="111"/>
+        <location filename="../src/launcher/options.cpp" line="168"/>
         <source>虚拟显示器与应用</source>
         <translation>Virtual display and app</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="115"/>
+        <location filename="../src/launcher/options.cpp" line="171"/>
         <source>宽x高，可不填</source>
         <translation>WxH, optional</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="118"/>
+        <location filename="../src/launcher/options.cpp" line="174"/>
         <source>安卓包名，例如 com.android.settings</source>
         <translation>Android package, e.g. com.android.settings</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="122"/>
+        <location filename="../src/launcher/options.cpp" line="175"/>
+        <source>选择…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="181"/>
         <source>摄像头</source>
         <translation>Camera</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="133"/>
+        <location filename="../src/launcher/options.cpp" line="193"/>
+        <source>画面</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="196"/>
+        <source>宽:高:X:Y，可不填</source>
+        <translation>W:H:X:Y, optional</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="198"/>
+        <source>旋转画面</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="199"/>
+        <source>不旋转</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="207"/>
+        <source>裁剪以手机屏幕的像素计，X、Y 为左上角；旋转只转电脑上显示的画面。</source>
+        <translation>Crop in the phone&apos;s screen pixels, X and Y the top left; the turn is of the picture shown.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="212"/>
         <source>其他</source>
         <translation>Other</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="223"/>
+        <location filename="../src/launcher/options.cpp" line="347"/>
         <source>需要 scrcpy %1 或更高版本</source>
         <translation>Needs scrcpy %1 or later</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="235"/>
+        <location filename="../src/launcher/options.cpp" line="360"/>
         <source>投屏客户端的版本尚未知道：知道之前，这些选项都不会加到启动命令中。</source>
         <translation>The client&apos;s version is not known yet: until it is, none of these options is added to the launch.</translation>
     </message>
@@ -2077,141 +2268,141 @@ Please check that:<byte value="xd"/>
 <context>
     <name>pair</name>
     <message>
-        <location filename="../src/startup/pair.cpp" line="27"/>
+        <location filename="../src/startup/pair.cpp" line="28"/>
         <source>IP地址和端口</source>
         <translation>IP address &amp; port</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="28"/>
+        <location filename="../src/startup/pair.cpp" line="29"/>
         <source>配对码</source>
         <translation>Pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="29"/>
+        <location filename="../src/startup/pair.cpp" line="30"/>
         <source>连接用的IP地址和端口</source>
         <translation>IP address &amp; port to connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="311"/>
+        <location filename="../src/startup/pair.cpp" line="323"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="55"/>
+        <location filename="../src/startup/pair.cpp" line="56"/>
         <source>无线配对（安卓11及以上）</source>
         <translation>Wireless pairing (Android 11 and later)</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="60"/>
+        <location filename="../src/startup/pair.cpp" line="72"/>
         <source>配对二维码</source>
         <translation>Pairing QR code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="62"/>
+        <location filename="../src/startup/pair.cpp" line="74"/>
         <source>在手机上打开 开发者选项 › 无线调试 › 使用二维码配对设备，扫描上面的二维码。</source>
         <translation>On the phone: Developer options › Wireless debugging › Pair device with QR code, and scan this code.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="67"/>
+        <location filename="../src/startup/pair.cpp" line="79"/>
         <source>使用配对码配对</source>
         <translation>Pair with a pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="77"/>
+        <location filename="../src/startup/pair.cpp" line="89"/>
         <source>配对</source>
         <translation>Pair</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="80"/>
+        <location filename="../src/startup/pair.cpp" line="92"/>
         <source>手机上：开发者选项 › 无线调试 › 使用配对码配对设备</source>
         <translation>On the phone: Developer options › Wireless debugging › Pair device with pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="83"/>
+        <location filename="../src/startup/pair.cpp" line="95"/>
         <source>连接已配对的手机</source>
         <translation>Connect a paired phone</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="89"/>
+        <location filename="../src/startup/pair.cpp" line="101"/>
         <source>连接</source>
         <translation>Connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="93"/>
+        <location filename="../src/startup/pair.cpp" line="105"/>
         <source>手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）</source>
         <translation>&quot;IP address &amp; Port&quot; on the phone&apos;s Wireless debugging page (not the pairing port)</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="138"/>
+        <location filename="../src/startup/pair.cpp" line="150"/>
         <source>正在检查 adb 的版本…</source>
         <translation>Checking the version of adb…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="149"/>
+        <location filename="../src/startup/pair.cpp" line="161"/>
         <source>此电脑上的 adb 是 %1。</source>
         <translation>The adb on this computer is %1.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="150"/>
+        <location filename="../src/startup/pair.cpp" line="162"/>
         <source>无法读出此电脑上 adb 的版本：%1</source>
         <translation>the version of adb on this computer cannot be read: %1</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="151"/>
+        <location filename="../src/startup/pair.cpp" line="163"/>
         <source>无线配对需要 adb 30 或更高版本，</source>
         <translation>Wireless pairing needs adb 30 or later; </translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="152"/>
+        <location filename="../src/startup/pair.cpp" line="164"/>
         <source>
 Windows 上请换用 scrcpy 当前版本自带的 adb.exe；Linux 上请安装 Android 的 platform-tools。</source>
         <translation>
 On Windows use the adb.exe of the current scrcpy release; on Linux install Android&apos;s platform-tools.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="162"/>
+        <location filename="../src/startup/pair.cpp" line="174"/>
         <source>正在检查 adb 能否发现网络上的手机…</source>
         <translation>Checking whether adb can discover phones on the network…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="168"/>
+        <location filename="../src/startup/pair.cpp" line="180"/>
         <source>此电脑上 adb 无法发现网络上的手机，二维码配对不可用，请用配对码配对。</source>
         <translation>adb cannot discover phones on the network here, so QR pairing is unavailable: pair with a code.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="173"/>
+        <location filename="../src/startup/pair.cpp" line="185"/>
         <source>正在等待手机扫描二维码…</source>
         <translation>Waiting for the phone to scan the code…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="236"/>
+        <location filename="../src/startup/pair.cpp" line="248"/>
         <source>正在与 %1 配对…</source>
         <translation>Pairing with %1…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="252"/>
+        <location filename="../src/startup/pair.cpp" line="264"/>
         <source>配对失败：%1
 已换上新的二维码，可以再试一次。</source>
         <translation>Not paired: %1
 A new QR code is shown for another try.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="262"/>
+        <location filename="../src/startup/pair.cpp" line="274"/>
         <source>已与 %1 配对。请在手机“无线调试”页面找到“IP地址和端口”，填入“连接已配对的手机”后点击“连接”。</source>
         <translation>Paired with %1. Enter the &quot;IP address &amp; Port&quot; from the phone&apos;s Wireless debugging page under &quot;Connect a paired phone&quot; and press &quot;Connect&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="283"/>
+        <location filename="../src/startup/pair.cpp" line="295"/>
         <source>正在连接 %1…</source>
         <translation>Connecting to %1…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="292"/>
+        <location filename="../src/startup/pair.cpp" line="304"/>
         <source>连接失败：</source>
         <translation>Not connected: </translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="297"/>
+        <location filename="../src/startup/pair.cpp" line="309"/>
         <source>已连接 %1，手机将出现在启动器的设备列表中。</source>
         <translation>Connected to %1; the phone appears in the launcher&apos;s device list.</translation>
     </message>

@@ -25,6 +25,14 @@ Outside::ToolStart toolStart(const ToolCommand& command, Streams streams)
     return start;
 }
 
+// The client starts the bridge tool itself; told which one, it never runs another version of it
+// against the same server (each would kill the other's server).
+void tellClientTheBridge(Outside::ToolStart& start)
+{
+    if (const QString adb = ToolLocator::locate(QStringLiteral("adb")); !adb.isEmpty())
+        start.environment.insert(QStringLiteral("ADB"), QDir::toNativeSeparators(adb));
+}
+
 } // namespace
 
 int timeLimitMs()
@@ -59,6 +67,14 @@ void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler 
     Outside::current().callTool(start, receiver, std::move(onAnswer));
 }
 
+void callClient(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler onAnswer)
+{
+    Outside::ToolStart start = toolStart(command, Streams::Merged);
+    tellClientTheBridge(start);
+    qCInfo(lcBridge) << "call" << start.loggedWords() << "with" << start.environment << "in" << start.workingFolder;
+    Outside::current().callTool(start, receiver, std::move(onAnswer));
+}
+
 QObject* stream(
     const ToolCommand& command, QObject* receiver, Outside::OutputHandler onOutput, Outside::AnswerHandler onEnd)
 {
@@ -72,10 +88,7 @@ bool startClient(const ToolCommand& command, const QString& logFile, QString* pr
 {
     Outside::ToolStart start = toolStart(command, Streams::Separate);
     start.logFile = logFile;
-    // The client starts the bridge tool itself; told which one, it never runs another version of
-    // it against the same server (each would kill the other's server).
-    if (const QString adb = ToolLocator::locate(QStringLiteral("adb")); !adb.isEmpty())
-        start.environment.insert(QStringLiteral("ADB"), QDir::toNativeSeparators(adb));
+    tellClientTheBridge(start);
     qCInfo(lcBridge) << "start" << start.loggedWords() << "with" << start.environment << "in" << start.workingFolder;
     return Outside::current().startTool(start, problem, std::move(onEnd));
 }

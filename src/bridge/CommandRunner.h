@@ -19,6 +19,10 @@ enum class Streams { Separate, Merged };
 void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler onAnswer,
     Streams streams = Streams::Separate);
 
+// Calls the mirroring client for what it prints and ends (a list), its streams merged and ADB naming
+// the bridge tool the program uses, as for a client that mirrors.
+void callClient(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler onAnswer);
+
 // Starts a tool that runs on and reports as it goes; deleting the returned object stops it.
 QObject* stream(
     const ToolCommand& command, QObject* receiver, Outside::OutputHandler onOutput, Outside::AnswerHandler onEnd);

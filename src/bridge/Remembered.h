@@ -6,7 +6,7 @@
 #include <memory>
 
 // What the program remembers between runs: the last network connection that worked, and the
-// choices of the window of more options; nothing else.
+// choices of the window of more options, shared and each phone's own; nothing else.
 // An ini file in the user's settings folder on every system (on Windows, %APPDATA%), never the
 // registry: one plain file the user can see and remove.
 namespace Remembered {

@@ -61,6 +61,15 @@ const QList<Option>& table()
             QT_TRANSLATE_NOOP("ClientOptions", "后置")},
         {Choice::CameraFacingFront, QStringLiteral("--camera-facing"), QStringLiteral("front"), V(2, 2),
             QT_TRANSLATE_NOOP("ClientOptions", "前置")},
+        // Every release the program knows crops; the picture turns from 2.4 on, the first release
+        // whose parser takes --orientation.
+        {Choice::Crop, QStringLiteral("--crop"), {}, V(1, 18), QT_TRANSLATE_NOOP("ClientOptions", "裁剪画面")},
+        {Choice::Turn90, QStringLiteral("--orientation"), QStringLiteral("90"), V(2, 4),
+            QT_TRANSLATE_NOOP("ClientOptions", "旋转 90°")},
+        {Choice::Turn180, QStringLiteral("--orientation"), QStringLiteral("180"), V(2, 4),
+            QT_TRANSLATE_NOOP("ClientOptions", "旋转 180°")},
+        {Choice::Turn270, QStringLiteral("--orientation"), QStringLiteral("270"), V(2, 4),
+            QT_TRANSLATE_NOOP("ClientOptions", "旋转 270°")},
         {Choice::StayAwake, QStringLiteral("--stay-awake"), {}, V(1, 14),
             QT_TRANSLATE_NOOP("ClientOptions", "保持唤醒")},
         {Choice::PowerOffOnClose, QStringLiteral("--power-off-on-close"), {}, V(1, 18),

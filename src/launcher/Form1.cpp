@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "AppWindows.h"
+#include "ChosenOptions.h"
 #include "MirrorClients.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
@@ -194,9 +195,18 @@ void Form1::buildDevicesFrame()
 {
     auto* frame = WindowParts::frame(
         this, QStringLiteral("frameDevices"), tr("多设备启动"), Twips::rect(6120, 3480, 2535, 1575));
-    devfc = check(frame, QStringLiteral("devfc"), QString(), 1, Twips::rect(240, 360, 2175, RowHeight + 60));
-    devsc = check(frame, QStringLiteral("devsc"), QString(), 0, Twips::rect(240, 720, 2175, RowHeight + 60));
-    devtc = check(frame, QStringLiteral("devtc"), QString(), 0, Twips::rect(240, 1080, 2175, RowHeight + 60));
+    devfc = check(frame, QStringLiteral("devfc"), QString(), 1, Twips::rect(240, 360, 1935, RowHeight + 60));
+    devsc = check(frame, QStringLiteral("devsc"), QString(), 0, Twips::rect(240, 720, 1935, RowHeight + 60));
+    devtc = check(frame, QStringLiteral("devtc"), QString(), 0, Twips::rect(240, 1080, 1935, RowHeight + 60));
+    for (auto [mark, name, top] :
+        {std::tuple {&devfOwn, "devfOwn", 360}, {&devsOwn, "devsOwn", 720}, {&devtOwn, "devtOwn", 1080}}) {
+        *mark = WindowParts::label(frame, QLatin1String(name), QStringLiteral("★"), Twips::rect(2205, top, 240, 300));
+        (*mark)->setAlignment(Qt::AlignCenter);
+        (*mark)->setStyleSheet(QStringLiteral("color: #1e6fd9;"));
+        (*mark)->setAccessibleName(tr("自己的选项"));
+        (*mark)->hide();
+    }
+    connect(&m_windows.chosenOptions(), &ChosenOptions::changed, this, &Form1::showOwnOptions);
     devicesMore = new QLabel(frame);
     devicesMore->setObjectName(QStringLiteral("devicesMore"));
     devicesMore->setGeometry(Twips::rect(240, 1335, 2175, 225));
@@ -235,6 +245,7 @@ void Form1::showDevices()
     showSelection();
     describeSlots();
     showNotice();
+    showOwnOptions();
     const int listed = devices.count();
     setWindowTitle(listed == 0 ? tr("未检测到设备!") : Title() + tr(" 【已连接 %1 台设备】").arg(listed));
     const QStringList more = devices.withoutSlot();
@@ -254,6 +265,22 @@ void Form1::showNotice()
     const bool oneSound = devices().count() > 1
         && ClientOptions::knows(clientVersion().version(), ClientOptions::Choice::SoundOnPhoneOnly);
     m_noticeUsb->setText(oneSound ? tr(OneSoundNotice) : tr(UsbNotice));
+}
+
+// A phone that has more options of its own, unlike the shared ones, is marked; the mark's tooltip sums
+// them up.
+void Form1::showOwnOptions()
+{
+    const ChosenOptions& chosen = m_windows.chosenOptions();
+    for (int slot = 1; slot <= 3; ++slot) {
+        QLabel* mark = slot == 1 ? devfOwn : slot == 2 ? devsOwn : devtOwn;
+        const DeviceModel::Phone* phone = devices().phoneAt(slot);
+        const bool differs = phone && chosen.differs(phone->entry.serial);
+        const QString summary = differs ? chosen.asTyped(phone->entry.serial).summary() : QString();
+        mark->setVisible(differs);
+        mark->setToolTip(
+            differs ? tr("这台手机有自己的投屏选项：%1").arg(summary.isEmpty() ? tr("全部默认") : summary) : QString());
+    }
 }
 
 void Form1::showSelection()

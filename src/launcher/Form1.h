@@ -76,6 +76,8 @@ public:
 
     // Names the phones listed beyond the three slots.
     QLabel* devicesMore = nullptr;
+    // Beside a slot whose phone has more options of its own, unlike the shared ones.
+    QLabel *devfOwn = nullptr, *devsOwn = nullptr, *devtOwn = nullptr;
 
     N_Shape* QSNUM = nullptr;
     N_Shape* helpp = nullptr;
@@ -111,6 +113,7 @@ private:
     void showSelection();
     void describeSlots();
     void showNotice();
+    void showOwnOptions();
 
     void launchClick();
     void runLaunchLine(const ToolCommand& command, int slot);

@@ -1,6 +1,7 @@
 // The launch: a click on "启动" validates the choice and composes one mirroring line per slot;
 // the launch timer starts the selected slots' clients 900 ms apart.
 #include "AppWindows.h"
+#include "ChosenOptions.h"
 #include "Form1.h"
 #include "LaunchPlanner.h"
 #include "MirrorClients.h"
@@ -8,7 +9,6 @@
 #include "bridge/DeviceList.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/Paths.h"
-#include "bridge/Remembered.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
@@ -59,16 +59,31 @@ void Form1::launchClick()
     settings.fileExists = [folder = settings.outputFolder](
                               const QString& file) { return QFileInfo::exists(QDir(folder).filePath(file)); };
 
-    // The more options, as the window left them in the settings file; those refused are left out
-    // of this launch, each said as the launcher's own are, and so is every pair the client refuses.
+    // Each client gets its phone's own more options, or the shared ones, as the window left them in
+    // the settings file; those refused are left out of its launch, each said as the launcher's own
+    // are, and so is every pair the client refuses. The shared ones are told once for all phones.
     LaunchPlan plan = LaunchPlanner::plan(settings);
     for (int slot = 1; slot <= 3; ++slot)
         selector(slot) = plan.selectors[slot - 1];
-    MoreOptions more;
-    for (const QString& refusal : MoreOptions::readAsTyped(*Remembered::settings()).refusals(&more))
-        plan.messages.append({refusal, Outside::Icon::Stop});
     const QVersionNumber version = clientVersion().version();
-    LaunchPlanner::refusePairs(plan, more, version);
+    const ChosenOptions& chosen = m_windows.chosenOptions();
+    std::array<LaunchPlanner::ClientChoices, 3> given;
+    QList<LaunchPlan::Message> told;
+    for (int slot = 1; slot <= 3; ++slot) {
+        const QString phone = DeviceList::serialInField(serial(slot));
+        const bool launched = !selector(slot).isEmpty();
+        const bool own = launched && chosen.hasOwn(phone);
+        QList<LaunchPlan::Message> refused;
+        given[slot - 1] = LaunchPlanner::checkClient(plan, chosen.asTyped(own ? phone : QString()), version, &refused);
+        for (LaunchPlan::Message& message : refused) {
+            if (own) // named, as it is this phone's alone
+                message.text = tr("%1 的选项：").arg(phone) + message.text;
+            const auto same = [&message](const LaunchPlan::Message& m) { return m.text == message.text; };
+            if (launched && std::none_of(told.cbegin(), told.cend(), same))
+                told.append(message);
+        }
+    }
+    plan.messages << told;
     for (const LaunchPlan::Message& message : plan.messages)
         Outside::current().showMessage(message.text, tr("警告！"), message.icon);
     if (plan.clearRecor)
@@ -104,12 +119,13 @@ void Form1::launchClick()
     TimerTOT->start();
     QSNUM->setCaption(tr("正在启动..."));
 
-    const LaunchFragments fragments {TRES, TBIT, FS, TS, STT, HPT, RECO, m_recordFile};
     const std::array<ClientWindow, 3> windows = clientWindows();
     for (int slot = 3; slot >= 1; --slot) {
         const ClientWindow& window = windows[slot - 1];
+        const LaunchPlanner::ClientChoices& client = given[slot - 1];
+        const LaunchFragments fragments {TRES, TBIT, client.FS, client.TS, client.STT, client.HPT, RECO, m_recordFile};
         m_launchCommands[slot - 1] = LaunchCommandBuilder::line(
-            selector(slot), fragments, window, LaunchCommandBuilder::moreWords(more, version, window.noAudio));
+            selector(slot), fragments, window, LaunchCommandBuilder::moreWords(client.more, version, window.noAudio));
     }
     INTERTEXTT = m_launchCommands[2].text;
     INTERTEXTS = m_launchCommands[1].text;

@@ -176,4 +176,21 @@ void refusePairs(LaunchPlan& plan, MoreOptions& more, const QVersionNumber& clie
     }
 }
 
+ClientChoices checkClient(
+    const LaunchPlan& plan, const MoreOptions& asTyped, const QVersionNumber& client, QList<LaunchPlan::Message>* told)
+{
+    ClientChoices given;
+    LaunchPlan own = plan;
+    own.messages.clear();
+    for (const QString& refusal : asTyped.refusals(&given.more))
+        own.messages.append({refusal, Outside::Icon::Stop});
+    refusePairs(own, given.more, client);
+    *told = own.messages;
+    given.FS = own.FS;
+    given.TS = own.TS;
+    given.STT = own.STT;
+    given.HPT = own.HPT;
+    return given;
+}
+
 } // namespace LaunchPlanner

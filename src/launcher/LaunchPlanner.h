@@ -55,4 +55,15 @@ LaunchPlan plan(const LaunchSettings& settings);
 // one message naming both, and the launch goes on without the dropped choice.
 void refusePairs(LaunchPlan& plan, MoreOptions& more, const QVersionNumber& client);
 
+// What one client is given of the launcher's flags and of its phone's more options (its own, or the
+// shared ones): the typed values it would refuse left out, then the pairs refused, each refusal added
+// to told with its message.
+struct ClientChoices
+{
+    MoreOptions more;
+    QString FS, TS, STT, HPT;
+};
+ClientChoices checkClient(
+    const LaunchPlan& plan, const MoreOptions& asTyped, const QVersionNumber& client, QList<LaunchPlan::Message>* told);
+
 } // namespace LaunchPlanner

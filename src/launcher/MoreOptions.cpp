@@ -34,6 +34,22 @@ bool isPackageName(const QString& text)
     return package.match(text).hasMatch();
 }
 
+// "<width>:<height>:<x>:<y>", each a whole number written plainly, the size at least 1 by 1 and no
+// number beyond what a picture's side can be.
+bool isCrop(const QString& text)
+{
+    const QStringList numbers = text.split(QLatin1Char(':'));
+    if (numbers.size() != 4)
+        return false;
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        bool number = false;
+        const int value = numbers[i].toInt(&number);
+        if (!number || numbers[i] != QString::number(value) || value < (i < 2 ? 1 : 0) || value > 65535)
+            return false;
+    }
+    return true;
+}
+
 // Each typed field with its rule; a field that breaks its rule is cleared for the launch.
 struct TypedField
 {
@@ -51,15 +67,20 @@ const TypedField typedFields[] {
             "MoreOptions", "“%1”应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，本次启动使用默认尺寸！")},
     {&MoreOptions::startApp, &MoreOptions::StartAppField, isPackageName,
         QT_TRANSLATE_NOOP("MoreOptions", "“%1”应为安卓应用的包名（例如 com.android.settings），本次启动不打开应用！")},
+    {&MoreOptions::crop, &MoreOptions::CropField, isCrop,
+        QT_TRANSLATE_NOOP("MoreOptions",
+            "“%1”应为 宽:高:X:Y（例如 1080:1200:0:0），都是 0 到 65535 之间的整数，宽和高至少为 1，本次启动不裁剪！")},
 };
 
 const char* const CodecKey = "options/codec";
 const char* const SoundKey = "options/sound";
 const char* const FacingKey = "options/cameraFacing";
+const char* const TurnKey = "options/turn";
 const QStringList CodecWords {QStringLiteral("h264"), QStringLiteral("h265"), QStringLiteral("av1")};
 const QStringList SoundWords {
     QStringLiteral("computer"), QStringLiteral("phone"), QStringLiteral("both"), QStringLiteral("microphone")};
 const QStringList FacingWords {QStringLiteral("back"), QStringLiteral("front")};
+const QStringList TurnWords {QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")};
 
 struct Flag
 {
@@ -81,6 +102,7 @@ const std::pair<QString MoreOptions::*, const char*> texts[] {
     {&MoreOptions::maxFps, "options/maxFps"},
     {&MoreOptions::displaySize, "options/displaySize"},
     {&MoreOptions::startApp, "options/startApp"},
+    {&MoreOptions::crop, "options/crop"},
 };
 
 // A word read back that names none of the choices keeps the default.
@@ -130,6 +152,10 @@ QList<ClientOptions::Choice> MoreOptions::chosen() const
         choices << C::StartApp;
     if (camera)
         choices << C::Camera << (facing == Facing::Front ? C::CameraFacingFront : C::CameraFacingBack);
+    if (!crop.isEmpty())
+        choices << C::Crop;
+    if (turn != Turn::None)
+        choices << (turn == Turn::Quarter ? C::Turn90 : turn == Turn::Half ? C::Turn180 : C::Turn270);
     const std::pair<bool, C> last[] {{stayAwake, C::StayAwake}, {powerOffOnClose, C::PowerOffOnClose},
         {borderless, C::Borderless}, {noControl, C::NoControl}};
     for (const auto& [made, choice] : last) {
@@ -145,7 +171,21 @@ QString MoreOptions::valueOf(ClientOptions::Choice choice) const
     return choice == C::MaxFps    ? maxFps
         : choice == C::NewDisplay ? displaySize
         : choice == C::StartApp   ? startApp
+        : choice == C::Crop       ? crop
                                   : QString();
+}
+
+QString MoreOptions::summary() const
+{
+    QStringList named;
+    for (const ClientOptions::Choice choice : chosen()) {
+        if (ClientOptions::word(choice).isEmpty())
+            continue; // the client's default, as every phone has it
+        const QString value = valueOf(choice);
+        named << (value.isEmpty() ? ClientOptions::name(choice)
+                                  : ClientOptions::name(choice) + QLatin1Char(' ') + value);
+    }
+    return named.join(tr("、"));
 }
 
 void MoreOptions::drop(ClientOptions::Choice choice)
@@ -173,6 +213,14 @@ void MoreOptions::drop(ClientOptions::Choice choice)
     case C::Camera:
         camera = false;
         break;
+    case C::Crop:
+        crop.clear();
+        break;
+    case C::Turn90:
+    case C::Turn180:
+    case C::Turn270:
+        turn = Turn::None;
+        break;
     default:
         for (const Flag& flag : flags) {
             if (flag.choice == choice)
@@ -195,6 +243,7 @@ MoreOptions MoreOptions::readAsTyped(QSettings& settings)
     options.codec = choiceOf(settings, CodecKey, CodecWords, options.codec);
     options.sound = choiceOf(settings, SoundKey, SoundWords, options.sound);
     options.facing = choiceOf(settings, FacingKey, FacingWords, options.facing);
+    options.turn = choiceOf(settings, TurnKey, TurnWords, options.turn);
     for (const Flag& flag : flags) {
         const QVariant value = settings.value(QLatin1String(flag.key));
         options.*flag.value = value.toString() == QLatin1String("true");
@@ -209,6 +258,7 @@ void MoreOptions::write(QSettings& settings) const
     settings.setValue(QLatin1String(CodecKey), CodecWords.at(int(codec)));
     settings.setValue(QLatin1String(SoundKey), SoundWords.at(int(sound)));
     settings.setValue(QLatin1String(FacingKey), FacingWords.at(int(facing)));
+    settings.setValue(QLatin1String(TurnKey), TurnWords.at(int(turn)));
     for (const Flag& flag : flags)
         settings.setValue(QLatin1String(flag.key), this->*flag.value);
     for (const auto& [member, key] : texts)

@@ -20,6 +20,7 @@ public:
     enum class Codec { H264, H265, AV1 };
     enum class Sound { Computer, PhoneOnly, Both, Microphone };
     enum class Facing { Back, Front };
+    enum class Turn { None, Quarter, Half, ThreeQuarters }; // 0, 90, 180, 270 degrees
 
     Codec codec = Codec::H264;
     QString maxFps; // empty: no limit
@@ -30,6 +31,8 @@ public:
     QString startApp; // an Android package name, empty for none
     bool camera = false;
     Facing facing = Facing::Back;
+    QString crop; // "<width>:<height>:<x>:<y>" of the phone's picture, empty for all of it
+    Turn turn = Turn::None;
     bool stayAwake = false;
     bool powerOffOnClose = false;
     bool borderless = false;
@@ -41,11 +44,14 @@ public:
     static QString FrameRateField() { return ClientOptions::name(ClientOptions::Choice::MaxFps); }
     static QString DisplaySizeField() { return tr("虚拟显示器尺寸"); }
     static QString StartAppField() { return ClientOptions::name(ClientOptions::Choice::StartApp); }
+    static QString CropField() { return ClientOptions::name(ClientOptions::Choice::Crop); }
 
     // The choices made, as the client's table names them, in the order their words are given.
     QList<ClientOptions::Choice> chosen() const;
     // The value typed for a choice that takes one ("60" for the frame rate), else empty.
     QString valueOf(ClientOptions::Choice choice) const;
+    // The choices made, each named as the window names it with its value, for a tooltip.
+    QString summary() const;
     // Back to the default for that choice.
     void drop(ClientOptions::Choice choice);
 

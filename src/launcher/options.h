@@ -11,15 +11,18 @@ class AppWindows;
 class CheckButton;
 class N_Shape;
 class OptionButton;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
 // "更多投屏选项": what today's mirroring client can do beyond the launcher's own options (codec,
-// frame rate, sound, keyboard, a virtual display and an app started in it, the camera, staying
-// awake...), for every client of the next launches. Each choice is written to the settings file as
-// it is made; the launch reads it there. A control whose option the installed client does not know,
-// or that the client refuses beside a choice already made, is disabled and says why; while the
-// client's version is not known, the window says that none of them applies yet.
+// frame rate, sound, keyboard, a virtual display and an app started in it, the camera, the picture's
+// crop and turn, staying awake...), for the clients of the next launches. Its first choice says whose
+// options it edits: every phone's (the shared ones), or one phone's own, which start as a copy of the
+// shared ones. Each choice is kept as it is made; the launch reads it there. A control whose option
+// the installed client does not know, or that the client refuses beside a choice already made, is
+// disabled and says why; while the client's version is not known, the window says that none of them
+// applies yet.
 class options : public QWidget
 {
     Q_OBJECT
@@ -27,10 +30,19 @@ class options : public QWidget
 public:
     explicit options(AppWindows& windows);
 
-    // The choices as they stand now.
+    // The choices of the page shown, as they stand now.
     const MoreOptions& choices() const { return m_choices; }
+    // The phone whose own options the page edits; empty for the shared ones.
+    const QString& phone() const { return m_phone; }
 
 private:
+    void buildPageChoice();
+    void buildPicture();
+    void showPhones();
+    void showPage();
+    void chooseApp();
+    void showAppChoice();
+    QString appsPhone() const;
     void buildCodecAndFrameRate();
     void buildSound();
     void buildDisplayAndCamera();
@@ -46,6 +58,7 @@ private:
     void followClientRules();
 
     AppWindows& m_windows;
+    QString m_phone;
     MoreOptions m_choices;
     bool m_showing = false; // the controls are being set from the choices, not by the user
 
@@ -55,7 +68,12 @@ private:
     OptionButton *keyboardDefault = nullptr, *keyboardPhysical = nullptr;
     CheckButton* newDisplay = nullptr;
     QLineEdit* displaySize = nullptr;
+    QComboBox* editedPhone = nullptr;
+    QLabel* pageNote = nullptr;
     QLineEdit* startApp = nullptr;
+    N_Shape* chooseAppButton = nullptr;
+    QLineEdit* crop = nullptr;
+    OptionButton *turn0 = nullptr, *turn90 = nullptr, *turn180 = nullptr, *turn270 = nullptr;
     CheckButton* camera = nullptr;
     OptionButton *facingBack = nullptr, *facingFront = nullptr;
     CheckButton *stayAwake = nullptr, *powerOffOnClose = nullptr, *borderless = nullptr, *noControl = nullptr;

@@ -39,11 +39,15 @@ struct Fixture
     RecordingOutside outside;
     AppWindows windows;
 
-    explicit Fixture(const QStringList& standIns = {QStringLiteral("adb")})
+    // keepChoices: the program starts again, with the more options an earlier run left.
+    explicit Fixture(const QStringList& standIns = {QStringLiteral("adb")}, bool keepChoices = false)
         : program(standIns)
     {
         // The more options chosen in an earlier test are not this one's.
-        Remembered::settings()->remove(QStringLiteral("options"));
+        if (!keepChoices) {
+            Remembered::settings()->remove(QStringLiteral("options"));
+            Remembered::settings()->remove(QStringLiteral("phones"));
+        }
     }
 
     Start& start() { return windows.start(); }
