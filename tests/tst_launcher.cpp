@@ -1029,6 +1029,10 @@ void TestLauncher::eachPhoneItsOwnOptions_data()
                                            << QStringList {"", "", ""} << "000" << QStringList();
     QTest::newRow("its own refused, named") << QStringList {"page SER2", "type maxFps 0"} << QStringList {"", "", ""}
                                             << "010" << QStringList {"SER2 的选项：" + rate};
+    QTest::newRow("a Wi-Fi phone by its address, whatever its port")
+        << QStringList {"phones SER1 192.168.1.23:5555 SER3", "page 192.168.1.23:5555", "click stayAwake", "restart",
+               "phones SER1 192.168.1.23:41234 SER3"}
+        << QStringList {"", awake, ""} << "010" << QStringList();
     QTest::newRow("the shared refused, told once")
         << QStringList {"type maxFps 0"} << QStringList {"", "", ""} << "000" << QStringList {rate};
 }
@@ -1052,7 +1056,9 @@ void TestLauncher::eachPhoneItsOwnOptions()
             f.emplace(QStringList {QStringLiteral("adb")}, true);
             w.emplace(*f);
             f->selectSlots({1, 2, 3});
-        } else if (part[0] == "page")
+        } else if (part[0] == "phones")
+            f->listPhones(part.mid(1));
+        else if (part[0] == "page")
             choosePage(w->open(), part[1]);
         else if (part[0] == "type")
             w->type(qPrintable(part[1]), part[2]);
@@ -1064,11 +1070,15 @@ void TestLauncher::eachPhoneItsOwnOptions()
     for (const char* mark : {"devfOwn", "devsOwn", "devtOwn"})
         marks += Fixture::find<QLabel>(w->launch.form, mark)->isVisibleTo(&w->launch.form) ? '1' : '0';
     QCOMPARE(marks, marked);
-    const QList<QStringList> clients = w->launched({1, 2, 3});
+    for (int slot = 1; slot <= 3; ++slot)
+        f->tick(slot, true);
+    f->outside.clear();
+    w->launch.click();
+    w->launch.runTicks();
     QCOMPARE(f->outside.messageTexts(), told);
     QStringList more;
-    for (const QStringList& client : clients) {
-        QStringList own = client.mid(client.indexOf("--window-height") + 2);
+    for (const Outside::ToolStart& start : f->outside.starts) {
+        QStringList own = start.words.mid(start.words.indexOf("--window-height") + 2);
         own.removeAll("--no-audio");
         more << own.join(' ');
     }

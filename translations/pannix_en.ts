@@ -2130,32 +2130,32 @@ Please check that:<byte value="xd"/>
         <translation>Restore defaults</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="136"/>
+        <location filename="../src/launcher/options.cpp" line="141"/>
         <source>视频编码</source>
         <translation>Video codec</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="142"/>
+        <location filename="../src/launcher/options.cpp" line="147"/>
         <source>最高帧率</source>
         <translation>Max frame rate</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="145"/>
+        <location filename="../src/launcher/options.cpp" line="150"/>
         <source>1–240，不填则不限</source>
         <translation>1–240, empty for no limit</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="151"/>
+        <location filename="../src/launcher/options.cpp" line="156"/>
         <source>声音</source>
         <translation>Sound</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="361"/>
+        <location filename="../src/launcher/options.cpp" line="363"/>
         <source>投屏客户端 scrcpy %1：灰色的选项需要更新的版本，或与已选的选项不能同时使用。</source>
         <translation>Mirroring client scrcpy %1: greyed options need a newer version, or cannot be used with a choice already made.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="159"/>
+        <location filename="../src/launcher/options.cpp" line="164"/>
         <source>键盘</source>
         <translation>Keyboard</translation>
     </message>
@@ -2180,87 +2180,87 @@ Please check that:<byte value="xd"/>
         <translation>No phone connected</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="126"/>
+        <location filename="../src/launcher/options.cpp" line="123"/>
         <source>每台手机都用这些选项，有自己选项的手机除外。</source>
         <translation>Every phone uses these, except phones with options of their own.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="127"/>
+        <location filename="../src/launcher/options.cpp" line="124"/>
         <source>这台手机有自己的选项；“恢复默认”后它改用所有手机的选项。</source>
         <translation>This phone has options of its own; &quot;Restore defaults&quot; makes it use all phones&apos; options again.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="128"/>
+        <location filename="../src/launcher/options.cpp" line="125"/>
         <source>这台手机使用所有手机的选项；改动后它将有自己的选项。</source>
         <translation>This phone uses all phones&apos; options; a change gives it options of its own.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="160"/>
+        <location filename="../src/launcher/options.cpp" line="165"/>
         <source>默认</source>
         <translation>Default</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="168"/>
+        <location filename="../src/launcher/options.cpp" line="173"/>
         <source>虚拟显示器与应用</source>
         <translation>Virtual display and app</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="171"/>
+        <location filename="../src/launcher/options.cpp" line="176"/>
         <source>宽x高，可不填</source>
         <translation>WxH, optional</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="174"/>
+        <location filename="../src/launcher/options.cpp" line="179"/>
         <source>安卓包名，例如 com.android.settings</source>
         <translation>Android package, e.g. com.android.settings</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="175"/>
+        <location filename="../src/launcher/options.cpp" line="180"/>
         <source>选择…</source>
         <translation>Choose…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="181"/>
+        <location filename="../src/launcher/options.cpp" line="186"/>
         <source>摄像头</source>
         <translation>Camera</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="193"/>
+        <location filename="../src/launcher/options.cpp" line="198"/>
         <source>画面</source>
         <translation>Picture</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="196"/>
+        <location filename="../src/launcher/options.cpp" line="201"/>
         <source>宽:高:X:Y，可不填</source>
         <translation>W:H:X:Y, optional</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="198"/>
+        <location filename="../src/launcher/options.cpp" line="203"/>
         <source>旋转画面</source>
         <translation>Turn</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="199"/>
+        <location filename="../src/launcher/options.cpp" line="204"/>
         <source>不旋转</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="207"/>
+        <location filename="../src/launcher/options.cpp" line="212"/>
         <source>裁剪以手机屏幕的像素计，X、Y 为左上角；旋转只转电脑上显示的画面。</source>
         <translation>Crop in the phone&apos;s screen pixels, X and Y the top left; the turn is of the picture shown.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="212"/>
+        <location filename="../src/launcher/options.cpp" line="217"/>
         <source>其他</source>
         <translation>Other</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="347"/>
+        <location filename="../src/launcher/options.cpp" line="349"/>
         <source>需要 scrcpy %1 或更高版本</source>
         <translation>Needs scrcpy %1 or later</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="360"/>
+        <location filename="../src/launcher/options.cpp" line="362"/>
         <source>投屏客户端的版本尚未知道：知道之前，这些选项都不会加到启动命令中。</source>
         <translation>The client&apos;s version is not known yet: until it is, none of these options is added to the launch.</translation>
     </message>

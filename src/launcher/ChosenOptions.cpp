@@ -2,13 +2,19 @@
 
 #include "bridge/Remembered.h"
 
+#include <QRegularExpression>
+
 namespace {
 
-// Each phone's choices are a group of their own, named by the serial; a serial's "/" would split
-// the group and its "%" would be taken for an escape, so both are written out.
+// Each phone's choices are a group of their own, named by the serial. A Wi-Fi phone's serial is its
+// address and port, and the port changes whenever wireless debugging starts again: the address alone
+// names the phone. A serial's "/" would split the group and its "%" would be taken for an escape, so
+// both are written out.
 QString phoneGroup(const QString& phone)
 {
-    QString name = phone;
+    static const QRegularExpression addressAndPort(QStringLiteral("^(\\d{1,3}(?:\\.\\d{1,3}){3}):\\d{1,5}$"));
+    const QRegularExpressionMatch wifi = addressAndPort.match(phone);
+    QString name = wifi.hasMatch() ? wifi.captured(1) : phone;
     name.replace(QLatin1Char('%'), QLatin1String("%25")).replace(QLatin1Char('/'), QLatin1String("%2F"));
     name.replace(QLatin1Char('\\'), QLatin1String("%5C"));
     return QStringLiteral("phones/") + name;

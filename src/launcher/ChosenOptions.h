@@ -6,8 +6,8 @@
 #include <QString>
 
 // The choices of the window of more options as the settings file keeps them: the shared ones, which
-// every phone follows, and a phone's own, kept under its serial (a Wi-Fi phone's serial is its
-// address), which that phone follows instead. The window edits them here and the launch reads them
+// every phone follows, and a phone's own, kept under its serial (a Wi-Fi phone's under its address,
+// whatever its port), which that phone follows instead. The window edits them here and the launch reads them
 // here; the launcher's marks follow changed().
 class ChosenOptions : public QObject
 {

@@ -118,14 +118,19 @@ void options::showAppChoice()
     chooseAppButton->setToolTip(!phone ? tr("没有已连接的手机") : startApp->toolTip());
 }
 
+void options::showPageNote()
+{
+    pageNote->setText(m_phone.isEmpty() ? tr("每台手机都用这些选项，有自己选项的手机除外。")
+            : m_windows.chosenOptions().hasOwn(m_phone) ? tr("这台手机有自己的选项；“恢复默认”后它改用所有手机的选项。")
+                                                        : tr("这台手机使用所有手机的选项；改动后它将有自己的选项。"));
+}
+
 // The page's choices: a phone's own, or the shared ones it follows until it has its own.
 void options::showPage()
 {
     const ChosenOptions& chosen = m_windows.chosenOptions();
     showChoices(chosen.shown(m_phone));
-    pageNote->setText(m_phone.isEmpty() ? tr("每台手机都用这些选项，有自己选项的手机除外。")
-            : chosen.hasOwn(m_phone) ? tr("这台手机有自己的选项；“恢复默认”后它改用所有手机的选项。")
-                                     : tr("这台手机使用所有手机的选项；改动后它将有自己的选项。"));
+    showPageNote();
     if (m_windows.hasAppPicker())
         m_windows.appPicker().hide(); // a list of another page's phone
     followClientRules();
@@ -293,12 +298,9 @@ void options::take()
     c.powerOffOnClose = powerOffOnClose->Value() == 1;
     c.borderless = borderless->Value() == 1;
     c.noControl = noControl->Value() == 1;
-    const bool hadOwn = m_windows.chosenOptions().hasOwn(m_phone);
     m_windows.chosenOptions().set(m_phone, c);
-    if (!m_phone.isEmpty() && !hadOwn)
-        showPage(); // the note says the phone has its own now
-    else
-        followClientRules();
+    showPageNote(); // a phone's first change gives it options of its own
+    followClientRules();
 }
 
 // On the shared page every choice goes back to its default; on a phone's, its own are dropped and

@@ -40,6 +40,7 @@ private:
     void buildPicture();
     void showPhones();
     void showPage();
+    void showPageNote();
     void chooseApp();
     void showAppChoice();
     QString appsPhone() const;
