@@ -891,6 +891,9 @@ void TestLauncher::optionsTheClientDoesNotKnowAreGreyed()
     QCOMPARE(both->toolTip(), QStringLiteral("需要 scrcpy 2.6 或更高版本"));
     QVERIFY(Fixture::find<QWidget>(window, "keyboardPhysical")->isEnabled()); // 2.4
     QVERIFY(!Fixture::find<QWidget>(window, "startApp")->isEnabled()); // 3.0
+    f.listPhones({"SER1"});
+    QVERIFY(!Fixture::find<QWidget>(window, "chooseApp")->isEnabled()); // a phone there, but not the field it fills
+    QVERIFY(Fixture::find<QWidget>(window, "turn90")->isEnabled()); // 2.4
 }
 
 void TestLauncher::choicesTheClientRefusesAreGreyed_data()
@@ -1010,31 +1013,33 @@ void TestLauncher::eachPhoneItsOwnOptions_data()
 {
     QTest::addColumn<QStringList>("steps"); // in the window of more options, in this order
     QTest::addColumn<QStringList>("words"); // each phone's more options at a launch of all three
-    QTest::addColumn<QString>("marked"); // the slots whose phone the launcher marks
+    QTest::addColumn<QString>("marked"); // what each slot's mark sums up, "|" between slots
     QTest::addColumn<QStringList>("told");
     const QString awake = "--stay-awake", camera = "--video-source=camera --camera-facing=back";
     const QString rate = "“最高帧率”应为 1 到 240 之间的整数，本次启动不限制帧率！";
-    QTest::newRow("shared only") << QStringList {"click stayAwake"} << QStringList {awake, awake, awake} << "000"
+    QTest::newRow("shared only") << QStringList {"click stayAwake"} << QStringList {awake, awake, awake} << "||"
                                  << QStringList();
     QTest::newRow("a phone with its own")
         << QStringList {"click stayAwake", "page SER2", "click turn90"}
-        << QStringList {awake, "--orientation=90 " + awake, awake} << "010" << QStringList();
+        << QStringList {awake, "--orientation=90 " + awake, awake} << "|旋转 90°、保持唤醒|" << QStringList();
     QTest::newRow("three phones, one with its own camera")
-        << QStringList {"page SER3", "click camera"} << QStringList {"", "", camera} << "001" << QStringList();
-    QTest::newRow("its own after a restart") << QStringList {"page SER1", "click borderless", "restart"}
-                                             << QStringList {"--window-borderless", "", ""} << "100" << QStringList();
+        << QStringList {"page SER3", "click camera"} << QStringList {"", "", camera} << "||摄像头画面、后置"
+        << QStringList();
+    QTest::newRow("its own after a restart")
+        << QStringList {"page SER1", "click borderless", "restart"} << QStringList {"--window-borderless", "", ""}
+        << "无边框窗口||" << QStringList();
     QTest::newRow("恢复默认 on its page") << QStringList {"click stayAwake", "page SER2", "click camera", "restore"}
-                                          << QStringList {awake, awake, awake} << "000" << QStringList();
+                                          << QStringList {awake, awake, awake} << "||" << QStringList();
     QTest::newRow("its own as the shared") << QStringList {"page SER2", "click camera", "click camera"}
-                                           << QStringList {"", "", ""} << "000" << QStringList();
+                                           << QStringList {"", "", ""} << "||" << QStringList();
     QTest::newRow("its own refused, named") << QStringList {"page SER2", "type maxFps 0"} << QStringList {"", "", ""}
-                                            << "010" << QStringList {"SER2 的选项：" + rate};
+                                            << "|最高帧率 0|" << QStringList {"SER2 的选项：" + rate};
     QTest::newRow("a Wi-Fi phone by its address, whatever its port")
         << QStringList {"phones SER1 192.168.1.23:5555 SER3", "page 192.168.1.23:5555", "click stayAwake", "restart",
                "phones SER1 192.168.1.23:41234 SER3"}
-        << QStringList {"", awake, ""} << "010" << QStringList();
+        << QStringList {"", awake, ""} << "|保持唤醒|" << QStringList();
     QTest::newRow("the shared refused, told once")
-        << QStringList {"type maxFps 0"} << QStringList {"", "", ""} << "000" << QStringList {rate};
+        << QStringList {"type maxFps 0"} << QStringList {"", "", ""} << "||" << QStringList {rate};
 }
 
 // A phone's own more options reach its client alone, are kept across a restart and dropped by
@@ -1066,10 +1071,12 @@ void TestLauncher::eachPhoneItsOwnOptions()
             Fixture::click(
                 Fixture::find<QWidget>(w->open(), part[0] == "restore" ? "restoreDefaults" : qPrintable(part[1])));
     }
-    QString marks;
-    for (const char* mark : {"devfOwn", "devsOwn", "devtOwn"})
-        marks += Fixture::find<QLabel>(w->launch.form, mark)->isVisibleTo(&w->launch.form) ? '1' : '0';
-    QCOMPARE(marks, marked);
+    QStringList marks;
+    for (const char* name : {"devfOwn", "devsOwn", "devtOwn"}) {
+        auto* mark = Fixture::find<QLabel>(w->launch.form, name);
+        marks << (mark->isVisibleTo(&w->launch.form) ? mark->toolTip().remove("这台手机有自己的投屏选项：") : "");
+    }
+    QCOMPARE(marks.join('|'), marked);
     for (int slot = 1; slot <= 3; ++slot)
         f->tick(slot, true);
     f->outside.clear();
