@@ -34,6 +34,7 @@ AppPicker::AppPicker(AppWindows& windows)
     m_progress->setGeometry(12, 362, 356, 12);
     m_progress->setRange(0, 0); // it moves while the list comes, with no end to show
     m_progress->setTextVisible(false);
+    m_progress->hide();
     m_status = WindowParts::label(this, QStringLiteral("appStatus"), QString(), QRect(12, 380, 356, 20));
     m_choose = ButtonLooks::create(this, QStringLiteral("appChoose"), ButtonLooks::window(), tr("确定"));
     m_choose->setGeometry(252, 404, 116, 28);
@@ -59,6 +60,14 @@ void AppPicker::listFor(const QString& serial)
         CommandRunner::callClient(command, m_request, onAnswer);
     else
         CommandRunner::call(command, m_request, onAnswer);
+}
+
+void AppPicker::hideEvent(QHideEvent* event)
+{
+    delete m_request;
+    m_request = nullptr;
+    m_progress->hide();
+    QWidget::hideEvent(event);
 }
 
 void AppPicker::take(const ToolAnswer& answer, bool byClient)

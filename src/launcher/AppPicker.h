@@ -29,6 +29,10 @@ public:
 signals:
     void picked(const QString& package);
 
+protected:
+    // Closed, the window wants no list any more: one still coming is dropped, and nothing is told of it.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void take(const ToolAnswer& answer, bool byClient);
     void refuse(const QString& message);
