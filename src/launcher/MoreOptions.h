@@ -9,9 +9,10 @@
 
 class QSettings;
 
-// The choices of the window of more mirroring options, as plain data: what every client of the next
-// launches is told beyond the launcher's own options. Kept between runs in the settings file, which
-// the window writes and each launch reads; a typed value that would be refused is never used.
+// The choices of the window of more mirroring options, as plain data: what a client of the next
+// launches is told beyond the launcher's own options, the shared set or its phone's own. Kept between
+// runs in the settings file, which the window writes and each launch reads; a typed value that would
+// be refused is never used.
 struct MoreOptions
 {
     Q_DECLARE_TR_FUNCTIONS(MoreOptions)
