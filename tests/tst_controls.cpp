@@ -246,6 +246,10 @@ void TestControls::enabledGreysAndRestores()
     QVERIFY(!button->Enabled());
     button->setEnabledState(true);
     QCOMPARE(button->captionColor(), QColor(0, 0, 0));
+    window.setEnabled(false); // its window's state, or its own setEnabled, greys it all the same
+    QCOMPARE(button->captionColor(), QColor(179, 179, 179));
+    window.setEnabled(true);
+    QCOMPARE(button->captionColor(), QColor(0, 0, 0));
 }
 
 void TestControls::foreColourSaveLoadRoundTrip()

@@ -4,6 +4,8 @@
 
 #include "CaptionFont.h"
 
+#include <QEvent>
+
 namespace {
 
 namespace Defaults {
@@ -202,6 +204,16 @@ void N_Shape::setEnabledState(bool enabled)
     setEnabled(enabled);
     m_captionColor = enabled ? m_foreNormal : DisabledCaption;
     requestRepaint();
+}
+
+// A button disabled by any means, its own setEnabled or its window's, shows it in its caption.
+void N_Shape::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && (m_captionColor == DisabledCaption) == isEnabled()) {
+        m_captionColor = isEnabled() ? m_foreNormal : DisabledCaption;
+        requestRepaint();
+    }
+    QWidget::changeEvent(event);
 }
 
 void N_Shape::setStyle(int style)

@@ -28,7 +28,7 @@ AppPicker::AppPicker(AppWindows& windows)
     m_list->setAccessibleName(tr("应用"));
     connect(m_list, &QListWidget::itemActivated, this, &AppPicker::choose);
     connect(m_list, &QListWidget::currentItemChanged, this,
-        [this](QListWidgetItem* item) { m_choose->setEnabled(item && !item->isHidden()); });
+        [this](QListWidgetItem* item) { m_choose->setEnabledState(item && !item->isHidden()); });
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("appProgress"));
     m_progress->setGeometry(12, 362, 356, 12);
@@ -49,7 +49,7 @@ void AppPicker::listFor(const QString& serial)
     setWindowTitle(tr("选择应用 - %1").arg(serial));
     m_list->clear();
     m_filter->clear();
-    m_choose->setEnabled(false);
+    m_choose->setEnabledState(false);
     m_progress->show();
     m_status->setText(tr("正在读取 %1 的应用…").arg(serial));
     const QVersionNumber client = m_windows.clientVersion().version();
@@ -109,7 +109,7 @@ void AppPicker::filter()
         item->setHidden(!item->text().contains(typed, Qt::CaseInsensitive));
     }
     QListWidgetItem* current = m_list->currentItem();
-    m_choose->setEnabled(current && !current->isHidden());
+    m_choose->setEnabledState(current && !current->isHidden());
 }
 
 void AppPicker::choose()

@@ -114,7 +114,7 @@ void options::showPhones()
 void options::showAppChoice()
 {
     const bool phone = !appsPhone().isEmpty();
-    chooseAppButton->setEnabled(phone && startApp->isEnabled());
+    chooseAppButton->setEnabledState(phone && startApp->isEnabled());
     chooseAppButton->setToolTip(!phone ? tr("没有已连接的手机") : startApp->toolTip());
 }
 
