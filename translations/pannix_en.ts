@@ -88,79 +88,69 @@
 <context>
     <name>AppPicker</name>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="20"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="21"/>
         <source>查找：</source>
         <translation>Find:</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="21"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="22"/>
         <source>查找应用</source>
         <translation>Find an app</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="22"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="23"/>
         <source>输入应用名或包名的一部分</source>
         <translation>Part of an app name or package</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="28"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="29"/>
         <source>应用</source>
         <translation>Apps</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="38"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="40"/>
         <source>确定</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="48"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="50"/>
         <source>选择应用 - %1</source>
         <translation>Choose an app - %1</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="53"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="55"/>
         <source>正在读取 %1 的应用…</source>
         <translation>Reading the apps of %1…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="69"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="79"/>
         <source>%1 在 %2 秒内没有列出 %3 的应用，请确认手机已连接并已解锁后再试。</source>
         <translation>%1 did not list the apps of %3 within %2 seconds. Check that the phone is connected and unlocked, then try again.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="74"/>
-        <source>无法启动 %1，没有取得 %2 的应用列表。</source>
-        <translation>Cannot start %1; no app list of %2.</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="78"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="88"/>
         <source>%1 的回答不是 %2 的应用列表，没有显示。请确认手机已连接并已允许调试。</source>
         <translation>What %1 answered is not an app list of %2, so it is not shown. Check that the phone is connected and allows debugging.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="81"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="91"/>
         <source>%1（%2）</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="84"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="94"/>
         <source>%1 上没有找到应用。</source>
         <translation>No apps found on %1.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="84"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="94"/>
         <source>共 %1 个应用</source>
         <translation>%1 apps</translation>
     </message>
     <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="90"/>
+        <location filename="../src/launcher/AppPicker.cpp" line="100"/>
         <source>没有取得应用列表。</source>
         <translation>No app list.</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/AppPicker.cpp" line="91"/>
-        <source>选择应用</source>
-        <translation>Choose an app</translation>
     </message>
 </context>
 <context>
@@ -787,7 +777,7 @@ The recording is saved as: </translation>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/launcher/MoreOptions.h" line="45"/>
+        <location filename="../src/launcher/MoreOptions.h" line="46"/>
         <source>虚拟显示器尺寸</source>
         <translation>Virtual display size</translation>
     </message>
@@ -1992,12 +1982,12 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolsHelper</name>
     <message>
-        <location filename="../src/tools/ToolsHelper.cpp" line="117"/>
+        <location filename="../src/tools/ToolsHelper.cpp" line="115"/>
         <source>无法启动安装程序 %1，没有安装任何东西。%2</source>
         <translation>The installer %1 could not be started; nothing was installed. %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsHelper.cpp" line="119"/>
+        <location filename="../src/tools/ToolsHelper.cpp" line="117"/>
         <source>安装程序意外结束（状态 %1），没有安装任何东西。</source>
         <translation>The installer ended unexpectedly (status %1); nothing was installed.</translation>
     </message>

@@ -202,14 +202,12 @@ void N_Shape::setFontName(const QString& face)
 void N_Shape::setEnabledState(bool enabled)
 {
     setEnabled(enabled);
-    m_captionColor = enabled ? m_foreNormal : DisabledCaption;
-    requestRepaint();
 }
 
-// A button disabled by any means, its own setEnabled or its window's, shows it in its caption.
+// A button disabled by any means, its own Enabled, setEnabled or its window's, shows it in its caption.
 void N_Shape::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange && (m_captionColor == DisabledCaption) == isEnabled()) {
+    if (event->type() == QEvent::EnabledChange) {
         m_captionColor = isEnabled() ? m_foreNormal : DisabledCaption;
         requestRepaint();
     }

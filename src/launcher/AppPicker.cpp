@@ -1,6 +1,7 @@
 #include "AppPicker.h"
 
 #include "AppWindows.h"
+#include "bridge/BridgeProblems.h"
 #include "bridge/ClientVersion.h"
 #include "bridge/CommandRunner.h"
 #include "controls/ButtonLooks.h"
@@ -79,8 +80,8 @@ void AppPicker::take(const ToolAnswer& answer, bool byClient)
                           .arg(tool)
                           .arg(CommandRunner::timeLimitMs() / 1000)
                           .arg(m_serial));
-    if (answer.outcome == ToolAnswer::Outcome::Missing || answer.outcome == ToolAnswer::Outcome::FailedToStart)
-        return refuse(tr("无法启动 %1，没有取得 %2 的应用列表。").arg(tool, m_serial));
+    if (!answer.ranToEnd())
+        return refuse(BridgeProblems::describe(answer, tool));
     const std::optional<QList<PhoneApps::App>> apps
         = byClient ? PhoneApps::fromClient(answer) : PhoneApps::fromBridge(answer);
     if (!apps)
@@ -97,7 +98,7 @@ void AppPicker::take(const ToolAnswer& answer, bool byClient)
 void AppPicker::refuse(const QString& message)
 {
     m_status->setText(tr("没有取得应用列表。"));
-    Outside::current().showMessage(message, tr("选择应用"), Outside::Icon::Warning);
+    BridgeProblems::tellLater(this, message); // not inside the answer's handler
 }
 
 // Every app whose name or package holds what is typed, in either case.

@@ -20,46 +20,52 @@ QString phoneGroup(const QString& phone)
     return QStringLiteral("phones/") + name;
 }
 
-// The settings file, inside the phone's group when the phone has choices of its own.
-struct Scope
+// The settings file, inside the phone's group when the phone has choices of its own: one file read
+// for each question asked.
+std::unique_ptr<QSettings> choicesOf(const QString& phone)
 {
-    explicit Scope(const QString& phone, bool own)
-    {
-        if (own)
-            settings->beginGroup(phoneGroup(phone));
+    auto settings = Remembered::settings();
+    if (!phone.isEmpty()) {
+        settings->beginGroup(phoneGroup(phone));
+        if (settings->allKeys().isEmpty())
+            settings->endGroup();
     }
-    std::unique_ptr<QSettings> settings = Remembered::settings();
-};
+    return settings;
+}
 
 } // namespace
 
 bool ChosenOptions::hasOwn(const QString& phone) const
 {
-    if (phone.isEmpty())
-        return false;
-    const auto settings = Remembered::settings();
-    settings->beginGroup(phoneGroup(phone));
-    return !settings->allKeys().isEmpty();
+    return !choicesOf(phone)->group().isEmpty();
 }
 
 MoreOptions ChosenOptions::shown(const QString& phone) const
 {
-    return MoreOptions::read(*Scope(phone, hasOwn(phone)).settings);
+    return MoreOptions::read(*choicesOf(phone));
 }
 
 MoreOptions ChosenOptions::asTyped(const QString& phone) const
 {
-    return MoreOptions::readAsTyped(*Scope(phone, hasOwn(phone)).settings);
+    return MoreOptions::readAsTyped(*choicesOf(phone));
 }
 
 bool ChosenOptions::differs(const QString& phone) const
 {
-    return hasOwn(phone) && !(asTyped(phone) == asTyped());
+    const auto settings = choicesOf(phone);
+    if (settings->group().isEmpty())
+        return false;
+    const MoreOptions own = MoreOptions::readAsTyped(*settings);
+    settings->endGroup();
+    return !(own == MoreOptions::readAsTyped(*settings));
 }
 
 void ChosenOptions::set(const QString& phone, const MoreOptions& choices)
 {
-    choices.write(*Scope(phone, !phone.isEmpty()).settings);
+    const auto settings = Remembered::settings();
+    if (!phone.isEmpty())
+        settings->beginGroup(phoneGroup(phone));
+    choices.write(*settings);
     emit changed();
 }
 

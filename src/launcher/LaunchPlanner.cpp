@@ -145,51 +145,41 @@ LaunchPlan plan(const LaunchSettings& s)
     return p;
 }
 
-void refusePairs(LaunchPlan& plan, MoreOptions& more, const QVersionNumber& client)
-{
-    using Choice = ClientOptions::Choice;
-    // The launcher's flags, as the plan gives them.
-    const std::pair<QString LaunchPlan::*, Choice> flags[] {{&LaunchPlan::FS, Choice::Fullscreen},
-        {&LaunchPlan::TS, Choice::AlwaysOnTop}, {&LaunchPlan::STT, Choice::ShowTouches},
-        {&LaunchPlan::HPT, Choice::TurnScreenOff}};
-    QList<Choice> given;
-    for (const auto& [fragment, choice] : flags) {
-        if (!(plan.*fragment).isEmpty())
-            given << choice;
-    }
-    for (const Choice choice : more.chosen()) {
-        if (ClientOptions::knows(client, choice))
-            given << choice;
-    }
-    QStringList told;
-    const QList<Choice> kept = ClientOptions::withoutRefusedPairs(given, client, &told);
-    for (const QString& message : told)
-        plan.messages.append({message, Outside::Icon::Stop});
-    for (const Choice choice : given) {
-        if (kept.contains(choice))
-            continue;
-        more.drop(choice);
-        for (const auto& [fragment, flag] : flags) {
-            if (flag == choice)
-                (plan.*fragment).clear();
-        }
-    }
-}
-
 ClientChoices checkClient(
     const LaunchPlan& plan, const MoreOptions& asTyped, const QVersionNumber& client, QList<LaunchPlan::Message>* told)
 {
-    ClientChoices given;
-    LaunchPlan own = plan;
-    own.messages.clear();
+    using Choice = ClientOptions::Choice;
+    ClientChoices given {{}, plan.FS, plan.TS, plan.STT, plan.HPT};
+    told->clear();
     for (const QString& refusal : asTyped.refusals(&given.more))
-        own.messages.append({refusal, Outside::Icon::Stop});
-    refusePairs(own, given.more, client);
-    *told = own.messages;
-    given.FS = own.FS;
-    given.TS = own.TS;
-    given.STT = own.STT;
-    given.HPT = own.HPT;
+        told->append({refusal, Outside::Icon::Stop});
+
+    // The launcher's flags as the plan gives them, and the more options this client knows.
+    const std::pair<QString ClientChoices::*, Choice> flags[] {{&ClientChoices::FS, Choice::Fullscreen},
+        {&ClientChoices::TS, Choice::AlwaysOnTop}, {&ClientChoices::STT, Choice::ShowTouches},
+        {&ClientChoices::HPT, Choice::TurnScreenOff}};
+    QList<Choice> offered;
+    for (const auto& [fragment, choice] : flags) {
+        if (!(given.*fragment).isEmpty())
+            offered << choice;
+    }
+    for (const Choice choice : given.more.chosen()) {
+        if (ClientOptions::knows(client, choice))
+            offered << choice;
+    }
+    QStringList pairs;
+    const QList<Choice> kept = ClientOptions::withoutRefusedPairs(offered, client, &pairs);
+    for (const QString& message : pairs)
+        told->append({message, Outside::Icon::Stop});
+    for (const Choice choice : offered) {
+        if (kept.contains(choice))
+            continue;
+        given.more.drop(choice);
+        for (const auto& [fragment, flag] : flags) {
+            if (flag == choice)
+                (given.*fragment).clear();
+        }
+    }
     return given;
 }
 

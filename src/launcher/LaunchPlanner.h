@@ -50,14 +50,10 @@ namespace LaunchPlanner {
 // never stops the launch; it drops the refused option and goes on.
 LaunchPlan plan(const LaunchSettings& settings);
 
-// What is left of the launcher's flags and the more options once every pair the client of this
-// version refuses together has lost the choice that needs what the other turns off; each pair told in
-// one message naming both, and the launch goes on without the dropped choice.
-void refusePairs(LaunchPlan& plan, MoreOptions& more, const QVersionNumber& client);
-
 // What one client is given of the launcher's flags and of its phone's more options (its own, or the
-// shared ones): the typed values it would refuse left out, then the pairs refused, each refusal added
-// to told with its message.
+// shared ones): the typed values it would refuse left out, then, of every pair the client of this
+// version refuses together, the choice that needs what the other turns off; each refusal is added to
+// told with its message (a pair in one message naming both), and the launch goes on without it.
 struct ClientChoices
 {
     MoreOptions more;

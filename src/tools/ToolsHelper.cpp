@@ -62,7 +62,7 @@ void ToolsHelper::start(InstallStage first, const QStringList& what)
     if (busy())
         return;
     m_pending.clear();
-    m_told = false;
+    m_finished.reset();
     Outside::ToolStart start;
     start.words
         = QStringList {program(), QStringLiteral("--root"), m_root, QStringLiteral("--address"),
@@ -96,10 +96,8 @@ void ToolsHelper::take(const QByteArray& output)
             emit stageChanged(*line.stage);
         if (line.progress)
             emit progress(line.progress->first, line.progress->second);
-        if (line.finished && !m_told) {
-            m_told = true;
-            m_finished = *line.finished;
-        }
+        if (line.finished && !m_finished)
+            m_finished = line.finished;
     }
 }
 
@@ -108,8 +106,8 @@ void ToolsHelper::ended(const ToolAnswer& answer)
 {
     m_helper->deleteLater();
     m_helper = nullptr;
-    if (m_told) {
-        emit finished(m_finished);
+    if (m_finished) {
+        emit finished(*m_finished);
         return;
     }
     if (answer.outcome == ToolAnswer::Outcome::Missing || answer.outcome == ToolAnswer::Outcome::FailedToStart)

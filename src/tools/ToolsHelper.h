@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <optional>
+
 class RunningTool;
 struct ToolAnswer;
 
@@ -45,6 +47,5 @@ private:
     QString m_root;
     QPointer<RunningTool> m_helper;
     QByteArray m_pending; // output short of a whole line
-    bool m_told = false; // the helper told its end
-    QString m_finished; // and what it told
+    std::optional<QString> m_finished; // the end the helper told, its problem or empty
 };
