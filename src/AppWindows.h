@@ -69,6 +69,7 @@ public:
     // Whether a window has been created yet, for tests.
     bool hasForm1() const { return m_form1 != nullptr; }
     bool hasAbout() const { return m_about != nullptr; }
+    // Whether the app list exists, so the options can close it without creating it.
     bool hasAppPicker() const { return m_appPicker != nullptr; }
 
 private:
