@@ -1,5 +1,6 @@
 // Writes the program's icon, as ProgramPictures draws it, into the files the packages carry: one PNG
-// per size for the Linux icon theme, and one Windows icon file holding every size.
+// per size for the Linux icon theme, one Windows icon file holding every size, and the Windows
+// installer's pictures (its welcome and finish pages' side picture, its pages' header picture).
 //
 //   pannix_icons <folder>
 #include "controls/ProgramPictures.h"
@@ -8,6 +9,7 @@
 #include <QDataStream>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <cstdio>
 
@@ -41,6 +43,22 @@ QByteArray iconFile(const QList<std::pair<int, QByteArray>>& images)
     return file;
 }
 
+// An installer picture: the icon on white, at the size and place the installer's pages show it, as
+// the 24-bit bitmap they read.
+QByteArray installerPicture(QSize size, int side, QPoint place)
+{
+    QImage picture(size, QImage::Format_RGB888);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawImage(place, ProgramPictures::icon(side));
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    return bytes;
+}
+
 bool write(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -63,5 +81,9 @@ int main(int argc, char* argv[])
         if (!write(QStringLiteral("%1/pannix-%2.png").arg(folder).arg(side), images.last().second))
             return 1;
     }
-    return write(folder + QStringLiteral("/pannix.ico"), iconFile(images)) ? 0 : 1;
+    // The installer's side picture is 164 x 314 and its header 150 x 57, as its pages lay them out.
+    const bool pictures = write(folder + QStringLiteral("/installer-side.bmp"),
+                              installerPicture(QSize(164, 314), 128, QPoint(18, 40)))
+        && write(folder + QStringLiteral("/installer-header.bmp"), installerPicture(QSize(150, 57), 48, QPoint(96, 4)));
+    return pictures && write(folder + QStringLiteral("/pannix.ico"), iconFile(images)) ? 0 : 1;
 }

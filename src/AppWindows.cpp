@@ -5,6 +5,7 @@
 #include "bridge/PhoneDrops.h"
 #include "bridge/PhoneReconnect.h"
 
+#include "controls/ContentScroller.h"
 #include "controls/ProgramPictures.h"
 #include "controls/ScreenPlace.h"
 
@@ -24,6 +25,9 @@
 #include "tools/tools.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QScreen>
+#include <QWindow>
 
 AppWindows::AppWindows()
     : m_devices(std::make_unique<DeviceModel>())
@@ -43,12 +47,24 @@ void AppWindows::bringUp(QWidget& window)
 {
     const bool first = !window.testAttribute(Qt::WA_WState_ExplicitShowHide);
     // A window with no place of its own opens centred on the screen the user is looking at.
-    if (first && !window.testAttribute(Qt::WA_Moved))
+    if (first && !window.testAttribute(Qt::WA_Moved)) {
+        window.move(ScreenPlace::centred(window.size(), ScreenPlace::availableAround(QCursor::pos())).topLeft());
+        ContentScroller::fit(window);
         ScreenPlace::centreOnScreen(window, window.size());
+    } else if (first) {
+        ContentScroller::fit(window);
+    }
     window.show();
     window.raise();
-    if (first)
+    if (!first)
+        return;
+    ContentScroller::fit(window); // with the frame the window system gave it
+    ScreenPlace::keepOnScreen(window);
+    // Moved to a screen of another size or scale, it takes that screen's room.
+    QObject::connect(window.windowHandle(), &QWindow::screenChanged, &window, [&window] {
+        ContentScroller::fit(window);
         ScreenPlace::keepOnScreen(window);
+    });
 }
 
 AppWindows::~AppWindows()

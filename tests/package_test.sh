@@ -47,7 +47,7 @@ lintian --allow-root --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
 echo "lintian: $(grep -c -E '^[EW]:' "$work/lintian.log" || true) errors and warnings"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libarchive13 qt6-qpa-plugins adb 'fonts-wqy-microhei | fonts-noto-cjk'; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libarchive13 qt6-qpa-plugins qt6-translations-l10n adb 'fonts-wqy-microhei | fonts-noto-cjk'; do
     grep -q -F "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Suggests)" = scrcpy ] || fail "it should suggest scrcpy"

@@ -1,13 +1,23 @@
+#include "Language.h"
 #include "TestSupport.h"
 #include "controls/CheckButton.h"
+#include "controls/FittedText.h"
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -105,6 +115,10 @@ private slots:
     void optionCaptionRoundTrip();
 
     void assistiveTechnologySeesControls();
+    void pathsBreakOnlyAtFolders_data();
+    void pathsBreakOnlyAtFolders();
+    void qtTextsSpeakTheUsersLanguage_data();
+    void qtTextsSpeakTheUsersLanguage();
 };
 
 void TestControls::buttonLoadDefaultsAndNamesWithoutCase()
@@ -498,6 +512,66 @@ void TestControls::assistiveTechnologySeesControls()
     QVERIFY(!radio->state().checked);
     radio->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(option->Value());
+}
+
+void TestControls::pathsBreakOnlyAtFolders_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("width");
+    const QString windows = QStringLiteral("C:\\Program Files\\Pannix\\scrcpy-win64-v4.1");
+    for (int width : {130, 200, 300})
+        QTest::addRow("Windows, %d pixels", width) << windows << width;
+    QTest::newRow("Linux, a Chinese home") << QStringLiteral("/home/用户张三/.local/share/Pannix/pannix/tools") << 150;
+}
+
+// A note's path is broken only after a folder separator: never after "C:" or in "Program Files".
+void TestControls::pathsBreakOnlyAtFolders()
+{
+    QFETCH(QString, path);
+    QFETCH(int, width);
+    const QString text = QStringLiteral("工具已安装到：") + path + QStringLiteral("。");
+    const QString laid = FittedText::brokenAtFolders(text, path, QFont(), width);
+    QCOMPARE(QString(laid).remove(QLatin1Char('\n')), text);
+    // The path may begin a line of its own; within it, a line ends only at a separator.
+    QString laidPath = laid.mid(laid.indexOf(QStringLiteral("：")) + 1);
+    if (laidPath.startsWith(QLatin1Char('\n')))
+        laidPath.remove(0, 1);
+    const QStringList lines = laidPath.split(QLatin1Char('\n'));
+    for (qsizetype line = 0; line + 1 < lines.size(); ++line)
+        QVERIFY2(lines[line].endsWith(QLatin1Char('\\')) || lines[line].endsWith(QLatin1Char('/')), qPrintable(laid));
+    QVERIFY2(!laid.contains(QStringLiteral("C:\n")) && !laid.contains(QStringLiteral("：/\n")), qPrintable(laid));
+    if (width <= 200) // too narrow for the whole path on one line
+        QVERIFY2(lines.size() > 1, qPrintable(laid));
+}
+
+void TestControls::qtTextsSpeakTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("shown"); // a box's OK, the file dialog's "Look in", a field's Undo
+    const QStringList chinese {"确定", "查找范围：", "撤消(&U)"};
+    const QStringList english {"OK", "Look in:", "&Undo"};
+    QTest::newRow("Chinese") << "zh_CN" << chinese;
+    QTest::newRow("Chinese of Taiwan, as the program writes") << "zh_TW" << chinese;
+    QTest::newRow("English") << "en_US" << english;
+    QTest::newRow("German, shown in English") << "de_DE" << english;
+}
+
+// Qt's own texts, the buttons of a box, the file dialog and a field's menu, speak as the program does.
+void TestControls::qtTextsSpeakTheUsersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, shown);
+    Language::use(QLocale(language));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("警告！"), QStringLiteral("x"), QMessageBox::Ok);
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* lookIn = dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"));
+    QLineEdit field;
+    const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    const QStringList seen {box.button(QMessageBox::Ok)->text(), lookIn ? lookIn->text() : QString(),
+        menu->actions().value(0)->text().section(QLatin1Char('\t'), 0, 0)};
+    Language::use(QLocale(QStringLiteral("zh_CN")));
+    QCOMPARE(seen, shown);
 }
 
 QTEST_MAIN(TestControls)

@@ -7,9 +7,12 @@
 #include "tools/ToolsRelease.h"
 #include "tools/tools.h"
 
+#include "tools/ToolsHelper.h"
 #include <QProcess>
 #include <QProgressBar>
+#include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTcpServer>
 
 using ArchiveMaker::Entry;
 
@@ -116,6 +119,9 @@ private slots:
     void launchUsesTheFetchedTools_data();
     void launchUsesTheFetchedTools();
     void transferMemoryIsBounded();
+    void installsThatEndBadly_data();
+    void installsThatEndBadly();
+    void missingFilesAreNamed();
 };
 
 void TestTools::downloads_data()
@@ -130,6 +136,7 @@ void TestTools::downloads_data()
     QTest::newRow("another SHA-256") << "other sha" << PlatformZip
                                      << "不是官方发布的文件（SHA-256 不符），没有安装任何东西";
     QTest::newRow("cut halfway") << "cut" << PlatformZip << "下载失败";
+    QTest::newRow("nothing listens") << "refused" << PlatformZip << "下载失败：下载服务器拒绝或中断了连接（";
     QTest::newRow("404") << "404" << PlatformZip << "服务器回答 404";
     QTest::newRow("stalled") << "stall" << PlatformZip << "秒内没有收到任何数据";
     QTest::newRow("one byte past the size limit") << "too big" << PlatformZip << "文件超过";
@@ -161,6 +168,11 @@ void TestTools::downloads()
     if (served == "query") {
         server.routes[QStringLiteral("/download.php?file=") + name] = reply;
         address = server.url(QStringLiteral("/download.php?file=") + name);
+    }
+    if (served == "refused") { // a port that was just given up: nothing listens there
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost, 0);
+        address.setPort(closed.serverPort());
     }
     if (served == "redirect") {
         server.routes[QStringLiteral("/latest/") + name] = {302, {}, address.toEncoded()};
@@ -220,12 +232,19 @@ void TestTools::downloads()
     QCOMPARE(ToolLocator::locate(QStringLiteral("scrcpy")), Paths::toolsFolder() + QLatin1Char('/') + Programs[1]);
     // Both tools in use now, where and in which version, as each tells it.
     const QString folder = QDir::toNativeSeparators(Paths::toolsFolder());
-    QTRY_COMPARE(textOf(window, "toolsState"),
+    QTRY_COMPARE(textOf(window, "toolsState").replace(QDir::separator() + QStringLiteral("\n"), QDir::separator()),
         QStringLiteral(
             "正在使用：\nadb 36.0.0-13206524，位于 %1（Pannix 获取的工具，与 scrcpy 成对使用）\nscrcpy 4.1，位于 %1")
             .arg(folder));
     QCOMPARE(textOf(window, "toolsProgressText"),
         QStringLiteral("已下载 %1 MB / %1 MB（100%）").arg(QString::number(bytes.size() / 1e6, 'f', 1)));
+    // A second install starts from an empty bar, and no button that cannot act is within reach.
+    outside.chosenFile = none.archive(officialEntries(), zip);
+    Fixture::click(Fixture::find(window, "toolsFromFile"));
+    QCOMPARE(Fixture::find<QProgressBar>(window, "toolsProgress")->value(), 0);
+    QCOMPARE(textOf(window, "toolsProgressText"), QString());
+    QVERIFY(!download->isEnabled() && !Fixture::find(window, "toolsFromFile")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
 #ifndef Q_OS_WIN
     // The executable bits as the archive has them, and nothing writable by others.
     const QFile::Permissions othersWrite = QFile::WriteGroup | QFile::WriteOther;
@@ -443,6 +462,98 @@ void TestTools::launchUsesTheFetchedTools()
     // The maker query of the phone went to that adb alone.
     QVERIFY(contentOf(QFileInfo(adb).absolutePath() + QStringLiteral("/adb.log")).contains("getprop"));
     QCOMPARE(QFile::exists((programsAdb ? folder : f.program.folder()) + QStringLiteral("/adb.log")), false);
+}
+
+void TestTools::installsThatEndBadly_data()
+{
+    QTest::addColumn<QString>("end");
+    QTest::newRow("helper killed while downloading") << "killed";
+    QTest::newRow("disk full while copying") << "full copying";
+    QTest::newRow("disk full while unpacking") << "full unpacking";
+}
+
+// A helper killed mid-install leaves nothing behind within a second and says so; a full disk is told
+// in the same words whichever stage met it. The helper runs for real, on a 2 MB file system of its own.
+void TestTools::installsThatEndBadly()
+{
+#ifdef Q_OS_WIN
+    QSKIP("killing the helper and a small file system are Linux's");
+#else
+    QFETCH(QString, end);
+    NoTools none;
+    QList<Entry> entries = officialEntries();
+    QByteArray large(5 * 1000 * 1000, '\0');
+    if (end == "full copying") // random bytes do not compress: the archive itself is too big
+        for (char& byte : large)
+            byte = char(QRandomGenerator::global()->generate());
+    entries.append({Paths::toolsFolderName() + QStringLiteral("/large"), large});
+    const QString file = none.archive(entries);
+    const QByteArray bytes = contentOf(file);
+    LoopbackServer server;
+    server.routes[QStringLiteral("/release")] = {200, bytes, {}, -1, bytes.size() / 2};
+    none.offer(server.url(QStringLiteral("/release")), ArchiveMaker::sha256(bytes));
+    QTemporaryDir scripts;
+    if (end.startsWith("full")) {
+        // The helper in a mount namespace of its own (PATH names no folder here), where the tools' root is a 2 MB file
+        // system.
+        const QString wrapper = scripts.filePath(QStringLiteral("small-disk"));
+        QFile script(wrapper);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\n/usr/bin/mkdir -p '%1'\nexec /usr/bin/unshare -rm /bin/sh -c "
+                                    "'/usr/bin/mount -t tmpfs -o size=2m tmpfs "
+                                    "\"$0\" && exec \"$@\"' '%1' '%2' \"$@\"\n")
+                         .arg(Paths::toolsRoot(), QStringLiteral(PANNIX_TOOLS_HELPER))
+                         .toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        if (QProcess::execute(QStringLiteral("/usr/bin/unshare"), {"-rm", "/usr/bin/true"}) != 0)
+            QSKIP("this system lets no user make a mount namespace");
+        ToolsHelper::setProgramForTests(wrapper);
+    }
+    RecordingOutside outside;
+    outside.chosenFile = file;
+    AppWindows windows;
+    tools& window = windows.toolsWindow();
+    window.show();
+    Fixture::click(Fixture::find(window, end == "killed" ? "toolsDownload" : "toolsFromFile"));
+    QElapsedTimer killed;
+    if (end == "killed") {
+        QTRY_VERIFY(!textOf(window, "toolsProgressText").isEmpty()); // half the archive is on the disk
+        QVERIFY(none.leftInRoot().value(0).startsWith(QStringLiteral(".download-")));
+        QProcess::execute(QStringLiteral("/usr/bin/pkill"), {"-KILL", "-f", "--", "--root " + Paths::toolsRoot()});
+        killed.start();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
+    ToolsHelper::setProgramForTests(QString());
+    const QString status = textOf(window, "toolsStatus").remove(QLatin1Char('\n'));
+    if (end == "killed") {
+        QVERIFY2(killed.elapsed() < 1000, qPrintable(QString::number(killed.elapsed())));
+        QCOMPARE(none.leftInRoot(), QStringList());
+        QCOMPARE(status, QStringLiteral("安装程序意外结束（状态 9），没有安装任何东西。它留下的未完成文件已删除。"));
+        return;
+    }
+    QCOMPARE(status,
+        QStringLiteral("磁盘已满：%1 所在的磁盘没有空间了，没有安装任何东西。请腾出空间后再试。")
+            .arg(Paths::toolsRoot()));
+#endif
+}
+
+// What is missing is named: on Windows the one file of the bridge's three that is not there.
+void TestTools::missingFilesAreNamed()
+{
+    NoTools none;
+#ifdef Q_OS_WIN
+    none.program.addTool(QStringLiteral("adb"));
+    QFile::remove(Paths::programFolder() + QStringLiteral("/AdbWinApi.dll"));
+    const QString missing = QStringLiteral("AdbWinApi.dll、scrcpy");
+#else
+    const QString missing = QStringLiteral("adb、scrcpy");
+#endif
+    AppWindows windows;
+    tools& window = windows.toolsWindow();
+    window.show();
+    QVERIFY2(textOf(window, "toolsState").startsWith(QStringLiteral("缺少：") + missing + QStringLiteral("。")),
+        qPrintable(textOf(window, "toolsState")));
 }
 
 QTEST_MAIN(TestTools)

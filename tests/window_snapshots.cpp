@@ -66,8 +66,10 @@ int main(int argc, char* argv[])
     const QList<QWidget*> all {&start, &launcher, &windows.keyPanel(), &windows.navigationBar(), &windows.about(),
         &windows.donation(), &windows.meizuWarning(), &windows.shortcutKeys(), &windows.pairing(),
         &windows.toolsWindow(), &windows.moreOptions(), &windows.appPicker()};
-    for (QWidget* window : all)
-        window->show();
+    for (QWidget* window : all) {
+        if (window != &start)
+            AppWindows::bringUp(*window); // as the program opens them: fitted to the screen
+    }
     const bool stay = argc > 2 && qstrcmp(argv[2], "--stay") == 0;
     launcher.move(0, 0);
     QTimer::singleShot(500, &app, [&] {

@@ -1624,71 +1624,71 @@ The recording is saved as: </translation>
 <context>
     <name>Start</name>
     <message>
-        <location filename="../src/startup/Start.cpp" line="36"/>
+        <location filename="../src/startup/Start.cpp" line="37"/>
         <source>连接并启动</source>
         <translation>Connect and start</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="37"/>
+        <location filename="../src/startup/Start.cpp" line="38"/>
         <source>正在启动</source>
         <translation>Starting</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="95"/>
+        <location filename="../src/startup/Start.cpp" line="96"/>
         <source>欢迎使用 Pannix</source>
         <translation>Welcome to Pannix</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="97"/>
+        <location filename="../src/startup/Start.cpp" line="98"/>
         <source>基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen</source>
         <translation>A console for the scrcpy mirroring tool   CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="100"/>
+        <location filename="../src/startup/Start.cpp" line="101"/>
         <source>请开启“USB调试”MIUI还需打开USB调试(安全设置)</source>
         <translation>Turn on USB debugging (on MIUI, its security option too)</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="104"/>
+        <location filename="../src/startup/Start.cpp" line="105"/>
         <source> 下载ADB驱动 </source>
         <translation> ADB driver </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="112"/>
+        <location filename="../src/startup/Start.cpp" line="113"/>
         <source> 无线配对 </source>
         <translation> Wireless pairing </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="121"/>
+        <location filename="../src/startup/Start.cpp" line="122"/>
         <source> 投屏工具 </source>
         <translation> Tools </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="133"/>
+        <location filename="../src/startup/Start.cpp" line="134"/>
         <source>设置与帮助</source>
         <translation>Settings and help</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="161"/>
+        <location filename="../src/startup/Start.cpp" line="162"/>
         <source>驱动不正常！请解压后运行或检查主程序目录下的文件！</source>
         <translation>The bridge tool is missing. Unpack the whole program and run it there, or check the files in its folder.</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="161"/>
-        <location filename="../src/startup/Start.cpp" line="314"/>
+        <location filename="../src/startup/Start.cpp" line="162"/>
+        <location filename="../src/startup/Start.cpp" line="316"/>
         <location filename="../src/startup/StartWireless.cpp" line="186"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="314"/>
+        <location filename="../src/startup/Start.cpp" line="316"/>
         <source>无法列出已连接的设备：<byte value="xd"/>
 </source>
         <translation>Cannot list the connected devices:<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="325"/>
+        <location filename="../src/startup/Start.cpp" line="327"/>
         <source>未检测到设备， 软件将自动关闭！<byte value="xd"/>
 请确定:<byte value="xd"/>
 1.开发者选项中的USB调试已经打开并授权 <byte value="xd"/>
@@ -1701,12 +1701,12 @@ Please check that:<byte value="xd"/>
 3. or try another computer</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="330"/>
+        <location filename="../src/startup/Start.cpp" line="332"/>
         <source>提示</source>
         <translation>Note</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="331"/>
+        <location filename="../src/startup/Start.cpp" line="333"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
@@ -1828,42 +1828,39 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolsArchive</name>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="37"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="39"/>
         <source>未知错误</source>
         <translation>unknown error</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="54"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="99"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="158"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="56"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="101"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="159"/>
         <location filename="../src/tools/ToolsArchive.cpp" line="164"/>
         <source>无法读取压缩包：%1</source>
         <translation>Cannot read the archive: %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="101"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="103"/>
         <source>压缩包是空的。</source>
         <translation>The archive is empty.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="144"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="154"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="160"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="257"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="293"/>
+        <source>磁盘已满：%1 所在的磁盘没有空间了，没有安装任何东西。请腾出空间后再试。</source>
+        <translation>The disk is full: the disk that holds %1 has no space left, and nothing was installed. Free some space and try again.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsArchive.cpp" line="295"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="95"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="152"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="266"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="97"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="154"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="264"/>
         <source>已取消。</source>
         <translation>Cancelled.</translation>
-    </message>
-    <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="166"/>
-        <source>无法写入：%1</source>
-        <translation>Cannot write: %1</translation>
     </message>
     <message>
         <location filename="../src/tools/ToolsArchive.cpp" line="180"/>
@@ -1917,18 +1914,12 @@ Please check that:<byte value="xd"/>
     </message>
     <message>
         <location filename="../src/tools/ToolsArchive.cpp" line="246"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="318"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="303"/>
         <source>无法创建文件夹 %1。</source>
         <translation>Cannot create the folder %1.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="252"/>
-        <location filename="../src/tools/ToolsArchive.cpp" line="321"/>
-        <source>无法在 %1 中写入：%2</source>
-        <translation>Cannot write in %1: %2</translation>
-    </message>
-    <message>
-        <location filename="../src/tools/ToolsArchive.cpp" line="327"/>
+        <location filename="../src/tools/ToolsArchive.cpp" line="311"/>
         <source>压缩包中没有 %1 文件夹。</source>
         <translation>The archive holds no %1 folder.</translation>
     </message>
@@ -1936,66 +1927,95 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolsDownload</name>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="22"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="23"/>
+        <source>找不到下载服务器，请检查网络连接</source>
+        <translation>The download server was not found; check the network connection</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="26"/>
+        <source>下载服务器拒绝或中断了连接</source>
+        <translation>The download server refused or dropped the connection</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="28"/>
+        <source>连接下载服务器超时</source>
+        <translation>The connection to the download server timed out</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="30"/>
+        <source>无法与下载服务器建立安全连接</source>
+        <translation>No secure connection could be made to the download server</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="36"/>
+        <source>无法通过代理服务器连接</source>
+        <translation>No connection could be made through the proxy server</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="39"/>
+        <source>网络连接中断了</source>
+        <translation>The network connection was interrupted</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="41"/>
+        <source>网络出错</source>
+        <translation>A network error occurred</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsDownload.cpp" line="50"/>
         <source>服务器回答 %1 %2，没有下载到工具。</source>
         <translation>The server answered %1 %2; the tools were not downloaded.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="26"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="54"/>
         <source>下载地址被转到了不加密的 http 地址，下载已停止。</source>
         <translation>The download was redirected to an unencrypted http address and was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="27"/>
-        <source>下载失败：%1</source>
-        <translation>Download failed: %1</translation>
+        <location filename="../src/tools/ToolsDownload.cpp" line="55"/>
+        <source>下载失败：%1（%2）</source>
+        <translation>Download failed: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="40"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="69"/>
         <source>%1 秒内没有收到任何数据，下载已停止。</source>
         <translation>Nothing arrived for %1 seconds; the download was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="57"/>
-        <source>无法在 %1 中写入：%2</source>
-        <translation>Cannot write in %1: %2</translation>
-    </message>
-    <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="75"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="81"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="118"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="103"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="109"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="146"/>
         <source>文件超过 %1 MB，不是要下载的工具，下载已停止。</source>
         <translation>The file is over %1 MB, so it is not the tools; the download was stopped.</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="88"/>
+        <location filename="../src/tools/ToolsDownload.cpp" line="116"/>
         <source>下载已取消，没有安装任何东西。</source>
         <translation>Download cancelled; nothing was installed.</translation>
-    </message>
-    <message>
-        <location filename="../src/tools/ToolsDownload.cpp" line="120"/>
-        <location filename="../src/tools/ToolsDownload.cpp" line="149"/>
-        <source>无法写入 %1：%2</source>
-        <translation>Cannot write %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ToolsHelper</name>
     <message>
-        <location filename="../src/tools/ToolsHelper.cpp" line="115"/>
+        <location filename="../src/tools/ToolsHelper.cpp" line="116"/>
         <source>无法启动安装程序 %1，没有安装任何东西。%2</source>
         <translation>The installer %1 could not be started; nothing was installed. %2</translation>
     </message>
     <message>
-        <location filename="../src/tools/ToolsHelper.cpp" line="117"/>
+        <location filename="../src/tools/ToolsHelper.cpp" line="121"/>
         <source>安装程序意外结束（状态 %1），没有安装任何东西。</source>
         <translation>The installer ended unexpectedly (status %1); nothing was installed.</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolsHelper.cpp" line="122"/>
+        <source>它留下的未完成文件已删除。</source>
+        <translation> The unfinished files it left were removed.</translation>
     </message>
 </context>
 <context>
     <name>ToolsInstall</name>
     <message>
-        <location filename="../src/tools/ToolsInstall.cpp" line="34"/>
+        <location filename="../src/tools/ToolsInstall.cpp" line="35"/>
         <source>这个文件不是官方发布的文件（SHA-256 不符），没有安装任何东西。</source>
         <translation>This file is not the official release (its SHA-256 differs); nothing was installed.</translation>
     </message>
@@ -2400,12 +2420,12 @@ A new QR code is shown for another try.</translation>
 <context>
     <name>tools</name>
     <message>
-        <location filename="../src/tools/tools.cpp" line="66"/>
+        <location filename="../src/tools/tools.cpp" line="60"/>
         <source>获取投屏工具</source>
         <translation>Get the mirroring tools</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="80"/>
+        <location filename="../src/tools/tools.cpp" line="75"/>
         <source>可以安装：%1（scrcpy %2 的官方发布，含 adb）
 来自：%3
 下载后按官方公布的 SHA-256 校验，安装到：%4</source>
@@ -2414,38 +2434,38 @@ From: %3
 Checked against its published SHA-256, installed in: %4</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="94"/>
+        <location filename="../src/tools/tools.cpp" line="88"/>
         <source>下载并安装</source>
         <translation>Download and install</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="97"/>
+        <location filename="../src/tools/tools.cpp" line="91"/>
         <source>从文件安装…</source>
         <translation>Install from file…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="100"/>
+        <location filename="../src/tools/tools.cpp" line="94"/>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="148"/>
+        <location filename="../src/tools/tools.cpp" line="141"/>
         <source>缺少：%1。投屏需要 adb（安卓调试桥）和 scrcpy（投屏客户端），两者都在下面的官方发布中。</source>
         <translation>Missing: %1. Mirroring needs adb (the Android Debug Bridge) and scrcpy (the mirroring client); the official release below holds both.</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="149"/>
+        <location filename="../src/tools/tools.cpp" line="142"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="155"/>
-        <location filename="../src/tools/tools.cpp" line="156"/>
+        <location filename="../src/tools/tools.cpp" line="148"/>
+        <location filename="../src/tools/tools.cpp" line="149"/>
         <source>正在询问版本…</source>
         <translation>asking its version…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="161"/>
+        <location filename="../src/tools/tools.cpp" line="156"/>
         <source>正在使用：
 adb %1，位于 %2（%5）
 scrcpy %3，位于 %4</source>
@@ -2454,53 +2474,53 @@ adb %1, in %2 (%5)
 scrcpy %3, in %4</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="170"/>
-        <location filename="../src/tools/tools.cpp" line="176"/>
+        <location filename="../src/tools/tools.cpp" line="168"/>
+        <location filename="../src/tools/tools.cpp" line="174"/>
         <source>（版本未知）</source>
         <translation>(version unknown)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="196"/>
+        <location filename="../src/tools/tools.cpp" line="202"/>
         <source>正在连接…</source>
         <translation>Connecting…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="199"/>
+        <location filename="../src/tools/tools.cpp" line="205"/>
         <source>正在下载…</source>
         <translation>Downloading…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="207"/>
+        <location filename="../src/tools/tools.cpp" line="213"/>
         <source>正在解压…</source>
         <translation>Unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="219"/>
+        <location filename="../src/tools/tools.cpp" line="225"/>
         <source>已下载 %1 MB / %2 MB（%3%）</source>
         <translation>Downloaded %1 MB of %2 MB (%3%)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="221"/>
+        <location filename="../src/tools/tools.cpp" line="227"/>
         <source>已下载 %1 MB</source>
         <translation>Downloaded %1 MB</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="230"/>
+        <location filename="../src/tools/tools.cpp" line="236"/>
         <source>选择下载好的 %1</source>
         <translation>Choose the downloaded %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="230"/>
+        <location filename="../src/tools/tools.cpp" line="236"/>
         <source>压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)</source>
         <translation>Archives (*.zip *.tar.gz *.tgz);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="202"/>
+        <location filename="../src/tools/tools.cpp" line="208"/>
         <source>正在校验并解压…</source>
         <translation>Checking and unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="258"/>
+        <location filename="../src/tools/tools.cpp" line="264"/>
         <source>已安装到 %1。</source>
         <translation>Installed in %1.</translation>
     </message>

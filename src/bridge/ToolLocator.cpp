@@ -117,22 +117,47 @@ QStringList requiredBridgeFiles()
 #endif
 }
 
-static bool holdsBridgeTool(const QString& folder)
+// Whether the folder holds one of the bridge's required files, as the start-up check counts it.
+static bool holdsFile(const QString& folder, const QString& name)
 {
 #ifdef Q_OS_WIN
     // Only ordinary files count: hidden and system files are as good as missing.
-    for (const QString& name : requiredBridgeFiles()) {
-        const QString path = QDir::toNativeSeparators(folder + QLatin1Char('/') + name);
-        const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
-        if (attributes == INVALID_FILE_ATTRIBUTES
-            || (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
-            return false;
-    }
-    return true;
+    const QString path = QDir::toNativeSeparators(folder + QLatin1Char('/') + name);
+    const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
+    return attributes != INVALID_FILE_ATTRIBUTES
+        && !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 #else
-    const QFileInfo adb = inFolder(folder, QStringLiteral("adb"));
-    return adb.isFile() && adb.isExecutable();
+    const QFileInfo tool = inFolder(folder, name);
+    return tool.isFile() && tool.isExecutable();
 #endif
+}
+
+static QStringList missingFrom(const QString& folder)
+{
+    QStringList missing;
+    for (const QString& name : requiredBridgeFiles()) {
+        if (!holdsFile(folder, name))
+            missing << name;
+    }
+    return missing;
+}
+
+static bool holdsBridgeTool(const QString& folder)
+{
+    return missingFrom(folder).isEmpty();
+}
+
+QStringList missingBridgeFiles()
+{
+    if (bridgeToolPresent())
+        return {};
+    // A folder that holds part of the bridge names what it lacks (AdbWinApi.dll beside adb.exe, say).
+    const int required = int(requiredBridgeFiles().size());
+    for (const QString& folder : searchedFolders()) {
+        if (const QStringList missing = missingFrom(folder); missing.size() < required)
+            return missing;
+    }
+    return {QStringLiteral("adb")};
 }
 
 bool bridgeToolPresent()

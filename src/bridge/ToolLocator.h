@@ -39,6 +39,10 @@ QStringList requiredBridgeFiles();
 // executable adb there, or on PATH).
 bool bridgeToolPresent();
 
+// What the bridge lacks, in the user's words: the files a folder that holds part of it is missing
+// (on Windows "AdbWinApi.dll" beside adb.exe, say), else "adb"; empty when bridgeToolPresent().
+QStringList missingBridgeFiles();
+
 // Console tools start without a console window of their own (Windows); elsewhere nothing to do.
 void hideConsoleWindow(QProcess& process);
 

@@ -14,4 +14,8 @@ QString withFolder(
 
 bool fits(const QString& text, const QFont& font, const QSize& box);
 
+// The text as a label of that width shows it, the path (each time it is named) broken onto a new line only after a
+// folder separator ("C:\Program Files\" stays whole, never "C:" alone at a line's end).
+QString brokenAtFolders(const QString& text, const QString& path, const QFont& font, int width);
+
 } // namespace FittedText

@@ -14,4 +14,16 @@ void draw(QPainter& painter, const QRect& controlRect, const QColor& color)
     painter.restore();
 }
 
+void drawAround(QPainter& painter, const QRectF& around, const QColor& color)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    QPen pen(color, 0, Qt::DotLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.drawRect(around);
+    painter.restore();
+}
+
 } // namespace FocusMark

@@ -14,4 +14,7 @@ constexpr int Inset = 2;
 
 void draw(QPainter& painter, const QRect& controlRect, const QColor& color);
 
+// The mark around a caption's ink: one device pixel wide on the rectangle given, at any scale.
+void drawAround(QPainter& painter, const QRectF& around, const QColor& color);
+
 } // namespace FocusMark

@@ -7,8 +7,6 @@
 
 namespace ScreenPlace {
 
-namespace {
-
 QRect availableAround(const QPoint& point)
 {
     QScreen* screen = QGuiApplication::screenAt(point);
@@ -16,8 +14,6 @@ QRect availableAround(const QPoint& point)
         screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
 }
-
-} // namespace
 
 QRect fitted(const QRect& clientPlace, const QRect& available, const QMargins& frame)
 {

@@ -18,6 +18,9 @@ QRect fitted(const QRect& clientPlace, const QRect& available, const QMargins& f
 // A client area of clientSize whose frame is centred in available, and fitted to it when larger.
 QRect centred(const QSize& clientSize, const QRect& available, const QMargins& frame = NominalFrame);
 
+// The available area of the screen around a point (the primary screen's when none is there).
+QRect availableAround(const QPoint& point);
+
 // Places a window that has no design place: centred on the screen under the pointer, sized for the
 // client area it will have (a window that grows as it opens is placed for its grown size).
 void centreOnScreen(QWidget& window, const QSize& clientSize);

@@ -101,13 +101,30 @@ void StatePictureControl::paintEvent(QPaintEvent*)
     painter.setPen(captionColor());
     const QRect caption(captionPosition(), QSize(width() - CaptionLeft, captionHeight()));
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, m_caption);
-    // The focus mark surrounds the caption, as the system's own controls draw it, and never crosses
-    // the picture.
-    if (hasFocus()) {
-        const int captionWidth = QFontMetrics(font()).horizontalAdvance(m_caption);
-        const QRect around(CaptionLeft - 2, 0, qMin(captionWidth + 4, width() - CaptionLeft + 2), height());
-        FocusMark::draw(painter, m_caption.isEmpty() ? rect() : around, captionColor());
-    }
+    if (hasFocus())
+        FocusMark::drawAround(painter, focusMarkPlace(caption), captionColor());
+}
+
+// The focus mark surrounds the caption's characters with a pixel's gap, as the system's own controls
+// draw it, and never crosses the picture; where the control is too short for that gap, the mark runs
+// along its edge, as far from the characters as the control allows.
+QRectF StatePictureControl::focusMarkPlace(const QRect& caption) const
+{
+    if (m_caption.isEmpty())
+        return QRectF(rect()).adjusted(
+            FocusMark::Inset, FocusMark::Inset, -FocusMark::Inset - 1, -FocusMark::Inset - 1);
+    const QFontMetricsF metrics(font());
+    // Where drawText put the characters: centred in the caption's line, from the baseline up and down.
+    const qreal baseline = caption.top() + (caption.height() - metrics.height()) / 2 + metrics.ascent();
+    const QRectF ink = metrics.tightBoundingRect(m_caption).translated(caption.left(), baseline);
+    constexpr qreal gap = 2; // a clear pixel between the characters and the line
+    const QRectF bounds(CaptionLeft - 2, 0, width() - CaptionLeft + 1, height() - 1);
+    QRectF around = ink.adjusted(-gap, -gap, gap, gap);
+    around.setLeft(qMax(around.left(), bounds.left()));
+    around.setTop(qMax(around.top(), bounds.top()));
+    around.setRight(qMin(around.right(), bounds.right()));
+    around.setBottom(qMin(around.bottom(), bounds.bottom()));
+    return around;
 }
 
 void StatePictureControl::focusInEvent(QFocusEvent* event)

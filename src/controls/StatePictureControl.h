@@ -69,5 +69,6 @@ private:
     OleColor m_captionColor = OleColors::rgb(0, 0, 0);
     // Measuring text loads fonts, so it waits until the caption is first placed.
     int captionHeight() const;
+    QRectF focusMarkPlace(const QRect& caption) const;
     mutable std::optional<int> m_captionHeight;
 };

@@ -13,11 +13,11 @@ KJJ::KJJ(AppWindows& windows)
 {
     setObjectName(QStringLiteral("KJJ"));
     setWindowTitle(QStringLiteral("Shortcut Keys"));
-    setFixedSize(Twips::toPixels(14310), Twips::toPixels(6660));
+    setFixedSize(designSize());
     m_picture = new DrawnPicture(
         [this](qreal devicePixelRatio) {
             const ClientVersion& client = m_windows.clientVersion();
-            return ShortcutTable::render(size(), client.version(), !client.answered(), devicePixelRatio);
+            return ShortcutTable::render(designSize(), client.version(), !client.answered(), devicePixelRatio);
         },
         this);
     m_picture->setObjectName(QStringLiteral("Image1"));
@@ -27,6 +27,12 @@ KJJ::KJJ(AppWindows& windows)
     connect(&client, &ClientVersion::changed, this, &KJJ::draw);
     client.ask();
     draw();
+}
+
+// The table's size; on a small screen the window is smaller and the table scrolls within it.
+QSize KJJ::designSize()
+{
+    return {Twips::toPixels(14310), Twips::toPixels(6660)};
 }
 
 void KJJ::draw()

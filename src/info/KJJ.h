@@ -14,6 +14,7 @@ public:
     explicit KJJ(AppWindows& windows);
 
 private:
+    static QSize designSize();
     void draw();
 
     AppWindows& m_windows;

@@ -101,7 +101,9 @@ void Form1::buildOptionsFrame()
 {
     auto* frame
         = WindowParts::frame(this, QStringLiteral("frameOptions"), tr("附加设置"), Twips::rect(4080, 120, 4575, 1215));
-    const int width = 1380;
+    // Three pixels wider than the design's boxes, within the gaps between them: "Show touches" fills
+    // its box, and its focus mark needs room clear of its last letter.
+    const int width = 1425;
     topshow = check(frame, QStringLiteral("topshow"), ClientOptions::name(Choice::AlwaysOnTop), 1,
         Twips::rect(240, 360, width, RowHeight));
     fmenux = check(frame, QStringLiteral("fmenux"), tr("悬浮工具栏"), 0, Twips::rect(1680, 360, width, RowHeight));

@@ -13,6 +13,7 @@
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/CheckButton.h"
+#include "controls/ContentScroller.h"
 #include "controls/LinkLabel.h"
 #include "controls/N_Shape.h"
 #include "controls/ScreenPlace.h"
@@ -184,8 +185,10 @@ QSize Start::frameAllowance() const
 void Start::setOuterSize(int widthTwips, int heightTwips)
 {
     const QSize frame = frameAllowance();
-    setFixedSize(
-        qMax(1, Twips::toPixels(widthTwips) - frame.width()), qMax(1, Twips::toPixels(heightTwips) - frame.height()));
+    // On a screen shorter than the grown window, the window stops at the screen's room and its content scrolls.
+    ContentScroller::fit(*this,
+        QSize(qMax(1, Twips::toPixels(widthTwips) - frame.width()),
+            qMax(1, Twips::toPixels(heightTwips) - frame.height())));
 }
 
 void Start::tickTimerst()

@@ -1,4 +1,5 @@
 #include "ToolsArchive.h"
+#include "ToolsRoot.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
@@ -115,6 +117,7 @@ QString writeEntries(
     const Reader reader = openReader(file, &problem);
     if (!reader)
         return problem;
+    const QString root = QFileInfo(folder).absolutePath(); // the temporary folder lies in the tools' root
     Writer writer(archive_write_disk_new());
     archive_write_disk_set_options(writer.get(),
         ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_SYMLINKS | ARCHIVE_EXTRACT_PERM
@@ -141,8 +144,7 @@ QString writeEntries(
         const bool isFolder = archive_entry_filetype(entry) == AE_IFDIR;
         archive_entry_set_perm(entry, isFolder ? 0755 : (archive_entry_perm(entry) & 0755) | 0400);
         if (archive_write_header(writer.get(), entry) != ARCHIVE_OK)
-            return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
-                .arg(relative, archiveError(writer.get()));
+            return cannotWrite(root, relative, archiveError(writer.get()));
         const void* block = nullptr;
         size_t size = 0;
         la_int64_t offset = 0;
@@ -151,19 +153,17 @@ QString writeEntries(
             if (cancelled && cancelled->load())
                 return QCoreApplication::translate("ToolsArchive", "已取消。");
             if (archive_write_data_block(writer.get(), block, size, offset) != ARCHIVE_OK)
-                return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
-                    .arg(relative, archiveError(writer.get()));
+                return cannotWrite(root, relative, archiveError(writer.get()));
         }
         if (read != ARCHIVE_EOF)
             return QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
         if (archive_write_finish_entry(writer.get()) != ARCHIVE_OK)
-            return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
-                .arg(relative, archiveError(writer.get()));
+            return cannotWrite(root, relative, archiveError(writer.get()));
     }
     if (status != ARCHIVE_EOF)
         return QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
     if (archive_write_close(writer.get()) != ARCHIVE_OK)
-        return QCoreApplication::translate("ToolsArchive", "无法写入：%1").arg(archiveError(writer.get()));
+        return cannotWrite(root, topFolder, archiveError(writer.get()));
     return {};
 }
 
@@ -241,7 +241,7 @@ CheckedCopy copyWhileHashing(
     };
     if (input.size() > limit)
         return tooBig();
-    if (!makeRoot(root)) {
+    if (!ToolsRoot::make(root)) {
         *problem
             = QCoreApplication::translate("ToolsArchive", "无法创建文件夹 %1。").arg(QDir::toNativeSeparators(root));
         return {};
@@ -249,13 +249,11 @@ CheckedCopy copyWhileHashing(
     // Named as a download's part, so that a copy a crash left behind is swept like one.
     QTemporaryFile copy(root + QStringLiteral("/.download-XXXXXX.part"));
     if (!copy.open()) {
-        *problem = QCoreApplication::translate("ToolsArchive", "无法在 %1 中写入：%2")
-                       .arg(QDir::toNativeSeparators(root), copy.errorString());
+        *problem = cannotWrite(root, root, copy.errorString());
         return {};
     }
-    const auto cannotWrite = [&] {
-        *problem = QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2")
-                       .arg(QDir::toNativeSeparators(copy.fileName()), copy.errorString());
+    const auto copyFailed = [&] {
+        *problem = cannotWrite(root, copy.fileName(), copy.errorString());
         return CheckedCopy();
     };
     QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -276,50 +274,37 @@ CheckedCopy copyWhileHashing(
             return tooBig();
         hash.addData(QByteArrayView(block.constData(), read));
         if (copy.write(block.constData(), read) != read)
-            return cannotWrite();
+            return copyFailed();
     }
     if (!copy.flush())
-        return cannotWrite();
+        return copyFailed();
     copy.setAutoRemove(false);
     if (afterCopyForTests)
         afterCopyForTests(file);
     return {copy.fileName(), hash.result().toHex()};
 }
 
-bool makeRoot(const QString& root)
+QString cannotWrite(const QString& root, const QString& file, const QString& detail)
 {
-    if (!QDir().mkpath(root))
-        return false;
-#ifndef Q_OS_WIN
-    // The user's alone whatever the umask: another local user must not swap the tools.
-    QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-#endif
-    return true;
-}
-
-void sweepLeftovers(const QString& root)
-{
-    const QDir folder(root);
-    const QStringList left {QStringLiteral(".unpack-*"), QStringLiteral(".download-*"), QStringLiteral(".old-*")};
-    for (const QFileInfo& entry :
-        folder.entryInfoList(left, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-        if (entry.isDir() && !entry.isSymLink())
-            QDir(entry.absoluteFilePath()).removeRecursively();
-        else
-            QFile::remove(entry.absoluteFilePath());
-    }
+    // Less room than one more block of any copy here: the disk is full, whichever stage found it.
+    constexpr qint64 NoRoom = 1 << 20;
+    const QStorageInfo disk(root);
+    if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < NoRoom)
+        return QCoreApplication::translate(
+            "ToolsArchive", "磁盘已满：%1 所在的磁盘没有空间了，没有安装任何东西。请腾出空间后再试。")
+            .arg(QDir::toNativeSeparators(root));
+    return QCoreApplication::translate("ToolsArchive", "无法写入 %1：%2").arg(QDir::toNativeSeparators(file), detail);
 }
 
 QString unpack(const QString& archive, const QString& topFolder, const QString& root, const std::atomic_bool* cancelled)
 {
     if (const QString refused = checkEntries(archive, topFolder, cancelled); !refused.isEmpty())
         return refused;
-    if (!makeRoot(root))
+    if (!ToolsRoot::make(root))
         return QCoreApplication::translate("ToolsArchive", "无法创建文件夹 %1。").arg(QDir::toNativeSeparators(root));
     QTemporaryDir temporary(root + QStringLiteral("/.unpack-XXXXXX"));
     if (!temporary.isValid())
-        return QCoreApplication::translate("ToolsArchive", "无法在 %1 中写入：%2")
-            .arg(QDir::toNativeSeparators(root), temporary.errorString());
+        return cannotWrite(root, root, temporary.errorString());
     if (const QString problem = writeEntries(archive, topFolder, temporary.path(), cancelled); !problem.isEmpty())
         return problem;
     const QString unpacked = temporary.path() + QLatin1Char('/') + topFolder;

@@ -10,11 +10,6 @@
 // tools folder. Both read the file as a stream and may run on a worker thread; neither touches a window.
 namespace ToolsArchive {
 
-// Makes the tools' root, the user's alone whatever the umask; false when it cannot be made.
-bool makeRoot(const QString& root);
-// Removes what an install cut short (a crash, the power) left in the root: it is never used.
-void sweepLeftovers(const QString& root);
-
 // A chosen archive, copied into a private temporary file in root while it is hashed, in one pass:
 // the copy is what is checked and unpacked, so a file on a share or a stick that is swapped after it
 // was read is never what is installed. A file over limit bytes is refused before it is read; cancelled
@@ -38,6 +33,10 @@ void setAfterCopyForTests(std::function<void(const QString& file)> afterCopy);
 
 QString unpack(
     const QString& archive, const QString& topFolder, const QString& root, const std::atomic_bool* cancelled = nullptr);
+
+// A write into root that failed, in the same words at every stage: a full disk is said as such (the
+// disk is asked, whatever the error said), anything else with the system's reason after the file.
+QString cannotWrite(const QString& root, const QString& file, const QString& detail);
 
 // The entry's refusal in the user's words, or empty when it may be unpacked (exposed for tests).
 QString refusal(const QString& path, bool isFileOrFolder, bool isLink, const QString& topFolder);

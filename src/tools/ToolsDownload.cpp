@@ -1,6 +1,7 @@
 #include "ToolsDownload.h"
 
 #include "ToolsArchive.h"
+#include "ToolsRoot.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +15,33 @@ Q_LOGGING_CATEGORY(lcDownload, "pannix.tools")
 
 namespace {
 
+// The program's own words for what the network said; Qt's detail follows them.
+const char* reason(QNetworkReply::NetworkError error)
+{
+    switch (error) {
+    case QNetworkReply::HostNotFoundError:
+        return QT_TRANSLATE_NOOP("ToolsDownload", "找不到下载服务器，请检查网络连接");
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::RemoteHostClosedError:
+        return QT_TRANSLATE_NOOP("ToolsDownload", "下载服务器拒绝或中断了连接");
+    case QNetworkReply::TimeoutError:
+        return QT_TRANSLATE_NOOP("ToolsDownload", "连接下载服务器超时");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QT_TRANSLATE_NOOP("ToolsDownload", "无法与下载服务器建立安全连接");
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+        return QT_TRANSLATE_NOOP("ToolsDownload", "无法通过代理服务器连接");
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+        return QT_TRANSLATE_NOOP("ToolsDownload", "网络连接中断了");
+    default:
+        return QT_TRANSLATE_NOOP("ToolsDownload", "网络出错");
+    }
+}
+
 // What went wrong, as a user can act on it.
 QString describe(QNetworkReply& reply)
 {
@@ -24,7 +52,8 @@ QString describe(QNetworkReply& reply)
             .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
     if (reply.error() == QNetworkReply::InsecureRedirectError)
         return QCoreApplication::translate("ToolsDownload", "下载地址被转到了不加密的 http 地址，下载已停止。");
-    return QCoreApplication::translate("ToolsDownload", "下载失败：%1").arg(reply.errorString());
+    return QCoreApplication::translate("ToolsDownload", "下载失败：%1（%2）")
+        .arg(QCoreApplication::translate("ToolsDownload", reason(reply.error())), reply.errorString());
 }
 
 } // namespace
@@ -50,11 +79,10 @@ ToolsDownload::~ToolsDownload()
 
 void ToolsDownload::start()
 {
-    ToolsArchive::makeRoot(m_folder);
+    ToolsRoot::make(m_folder);
     m_file = std::make_unique<QTemporaryFile>(m_folder + QStringLiteral("/.download-XXXXXX.part"));
     if (!m_file->open()) {
-        const QString problem
-            = tr("无法在 %1 中写入：%2").arg(QDir::toNativeSeparators(m_folder), m_file->errorString());
+        const QString problem = ToolsArchive::cannotWrite(m_folder, m_folder, m_file->errorString());
         m_file.reset();
         m_done = true;
         // Told from the event loop, as every other end is.
@@ -117,7 +145,7 @@ QString ToolsDownload::keep(const QByteArray& block)
     if (m_received > m_release.sizeLimit)
         return tr("文件超过 %1 MB，不是要下载的工具，下载已停止。").arg(m_release.sizeLimit / 1000000);
     if (m_file->write(block) != block.size())
-        return tr("无法写入 %1：%2").arg(QDir::toNativeSeparators(m_file->fileName()), m_file->errorString());
+        return ToolsArchive::cannotWrite(m_folder, m_file->fileName(), m_file->errorString());
     m_hash.addData(block);
     return {};
 }
@@ -146,7 +174,7 @@ void ToolsDownload::end()
         problem = keep(m_reply->readAll()); // what arrived with the end
     m_done = true;
     if (problem.isEmpty() && !m_file->flush())
-        problem = tr("无法写入 %1：%2").arg(QDir::toNativeSeparators(m_file->fileName()), m_file->errorString());
+        problem = ToolsArchive::cannotWrite(m_folder, m_file->fileName(), m_file->errorString());
     if (!problem.isEmpty()) {
         qCWarning(lcDownload) << "download of" << m_release.address.toString() << "failed:" << problem;
         m_file.reset(); // the temporary file goes with it

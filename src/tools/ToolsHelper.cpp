@@ -1,6 +1,7 @@
 #include "ToolsHelper.h"
 
 #include "Language.h"
+#include "ToolsRoot.h"
 #include "bridge/Outside.h"
 #include "bridge/ToolAnswer.h"
 
@@ -110,9 +111,13 @@ void ToolsHelper::ended(const ToolAnswer& answer)
         emit finished(*m_finished);
         return;
     }
-    if (answer.outcome == ToolAnswer::Outcome::Missing || answer.outcome == ToolAnswer::Outcome::FailedToStart)
+    if (answer.outcome == ToolAnswer::Outcome::Missing || answer.outcome == ToolAnswer::Outcome::FailedToStart) {
         emit finished(
             tr("无法启动安装程序 %1，没有安装任何东西。%2").arg(QDir::toNativeSeparators(program()), answer.problem));
-    else
-        emit finished(tr("安装程序意外结束（状态 %1），没有安装任何东西。").arg(answer.exitCode));
+        return;
+    }
+    // Killed or crashed: what it was writing (a part of the archive, a half-unpacked folder, tens of
+    // megabytes) is removed now, not left until some later install.
+    const QString ending = tr("安装程序意外结束（状态 %1），没有安装任何东西。").arg(answer.exitCode);
+    emit finished(ToolsRoot::sweepLeftovers(m_root) ? ending + tr("它留下的未完成文件已删除。") : ending);
 }

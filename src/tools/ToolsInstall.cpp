@@ -2,6 +2,7 @@
 
 #include "ToolsArchive.h"
 #include "ToolsDownload.h"
+#include "ToolsRoot.h"
 
 #include <QFile>
 #include <QThread>
@@ -48,7 +49,7 @@ void ToolsInstall::download()
         return;
     m_stage.reset();
     m_cancelled = false;
-    ToolsArchive::sweepLeftovers(m_root);
+    ToolsRoot::sweepLeftovers(m_root);
     m_transfer = new ToolsDownload(m_release, m_root, this);
     connect(m_transfer, &ToolsDownload::progress, this, [this](qint64 received, qint64 total) {
         enter(InstallStage::Downloading);
@@ -82,7 +83,7 @@ void ToolsInstall::installFile(const QString& archive)
         return;
     m_stage.reset();
     m_cancelled = false;
-    ToolsArchive::sweepLeftovers(m_root);
+    ToolsRoot::sweepLeftovers(m_root);
     enter(InstallStage::Copying);
     const QString topFolder = m_release.topFolder;
     const QString root = m_root;

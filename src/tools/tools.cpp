@@ -11,6 +11,7 @@
 #include "bridge/WirelessDebugging.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
+#include "controls/FittedText.h"
 #include "controls/LinkLabel.h"
 #include "controls/N_Shape.h"
 #include "controls/WidgetColors.h"
@@ -33,13 +34,6 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place)
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
-}
-
-// A path as the window shows it: a long one wraps at a folder separator, not inside a name.
-QString wrappable(const QString& path)
-{
-    const QChar separator = QDir::separator();
-    return QDir::toNativeSeparators(path).replace(separator, QString(separator) + QChar(0x200B));
 }
 
 QString megabytes(qint64 bytes)
@@ -77,10 +71,10 @@ tools::tools(AppWindows& windows)
 
     m_state = makeLabel(this, QStringLiteral("toolsState"), QRect(16, 12, 488, 72));
     m_offer = makeLabel(this, QStringLiteral("toolsOffer"), QRect(16, 90, 488, 76));
-    m_offer->setText(tr("可以安装：%1（scrcpy %2 的官方发布，含 adb）\n来自：%3\n下载后按官方公布的 SHA-256 校验，"
-                        "安装到：%4")
-                         .arg(m_release.archiveName(), m_release.version(), m_release.address.toString(),
-                             wrappable(Paths::toolsFolder())));
+    setNote(m_offer,
+        tr("可以安装：%1（scrcpy %2 的官方发布，含 adb）\n来自：%3\n下载后按官方公布的 SHA-256 校验，安装到：%4")
+            .arg(m_release.archiveName(), m_release.version(), m_release.address.toString(),
+                QDir::toNativeSeparators(Paths::toolsFolder())));
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("toolsProgress"));
     m_progress->setGeometry(16, 174, 488, 20);
@@ -140,8 +134,7 @@ void tools::describeTools()
 {
     const int showing = ++m_showing;
     QStringList missing;
-    if (!ToolLocator::bridgeToolPresent())
-        missing << QStringLiteral("adb");
+    missing << ToolLocator::missingBridgeFiles();
     if (ToolLocator::locate(QStringLiteral("scrcpy")).isEmpty())
         missing << QStringLiteral("scrcpy");
     if (!missing.isEmpty()) {
@@ -158,9 +151,15 @@ void tools::describeTools()
     auto shown = std::make_shared<Shown>();
     const auto show = [this, shown] {
         // Which adb, and why that one: beside a packaged program lies the system's own as well.
-        m_state->setText(tr("正在使用：\nadb %1，位于 %2（%5）\nscrcpy %3，位于 %4")
-                             .arg(shown->adbVersion, folderOf(QStringLiteral("adb")), shown->clientVersion,
-                                 folderOf(QStringLiteral("scrcpy")), ToolLocator::whyChosen(QStringLiteral("adb"))));
+        const QString adbFolder = folderOf(QStringLiteral("adb"));
+        const QString clientFolder = folderOf(QStringLiteral("scrcpy"));
+        const QString text = tr("正在使用：\nadb %1，位于 %2（%5）\nscrcpy %3，位于 %4")
+                                 .arg(shown->adbVersion, adbFolder, shown->clientVersion, clientFolder,
+                                     ToolLocator::whyChosen(QStringLiteral("adb")));
+        const QFont& font = m_state->font();
+        m_state->setText(
+            FittedText::brokenAtFolders(FittedText::brokenAtFolders(text, adbFolder, font, m_state->width()),
+                clientFolder, font, m_state->width()));
     };
     show();
     CommandRunner::call(AdbCommands::version(), this, [this, showing, shown, show](const ToolAnswer& answer) {
@@ -182,11 +181,19 @@ void tools::downloadClick()
 {
     if (m_install->busy())
         return;
-    setBusy(true);
+    begin(m_download);
     m_progress->setRange(0, 0); // busy until the size is known
-    m_progressText->clear();
-    m_lastTry = m_download;
     m_install->download();
+}
+
+// Every install starts from an empty bar and no words of the last one.
+void tools::begin(N_Shape* button)
+{
+    setBusy(true);
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_progressText->clear();
+    m_lastTry = button;
 }
 
 void tools::showStage(InstallStage stage)
@@ -230,8 +237,8 @@ void tools::fromFileClick()
         tr("选择下载好的 %1").arg(m_release.archiveName()), tr("压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)"));
     if (archive.isEmpty())
         return;
-    setBusy(true);
-    m_lastTry = m_fromFile;
+    begin(m_fromFile);
+    m_chosen = archive;
     m_install->installFile(archive);
 }
 
@@ -255,7 +262,7 @@ void tools::finishInstall(const QString& problem)
             m_lastTry->setFocus(Qt::OtherFocusReason);
         return;
     }
-    say(tr("已安装到 %1。").arg(wrappable(Paths::toolsFolder())), false);
+    say(tr("已安装到 %1。").arg(QDir::toNativeSeparators(Paths::toolsFolder())), false);
     describeTools();
     if (m_atStartUp) {
         m_atStartUp = false;
@@ -264,9 +271,24 @@ void tools::finishInstall(const QString& problem)
     emit installed();
 }
 
+// A note that names a folder breaks its path only after a separator: the tools' folder, their root
+// or the chosen archive, whichever the note names.
+void tools::setNote(QLabel* note, const QString& text)
+{
+    const QStringList known {m_chosen, Paths::toolsFolder(), Paths::toolsRoot()};
+    for (const QString& path : known) {
+        const QString shown = QDir::toNativeSeparators(path);
+        if (!path.isEmpty() && text.contains(shown)) {
+            note->setText(FittedText::brokenAtFolders(text, shown, note->font(), note->width()));
+            return;
+        }
+    }
+    note->setText(text);
+}
+
 void tools::say(const QString& text, bool problem)
 {
-    m_status->setText(text);
+    setNote(m_status, text);
     WidgetColors::setText(m_status, problem ? QColor(176, 0, 0) : QColor(0, 0, 160));
 }
 

@@ -45,10 +45,12 @@ private:
     void downloadClick();
     void fromFileClick();
     void cancelClick();
+    void begin(N_Shape* button);
     void showStage(InstallStage stage);
     void showProgress(qint64 received, qint64 total);
     void finishInstall(const QString& problem);
     void say(const QString& text, bool problem);
+    void setNote(QLabel* note, const QString& text);
     void setBusy(bool busy);
 
     ToolsRelease m_release;
@@ -61,6 +63,7 @@ private:
     N_Shape* m_fromFile = nullptr;
     N_Shape* m_cancel = nullptr;
     N_Shape* m_lastTry = nullptr; // the button of the install under way, which tries again
+    QString m_chosen; // the archive chosen last, which a note may name
 
     ToolsHelper* m_install = nullptr;
     bool m_atStartUp = false;

@@ -1,0 +1,34 @@
+#include "ToolsRoot.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace ToolsRoot {
+
+bool make(const QString& root)
+{
+    if (!QDir().mkpath(root))
+        return false;
+#ifndef Q_OS_WIN
+    // The user's alone whatever the umask: another local user must not swap the tools.
+    QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+#endif
+    return true;
+}
+
+bool sweepLeftovers(const QString& root)
+{
+    const QDir folder(root);
+    const QStringList left {QStringLiteral(".unpack-*"), QStringLiteral(".download-*"), QStringLiteral(".old-*")};
+    bool removed = false;
+    for (const QFileInfo& entry :
+        folder.entryInfoList(left, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (entry.isDir() && !entry.isSymLink())
+            removed |= QDir(entry.absoluteFilePath()).removeRecursively();
+        else
+            removed |= QFile::remove(entry.absoluteFilePath());
+    }
+    return removed;
+}
+
+} // namespace ToolsRoot
