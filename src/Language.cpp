@@ -13,14 +13,13 @@ QString used = QStringLiteral("zh-CN"); // the texts as written
 // Qt's translation of its own texts (the buttons of a box, the file dialog, a field's menu), in the
 // script the program's texts are written in. On Linux it is the system's (Debian's
 // qt6-translations-l10n); a Windows build carries it inside the program.
-bool loadQtChinese(QTranslator& translator)
+void loadQtChinese(QTranslator& translator)
 {
     const QLocale chinese(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
     for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/i18n")}) {
         if (translator.load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"), folder))
-            return true;
+            return;
     }
-    return false;
 }
 
 } // namespace
@@ -39,8 +38,9 @@ bool use(const QLocale& locale)
     const QString first = locale.uiLanguages().value(0, locale.name());
     used = first;
     if (first.startsWith(QLatin1String("zh"), Qt::CaseInsensitive)) {
-        if (!qtChinese.isEmpty() || loadQtChinese(qtChinese))
-            QCoreApplication::installTranslator(&qtChinese);
+        if (qtChinese.isEmpty())
+            loadQtChinese(qtChinese);
+        QCoreApplication::installTranslator(&qtChinese); // where none was found, it translates nothing
         return false;
     }
     // Elsewhere Qt's own texts stay as Qt writes them, in English, as the program's do.

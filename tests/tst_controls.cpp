@@ -516,24 +516,29 @@ void TestControls::assistiveTechnologySeesControls()
 
 void TestControls::pathsBreakOnlyAtFolders_data()
 {
+    QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("width");
+    const QString installed = QStringLiteral("工具已安装到：");
     const QString windows = QStringLiteral("C:\\Program Files\\Pannix\\scrcpy-win64-v4.1");
     for (int width : {130, 200, 300})
-        QTest::addRow("Windows, %d pixels", width) << windows << width;
-    QTest::newRow("Linux, a Chinese home") << QStringLiteral("/home/用户张三/.local/share/Pannix/pannix/tools") << 150;
+        QTest::addRow("Windows, %d pixels", width) << installed << windows << width;
+    QTest::newRow("Linux, a Chinese home")
+        << installed << QStringLiteral("/home/用户张三/.local/share/Pannix/pannix/tools") << 150;
+    QTest::newRow("a note that begins with its path") << QString() << QStringLiteral("D:\\aa\\bb\\cc\\dd\\ee") << 40;
 }
 
 // A note's path is broken only after a folder separator: never after "C:" or in "Program Files".
 void TestControls::pathsBreakOnlyAtFolders()
 {
+    QFETCH(QString, before);
     QFETCH(QString, path);
     QFETCH(int, width);
-    const QString text = QStringLiteral("工具已安装到：") + path + QStringLiteral("。");
+    const QString text = before + path + QStringLiteral("。");
     const QString laid = FittedText::brokenAtFolders(text, path, QFont(), width);
     QCOMPARE(QString(laid).remove(QLatin1Char('\n')), text);
     // The path may begin a line of its own; within it, a line ends only at a separator.
-    QString laidPath = laid.mid(laid.indexOf(QStringLiteral("：")) + 1);
+    QString laidPath = laid.mid(before.size());
     if (laidPath.startsWith(QLatin1Char('\n')))
         laidPath.remove(0, 1);
     const QStringList lines = laidPath.split(QLatin1Char('\n'));

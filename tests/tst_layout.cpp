@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtMath>
 
 namespace {
@@ -540,6 +541,22 @@ void TestLayout::windowsFitTheScreen()
     const ContentScroller* scroller = ContentScroller::of(*shown);
     if (!scroller || (!scroller->verticalBar()->isVisible() && !scroller->horizontalBar()->isVisible()))
         return;
+    // The wheel turned over the window scrolls it down, or across with Shift held (or where it only
+    // scrolls across).
+    const bool down = scroller->verticalBar()->isVisible();
+    QScrollBar* turned = down ? scroller->verticalBar() : scroller->horizontalBar();
+    QWheelEvent wheel(QPointF(5, 5), shown->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(shown, &wheel);
+    QVERIFY(turned->value() > 0);
+    QCOMPARE(down ? scroller->offset().y() : scroller->offset().x(), turned->value());
+    if (down && scroller->horizontalBar()->isVisible()) {
+        QWheelEvent across(QPointF(5, 5), shown->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+            Qt::ShiftModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(shown, &across);
+        QVERIFY(scroller->horizontalBar()->value() > 0);
+    }
+    turned->setValue(0);
     shown->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(shown));
     const QRect view(QPoint(), QSize(scroller->horizontalBar()->width(), scroller->verticalBar()->height()));

@@ -224,6 +224,7 @@ void TestTools::downloads()
         return;
     }
     QVERIFY2(status.startsWith(QStringLiteral("已安装到")), qPrintable(status));
+    QCOMPARE(Fixture::find<QLabel>(window, "toolsStatus")->palette().color(QPalette::WindowText), QColor(0, 0, 160));
     QVERIFY(textOf(window, "toolsOffer").contains(name)); // the archive's name, a mirror's query or not
     QCOMPARE(installed.count(), 1);
     QCOMPARE(none.leftInRoot(), QStringList({Paths::toolsFolderName()}));
@@ -470,6 +471,7 @@ void TestTools::installsThatEndBadly_data()
     QTest::newRow("helper killed while downloading") << "killed";
     QTest::newRow("disk full while copying") << "full copying";
     QTest::newRow("disk full while unpacking") << "full unpacking";
+    QTest::newRow("a read-only disk with room") << "read-only";
 }
 
 // A helper killed mid-install leaves nothing behind within a second and says so; a full disk is told
@@ -493,16 +495,17 @@ void TestTools::installsThatEndBadly()
     server.routes[QStringLiteral("/release")] = {200, bytes, {}, -1, bytes.size() / 2};
     none.offer(server.url(QStringLiteral("/release")), ArchiveMaker::sha256(bytes));
     QTemporaryDir scripts;
-    if (end.startsWith("full")) {
+    if (end != "killed") {
         // The helper in a mount namespace of its own (PATH names no folder here), where the tools' root is a 2 MB file
-        // system.
+        // system, read-only or not.
         const QString wrapper = scripts.filePath(QStringLiteral("small-disk"));
         QFile script(wrapper);
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write(QStringLiteral("#!/bin/sh\n/usr/bin/mkdir -p '%1'\nexec /usr/bin/unshare -rm /bin/sh -c "
-                                    "'/usr/bin/mount -t tmpfs -o size=2m tmpfs "
+                                    "'/usr/bin/mount -t tmpfs -o %3 tmpfs "
                                     "\"$0\" && exec \"$@\"' '%1' '%2' \"$@\"\n")
-                         .arg(Paths::toolsRoot(), QStringLiteral(PANNIX_TOOLS_HELPER))
+                         .arg(Paths::toolsRoot(), QStringLiteral(PANNIX_TOOLS_HELPER),
+                             end == "read-only" ? QStringLiteral("size=2m,ro") : QStringLiteral("size=2m"))
                          .toUtf8());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
@@ -530,6 +533,10 @@ void TestTools::installsThatEndBadly()
         QVERIFY2(killed.elapsed() < 1000, qPrintable(QString::number(killed.elapsed())));
         QCOMPARE(none.leftInRoot(), QStringList());
         QCOMPARE(status, QStringLiteral("安装程序意外结束（状态 9），没有安装任何东西。它留下的未完成文件已删除。"));
+        return;
+    }
+    if (end == "read-only") { // the disk has room: the system's reason is said, not a full disk
+        QVERIFY2(status.startsWith(QStringLiteral("无法写入 %1：").arg(Paths::toolsRoot())), qPrintable(status));
         return;
     }
     QCOMPARE(status,

@@ -122,8 +122,8 @@ void ContentScroller::scrollTo(QPoint offset)
 // The control the keyboard reached is scrolled into view, as a scroll area does for its content.
 void ContentScroller::reveal(QWidget* focused)
 {
-    if (!focused || !m_window.isAncestorOf(focused) || (!m_vertical->isVisible() && !m_horizontal->isVisible()))
-        return;
+    if (!focused || !m_window.isAncestorOf(focused))
+        return; // where nothing scrolls, the bars' ranges are empty and nothing moves
     const QRect shown = QRect(focused->mapTo(&m_window, QPoint()), focused->size());
     const QRect view(QPoint(), QSize(m_horizontal->width(), m_vertical->height()));
     const auto distance = [](int low, int high, int viewLow, int viewHigh) {

@@ -101,7 +101,9 @@ void StatePictureControl::paintEvent(QPaintEvent*)
     painter.setPen(captionColor());
     const QRect caption(captionPosition(), QSize(width() - CaptionLeft, captionHeight()));
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, m_caption);
-    if (hasFocus())
+    if (hasFocus() && m_caption.isEmpty())
+        FocusMark::draw(painter, rect(), captionColor());
+    else if (hasFocus())
         FocusMark::drawAround(painter, focusMarkPlace(caption), captionColor());
 }
 
@@ -110,12 +112,10 @@ void StatePictureControl::paintEvent(QPaintEvent*)
 // along its edge, as far from the characters as the control allows.
 QRectF StatePictureControl::focusMarkPlace(const QRect& caption) const
 {
-    if (m_caption.isEmpty())
-        return QRectF(rect()).adjusted(
-            FocusMark::Inset, FocusMark::Inset, -FocusMark::Inset - 1, -FocusMark::Inset - 1);
     const QFontMetricsF metrics(font());
-    // Where drawText put the characters: centred in the caption's line, from the baseline up and down.
-    const qreal baseline = caption.top() + (caption.height() - metrics.height()) / 2 + metrics.ascent();
+    // Where drawText put the characters: the caption's line is the font's height, so its baseline
+    // lies the font's ascent below its top.
+    const qreal baseline = caption.top() + metrics.ascent();
     const QRectF ink = metrics.tightBoundingRect(m_caption).translated(caption.left(), baseline);
     constexpr qreal gap = 2; // a clear pixel between the characters and the line
     const QRectF bounds(CaptionLeft - 2, 0, width() - CaptionLeft + 1, height() - 1);
