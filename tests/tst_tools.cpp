@@ -472,6 +472,8 @@ void TestTools::installsThatEndBadly_data()
     QTest::newRow("disk full while copying") << "full copying";
     QTest::newRow("disk full while unpacking") << "full unpacking";
     QTest::newRow("a read-only disk with room") << "read-only";
+    QTest::newRow("a file where the tools' root should be") << "no root";
+    QTest::newRow("the helper is not there") << "no helper";
 }
 
 // A helper killed mid-install leaves nothing behind within a second and says so; a full disk is told
@@ -495,7 +497,13 @@ void TestTools::installsThatEndBadly()
     server.routes[QStringLiteral("/release")] = {200, bytes, {}, -1, bytes.size() / 2};
     none.offer(server.url(QStringLiteral("/release")), ArchiveMaker::sha256(bytes));
     QTemporaryDir scripts;
-    if (end != "killed") {
+    if (end == "no root") { // the user's data folder holds a file of the root's name
+        QFile(Paths::toolsRoot()).open(QIODevice::WriteOnly);
+        Paths::setToolsRoot(Paths::toolsRoot() + QStringLiteral("/tools"));
+    }
+    if (end == "no helper")
+        ToolsHelper::setProgramForTests(scripts.filePath(QStringLiteral("pannix-tools")));
+    if (end.startsWith("full") || end == "read-only") {
         // The helper in a mount namespace of its own (PATH names no folder here), where the tools' root is a 2 MB file
         // system, read-only or not.
         const QString wrapper = scripts.filePath(QStringLiteral("small-disk"));
@@ -527,12 +535,23 @@ void TestTools::installsThatEndBadly()
         killed.start();
     }
     QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 20000);
-    ToolsHelper::setProgramForTests(QString());
+    ToolsHelper::setProgramForTests(QStringLiteral(PANNIX_TOOLS_HELPER)); // as every other test has it
     const QString status = textOf(window, "toolsStatus").remove(QLatin1Char('\n'));
     if (end == "killed") {
         QVERIFY2(killed.elapsed() < 1000, qPrintable(QString::number(killed.elapsed())));
         QCOMPARE(none.leftInRoot(), QStringList());
         QCOMPARE(status, QStringLiteral("安装程序意外结束（状态 9），没有安装任何东西。它留下的未完成文件已删除。"));
+        return;
+    }
+    if (end == "no root") {
+        QVERIFY2(status.startsWith(QStringLiteral("无法创建文件夹 %1").arg(Paths::toolsRoot())), qPrintable(status));
+        return;
+    }
+    if (end == "no helper") { // nothing ran, so nothing is swept and no end is invented
+        QVERIFY2(status.startsWith(QStringLiteral("无法启动安装程序 %1，没有安装任何东西。")
+                                       .arg(scripts.filePath(QStringLiteral("pannix-tools")))),
+            qPrintable(status));
+        QVERIFY(!status.contains(QStringLiteral("意外结束")));
         return;
     }
     if (end == "read-only") { // the disk has room: the system's reason is said, not a full disk
@@ -548,7 +567,7 @@ void TestTools::installsThatEndBadly()
 // What is missing is named: on Windows the one file of the bridge's three that is not there.
 void TestTools::missingFilesAreNamed()
 {
-    NoTools none;
+    NoTools none(QStringLiteral("一个很长的用户文件夹名称用来检查路径只在文件夹分隔符处换行"));
 #ifdef Q_OS_WIN
     none.program.addTool(QStringLiteral("adb"));
     QFile::remove(Paths::programFolder() + QStringLiteral("/AdbWinApi.dll"));
@@ -561,6 +580,9 @@ void TestTools::missingFilesAreNamed()
     window.show();
     QVERIFY2(textOf(window, "toolsState").startsWith(QStringLiteral("缺少：") + missing + QStringLiteral("。")),
         qPrintable(textOf(window, "toolsState")));
+    // The offer's long path goes on to a new line after a folder separator.
+    QVERIFY2(textOf(window, "toolsOffer").contains(QDir::separator() + QStringLiteral("\n")),
+        qPrintable(textOf(window, "toolsOffer")));
 }
 
 QTEST_MAIN(TestTools)

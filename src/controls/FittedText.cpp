@@ -11,7 +11,7 @@ namespace {
 // How far the last line of text reaches when a label of that width wraps it.
 qreal lastLineWidth(const QString& text, const QFont& font, int width)
 {
-    const QString lastLine = text.mid(text.lastIndexOf(QLatin1Char('\n')) + 1);
+    const QString lastLine = text.section(QLatin1Char('\n'), -1);
     QTextLayout layout(lastLine, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
