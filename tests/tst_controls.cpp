@@ -525,6 +525,10 @@ void TestControls::pathsBreakOnlyAtFolders_data()
         QTest::addRow("Windows, %d pixels", width) << installed << windows << width;
     QTest::newRow("Linux, a Chinese home")
         << installed << QStringLiteral("/home/用户张三/.local/share/Pannix/pannix/tools") << 150;
+    // Room on the first line for "/" but not "/home/": the root goes on with its folder.
+    const QString saved = QStringLiteral("保存在：");
+    QTest::newRow("a root that would fit alone")
+        << saved << QStringLiteral("/home/用户张三/Pannix") << QFontMetrics(QFont()).horizontalAdvance(saved + "/") + 2;
     QTest::newRow("a note that begins with its path") << QString() << QStringLiteral("D:\\aa\\bb\\cc\\dd\\ee") << 40;
 }
 
