@@ -67,7 +67,7 @@ ContentScroller::ContentScroller(QWidget& window, const QSize& design)
     setObjectName(QStringLiteral("contentScroller"));
     for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!child->isWindow())
-            m_designPlaces.insert(child, child->pos());
+            m_designPlaces.append({child, child->pos()});
     }
     m_vertical = new QScrollBar(Qt::Vertical, &window);
     m_vertical->setObjectName(QStringLiteral("contentScrollVertical"));
@@ -115,8 +115,10 @@ void ContentScroller::scrollTo(QPoint offset)
     if (offset == m_offset)
         return;
     m_offset = offset;
-    for (auto place = m_designPlaces.cbegin(); place != m_designPlaces.cend(); ++place)
-        place.key()->move(place.value() - offset);
+    for (const DesignPlace& design : std::as_const(m_designPlaces)) {
+        if (design.control)
+            design.control->move(design.place - offset);
+    }
 }
 
 // The control the keyboard reached is scrolled into view, as a scroll area does for its content.

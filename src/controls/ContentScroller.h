@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -46,5 +46,11 @@ private:
     QScrollBar* m_horizontal = nullptr;
     QSize m_design;
     QPoint m_offset;
-    QHash<QWidget*, QPoint> m_designPlaces; // each control's place when nothing is scrolled
+    // Each control's place when nothing is scrolled; one the window deletes is passed over.
+    struct DesignPlace
+    {
+        QPointer<QWidget> control;
+        QPoint place;
+    };
+    QList<DesignPlace> m_designPlaces;
 };
