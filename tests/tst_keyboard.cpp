@@ -51,8 +51,8 @@ void mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button
     QCoreApplication::sendEvent(widget, &event);
 }
 
-// How many pixels of the line just inside a button's top edge have the given colour: its focus mark.
-int edgeMarkPixels(QWidget* control, const QColor& color)
+// How many pixels of the line just inside the control's top edge have the given colour.
+int markPixels(QWidget* control, const QColor& color)
 {
     const QImage picture = control->grab().toImage();
     int count = 0;
@@ -454,7 +454,7 @@ void TestKeyboard::pairingWithoutPointer()
     QTest::keyClicks(QApplication::focusWidget(), "482913");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("pairButton"));
-    QVERIFY(edgeMarkPixels(QApplication::focusWidget(), captionColorOf(QApplication::focusWidget())) > 10);
+    QVERIFY(markPixels(QApplication::focusWidget(), captionColorOf(QApplication::focusWidget())) > 10);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(f.outside.lines(), QStringList {"adb pair 192.168.1.23:37123 482913"});
 }
@@ -477,7 +477,7 @@ void TestKeyboard::toolsWithoutPointer()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("toolsDownload"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("toolsFromFile"));
-    QVERIFY(edgeMarkPixels(QApplication::focusWidget(), captionColorOf(QApplication::focusWidget())) > 10);
+    QVERIFY(markPixels(QApplication::focusWidget(), captionColorOf(QApplication::focusWidget())) > 10);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(f.outside.fileChoices, 1);
 }

@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
-# The installed program under Wine, as a Windows user meets it: the installer run silently, its size
-# and the folder's, the uninstall entry's size and folder; a stand-in bridge tool and its two libraries
-# put beside pannix.exe, the program started through its Start-menu entry as a user starts it, the
-# start window opened (a screenshot of it is kept), Enter on its first button reaching the launcher;
-# then, with a library missing, the program started as the installer's finish page starts it, the
-# tools window in its place, and once it is cancelled the stop message and exit status 1; the same
-# for a Chinese user, whose message box is kept as a screenshot; last, the silent uninstaller.
-# Needs an X display.
-# Wine's user is given an English locale first, as most Windows users outside China have: the windows
-# then show the English texts, which the installed program carries inside it.
+# The installed program under Wine, as a Windows user meets it: the installer run silently (its size,
+# the folder's, the uninstall entry); a stand-in bridge tool and its two libraries beside pannix.exe,
+# the program started from its Start-menu entry, its start window (a screenshot is kept) and Enter on
+# its first button reaching the launcher; with a library missing, the program started as the finish
+# page starts it, the tools window cancelled, the stop message (kept) and exit status 1, in English and
+# in Chinese; last, the silent uninstaller. Needs an X display.
 #   installed-program.sh INSTALLER STANDIN_TOOL SCREENSHOT NSISCONF
 set -euo pipefail
 installer=$1
