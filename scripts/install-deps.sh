@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
     g++ make cmake pkg-config
+    clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libqrencode-dev libarchive-dev zbar-tools
     fonts-wqy-microhei
     adb

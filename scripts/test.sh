@@ -5,6 +5,10 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+# The same suites again under AddressSanitizer and UndefinedBehaviorSanitizer (label "sanitizer"), and
+# every fuzz target for its bounded time (label "fuzz"), built with clang in build-sanitized/.
+scripts/build-sanitized.sh
+(cd build-sanitized && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
 # The Windows build: every suite but the end-to-end one under Wine, then the installed program. One at a
 # time: a program starts slowly under Wine, and two suites at once can exceed a test's own deadlines.
 scripts/build-windows.sh

@@ -212,7 +212,7 @@ void DeviceModel::askFirstLine(
     CommandRunner::call(query, this, [this, serial, take](const ToolAnswer& answer) {
         if (!answer.succeeded())
             return;
-        const QString value = ToolText::lines(answer.output).value(0).trimmed();
+        const QString value = ToolText::firstLine(answer.output);
         for (Phone* phone : mutablePhones()) {
             if (phone->entry.serial == serial)
                 take(*phone, value);

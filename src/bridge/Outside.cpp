@@ -13,12 +13,23 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSet>
 #include <QThread>
 #include <QUrl>
 
 #include <cstdlib>
 
 namespace {
+
+// The watchers of the tools still running. They belong to no object, so the program's end neither
+// waits for their tools nor stops them; held here (a set never destroyed, as they are not), one still
+// running then is known, not lost.
+QSet<QProcess*>& watchedTools()
+{
+    static auto* running = new QSet<QProcess*>;
+    return *running;
+}
+
 Outside* installed = nullptr;
 
 QMessageBox::Icon boxIcon(Outside::Icon icon)
@@ -96,6 +107,7 @@ bool SystemOutside::startTool(const ToolStart& start, QString* problem, AnswerHa
     // Watched to its end by a process object that belongs to nothing: nothing deletes it while the
     // tool runs, so the program ending first neither waits for it nor stops it.
     auto* process = new QProcess;
+    watchedTools().insert(process);
     prepare(*process);
     QObject::connect(
         process, &QProcess::errorOccurred, process, [process, onEnd, program](QProcess::ProcessError error) {
@@ -104,6 +116,7 @@ bool SystemOutside::startTool(const ToolStart& start, QString* problem, AnswerHa
             onEnd(ToolAnswer::failed(ToolAnswer::Outcome::FailedToStart,
                 QCoreApplication::translate("Outside", "%1：%2")
                     .arg(QDir::toNativeSeparators(program), process->errorString())));
+            watchedTools().remove(process);
             process->deleteLater();
         });
     QObject::connect(
@@ -112,6 +125,7 @@ bool SystemOutside::startTool(const ToolStart& start, QString* problem, AnswerHa
             if (status == QProcess::CrashExit)
                 answer.outcome = ToolAnswer::Outcome::Crashed;
             onEnd(answer);
+            watchedTools().remove(process);
             process->deleteLater();
         });
     process->start();

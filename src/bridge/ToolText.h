@@ -36,4 +36,10 @@ inline QStringList lines(const QByteArray& bytes)
     return result;
 }
 
+// A one-line answer (a phone's property, say) without the blanks around it; empty when it has none.
+inline QString firstLine(const QByteArray& bytes)
+{
+    return lines(bytes).value(0).trimmed();
+}
+
 } // namespace ToolText

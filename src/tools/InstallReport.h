@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <cmath>
 #include <optional>
 
 // The stages of an install of the tools, and how the helper program that runs it tells them to the
@@ -42,6 +43,17 @@ inline QByteArray finished(const QString& problem)
     return written({{QStringLiteral("finished"), problem}});
 }
 
+// A count of bytes as a number of the line: a whole number from least on, exactly as JSON's numbers
+// hold it; anything else (a fraction, a sign, a number past any file) is none.
+inline std::optional<qint64> byteCount(const QJsonValue& value, qint64 least)
+{
+    constexpr double Exact = 9007199254740992.0; // 2^53
+    const double number = value.toDouble(std::nan(""));
+    if (!(number >= double(least) && number <= Exact) || std::floor(number) != number)
+        return std::nullopt;
+    return qint64(number);
+}
+
 // One line as the helper wrote it; a line that is none of these reads as an empty Line.
 inline Line read(const QByteArray& text)
 {
@@ -52,9 +64,11 @@ inline Line read(const QByteArray& text)
         if (stageName == QLatin1String(StageNames[i]))
             line.stage = InstallStage(i);
     }
-    if (object.value(QStringLiteral("received")).isDouble())
-        line.progress = std::pair(qint64(object.value(QStringLiteral("received")).toDouble()),
-            qint64(object.value(QStringLiteral("total")).toDouble(-1)));
+    const QJsonValue total = object.value(QStringLiteral("total"));
+    const auto received = byteCount(object.value(QStringLiteral("received")), 0);
+    const auto totalCount = total.isUndefined() ? std::optional<qint64>(-1) : byteCount(total, -1);
+    if (received && totalCount)
+        line.progress = std::pair(*received, *totalCount);
     if (object.value(QStringLiteral("finished")).isString())
         line.finished = object.value(QStringLiteral("finished")).toString();
     return line;
