@@ -61,12 +61,24 @@ missing=$(ldd "$work/root/usr/bin/pannix" "$work/root/usr/libexec/pannix/pannix-
 [ -z "$missing" ] || fail "libraries not found: $missing"
 ! ldd "$work/root/usr/bin/pannix" | grep -E 'libQt6Network|libarchive' || fail "the program itself loads the install's libraries"
 
+# The packaged helper installs the tools from an archive the user chose, as the tools window starts it
+# (its input held open: the window closes it to cancel).
+folder=$(sed -n 's/.*PANNIX_TOOLS_FOLDER "\(.*\)"/\1/p' "$build/src/generated/ToolsFolderName.h")
+mkdir -p "$work/release/$folder"
+for tool in adb scrcpy; do cp "$build/tests/standin_tool" "$work/release/$folder/$tool"; done
+tar -czf "$work/release.tar.gz" -C "$work/release" "$folder"
+sum=$(sha256sum "$work/release.tar.gz" | cut -d' ' -f1)
+"$work/root/usr/libexec/pannix/pannix-tools" --root "$work/helper-root" --sha256 "$sum" --folder "$folder" \
+    --file "$work/release.tar.gz" --language en < <(exec sleep 60 2> /dev/null) > "$work/helper.log" 2>&1 || { cat "$work/helper.log"; fail "the packaged helper did not install"; }
+[ "$(tail -n 1 "$work/helper.log")" = '{"finished":""}' ] || { cat "$work/helper.log"; fail "the packaged helper did not tell its end"; }
+[ -x "$work/helper-root/$folder/adb" ] || fail "the packaged helper did not unpack the tools"
+echo "packaged helper: installed $folder"
+
 # Installed as a user installs it (where the suite runs as root): once the tools are fetched, the
 # program uses their adb, not Debian's beside it in /usr/bin.
 if [ "$(id -u)" -eq 0 ] && ! dpkg -s pannix > /dev/null 2>&1; then
     dpkg -i "$deb" > "$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "the package does not install"; }
     trap 'dpkg -r pannix > /dev/null 2>&1; rm -rf "$work"' EXIT
-    folder=$(sed -n 's/.*PANNIX_TOOLS_FOLDER "\(.*\)"/\1/p' "$build/src/generated/ToolsFolderName.h")
     tools="$work/home/.local/share/Pannix/pannix/tools/$folder"
     mkdir -p "$tools"
     for tool in adb scrcpy; do cp "$build/tests/standin_tool" "$tools/$tool"; done

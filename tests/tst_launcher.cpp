@@ -1475,6 +1475,11 @@ void TestLauncher::failingClientIsToldOncePerLaunch_data()
                                             << "line 1";
     QTest::newRow("silent") << QByteArray() << QByteArray("3") << "scrcpy 已结束（状态 3），没有留下任何输出。"
                             << "";
+#ifndef Q_OS_WIN // where a crash is an exit status like any other
+    QTest::newRow("crashes at once") << QByteArray() << QByteArray("crash")
+                                     << "scrcpy 已结束（状态 -1），没有留下任何输出。"
+                                     << "";
+#endif
     QTest::newRow("ended well") << QByteArray("INFO: bye\n") << QByteArray("0") << ""
                                 << "";
 }

@@ -141,6 +141,8 @@ private slots:
     void windowsFitTheScreen();
     void windowsOpenCentredOnTheirScreen_data();
     void windowsOpenCentredOnTheirScreen();
+    void windowTakesItsNewScreensRoom_data();
+    void windowTakesItsNewScreensRoom();
 };
 
 void TestLayout::startWindow()
@@ -594,6 +596,41 @@ void TestLayout::windowsOpenCentredOnTheirScreen()
     const QPoint offCentre = shown->geometry().center() - available.center();
     QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 16,
         qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+}
+
+void TestLayout::windowTakesItsNewScreensRoom_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char* window : {"KJJ", "options", "tools"})
+        QTest::newRow(window) << window;
+}
+
+// Dragged from a large screen to a laptop's at 150 % (the suite's entry with two screens side by side),
+// a window takes the laptop's room: it lies within it, and its content scrolls where it is too large.
+void TestLayout::windowTakesItsNewScreensRoom()
+{
+    QFETCH(QString, window);
+    if (QGuiApplication::screens().size() != 2)
+        QSKIP("run by its own entry, on two screens");
+    QScreen* laptop = QGuiApplication::screens().at(1);
+    Fixture f;
+    const QMap<QString, QWidget*> windows {
+        {"KJJ", &f.windows.shortcutKeys()}, {"options", &f.windows.moreOptions()}, {"tools", &f.windows.toolsWindow()}};
+    QWidget* shown = windows.value(window);
+    AppWindows::bringUp(*shown);
+    const QSize design = shown->size();
+    QCOMPARE(shown->screen(), QGuiApplication::screens().at(0));
+    shown->move(laptop->geometry().topLeft() + QPoint(20, 20));
+    QTRY_COMPARE(shown->screen(), laptop);
+    const QRect available = laptop->availableGeometry();
+    const auto text = [](const QRect& r) {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    QTRY_VERIFY2(available.contains(shown->frameGeometry()),
+        qPrintable(text(shown->frameGeometry()) + QStringLiteral(" outside ") + text(available)));
+    const ContentScroller* scroller = ContentScroller::of(*shown);
+    const bool scrolls = scroller && (scroller->verticalBar()->isVisible() || scroller->horizontalBar()->isVisible());
+    QCOMPARE(scrolls, design.height() + 40 > available.height() || design.width() + 16 > available.width());
 }
 
 QTEST_MAIN(TestLayout)

@@ -60,6 +60,7 @@ private slots:
     void failuresAreToldOncePerClick();
     void phoneGoneIsAwayAfterOneWitness_data();
     void phoneGoneIsAwayAfterOneWitness();
+    void witnessesWhileTheListIsAskedAskOnceMore();
     void panelsLookAsDesigned();
     void screenshotStepsFollowTheAnswers();
     void clickDuringSequenceIsNotTaken();
@@ -230,6 +231,22 @@ void TestPanels::phoneGoneIsAwayAfterOneWitness()
     Fixture::click(Fixture::find(f.windows.navigationBar(), "HOMEWARD"));
     f.outside.settle();
     QCOMPARE(f.outside.lines().filter("keyevent").size(), witnessed ? 1 : 2);
+}
+
+// Witnesses heard while the bridge is asked for its list ask it once more when its answer is in (that
+// answer may be older than what they saw), and only once, however many they were.
+void TestPanels::witnessesWhileTheListIsAskedAskOnceMore()
+{
+    Fixture f;
+    f.outside.holdAnswers = true;
+    for (const char* phone : {"SER1", "SER1", "SER2"})
+        f.windows.drops().witnessed(phone);
+    QCOMPARE(f.outside.lines(), QStringList {"adb devices -l"});
+    f.outside.answer(0, ToolAnswer::exited(0, "List of devices attached\n"));
+    QTRY_COMPARE(f.outside.lines().size(), 2);
+    f.outside.answer(1, ToolAnswer::exited(0, "List of devices attached\n"));
+    QTest::qWait(50);
+    QCOMPARE(f.outside.lines(), QStringList({"adb devices -l", "adb devices -l"}));
 }
 
 // Each phone's steps follow one another as each answers: capture, copy, then removal.

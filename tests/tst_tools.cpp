@@ -572,6 +572,9 @@ void TestTools::helperReportsAsWritten_data()
         << QByteArray("{\"received\":9007199254740992,\"total\":9007199254740992}\n{\"finished\":\"\"}\n0")
         << QByteArray() << "已下载 9007199254.7 MB / 9007199254.7 MB（100%）"
         << "installed";
+    QTest::newRow("a size not yet known")
+        << QByteArray("{\"received\":1000000,\"total\":-1}\n{\"finished\":\"\"}\n0") << QByteArray() << "已下载 1.0 MB"
+        << "installed";
     QTest::newRow("sizes past any file, a sign, a fraction") << QByteArray(
         "{\"received\":1000000,\"total\":2000000}\n{\"received\":9007199254740994,\"total\":1}\n"
         "{\"received\":-1,\"total\":1}\n{\"received\":1,\"total\":-1e300}\n{\"received\":0.5}\n"

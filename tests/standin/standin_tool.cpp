@@ -167,9 +167,12 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
         std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(delay)));
 
     // <name>.stderr is printed on standard error at every start, and <name>.status, when there,
-    // is the exit status of every start: a client that fails as soon as it starts.
+    // is the exit status of every start: a client that fails as soon as it starts ("crash": one that
+    // crashes).
     std::cerr << readAll(beside(base, ".stderr")) << std::flush;
     const std::string status = readAll(beside(base, ".status"));
+    if (status == "crash")
+        std::abort();
     if (!status.empty())
         return std::stoi(status);
 
