@@ -1526,6 +1526,14 @@ void TestLauncher::failingClientIsToldOncePerLaunch()
     QCOMPARE(file.readAll(), printed);
     QTest::qWait(500);
     QCOMPARE(f.outside.messages.size(), 1);
+    // The next launch's failures are its own: told again, once.
+    launch.click();
+    launch.runTicks();
+    QTRY_COMPARE(f.outside.messages.size(), 2);
+    QVERIFY2(f.outside.messages[1].text.startsWith(QStringLiteral("设备 SER1 未能开始投屏：")),
+        qPrintable(f.outside.messages[1].text));
+    QTest::qWait(500);
+    QCOMPARE(f.outside.messages.size(), 2);
 }
 
 // A client that mirrors keeps running on its own: no message, and it outlives the program.

@@ -517,12 +517,14 @@ void TestPanels::panelsOpenWhollyOnScreen()
         QVERIFY(available.contains(fitted.marginsAdded(ScreenPlace::NominalFrame)));
 }
 
-// The window system names an untitled window after the program; the panels' bars stay blank.
+// The window system names an untitled window after the program; the panels' bars stay blank. On a
+// screen with room, each opens at its designed place.
 void TestPanels::panelTitlesStayEmpty()
 {
     Fixture f;
-    for (QWidget* panel :
-        {static_cast<QWidget*>(&f.windows.keyPanel()), static_cast<QWidget*>(&f.windows.navigationBar())}) {
+    for (const auto& [panel, design] : {std::pair<QWidget*, QRect>(&f.windows.keyPanel(), QRect(653, 257, 81, 409)),
+             std::pair<QWidget*, QRect>(&f.windows.navigationBar(), QRect(797, 753, 381, 117))}) {
+        QCOMPARE(panel->geometry(), design);
         QVERIFY(panel->windowTitle().isEmpty());
         QVERIFY(panel->windowHandle());
         QCOMPARE(panel->windowHandle()->title(), QStringLiteral(" "));

@@ -577,7 +577,7 @@ void TestTools::helperReportsAsWritten_data()
         << "installed";
     QTest::newRow("sizes past any file, a sign, a fraction") << QByteArray(
         "{\"received\":1000000,\"total\":2000000}\n{\"received\":9007199254740994,\"total\":1}\n"
-        "{\"received\":-1,\"total\":1}\n{\"received\":1,\"total\":-1e300}\n{\"received\":0.5}\n"
+        "{\"received\":-1,\"total\":1}\n{\"received\":1,\"total\":-1e300}\n{\"received\":0.5,\"total\":1}\n"
         "{\"finished\":\"\"}\n0") << QByteArray() << "已下载 1.0 MB / 2.0 MB（50%）"
                                                              << "installed";
     QTest::newRow("a second run that ends without its end") << QByteArray("{\"finished\":\"无法写入\"}\n{\"finished\0")

@@ -64,11 +64,11 @@ inline Line read(const QByteArray& text)
         if (stageName == QLatin1String(StageNames[i]))
             line.stage = InstallStage(i);
     }
-    const QJsonValue total = object.value(QStringLiteral("total"));
+    // Both counts, as progress() writes them; the total is -1 while unknown.
     const auto received = byteCount(object.value(QStringLiteral("received")), 0);
-    const auto totalCount = total.isUndefined() ? std::optional<qint64>(-1) : byteCount(total, -1);
-    if (received && totalCount)
-        line.progress = std::pair(*received, *totalCount);
+    const auto total = byteCount(object.value(QStringLiteral("total")), -1);
+    if (received && total)
+        line.progress = std::pair(*received, *total);
     if (object.value(QStringLiteral("finished")).isString())
         line.finished = object.value(QStringLiteral("finished")).toString();
     return line;
