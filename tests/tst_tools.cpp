@@ -1,7 +1,9 @@
 #include "ArchiveMaker.h"
 #include "Fixture.h"
 #include "LoopbackServer.h"
+#include "bridge/ClientVersion.h"
 #include "bridge/ToolLocator.h"
+#include "launcher/options.h"
 #include "tools/ToolsArchive.h"
 #include "tools/ToolsInstall.h"
 #include "tools/ToolsRelease.h"
@@ -110,6 +112,7 @@ private slots:
 
     void downloads_data();
     void downloads();
+    void reportLinesReadAsWritten();
     void archivesThatReachOutsideAreRefused_data();
     void archivesThatReachOutsideAreRefused();
     void chosenFileIsTheFileUnpacked_data();
@@ -196,6 +199,8 @@ void TestTools::downloads()
     tools& window = windows.toolsWindow();
     window.show();
     QSignalSpy installed(&window, &tools::installed);
+    windows.clientVersion().ask(); // as the launcher, shown first, has asked: no client yet
+    QTRY_VERIFY(windows.clientVersion().answered());
     auto* download = Fixture::find(window, "toolsDownload");
     Fixture::click(download);
     QVERIFY(window.busy());
@@ -239,6 +244,8 @@ void TestTools::downloads()
         QStringLiteral(
             "正在使用：\nadb 36.0.0-13206524，位于 %1（Pannix 获取的工具，与 scrcpy 成对使用）\nscrcpy 4.1，位于 %1")
             .arg(folder));
+    // Asked again once installed: the more options follow the client now there.
+    QTRY_VERIFY(textOf(windows.moreOptions(), "versionNote").startsWith(QStringLiteral("投屏客户端 scrcpy 4.1：")));
     QCOMPARE(textOf(window, "toolsProgressText"),
         QStringLiteral("已下载 %1 MB / %1 MB（100%）").arg(QString::number(bytes.size() / 1e6, 'f', 1)));
     // A second install starts from an empty bar, and no button that cannot act is within reach.
@@ -557,6 +564,21 @@ void TestTools::installsThatEndBadly()
 #endif
 }
 
+// Each line the helper writes reads back as what it said, and as nothing else.
+void TestTools::reportLinesReadAsWritten()
+{
+    for (const InstallStage stage :
+        {InstallStage::Connecting, InstallStage::Downloading, InstallStage::Copying, InstallStage::Unpacking}) {
+        const InstallReport::Line line = InstallReport::read(InstallReport::stage(stage));
+        QVERIFY(line.stage == stage && !line.progress && !line.finished);
+    }
+    const InstallReport::Line progress = InstallReport::read(InstallReport::progress(5, -1));
+    QVERIFY(!progress.stage && !progress.finished);
+    QCOMPARE(progress.progress, (std::pair<qint64, qint64>(5, -1)));
+    const InstallReport::Line finished = InstallReport::read(InstallReport::finished(QStringLiteral("磁盘已满")));
+    QVERIFY(!finished.stage && !finished.progress && finished.finished == QStringLiteral("磁盘已满"));
+}
+
 void TestTools::helperReportsAsWritten_data()
 {
     QTest::addColumn<QByteArray>("first"); // what the helper says, and its status, on each run
@@ -577,7 +599,8 @@ void TestTools::helperReportsAsWritten_data()
         << "installed";
     QTest::newRow("sizes past any file, a sign, a fraction") << QByteArray(
         "{\"received\":1000000,\"total\":2000000}\n{\"received\":9007199254740994,\"total\":1}\n"
-        "{\"received\":-1,\"total\":1}\n{\"received\":1,\"total\":-1e300}\n{\"received\":0.5,\"total\":1}\n"
+        "{\"received\":-1,\"total\":1}\n{\"received\":1,\"total\":-2}\n{\"received\":1,\"total\":-1e300}\n{"
+        "\"received\":0.5,\"total\":1}\n"
         "{\"finished\":\"\"}\n0") << QByteArray() << "已下载 1.0 MB / 2.0 MB（50%）"
                                                              << "installed";
     QTest::newRow("a second run that ends without its end") << QByteArray("{\"finished\":\"无法写入\"}\n{\"finished\0")
