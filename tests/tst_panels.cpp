@@ -521,18 +521,20 @@ void TestPanels::panelsOpenWhollyOnScreen()
 }
 
 // The window system names an untitled window after the program; the panels' bars stay blank. On a
-// screen with room, each opens at its designed place.
+// screen with room for it (the suite's large one; not Wine's smaller desktop), each opens at its
+// designed place.
 void TestPanels::panelTitlesStayEmpty()
 {
     Fixture f;
     for (const auto& [panel, design] : {std::pair<QWidget*, QRect>(&f.windows.keyPanel(), QRect(653, 257, 81, 409)),
              std::pair<QWidget*, QRect>(&f.windows.navigationBar(), QRect(797, 753, 381, 117))}) {
-        QCOMPARE(panel->geometry(), design);
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        if (available.contains(design.marginsAdded(ScreenPlace::NominalFrame)))
+            QCOMPARE(panel->geometry(), design);
         QVERIFY(panel->windowTitle().isEmpty());
         QVERIFY(panel->windowHandle());
         QCOMPARE(panel->windowHandle()->title(), QStringLiteral(" "));
-        // The screen this runs on is the offscreen one; the panel's frame lies within it.
-        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        // Wherever it opens, its frame lies within the screen.
         QVERIFY(available.contains(panel->geometry().marginsAdded(ScreenPlace::NominalFrame)));
     }
 }
