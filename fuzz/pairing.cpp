@@ -21,6 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     WirelessDebugging::discoveryRuns(ToolAnswer::exited(0, bytes));
     WirelessDebugging::codeProblem(lines.value(0), QStringLiteral("code"));
     if (size < 512)
-        QrCode::render(QStringLiteral("WIFI:T:ADB;S:%1;P:%2;;").arg(lines.value(0), lines.value(1)), 200);
+        QrCode::render(WirelessDebugging::qrText(lines.value(0), lines.value(1)), 200);
     return 0;
 }

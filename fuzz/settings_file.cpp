@@ -16,9 +16,9 @@ QString settingsFile;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    static QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
+    // A settings folder of its own, as the suites give theirs.
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
     settingsFile = Remembered::settings()->fileName();
     QDir().mkpath(QFileInfo(settingsFile).path());
     return 0;

@@ -102,4 +102,9 @@ QString codeProblem(const QString& text, const QString& fieldName)
         : QCoreApplication::translate("WirelessDebugging", "“%1”应为手机上显示的六位数字！").arg(fieldName);
 }
 
+QString qrText(const QString& name, const QString& password)
+{
+    return QStringLiteral("WIFI:T:ADB;S:%1;P:%2;;").arg(name, password);
+}
+
 } // namespace WirelessDebugging

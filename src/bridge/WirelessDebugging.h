@@ -56,4 +56,8 @@ std::optional<Paired> paired(const QStringList& lines);
 QString addressProblem(const QString& text, const QString& fieldName);
 QString codeProblem(const QString& text, const QString& fieldName);
 
+// The text of the QR code a phone scans to pair ("Pair device with QR code"): the service's name and
+// its password, as Android reads them.
+QString qrText(const QString& name, const QString& password);
+
 } // namespace WirelessDebugging

@@ -124,7 +124,7 @@ pair::pair(AppWindows& windows)
 
 QString pair::qrText() const
 {
-    return QStringLiteral("WIFI:T:ADB;S:%1;P:%2;;").arg(m_name, m_password);
+    return WirelessDebugging::qrText(m_name, m_password);
 }
 
 // A new pairing each time the window opens; discovery runs only while it is open.
