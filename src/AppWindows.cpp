@@ -27,7 +27,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QScreen>
-#include <QWindow>
 
 AppWindows::AppWindows()
     : m_devices(std::make_unique<DeviceModel>())
@@ -60,11 +59,7 @@ void AppWindows::bringUp(QWidget& window)
         return;
     ContentScroller::fit(window); // with the frame the window system gave it
     ScreenPlace::keepOnScreen(window);
-    // Moved to a screen of another size or scale, it takes that screen's room.
-    QObject::connect(window.windowHandle(), &QWindow::screenChanged, &window, [&window] {
-        ContentScroller::fit(window);
-        ScreenPlace::keepOnScreen(window);
-    });
+    ContentScroller::followScreens(window);
 }
 
 AppWindows::~AppWindows()

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QWheelEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -42,6 +43,15 @@ void ContentScroller::fit(QWidget& window)
 {
     ContentScroller* scroller = of(window);
     fit(window, scroller ? scroller->m_design : window.size());
+}
+
+void ContentScroller::followScreens(QWidget& window)
+{
+    window.winId(); // the window system's window, whose screen is followed
+    QObject::connect(window.windowHandle(), &QWindow::screenChanged, &window, [&window] {
+        fit(window);
+        ScreenPlace::keepOnScreen(window);
+    });
 }
 
 void ContentScroller::fit(QWidget& window, const QSize& design)

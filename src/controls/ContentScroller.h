@@ -24,6 +24,8 @@ public:
     static void fit(QWidget& window, const QSize& design);
     // The same for a window at its design size already (the size it was made with).
     static void fit(QWidget& window);
+    // Moved to a screen of another size or scale, the window takes that screen's room and stays on it.
+    static void followScreens(QWidget& window);
 
     // The window's scroller, when its content has ever needed one.
     static ContentScroller* of(const QWidget& window);

@@ -87,6 +87,8 @@ Start::Start(AppWindows& windows)
     buildWirelessPart();
     connect(&m_windows.devices(), &DeviceModel::makerKnown, this, &Start::warnAboutLateMeizu);
     LinkLabel::focusFirstControl(*this);
+    // It grows to fit the screen it opens on; dragged to another, it takes that one's room.
+    ContentScroller::followScreens(*this);
     load();
 }
 
