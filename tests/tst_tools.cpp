@@ -564,45 +564,39 @@ void TestTools::installsThatEndBadly()
 #endif
 }
 
-// Each line the helper writes reads back as what it said, and as nothing else.
+// Each stage the helper tells reads back as that stage (its other lines are read by the rows below).
 void TestTools::reportLinesReadAsWritten()
 {
     for (const InstallStage stage :
-        {InstallStage::Connecting, InstallStage::Downloading, InstallStage::Copying, InstallStage::Unpacking}) {
-        const InstallReport::Line line = InstallReport::read(InstallReport::stage(stage));
-        QVERIFY(line.stage == stage && !line.progress && !line.finished);
-    }
-    const InstallReport::Line progress = InstallReport::read(InstallReport::progress(5, -1));
-    QVERIFY(!progress.stage && !progress.finished);
-    QCOMPARE(progress.progress, (std::pair<qint64, qint64>(5, -1)));
-    const InstallReport::Line finished = InstallReport::read(InstallReport::finished(QStringLiteral("磁盘已满")));
-    QVERIFY(!finished.stage && !finished.progress && finished.finished == QStringLiteral("磁盘已满"));
+        {InstallStage::Connecting, InstallStage::Downloading, InstallStage::Copying, InstallStage::Unpacking})
+        QVERIFY(InstallReport::read(InstallReport::stage(stage)).stage == stage);
 }
 
 void TestTools::helperReportsAsWritten_data()
 {
-    QTest::addColumn<QByteArray>("first"); // what the helper says, and its status, on each run
+    QTest::addColumn<QByteArray>("first"); // what the helper says on each run, its status last
     QTest::addColumn<QByteArray>("second");
-    QTest::addColumn<QString>("progress"); // what the window shows after the last progress line
+    QTest::addColumn<QString>("progress"); // what the window shows after the first run
     QTest::addColumn<QString>("told");
     const QString ended = QStringLiteral("安装程序意外结束（状态 %1），没有安装任何东西。");
+    const QByteArray installed = "{\"finished\":\"\"}\n0";
     QTest::newRow("ends 0 without its end")
         << QByteArray("{\"stage\":\"downloading\"}\n0") << QByteArray() << "" << ended.arg(0);
     QTest::newRow("its end without a line end")
         << QByteArray("{\"finished\":\"磁盘已满\"}0") << QByteArray() << "" << ended.arg(0);
-    QTest::newRow("sizes at their limits")
-        << QByteArray("{\"received\":9007199254740992,\"total\":9007199254740992}\n{\"finished\":\"\"}\n0")
-        << QByteArray() << "已下载 9007199254.7 MB / 9007199254.7 MB（100%）"
-        << "installed";
+    QTest::newRow("sizes at their limits") << "{\"received\":9007199254740992,\"total\":9007199254740992}\n" + installed
+                                           << QByteArray() << "已下载 9007199254.7 MB / 9007199254.7 MB（100%）"
+                                           << "installed";
     QTest::newRow("a size not yet known")
-        << QByteArray("{\"received\":1000000,\"total\":-1}\n{\"finished\":\"\"}\n0") << QByteArray() << "已下载 1.0 MB"
+        << "{\"received\":1000000,\"total\":-1}\n" + installed << QByteArray() << "已下载 1.0 MB"
         << "installed";
-    QTest::newRow("sizes past any file, a sign, a fraction") << QByteArray(
-        "{\"received\":1000000,\"total\":2000000}\n{\"received\":9007199254740994,\"total\":1}\n"
-        "{\"received\":-1,\"total\":1}\n{\"received\":1,\"total\":-2}\n{\"received\":1,\"total\":-1e300}\n{"
-        "\"received\":0.5,\"total\":1}\n"
-        "{\"finished\":\"\"}\n0") << QByteArray() << "已下载 1.0 MB / 2.0 MB（50%）"
-                                                             << "installed";
+    QTest::newRow("sizes past any file, a sign, a fraction")
+        << "{\"received\":1000000,\"total\":2000000}\n{\"received\":9007199254740994,\"total\":1}\n"
+           "{\"received\":-1,\"total\":1}\n{\"received\":1,\"total\":-2}\n{\"received\":1,\"total\":-1e300}\n"
+           "{\"received\":0.5,\"total\":1}\n"
+            + installed
+        << QByteArray() << "已下载 1.0 MB / 2.0 MB（50%）"
+        << "installed";
     QTest::newRow("a second run that ends without its end") << QByteArray("{\"finished\":\"无法写入\"}\n{\"finished\0")
                                                             << QByteArray("\":\"第二次\"}\n3") << "" << ended.arg(3);
 }
@@ -619,32 +613,26 @@ void TestTools::helperReportsAsWritten()
     QFETCH(QString, progress);
     QFETCH(QString, told);
     NoTools none;
-    QTemporaryDir scripts;
-    const QString helper = scripts.filePath(QStringLiteral("pannix-tools"));
-    for (const auto& [run, said] : {std::pair(1, first), std::pair(2, second)}) {
-        QFile answer(helper + QStringLiteral(".%1").arg(run));
-        QVERIFY(answer.open(QIODevice::WriteOnly));
-        answer.write(said.chopped(1)); // the last character is its status
-        QFile status(helper + QStringLiteral(".%1.status").arg(run));
-        QVERIFY(status.open(QIODevice::WriteOnly));
-        status.write(said.right(1));
+    const QList<QByteArray> runs = second.isEmpty() ? QList {first} : QList {first, second};
+    for (int run = 1; run <= runs.size(); ++run) {
+        none.program.write(QStringLiteral("pannix-tools.%1").arg(run), runs[run - 1].chopped(1));
+        none.program.write(QStringLiteral("pannix-tools.%1.status").arg(run), runs[run - 1].right(1));
     }
-    QFile script(helper);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nrun=1; [ -e \"$0.ran\" ] && run=2; : > \"$0.ran\"\nprintf '%s\\n' \"$@\" > \"$0.words\"\n"
-                 "/bin/cat \"$0.$run\"\nexit $(/bin/cat \"$0.$run.status\")\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QString helper = none.program.path(QStringLiteral("pannix-tools"));
+    none.program.write(QStringLiteral("pannix-tools"),
+        "#!/bin/sh\nrun=1; [ -e \"$0.ran\" ] && run=2; : > \"$0.ran\"\nprintf '%s\\n' \"$@\" > \"$0.words\"\n"
+        "/bin/cat \"$0.$run\"\nexit $(/bin/cat \"$0.$run.status\")\n");
+    QFile::setPermissions(helper, QFile::ReadOwner | QFile::ExeOwner);
     ToolsHelper::setProgramForTests(helper);
     RecordingOutside outside;
     AppWindows windows;
     tools& window = windows.toolsWindow();
     window.show();
-    for (int run = 1; run <= (second.isEmpty() ? 1 : 2); ++run) {
+    for (int run = 1; run <= runs.size(); ++run) {
         Fixture::click(Fixture::find(window, "toolsDownload"));
         QTRY_VERIFY(!window.busy());
         if (run == 1)
-            QCOMPARE(textOf(window, "toolsProgressText"), progress.isEmpty() ? QString() : progress);
+            QCOMPARE(textOf(window, "toolsProgressText"), progress);
     }
     ToolsHelper::setProgramForTests(QStringLiteral(PANNIX_TOOLS_HELPER));
     if (told == "installed")
