@@ -6,7 +6,7 @@
 
 #include "../tests/support/ArchiveMaker.h"
 #include "bridge/Paths.h"
-#include "tools/ToolsArchive.h"
+#include "install/ToolsArchive.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 // Each measure is repeated; ratios come from paired runs, and the medians are reported.
 //
 //   pannix_bench [repeats]
-#include "AppWindows.h"
 #include "ProbeCommon.h"
+#include "app/AppWindows.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/DeviceTracker.h"
 #include "bridge/Paths.h"

@@ -1,7 +1,7 @@
 // The program as main() starts it, reporting the first paint of the start window, or its peak
 // memory once the launcher and both panels are shown. The second argument is the program's folder.
-#include "AppWindows.h"
 #include "ProbeCommon.h"
+#include "app/AppWindows.h"
 #include "bridge/Paths.h"
 #include "launcher/Form1.h"
 #include "panels/Freeze.h"

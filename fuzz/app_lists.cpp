@@ -3,7 +3,7 @@
 #include "FuzzInput.h"
 
 #include "bridge/ToolAnswer.h"
-#include "launcher/PhoneApps.h"
+#include "client/PhoneApps.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -2,7 +2,7 @@
 // written outside the tools' folder, and a refused archive leaves the folder as it was.
 #include "FuzzInput.h"
 
-#include "tools/ToolsArchive.h"
+#include "install/ToolsArchive.h"
 
 #include <QDir>
 #include <QDirIterator>

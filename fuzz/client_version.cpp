@@ -1,7 +1,7 @@
 // "scrcpy --version" as any client, or anything in its place, may answer.
 #include "FuzzInput.h"
 
-#include "bridge/ClientVersion.h"
+#include "client/ClientVersion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,7 +1,7 @@
 // The install helper's report, one JSON object per line, as the window reads it.
 #include "FuzzInput.h"
 
-#include "tools/InstallReport.h"
+#include "install/InstallReport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -5,7 +5,7 @@
 #include "bridge/ToolAnswer.h"
 #include "bridge/ToolText.h"
 #include "bridge/WirelessDebugging.h"
-#include "info/QrCode.h"
+#include "controls/QrCode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

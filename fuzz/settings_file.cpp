@@ -3,7 +3,7 @@
 #include "FuzzInput.h"
 
 #include "bridge/Remembered.h"
-#include "launcher/ChosenOptions.h"
+#include "state/ChosenOptions.h"
 
 #include <QDir>
 #include <QFile>

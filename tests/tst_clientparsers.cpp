@@ -3,9 +3,9 @@
 // one phone and with three. What a client receives is accepted by its release's parser, and a pair
 // the parser refuses is refused by the program first, with one message naming both choices.
 #include "Fixture.h"
+#include "client/MoreOptions.h"
 #include "controls/OptionButton.h"
-#include "launcher/ChosenOptions.h"
-#include "launcher/MoreOptions.h"
+#include "state/ChosenOptions.h"
 
 #include <QDir>
 #include <QProcess>

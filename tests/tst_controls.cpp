@@ -1,5 +1,5 @@
-#include "Language.h"
 #include "TestSupport.h"
+#include "bridge/Language.h"
 #include "controls/CheckButton.h"
 #include "controls/FittedText.h"
 #include "controls/N_Shape.h"

@@ -1,9 +1,9 @@
 #include "Fixture.h"
-#include "bridge/ClientVersion.h"
+#include "bridge/WebAddresses.h"
+#include "client/ClientVersion.h"
+#include "client/ShortcutTable.h"
 #include "info/DonatION.h"
 #include "info/KJJ.h"
-#include "info/ShortcutTable.h"
-#include "info/WebAddresses.h"
 #include "info/meizu.h"
 #include <QProcess>
 #include <QTemporaryDir>

@@ -2,7 +2,8 @@
 // as data and checked against the real windows. A caption swapped, a control moved or a window
 // resized fails a row.
 #include "Fixture.h"
-#include "Language.h"
+#include "bridge/Language.h"
+#include "client/ShortcutTable.h"
 #include "controls/ContentScroller.h"
 #include "controls/DrawnPicture.h"
 #include "controls/OptionButton.h"
@@ -11,7 +12,6 @@
 #include "info/About.h"
 #include "info/DonatION.h"
 #include "info/KJJ.h"
-#include "info/ShortcutTable.h"
 #include "info/meizu.h"
 #include "launcher/AppPicker.h"
 #include "launcher/options.h"

@@ -1,9 +1,9 @@
 #include "Fixture.h"
 #include "bridge/PhoneDrops.h"
+#include "bridge/ScreenshotSequence.h"
 #include "controls/FittedText.h"
 #include "controls/ScreenPlace.h"
 #include "panels/Freeze.h"
-#include "panels/ScreenshotSequence.h"
 #include "panels/menu.h"
 
 #include <QFileInfo>

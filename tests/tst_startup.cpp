@@ -2,7 +2,7 @@
 #include "bridge/CommandRunner.h"
 #include "bridge/ToolLocator.h"
 #include "bridge/ToolText.h"
-#include "info/WebAddresses.h"
+#include "bridge/WebAddresses.h"
 #include "info/meizu.h"
 #include "startup/pair.h"
 

@@ -1,15 +1,15 @@
 #include "ArchiveMaker.h"
 #include "Fixture.h"
 #include "LoopbackServer.h"
-#include "bridge/ClientVersion.h"
 #include "bridge/ToolLocator.h"
+#include "client/ClientVersion.h"
+#include "install/ToolsArchive.h"
+#include "install/ToolsInstall.h"
+#include "install/ToolsRelease.h"
 #include "launcher/options.h"
-#include "tools/ToolsArchive.h"
-#include "tools/ToolsInstall.h"
-#include "tools/ToolsRelease.h"
 #include "tools/tools.h"
 
-#include "tools/ToolsHelper.h"
+#include "install/ToolsHelper.h"
 #include <QProcess>
 #include <QProgressBar>
 #include <QRandomGenerator>

@@ -2,25 +2,25 @@
 // (run it under Xvfb, or with QT_QPA_PLATFORM=offscreen). Tool starts and message boxes go to a
 // recorder, so nothing leaves the process. The system's language decides, as in the program. With "--stay" as the
 // second argument the windows stay open, for screenshots of the whole screen with the pointer over them.
-#include "AppWindows.h"
-#include "Language.h"
 #include "ProgramFolder.h"
 #include "RecordingOutside.h"
 #include "TestSupport.h"
+#include "app/AppWindows.h"
 #include "bridge/DeviceModel.h"
+#include "bridge/Language.h"
 #include "controls/CheckButton.h"
 #include "info/About.h"
 #include "info/DonatION.h"
 #include "info/KJJ.h"
 #include "info/meizu.h"
 #include "launcher/AppPicker.h"
-#include "launcher/ChosenOptions.h"
 #include "launcher/Form1.h"
 #include "launcher/options.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
 #include "startup/Start.h"
 #include "startup/pair.h"
+#include "state/ChosenOptions.h"
 #include "tools/tools.h"
 
 #include <QApplication>

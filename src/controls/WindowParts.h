@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/CheckButton.h"
-#include "controls/OptionButton.h"
-#include "controls/PropertyBag.h"
+#include "CheckButton.h"
+#include "OptionButton.h"
+#include "PropertyBag.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,12 +1,10 @@
 #include "About.h"
 
-#include "AppWindows.h"
-#include "Deployment.h"
-#include "DonatION.h"
-#include "MakerPages.h"
-#include "WebAddresses.h"
 #include "bridge/AdbCommands.h"
+#include "bridge/Deployment.h"
+#include "bridge/MakerPages.h"
 #include "bridge/Outside.h"
+#include "bridge/WebAddresses.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/DrawnPicture.h"
@@ -16,6 +14,7 @@
 #include "controls/Twips.h"
 #include "controls/WidgetColors.h"
 #include "controls/WindowParts.h"
+#include "state/ProgramState.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -34,8 +33,9 @@ LinkLabel* link(QWidget* parent, const QString& name, const QString& text, const
 
 } // namespace
 
-About::About(AppWindows& windows)
-    : m_windows(windows)
+About::About(ProgramState& state)
+    : Text1(state.aboutField())
+    , m_state(state)
 {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(tr("关于"));
@@ -73,7 +73,7 @@ About::About(AppWindows& windows)
 
     N_Shape* donate = ButtonLooks::create(this, QStringLiteral("N_Shape1boot"), look, tr("捐赠支持"));
     donate->setGeometry(12, 136, 96, 26);
-    connect(donate, &N_Shape::Click, this, [this] { AppWindows::bringUp(m_windows.donation()); });
+    connect(donate, &N_Shape::Click, this, &About::donationWanted);
 
     const Deployment::Values& deployment = Deployment::values();
     const QString number = deployment.supportGroupNumber.isEmpty() ? tr("未配置") : deployment.supportGroupNumber;
@@ -94,7 +94,7 @@ About::About(AppWindows& windows)
 
 void About::openOnPhones(const QString& page)
 {
-    MakerPages::open(m_windows.devices(), page, m_windows.scratchField());
+    MakerPages::open(m_state.devices(), page, m_state.scratchField());
 }
 
 void About::joinSupportGroup()

@@ -1,9 +1,9 @@
 #include "DonatION.h"
 
-#include "Deployment.h"
-#include "QrCode.h"
+#include "bridge/Deployment.h"
 #include "controls/CaptionFont.h"
 #include "controls/DrawnPicture.h"
+#include "controls/QrCode.h"
 #include "controls/Twips.h"
 
 #include <QCoreApplication>
@@ -43,7 +43,7 @@ QPixmap paymentPicture(const QString& address, const QString& name, qreal device
 
 } // namespace
 
-DonatION::DonatION(AppWindows&)
+DonatION::DonatION(ProgramState&)
 {
     setObjectName(QStringLiteral("DonatION"));
     setWindowTitle(tr("支持作者"));

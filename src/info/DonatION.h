@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class AppWindows;
+class ProgramState;
 
 // The donation window: the maker's two payment codes and a note that nothing is held back.
 class DonatION : public QWidget
@@ -10,5 +10,5 @@ class DonatION : public QWidget
     Q_OBJECT
 
 public:
-    explicit DonatION(AppWindows& windows);
+    explicit DonatION(ProgramState& state);
 };

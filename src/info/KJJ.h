@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class AppWindows;
+class ProgramState;
 class DrawnPicture;
 
 // The mirroring client's shortcut keys, one picture filling the window.
@@ -11,12 +11,12 @@ class KJJ : public QWidget
     Q_OBJECT
 
 public:
-    explicit KJJ(AppWindows& windows);
+    explicit KJJ(ProgramState& state);
 
 private:
     static QSize designSize();
     void draw();
 
-    AppWindows& m_windows;
+    ProgramState& m_state;
     DrawnPicture* m_picture = nullptr;
 };

@@ -1,22 +1,17 @@
 #include "meizu.h"
 
-#include "AppWindows.h"
-#include "WebAddresses.h"
 #include "bridge/Outside.h"
+#include "bridge/WebAddresses.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/N_Shape.h"
 #include "controls/Twips.h"
-#include "launcher/Form1.h"
-#include "startup/Start.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QTimer>
 
-meizu::meizu(AppWindows& windows)
-    : m_windows(windows)
+meizu::meizu(ProgramState&)
 {
     setObjectName(QStringLiteral("meizu"));
     setWindowTitle(tr("检测到魅族设备！"));
@@ -49,10 +44,7 @@ meizu::meizu(AppWindows& windows)
 void meizu::continueClick()
 {
     hide();
-    Start& start = m_windows.start();
-    start.hide();
-    AppWindows::bringUp(m_windows.form1());
-    start.Timer1->stop();
+    emit continued();
 }
 
 // The start window and the launcher are hidden now, so the program would run on unseen.

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class AppWindows;
+class ProgramState;
 
 // Shown instead of the launcher when the phone's maker is Meizu, whose phones often show no
 // mirrored picture.
@@ -11,13 +11,15 @@ class meizu : public QWidget
     Q_OBJECT
 
 public:
-    explicit meizu(AppWindows& windows);
+    explicit meizu(ProgramState& state);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+signals:
+    // "继续使用": the launcher takes over from the start window and this one.
+    void continued();
+
 private:
     void continueClick();
-
-    AppWindows& m_windows;
 };

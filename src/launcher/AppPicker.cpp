@@ -1,19 +1,19 @@
 #include "AppPicker.h"
 
-#include "AppWindows.h"
 #include "bridge/BridgeProblems.h"
-#include "bridge/ClientVersion.h"
 #include "bridge/CommandRunner.h"
+#include "client/ClientVersion.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/N_Shape.h"
 #include "controls/WindowParts.h"
+#include "state/ProgramState.h"
 
 #include <QListWidget>
 #include <QProgressBar>
 
-AppPicker::AppPicker(AppWindows& windows)
-    : m_windows(windows)
+AppPicker::AppPicker(ProgramState& state)
+    : m_state(state)
 {
     setObjectName(QStringLiteral("AppPicker"));
     setFont(captionFont(9));
@@ -53,7 +53,7 @@ void AppPicker::listFor(const QString& serial)
     m_choose->setEnabledState(false);
     m_progress->show();
     m_status->setText(tr("正在读取 %1 的应用…").arg(serial));
-    const QVersionNumber client = m_windows.clientVersion().version();
+    const QVersionNumber client = m_state.clientVersion().version();
     const ToolCommand command = PhoneApps::listCommand(serial, client);
     const bool byClient = PhoneApps::byClient(client);
     const auto onAnswer = [this, byClient](const ToolAnswer& answer) { take(answer, byClient); };

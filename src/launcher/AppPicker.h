@@ -1,10 +1,10 @@
 #pragma once
 
-#include "PhoneApps.h"
+#include "client/PhoneApps.h"
 
 #include <QWidget>
 
-class AppWindows;
+class ProgramState;
 class N_Shape;
 class QLabel;
 class QLineEdit;
@@ -21,7 +21,7 @@ class AppPicker : public QWidget
     Q_OBJECT
 
 public:
-    explicit AppPicker(AppWindows& windows);
+    explicit AppPicker(ProgramState& state);
 
     // Asks the phone's list, dropping any list still coming for an earlier request.
     void listFor(const QString& serial);
@@ -39,7 +39,7 @@ private:
     void filter();
     void choose();
 
-    AppWindows& m_windows;
+    ProgramState& m_state;
     QString m_serial;
     QObject* m_request = nullptr; // the list asked for; deleting it drops its answer
     QLineEdit* m_filter = nullptr;

@@ -1,15 +1,16 @@
 #include "Form1.h"
 
-#include "AppWindows.h"
-#include "ChosenOptions.h"
-#include "MirrorClients.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
-#include "bridge/ClientVersion.h"
+#include "bridge/Deployment.h"
 #include "bridge/DeviceModel.h"
+#include "bridge/MakerPages.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
 #include "bridge/PhoneReconnect.h"
+#include "bridge/WebAddresses.h"
+#include "client/ClientVersion.h"
+#include "client/MirrorClients.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/CheckButton.h"
@@ -20,12 +21,8 @@
 #include "controls/Twips.h"
 #include "controls/TypedText.h"
 #include "controls/WindowParts.h"
-#include "info/About.h"
-#include "info/Deployment.h"
-#include "info/KJJ.h"
-#include "info/MakerPages.h"
-#include "info/WebAddresses.h"
-#include "tools/tools.h"
+#include "state/ChosenOptions.h"
+#include "state/ProgramState.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -51,8 +48,9 @@ const char* const OneSoundNotice = QT_TRANSLATE_NOOP(
 
 } // namespace
 
-Form1::Form1(AppWindows& windows)
-    : m_windows(windows)
+Form1::Form1(ProgramState& state)
+    : INTERTEXT(state.scratchField())
+    , m_state(state)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Title());
@@ -70,9 +68,7 @@ Form1::Form1(AppWindows& windows)
     buildLinks();
 
     connect(&clientVersion(), &ClientVersion::changed, this, &Form1::showNotice);
-    m_mirrors = new MirrorClients(m_windows.devices(), clientVersion(), m_windows.drops(), this);
-    connect(m_mirrors, &MirrorClients::clientMissing, this, [this] { AppWindows::bringUp(m_windows.toolsWindow()); });
-    connect(m_mirrors, &MirrorClients::status, this, &Form1::say);
+    connect(&mirrors(), &MirrorClients::status, this, &Form1::say);
 
     TimerTOT = new QTimer(this);
     TimerTOT->setObjectName(QStringLiteral("TimerTOT"));
@@ -152,10 +148,10 @@ void Form1::buildButtons()
     connect(helpp, &N_Shape::Click, this, &Form1::helpClick);
     N_Shape1hjj = ButtonLooks::create(this, QStringLiteral("N_Shape1hjj"), look, tr("查看快捷键"));
     N_Shape1hjj->setGeometry(Twips::rect(6120, 3000, 1215, 375));
-    connect(N_Shape1hjj, &N_Shape::Click, this, [this] { AppWindows::bringUp(m_windows.shortcutKeys()); });
+    connect(N_Shape1hjj, &N_Shape::Click, this, &Form1::shortcutKeysWanted);
     N_Shape1about = ButtonLooks::create(this, QStringLiteral("N_Shape1about"), look, tr("关于"));
     N_Shape1about->setGeometry(Twips::rect(7440, 3000, 1215, 375));
-    connect(N_Shape1about, &N_Shape::Click, this, [this] { AppWindows::bringUp(m_windows.about()); });
+    connect(N_Shape1about, &N_Shape::Click, this, &Form1::aboutWanted);
 }
 
 // The row beneath the frames: windows the launcher reaches beyond the design's own.
@@ -164,11 +160,11 @@ void Form1::buildLinks()
     toolsLink = new LinkLabel(tr("投屏工具"), this);
     toolsLink->setObjectName(QStringLiteral("toolsLink"));
     toolsLink->setGeometry(Twips::rect(120, 5130, 1500, 300));
-    connect(toolsLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.toolsWindow()); });
+    connect(toolsLink, &LinkLabel::Click, this, &Form1::toolsWanted);
     optionsLink = new LinkLabel(tr("更多选项…"), this);
     optionsLink->setObjectName(QStringLiteral("optionsLink"));
     optionsLink->setGeometry(Twips::rect(1740, 5130, 1500, 300));
-    connect(optionsLink, &LinkLabel::Click, this, [this] { m_windows.openMoreOptions(); });
+    connect(optionsLink, &LinkLabel::Click, this, &Form1::moreOptionsWanted);
     // What happened to the phones and their mirrors since, said where the user looks.
     launchStatus = new QLabel(this);
     launchStatus->setObjectName(QStringLiteral("launchStatus"));
@@ -208,7 +204,7 @@ void Form1::buildDevicesFrame()
         (*mark)->setAccessibleName(tr("自己的选项"));
         (*mark)->hide();
     }
-    connect(&m_windows.chosenOptions(), &ChosenOptions::changed, this, &Form1::showOwnOptions);
+    connect(&m_state.chosenOptions(), &ChosenOptions::changed, this, &Form1::showOwnOptions);
     devicesMore = new QLabel(frame);
     devicesMore->setObjectName(QStringLiteral("devicesMore"));
     devicesMore->setGeometry(Twips::rect(240, 1335, 2175, 225));
@@ -218,8 +214,8 @@ void Form1::buildDevicesFrame()
         CheckButton* box = slotBox(slot);
         connect(box, &CheckButton::Click, this, [this, box, slot] { devices().setTicked(slot, box->Value() == 1); });
     }
-    DeviceModel& model = m_windows.devices();
-    connect(&m_windows.reconnect(), &PhoneReconnect::givenUp, this,
+    DeviceModel& model = m_state.devices();
+    connect(&m_state.reconnect(), &PhoneReconnect::givenUp, this,
         [this](const QString& serial) { say(tr("%1 在 10 分钟内没能重新连接，已不再尝试。").arg(serial)); });
     connect(&model, &DeviceModel::changed, this, &Form1::showDevices);
     connect(&model, &DeviceModel::selectionChanged, this, &Form1::showSelection);
@@ -232,7 +228,7 @@ void Form1::buildDevicesFrame()
 // no phone is there for it; a lone phone is always the one the launch and the panels address.
 void Form1::showDevices()
 {
-    const DeviceModel& devices = m_windows.devices();
+    const DeviceModel& devices = m_state.devices();
     int slotted = 0;
     for (int slot = 1; slot <= 3; ++slot)
         slotted += devices.phoneAt(slot) || devices.awayAt(slot) ? 1 : 0;
@@ -249,7 +245,10 @@ void Form1::showDevices()
     showNotice();
     showOwnOptions();
     const int listed = devices.count();
-    setWindowTitle(listed == 0 ? tr("未检测到设备!") : Title() + tr(" 【已连接 %1 台设备】").arg(listed));
+    if (listed == 0)
+        showNoPhone();
+    else
+        setWindowTitle(Title() + tr(" 【已连接 %1 台设备】").arg(listed));
     const QStringList more = devices.withoutSlot();
     const QString named
         = more.isEmpty() ? QString() : tr("另有 %1 台设备没有位置：%2").arg(more.size()).arg(more.join(tr("、")));
@@ -273,7 +272,7 @@ void Form1::showNotice()
 // them up.
 void Form1::showOwnOptions()
 {
-    const ChosenOptions& chosen = m_windows.chosenOptions();
+    const ChosenOptions& chosen = m_state.chosenOptions();
     for (int slot = 1; slot <= 3; ++slot) {
         QLabel* mark = slot == 1 ? devfOwn : slot == 2 ? devsOwn : devtOwn;
         const DeviceModel::Phone* phone = devices().phoneAt(slot);
@@ -283,6 +282,11 @@ void Form1::showOwnOptions()
         mark->setToolTip(
             differs ? tr("这台手机有自己的投屏选项：%1").arg(summary.isEmpty() ? tr("全部默认") : summary) : QString());
     }
+}
+
+void Form1::showNoPhone()
+{
+    setWindowTitle(tr("未检测到设备!"));
 }
 
 void Form1::showSelection()
@@ -316,12 +320,17 @@ void Form1::load()
 
 DeviceModel& Form1::devices() const
 {
-    return m_windows.devices();
+    return m_state.devices();
+}
+
+MirrorClients& Form1::mirrors() const
+{
+    return m_state.mirrors();
 }
 
 ClientVersion& Form1::clientVersion() const
 {
-    return m_windows.clientVersion();
+    return m_state.clientVersion();
 }
 
 CheckButton* Form1::slotBox(int slot) const
@@ -361,8 +370,7 @@ void Form1::fullscreenHint()
 // field composes the lines.
 void Form1::helpClick()
 {
-    About& about = m_windows.about();
-    MakerPages::open(devices(), Deployment::values().helpPage, about.Text1);
+    MakerPages::open(devices(), Deployment::values().helpPage, m_state.aboutField());
 }
 
 // Asked once, when the launcher first shows: by the time the user can tick fullscreen or open

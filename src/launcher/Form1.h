@@ -1,7 +1,8 @@
 #pragma once
 
-#include "LaunchCommandBuilder.h"
+#include "bridge/Language.h"
 #include "bridge/ToolCommand.h"
+#include "client/LaunchCommandBuilder.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -9,7 +10,7 @@
 
 #include <array>
 
-class AppWindows;
+class ProgramState;
 class ClientVersion;
 class MirrorClients;
 class DeviceModel;
@@ -28,9 +29,9 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form1(AppWindows& windows);
+    explicit Form1(ProgramState& state);
 
-    static QString Title() { return tr("Pannix 酷安@Tollen"); }
+    static QString Title() { return Language::programTitle(); }
 
     // The phones listed now, which the slots show.
     DeviceModel& devices() const;
@@ -51,8 +52,9 @@ public:
     QString devft, devst, devtt;
     QString devfst, devsst, devtst;
 
-    // Scratch fields: the text of the last command each one was written with.
-    QString INTERTEXT = QStringLiteral("Text1");
+    // Scratch fields: the text of the last command each one was written with. INTERTEXT is every
+    // window's, so the program keeps it and the launcher shows it.
+    QString& INTERTEXT;
     QString INTERTEXTS = QStringLiteral("Text1");
     QString INTERTEXTT = QStringLiteral("Text1");
 
@@ -88,12 +90,22 @@ public:
     QLabel* launchStatus = nullptr;
 
     // The clients of the launches: started, watched, told and opened again.
-    MirrorClients& mirrors() const { return *m_mirrors; }
+    MirrorClients& mirrors() const;
+    // No phone is listed: the title says so.
+    void showNoPhone();
 
     QTimer* TimerTOT = nullptr;
     qint16 launchTicks = 0;
 
     void tickTimerTOT();
+
+signals:
+    // The user asks for another window; the launch asks for the panels.
+    void shortcutKeysWanted();
+    void aboutWanted();
+    void toolsWanted();
+    void moreOptionsWanted();
+    void panelsWanted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -122,9 +134,8 @@ private:
     void fullscreenHint();
     void helpClick();
 
-    AppWindows& m_windows;
+    ProgramState& m_state;
     QLabel* m_noticeUsb = nullptr;
-    MirrorClients* m_mirrors = nullptr;
     // Each slot's launch line as its words, kept apart from the scratch fields so that a panel
     // click in the first 900 ms cannot replace slot 1's line before the first tick.
     std::array<ToolCommand, 3> m_launchCommands;

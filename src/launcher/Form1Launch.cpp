@@ -1,20 +1,18 @@
 // The launch: a click on "启动" validates the choice and composes one mirroring line per slot;
 // the launch timer starts the selected slots' clients 900 ms apart.
-#include "AppWindows.h"
-#include "ChosenOptions.h"
 #include "Form1.h"
-#include "LaunchPlanner.h"
-#include "MirrorClients.h"
-#include "bridge/ClientVersion.h"
 #include "bridge/DeviceList.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/Paths.h"
+#include "client/ClientVersion.h"
+#include "client/LaunchPlanner.h"
+#include "client/MirrorClients.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
 #include "controls/TypedText.h"
-#include "panels/Freeze.h"
-#include "panels/menu.h"
+#include "state/ChosenOptions.h"
+#include "state/ProgramState.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -41,7 +39,7 @@ void Form1::launchClick()
     }
     TimerTOT->stop();
     launchTicks = 0;
-    m_mirrors->newLaunch();
+    mirrors().newLaunch();
 
     LaunchSettings settings;
     for (int slot = 1; slot <= 3; ++slot) {
@@ -66,7 +64,7 @@ void Form1::launchClick()
     for (int slot = 1; slot <= 3; ++slot)
         selector(slot) = plan.selectors[slot - 1];
     const QVersionNumber version = clientVersion().version();
-    const ChosenOptions& chosen = m_windows.chosenOptions();
+    const ChosenOptions& chosen = m_state.chosenOptions();
     std::array<LaunchPlanner::ClientChoices, 3> given;
     QList<LaunchPlan::Message> told;
     for (int slot = 1; slot <= 3; ++slot) {
@@ -95,10 +93,8 @@ void Form1::launchClick()
     HPT = plan.HPT;
     RECO = plan.RECO;
     m_recordFile = plan.recordFile;
-    if (plan.showPanels) {
-        AppWindows::bringUp(m_windows.keyPanel());
-        AppWindows::bringUp(m_windows.navigationBar());
-    }
+    if (plan.showPanels)
+        emit panelsWanted();
     FS = plan.FS;
 
     // Tested in this order, not the screen's; the last selected one wins.
@@ -174,7 +170,7 @@ void Form1::tickTimerTOT()
 // told, once for the launch.
 void Form1::runLaunchLine(const ToolCommand& command, int slot)
 {
-    m_mirrors->start(command, DeviceList::serialInField(serial(slot)));
+    mirrors().start(command, DeviceList::serialInField(serial(slot)));
 }
 
 void Form1::say(const QString& status)

@@ -1,16 +1,15 @@
 #include "options.h"
 
-#include "AppPicker.h"
-#include "AppWindows.h"
-#include "ChosenOptions.h"
 #include "bridge/BridgeProblems.h"
-#include "bridge/ClientVersion.h"
 #include "bridge/DeviceModel.h"
+#include "client/ClientVersion.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/N_Shape.h"
 #include "controls/TypedText.h"
 #include "controls/WindowParts.h"
+#include "state/ChosenOptions.h"
+#include "state/ProgramState.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -37,8 +36,8 @@ QLineEdit* makeField(QWidget* parent, const QString& name, const QRect& place, c
 
 } // namespace
 
-options::options(AppWindows& windows)
-    : m_windows(windows)
+options::options(ProgramState& state)
+    : m_state(state)
 {
     setObjectName(QStringLiteral("options"));
     setWindowTitle(tr("更多投屏选项"));
@@ -65,8 +64,8 @@ options::options(AppWindows& windows)
     for (auto* field : findChildren<QLineEdit*>())
         connect(field, &QLineEdit::textChanged, this, &options::take);
 
-    connect(&m_windows.clientVersion(), &ClientVersion::changed, this, &options::followClientRules);
-    connect(&m_windows.devices(), &DeviceModel::changed, this, &options::showPhones);
+    connect(&m_state.clientVersion(), &ClientVersion::changed, this, &options::followClientRules);
+    connect(&m_state.devices(), &DeviceModel::changed, this, &options::showPhones);
     showPhones();
     showPage();
 }
@@ -91,7 +90,7 @@ void options::buildPageChoice()
 // takes the page back to the shared options; its own stay kept for its return.
 void options::showPhones()
 {
-    const DeviceModel& devices = m_windows.devices();
+    const DeviceModel& devices = m_state.devices();
     editedPhone->clear();
     editedPhone->addItem(tr("所有手机"), QString());
     for (int slot = 1; slot <= DeviceModel::Slots; ++slot) {
@@ -121,18 +120,17 @@ void options::showAppChoice()
 void options::showPageNote()
 {
     pageNote->setText(m_phone.isEmpty() ? tr("每台手机都用这些选项，有自己选项的手机除外。")
-            : m_windows.chosenOptions().hasOwn(m_phone) ? tr("这台手机有自己的选项；“恢复默认”后它改用所有手机的选项。")
-                                                        : tr("这台手机使用所有手机的选项；改动后它将有自己的选项。"));
+            : m_state.chosenOptions().hasOwn(m_phone) ? tr("这台手机有自己的选项；“恢复默认”后它改用所有手机的选项。")
+                                                      : tr("这台手机使用所有手机的选项；改动后它将有自己的选项。"));
 }
 
 // The page's choices: a phone's own, or the shared ones it follows until it has its own.
 void options::showPage()
 {
-    const ChosenOptions& chosen = m_windows.chosenOptions();
+    const ChosenOptions& chosen = m_state.chosenOptions();
     showChoices(chosen.shown(m_phone));
     showPageNote();
-    if (m_windows.hasAppPicker())
-        m_windows.appPicker().hide(); // a list of another page's phone
+    emit pageChanged(); // an app list open is another page's phone's
     followClientRules();
 }
 
@@ -298,7 +296,7 @@ void options::take()
     c.powerOffOnClose = powerOffOnClose->Value() == 1;
     c.borderless = borderless->Value() == 1;
     c.noControl = noControl->Value() == 1;
-    m_windows.chosenOptions().set(m_phone, c);
+    m_state.chosenOptions().set(m_phone, c);
     showPageNote(); // a phone's first change gives it options of its own
     followClientRules();
 }
@@ -307,7 +305,7 @@ void options::take()
 // the page shows the shared ones it follows again.
 void options::restoreDefaults()
 {
-    m_windows.chosenOptions().restoreDefaults(m_phone);
+    m_state.chosenOptions().restoreDefaults(m_phone);
     showPage();
 }
 
@@ -317,7 +315,7 @@ QString options::appsPhone() const
     if (!m_phone.isEmpty())
         return m_phone;
     for (int slot = 1; slot <= DeviceModel::Slots; ++slot) {
-        if (const DeviceModel::Phone* phone = m_windows.devices().phoneAt(slot))
+        if (const DeviceModel::Phone* phone = m_state.devices().phoneAt(slot))
             return phone->entry.serial;
     }
     return {};
@@ -328,10 +326,7 @@ void options::chooseApp()
     const QString phone = appsPhone();
     if (phone.isEmpty())
         return;
-    AppPicker& picker = m_windows.appPicker();
-    connect(&picker, &AppPicker::picked, startApp, &QLineEdit::setText, Qt::UniqueConnection);
-    picker.listFor(phone);
-    AppWindows::bringUp(picker);
+    emit appListWanted(phone);
 }
 
 // An option the installed client does not know cannot be chosen, and the control says which version
@@ -340,7 +335,7 @@ void options::chooseApp()
 // and nothing applies.
 void options::followClientRules()
 {
-    const QVersionNumber version = m_windows.clientVersion().version();
+    const QVersionNumber version = m_state.clientVersion().version();
     const QList<Choice> chosen = m_choices.chosen();
     for (auto need = m_needs.cbegin(); need != m_needs.cend(); ++need) {
         const Choice choice = need.value();
@@ -362,4 +357,9 @@ void options::followClientRules()
             ? tr("投屏客户端的版本尚未知道：知道之前，这些选项都不会加到启动命令中。")
             : tr("投屏客户端 scrcpy %1：灰色的选项需要更新的版本，或与已选的选项不能同时使用。")
                   .arg(version.toString()));
+}
+
+void options::takeApp(const QString& package)
+{
+    startApp->setText(package);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "MoreOptions.h"
+#include "client/MoreOptions.h"
 
 #include <QMap>
 #include <QWidget>
 
 #include <optional>
 
-class AppWindows;
+class ProgramState;
 class CheckButton;
 class N_Shape;
 class OptionButton;
@@ -28,12 +28,21 @@ class options : public QWidget
     Q_OBJECT
 
 public:
-    explicit options(AppWindows& windows);
+    explicit options(ProgramState& state);
 
     // The choices of the page shown, as they stand now.
     const MoreOptions& choices() const { return m_choices; }
     // The phone whose own options the page edits; empty for the shared ones.
     const QString& phone() const { return m_phone; }
+
+    // The app picked from the list becomes the app to start.
+    void takeApp(const QString& package);
+
+signals:
+    // The user asks for the list of the phone's apps, to pick the app to start.
+    void appListWanted(const QString& phone);
+    // Another page shows: a list of apps open is of another phone.
+    void pageChanged();
 
 private:
     void buildPageChoice();
@@ -58,7 +67,7 @@ private:
     void restoreDefaults();
     void followClientRules();
 
-    AppWindows& m_windows;
+    ProgramState& m_state;
     QString m_phone;
     MoreOptions m_choices;
     bool m_showing = false; // the controls are being set from the choices, not by the user

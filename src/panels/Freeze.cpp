@@ -1,16 +1,16 @@
 #include "Freeze.h"
 
-#include "AppWindows.h"
 #include "PanelWindow.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/SendToSelectedSlots.h"
 #include "controls/ButtonLooks.h"
 #include "controls/N_Shape.h"
+#include "state/ProgramState.h"
 
 #include <QCoreApplication>
 
-Freeze::Freeze(AppWindows& windows)
-    : m_windows(windows)
+Freeze::Freeze(ProgramState& state)
+    : m_state(state)
 {
     setObjectName(QStringLiteral("Freeze"));
     PanelWindow::setUp(*this, QRect(797, 753, 381, 117));
@@ -19,7 +19,7 @@ Freeze::Freeze(AppWindows& windows)
         N_Shape* button = ButtonLooks::create(this, name, ButtonLooks::panel(), caption);
         button->setGeometry(place);
         connect(button, &N_Shape::Click, this, [this, keyCode] {
-            SendToSelectedSlots(m_windows.devices(), AdbCommands::keyEventTail(keyCode), m_windows.scratchField());
+            SendToSelectedSlots(m_state.devices(), AdbCommands::keyEventTail(keyCode), m_state.scratchField());
         });
         return button;
     };

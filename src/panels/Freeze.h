@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class AppWindows;
+class ProgramState;
 
 // The floating navigation bar: back, home and recent apps for every selected phone.
 class Freeze : public QWidget
@@ -10,8 +10,8 @@ class Freeze : public QWidget
     Q_OBJECT
 
 public:
-    explicit Freeze(AppWindows& windows);
+    explicit Freeze(ProgramState& state);
 
 private:
-    AppWindows& m_windows;
+    ProgramState& m_state;
 };

@@ -1,14 +1,14 @@
 #include "menu.h"
 
-#include "AppWindows.h"
 #include "PanelWindow.h"
-#include "ScreenshotSequence.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/Paths.h"
+#include "bridge/ScreenshotSequence.h"
 #include "bridge/SendToSelectedSlots.h"
 #include "controls/ButtonLooks.h"
 #include "controls/FittedText.h"
 #include "controls/N_Shape.h"
+#include "state/ProgramState.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -21,8 +21,8 @@ const char* const OneFolderNote = QT_TRANSLATE_NOOP("menu", "截屏存为screen.
 const char* const SeveralPhonesNote = QT_TRANSLATE_NOOP("menu", "截屏存为screen-序列号.png，在：");
 } // namespace
 
-menu::menu(AppWindows& windows)
-    : m_windows(windows)
+menu::menu(ProgramState& state)
+    : m_state(state)
 {
     setObjectName(QStringLiteral("menu"));
     PanelWindow::setUp(*this, QRect(653, 257, 81, 409));
@@ -50,7 +50,7 @@ menu::menu(AppWindows& windows)
     setTabOrder(next, previous);
     setTabOrder(previous, shot);
 
-    screenshots = new ScreenshotSequence(m_windows.devices(), m_windows.scratchField(), this);
+    screenshots = new ScreenshotSequence(m_state.devices(), m_state.scratchField(), this);
 }
 
 N_Shape* menu::keyButton(const QString& name, const QString& caption, int top, int keyCode)
@@ -58,7 +58,7 @@ N_Shape* menu::keyButton(const QString& name, const QString& caption, int top, i
     N_Shape* button = ButtonLooks::create(this, name, ButtonLooks::panel(), caption);
     button->setGeometry(QRect(QPoint(ButtonLeft, top), ButtonSize));
     connect(button, &N_Shape::Click, this, [this, keyCode] {
-        SendToSelectedSlots(m_windows.devices(), AdbCommands::keyEventTail(keyCode), m_windows.scratchField());
+        SendToSelectedSlots(m_state.devices(), AdbCommands::keyEventTail(keyCode), m_state.scratchField());
     });
     return button;
 }

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class AppWindows;
+class ProgramState;
 class N_Shape;
 class QLabel;
 class ScreenshotSequence;
@@ -15,7 +15,7 @@ class menu : public QWidget
     Q_OBJECT
 
 public:
-    explicit menu(AppWindows& windows);
+    explicit menu(ProgramState& state);
 
     ScreenshotSequence* screenshots = nullptr;
 
@@ -24,6 +24,6 @@ private:
     void screenshotClick();
     void showNote(const QString& lead);
 
-    AppWindows& m_windows;
+    ProgramState& m_state;
     QLabel* m_note = nullptr;
 };

@@ -1,15 +1,16 @@
 #include "Start.h"
 
-#include "AppWindows.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/DeviceList.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/DeviceTracker.h"
+#include "bridge/Language.h"
 #include "bridge/Outside.h"
 #include "bridge/ToolLocator.h"
 #include "bridge/ToolText.h"
+#include "bridge/WebAddresses.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/CheckButton.h"
@@ -20,11 +21,7 @@
 #include "controls/Twips.h"
 #include "controls/WidgetColors.h"
 #include "controls/WindowParts.h"
-#include "info/WebAddresses.h"
-#include "info/meizu.h"
-#include "launcher/Form1.h"
-#include "startup/pair.h"
-#include "tools/tools.h"
+#include "state/ProgramState.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -60,11 +57,11 @@ QLabel* makeLabel(
 
 } // namespace
 
-Start::Start(AppWindows& windows)
-    : m_windows(windows)
+Start::Start(ProgramState& state)
+    : m_state(state)
 {
     setObjectName(QStringLiteral("Start"));
-    setWindowTitle(Form1::Title());
+    setWindowTitle(Language::programTitle());
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(128, 128, 255));
@@ -85,11 +82,10 @@ Start::Start(AppWindows& windows)
 
     buildStartPart();
     buildWirelessPart();
-    connect(&m_windows.devices(), &DeviceModel::makerKnown, this, &Start::warnAboutLateMeizu);
+    connect(&m_state.devices(), &DeviceModel::makerKnown, this, &Start::warnAboutLateMeizu);
     LinkLabel::focusFirstControl(*this);
     // It grows to fit the screen it opens on; dragged to another, it takes that one's room.
     ContentScroller::followScreens(*this);
-    load();
 }
 
 void Start::buildStartPart()
@@ -118,7 +114,7 @@ void Start::buildStartPart()
     pairLink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pairLink->setFont(captionFont(10));
     WidgetColors::setText(pairLink, QColor(128, 255, 255));
-    connect(pairLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.pairing()); });
+    connect(pairLink, &LinkLabel::Click, this, &Start::pairingWanted);
 
     // In the middle of the same row: the official tools, fetched or installed from a file.
     toolsLink = new LinkLabel(tr(" 投屏工具 "), this);
@@ -127,7 +123,7 @@ void Start::buildStartPart()
     toolsLink->setAlignment(Qt::AlignCenter);
     toolsLink->setFont(captionFont(10));
     WidgetColors::setText(toolsLink, QColor(128, 255, 255));
-    connect(toolsLink, &LinkLabel::Click, this, [this] { AppWindows::bringUp(m_windows.toolsWindow()); });
+    connect(toolsLink, &LinkLabel::Click, this, &Start::toolsWanted);
 
     const PropertyBag large = ButtonLooks::window().with({{QStringLiteral("fontsize"), 12}});
     cable = ButtonLooks::create(this, QStringLiteral("cable"), large, tr(CableCaption));
@@ -143,18 +139,18 @@ void Start::buildStartPart()
 void Start::load()
 {
     if (!ToolLocator::bridgeToolPresent()) {
-        tools& offer = m_windows.toolsWindow();
-        connect(&offer, &tools::installed, this, [this] {
-            if (m_toolCheckPassed)
-                return;
-            beginStartUp();
-            show();
-        });
-        connect(&offer, &tools::declined, this, &Start::toolsDeclined);
-        offer.offerAtStartUp();
+        emit bridgeToolMissing();
         return;
     }
     beginStartUp();
+}
+
+void Start::toolsInstalled()
+{
+    if (m_toolCheckPassed)
+        return;
+    beginStartUp();
+    show();
 }
 
 // Closed without installing: the program ends as it always has without the bridge tool.
@@ -200,6 +196,7 @@ void Start::tickTimerst()
     if (growSize != GrownHeight)
         return;
     Timerst->stop();
+    emit openingGrown();
     askMaker();
 }
 
@@ -207,7 +204,7 @@ void Start::askMaker()
 {
     m_makerPending = true;
     const ToolCommand query = AdbCommands::maker();
-    m_windows.form1().INTERTEXT = query.text;
+    m_state.scratchField() = query.text;
     CommandRunner::call(query, this, [this](const ToolAnswer& answer) {
         m_makerPending = false;
         // A failed query keeps nothing, so the maker field keeps its text.
@@ -237,7 +234,7 @@ void Start::startServer()
 {
     m_serverWanted = false;
     const ToolCommand server = AdbCommands::startServer();
-    m_windows.form1().INTERTEXT = server.text;
+    m_state.scratchField() = server.text;
     CommandRunner::call(server, this, [this](const ToolAnswer& answer) {
         if (!answer.succeeded()) {
             m_deviceAnswer = answer;
@@ -245,7 +242,7 @@ void Start::startServer()
             return;
         }
         // The server runs: from now on the phones are tracked as they come and go.
-        m_windows.tracker().start();
+        m_state.tracker().start();
         askDevices();
     });
 }
@@ -253,14 +250,14 @@ void Start::startServer()
 void Start::askDevices()
 {
     const ToolCommand list = AdbCommands::devices();
-    m_windows.form1().INTERTEXT = list.text;
+    m_state.scratchField() = list.text;
     CommandRunner::call(list, this, [this](const ToolAnswer& answer) {
         m_deviceAnswer = answer;
         m_deviceLines = ToolText::lines(answer.output.left(ToolText::ReadCap));
         // The list goes to the model as it arrives, so a later list from the tracking is never
         // replaced by this one at the decision.
         if (const auto listed = DeviceList::listed(m_deviceLines); listed && answer.succeeded())
-            m_windows.devices().setListed(*listed);
+            m_state.devices().setListed(*listed);
         decideSoon();
     });
 }
@@ -322,8 +319,7 @@ void Start::reportStartFailure(const QString& why)
 
 void Start::decide()
 {
-    Form1& launcher = m_windows.form1();
-    const DeviceModel& devices = m_windows.devices();
+    const DeviceModel& devices = m_state.devices();
     const QStringList meizuPhones = devices.madeBy(Meizu);
     const bool isMeizu = ttts == Meizu || !meizuPhones.isEmpty();
     if (!isMeizu && devices.count() == 0) {
@@ -333,21 +329,17 @@ void Start::decide()
                                           "2.驱动正常安装\r\n"
                                           "3.更换电脑重试"),
             tr("提示"), Outside::Icon::Stop);
-        launcher.setWindowTitle(tr("未检测到设备!"));
+        emit noPhoneFound();
         cable->setCaption(tr(CableCaption));
         return;
     }
     hide();
-    AppWindows::bringUp(launcher);
     m_started = true;
     // The phones warned about now are not warned about again; the lone phone answered the query.
     m_meizuWarned = QSet<QString>(meizuPhones.begin(), meizuPhones.end());
     if (ttts == Meizu && devices.count() == 1 && devices.phoneAt(1))
         m_meizuWarned.insert(DeviceList::serialInField(devices.fieldAt(1)));
-    if (isMeizu) {
-        launcher.hide();
-        AppWindows::bringUp(m_windows.meizuWarning());
-    }
+    emit phonesFound(isMeizu);
 }
 
 // A Meizu phone that shows up once the launcher is open gets the warning too, once.
@@ -356,7 +348,7 @@ void Start::warnAboutLateMeizu(const QString& serial, const QString& maker)
     if (!m_started || maker != Meizu || m_meizuWarned.contains(serial))
         return;
     m_meizuWarned.insert(serial);
-    AppWindows::bringUp(m_windows.meizuWarning());
+    emit meizuWarningWanted();
 }
 
 void Start::wirelessClick()

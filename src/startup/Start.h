@@ -10,7 +10,7 @@
 
 #include <optional>
 
-class AppWindows;
+class ProgramState;
 class LinkLabel;
 class N_Shape;
 class QGroupBox;
@@ -27,7 +27,7 @@ class Start : public QWidget
     Q_OBJECT
 
 public:
-    explicit Start(AppWindows& windows);
+    explicit Start(ProgramState& state);
 
     bool toolCheckPassed() const { return m_toolCheckPassed; }
 
@@ -50,13 +50,34 @@ public:
     // The window's outer size in twips, title bar and borders included.
     void setOuterSize(int widthTwips, int heightTwips);
 
+    // Step 1, once the window is wired: the start-up begins, or the tools are asked for first.
+    void load();
+    // The tools asked for at step 1 are installed: the start-up goes on as if they had been there.
+    void toolsInstalled();
+    // Closed without installing: the program ends as it always has without the bridge tool.
+    void toolsDeclined();
+
+signals:
+    // The user asks for the pairing window, or the tools window.
+    void pairingWanted();
+    void toolsWanted();
+    // Step 1 found no bridge tool: the tools are offered before anything else.
+    void bridgeToolMissing();
+    // The window has grown: the launcher is made ready, hidden, before the maker query goes out.
+    void openingGrown();
+    // The list came back without any phone.
+    void noPhoneFound();
+    // The start-up is over with phones listed: the launcher takes over, behind the Meizu warning
+    // when one of them is a Meizu.
+    void phonesFound(bool warnMeizu);
+    // A Meizu phone showed up after the start-up.
+    void meizuWarningWanted();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void load();
     void beginStartUp();
-    void toolsDeclined();
     void buildStartPart();
     void buildWirelessPart();
     void setWirelessPartReachable(bool reachable);
@@ -80,7 +101,7 @@ private:
         Outside::AnswerHandler then = nullptr);
     QSize frameAllowance() const;
 
-    AppWindows& m_windows;
+    ProgramState& m_state;
     bool m_toolCheckPassed = false;
 
     // The start-up's answers: the maker query runs from the end of the opening animation, and the

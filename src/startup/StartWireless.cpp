@@ -2,7 +2,6 @@
 #include "Start.h"
 #include "bridge/Remembered.h"
 
-#include "AppWindows.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
 #include "bridge/CommandRunner.h"
@@ -17,7 +16,7 @@
 #include "controls/TypedText.h"
 #include "controls/WidgetColors.h"
 #include "controls/WindowParts.h"
-#include "launcher/Form1.h"
+#include "state/ProgramState.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -116,7 +115,7 @@ void Start::devtectClick()
     m_wirelessBusy = true;
     devtect->setCaption(tr("检测中..."));
     const ToolCommand list = AdbCommands::devices();
-    m_windows.form1().INTERTEXT = list.text;
+    m_state.scratchField() = list.text;
     CommandRunner::call(list, this, [this](const ToolAnswer& answer) {
         m_wirelessBusy = false;
         devtect->setCaption(tr(DetectCaption));
@@ -130,7 +129,7 @@ void Start::devtectClick()
             ssxx->setPlainText(BridgeProblems::notADeviceList(answer, QStringLiteral("adb")));
             return;
         }
-        DeviceModel& devices = m_windows.devices();
+        DeviceModel& devices = m_state.devices();
         devices.setListed(*listed);
         QString shown = devices.fieldAt(1) + QString(5, QLatin1Char(' ')) + devices.fieldAt(2)
             + QString(14, QLatin1Char(' ')) + devices.fieldAt(3);
@@ -174,7 +173,7 @@ void Start::disconnfClick()
         || refused(TypedText::controlCharacterRefusal({{connft, tr(AddressName)}, {Textport, tr(PortName)}})))
         return;
     // A phone the user disconnects is not connected again behind their back.
-    m_windows.reconnect().forget(
+    m_state.reconnect().forget(
         connft->text().isEmpty() ? QString() : connft->text() + QLatin1Char(':') + Textport->text());
     runIntoStatusBox(AdbCommands::disconnect(connft->text(), Textport->text()), disconnf, tr("正在断开..."));
 }
@@ -198,7 +197,7 @@ void Start::runIntoStatusBox(
     const QString after = pressed ? pressed->Caption() : QString();
     if (pressed)
         pressed->setCaption(during);
-    m_windows.form1().INTERTEXT = command.text;
+    m_state.scratchField() = command.text;
     CommandRunner::call(
         command, this,
         [this, pressed, after, then](const ToolAnswer& answer) {

@@ -1,6 +1,5 @@
 #include "pair.h"
 
-#include "AppWindows.h"
 #include "bridge/AdbCommands.h"
 #include "bridge/BridgeProblems.h"
 #include "bridge/CommandRunner.h"
@@ -11,10 +10,11 @@
 #include "controls/CaptionFont.h"
 #include "controls/DrawnPicture.h"
 #include "controls/N_Shape.h"
+#include "controls/QrCode.h"
 #include "controls/TypedText.h"
 #include "controls/WidgetColors.h"
 #include "controls/WindowParts.h"
-#include "info/QrCode.h"
+#include "state/ProgramState.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -49,8 +49,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
 
 } // namespace
 
-pair::pair(AppWindows& windows)
-    : m_windows(windows)
+pair::pair(ProgramState& state)
+    : m_state(state)
 {
     setObjectName(QStringLiteral("pair"));
     setWindowTitle(tr("无线配对（安卓11及以上）"));
@@ -247,7 +247,7 @@ void pair::pairWith(const QString& address, const QString& secret)
     m_awaitedGuid.clear();
     say(tr("正在与 %1 配对…").arg(address));
     const ToolCommand command = AdbCommands::pair(address, secret);
-    m_windows.scratchField() = command.text;
+    m_state.scratchField() = command.text;
     CommandRunner::call(
         command, this, [this](const ToolAnswer& answer) { takePairing(answer); }, CommandRunner::Streams::Merged);
 }
@@ -294,7 +294,7 @@ void pair::connectTo(const QString& address)
     m_awaitedGuid.clear();
     say(tr("正在连接 %1…").arg(address));
     const ToolCommand command = AdbCommands::connectTo(address);
-    m_windows.scratchField() = command.text;
+    m_state.scratchField() = command.text;
     CommandRunner::call(
         command, this,
         [this, address](const ToolAnswer& answer) {

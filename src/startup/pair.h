@@ -7,7 +7,7 @@
 
 #include <optional>
 
-class AppWindows;
+class ProgramState;
 class N_Shape;
 class DrawnPicture;
 class QLabel;
@@ -26,7 +26,7 @@ class pair : public QWidget
     Q_OBJECT
 
 public:
-    explicit pair(AppWindows& windows);
+    explicit pair(ProgramState& state);
 
     // The pairing's name and password change each time the window opens and after each failure.
     QString qrText() const;
@@ -52,7 +52,7 @@ private:
     bool refused(const QString& refusal);
     void setPartsEnabled(bool enabled);
 
-    AppWindows& m_windows;
+    ProgramState& m_state;
     DrawnPicture* m_code = nullptr;
     QLabel* m_qrStatus = nullptr;
     QLabel* m_status = nullptr;

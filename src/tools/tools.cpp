@@ -1,21 +1,22 @@
 #include "tools.h"
 
-#include "AppWindows.h"
 #include "bridge/AdbCommands.h"
-#include "bridge/ClientVersion.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
 #include "bridge/ToolLocator.h"
 #include "bridge/ToolText.h"
 #include "bridge/WirelessDebugging.h"
+#include "client/ClientVersion.h"
 #include "controls/ButtonLooks.h"
 #include "controls/CaptionFont.h"
 #include "controls/FittedText.h"
 #include "controls/LinkLabel.h"
 #include "controls/N_Shape.h"
 #include "controls/WidgetColors.h"
+#include "controls/WindowOpening.h"
 #include "controls/WindowParts.h"
+#include "state/ProgramState.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -52,8 +53,8 @@ QString folderOf(const QString& tool)
 
 // Created as every window is, through the program's windows; it needs none of the others, only the
 // client's version that the program holds.
-tools::tools(AppWindows& windows)
-    : m_windows(windows)
+tools::tools(ProgramState& state)
+    : m_state(state)
     , m_release(ToolsRelease::current())
 {
     setObjectName(QStringLiteral("tools"));
@@ -64,12 +65,12 @@ tools::tools(AppWindows& windows)
     connect(m_install, &ToolsHelper::stageChanged, this, &tools::showStage);
     connect(m_install, &ToolsHelper::progress, this, &tools::showProgress);
     connect(m_install, &ToolsHelper::finished, this, &tools::finishInstall);
-    connect(&m_windows.clientVersion(), &ClientVersion::changed, this, [this] {
+    connect(&m_state.clientVersion(), &ClientVersion::changed, this, [this] {
         if (isVisible())
             describeTools();
     });
 
-    m_state = makeLabel(this, QStringLiteral("toolsState"), QRect(16, 12, 488, 72));
+    m_toolsState = makeLabel(this, QStringLiteral("toolsState"), QRect(16, 12, 488, 72));
     m_offer = makeLabel(this, QStringLiteral("toolsOffer"), QRect(16, 90, 488, 76));
     setNote(m_offer,
         tr("可以安装：%1（scrcpy %2 的官方发布，含 adb）\n来自：%3\n下载后按官方公布的 SHA-256 校验，安装到：%4")
@@ -104,7 +105,7 @@ tools::~tools() = default;
 void tools::offerAtStartUp()
 {
     m_atStartUp = true;
-    AppWindows::bringUp(*this);
+    WindowOpening::bringUp(*this);
 }
 
 bool tools::busy() const
@@ -138,8 +139,9 @@ void tools::describeTools()
     if (ToolLocator::locate(QStringLiteral("scrcpy")).isEmpty())
         missing << QStringLiteral("scrcpy");
     if (!missing.isEmpty()) {
-        m_state->setText(tr("缺少：%1。投屏需要 adb（安卓调试桥）和 scrcpy（投屏客户端），两者都在下面的官方发布中。")
-                             .arg(missing.join(tr("、"))));
+        m_toolsState->setText(
+            tr("缺少：%1。投屏需要 adb（安卓调试桥）和 scrcpy（投屏客户端），两者都在下面的官方发布中。")
+                .arg(missing.join(tr("、"))));
         return;
     }
     // Both found: where, and which versions, as each tool tells it.
@@ -156,10 +158,10 @@ void tools::describeTools()
         const QString text = tr("正在使用：\nadb %1，位于 %2（%5）\nscrcpy %3，位于 %4")
                                  .arg(shown->adbVersion, adbFolder, shown->clientVersion, clientFolder,
                                      ToolLocator::whyChosen(QStringLiteral("adb")));
-        const QFont& font = m_state->font();
-        m_state->setText(
-            FittedText::brokenAtFolders(FittedText::brokenAtFolders(text, adbFolder, font, m_state->width()),
-                clientFolder, font, m_state->width()));
+        const QFont& font = m_toolsState->font();
+        m_toolsState->setText(
+            FittedText::brokenAtFolders(FittedText::brokenAtFolders(text, adbFolder, font, m_toolsState->width()),
+                clientFolder, font, m_toolsState->width()));
     };
     show();
     CommandRunner::call(AdbCommands::version(), this, [this, showing, shown, show](const ToolAnswer& answer) {
@@ -170,7 +172,7 @@ void tools::describeTools()
         show();
     });
     // The client's version as the program knows it; asked for now if nobody needed it yet.
-    ClientVersion& client = m_windows.clientVersion();
+    ClientVersion& client = m_state.clientVersion();
     if (client.answered())
         shown->clientVersion = client.version().isNull() ? tr("（版本未知）") : client.version().toString();
     else

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ToolsHelper.h"
-#include "ToolsRelease.h"
+#include "install/ToolsHelper.h"
+#include "install/ToolsRelease.h"
 
 #include <QPointer>
 #include <QWidget>
 
-class AppWindows;
+class ProgramState;
 class N_Shape;
 class QLabel;
 class QProgressBar;
@@ -21,7 +21,7 @@ class tools : public QWidget
     Q_OBJECT
 
 public:
-    explicit tools(AppWindows& windows);
+    explicit tools(ProgramState& state);
     ~tools() override;
 
     // At start-up, in place of the missing-tools message: closing the window without an install
@@ -40,7 +40,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    AppWindows& m_windows;
+    ProgramState& m_state;
     void describeTools();
     void downloadClick();
     void fromFileClick();
@@ -54,7 +54,7 @@ private:
     void setBusy(bool busy);
 
     ToolsRelease m_release;
-    QLabel* m_state = nullptr;
+    QLabel* m_toolsState = nullptr;
     QLabel* m_offer = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_progressText = nullptr;

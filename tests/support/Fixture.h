@@ -1,15 +1,15 @@
 #pragma once
 
-#include "AppWindows.h"
 #include "ProgramFolder.h"
 #include "RecordingOutside.h"
 #include "TestSupport.h"
+#include "app/AppWindows.h"
+#include "bridge/Deployment.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/Remembered.h"
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "info/About.h"
-#include "info/Deployment.h"
 #include "launcher/Form1.h"
 #include "startup/Start.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/ToolsHelper.h"
+#include "install/ToolsHelper.h"
 
 #include "bridge/Outside.h"
 

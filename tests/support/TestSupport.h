@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bridge/Paths.h"
-#include "tools/ToolsHelper.h"
+#include "install/ToolsHelper.h"
 
 #include <QDir>
 #include <QFile>

@@ -50,4 +50,9 @@ bool use(const QLocale& locale)
     return true;
 }
 
+QString programTitle()
+{
+    return QCoreApplication::translate("Form1", "Pannix 酷安@Tollen");
+}
+
 } // namespace Language

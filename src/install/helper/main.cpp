@@ -6,9 +6,9 @@
 //
 //   pannix-tools --root R --address URL --sha256 HEX --folder NAME [--size-limit BYTES]
 //                [--stall-limit-ms MS] [--language NAME] (--download | --file ARCHIVE)
-#include "Language.h"
-#include "tools/InstallReport.h"
-#include "tools/ToolsInstall.h"
+#include "bridge/Language.h"
+#include "install/InstallReport.h"
+#include "install/ToolsInstall.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

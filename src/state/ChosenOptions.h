@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MoreOptions.h"
+#include "client/MoreOptions.h"
 
 #include <QObject>
 #include <QString>

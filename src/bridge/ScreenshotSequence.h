@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bridge/Outside.h"
-#include "bridge/ToolCommand.h"
+#include "Outside.h"
+#include "ToolCommand.h"
 
 #include <QList>
 #include <QObject>

@@ -1,5 +1,5 @@
 #include "AppWindows.h"
-#include "Language.h"
+#include "bridge/Language.h"
 #include "startup/Start.h"
 
 #include <QApplication>

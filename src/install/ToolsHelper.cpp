@@ -1,7 +1,7 @@
 #include "ToolsHelper.h"
 
-#include "Language.h"
 #include "ToolsRoot.h"
+#include "bridge/Language.h"
 #include "bridge/Outside.h"
 #include "bridge/ToolAnswer.h"
 

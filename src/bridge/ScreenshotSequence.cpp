@@ -1,13 +1,13 @@
 #include "ScreenshotSequence.h"
 
-#include "bridge/AdbCommands.h"
-#include "bridge/BridgeProblems.h"
-#include "bridge/CommandRunner.h"
-#include "bridge/DeviceList.h"
-#include "bridge/FileReplace.h"
-#include "bridge/Outside.h"
-#include "bridge/Paths.h"
-#include "bridge/SendToSelectedSlots.h"
+#include "AdbCommands.h"
+#include "BridgeProblems.h"
+#include "CommandRunner.h"
+#include "DeviceList.h"
+#include "FileReplace.h"
+#include "Outside.h"
+#include "Paths.h"
+#include "SendToSelectedSlots.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -2,7 +2,7 @@
 
 #include "DeploymentValues.h"
 
-#include "bridge/Paths.h"
+#include "Paths.h"
 
 #include <QFileInfo>
 

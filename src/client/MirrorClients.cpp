@@ -1,6 +1,6 @@
 #include "MirrorClients.h"
 
-#include "bridge/ClientVersion.h"
+#include "ClientVersion.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/Outside.h"

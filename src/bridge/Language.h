@@ -12,5 +12,7 @@ namespace Language {
 bool use(const QLocale& locale = QLocale::system());
 // The locale last used, for a helper program to speak as the windows do.
 QString inUse();
+// The program's name as the start window and the launcher show it in their title bars.
+QString programTitle();
 
 } // namespace Language

@@ -1,9 +1,9 @@
 #include "MakerPages.h"
 
+#include "AdbCommands.h"
 #include "Deployment.h"
-#include "bridge/AdbCommands.h"
-#include "bridge/Outside.h"
-#include "bridge/SendToSelectedSlots.h"
+#include "Outside.h"
+#include "SendToSelectedSlots.h"
 
 #include <QCoreApplication>
 #include <QUrl>

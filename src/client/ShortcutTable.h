@@ -37,7 +37,6 @@ QString rightNote();
 // stillAsking: the client has not answered yet, so the version is not known to be unreadable.
 QString versionLine(const QVersionNumber& version, bool stillAsking = false);
 
-QPixmap render(
-    const QSize& size, const QVersionNumber& version, bool stillAsking = false, qreal devicePixelRatio = 1);
+QPixmap render(const QSize& size, const QVersionNumber& version, bool stillAsking = false, qreal devicePixelRatio = 1);
 
 } // namespace ShortcutTable
