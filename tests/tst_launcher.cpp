@@ -635,8 +635,8 @@ void TestLauncher::windowWordsFollowTheClientVersion()
 void TestLauncher::moreOptionWordsFollowTheClientVersion_data()
 {
     QTest::addColumn<QString>("version");
-    for (const char* version :
-        {"1.7", "1.8", "1.10", "1.11", "1.14", "1.18", "2.0", "2.1", "2.2", "2.4", "2.6", "3.0", "4.1", ""})
+    for (const char* version : {"1.7", "1.8", "1.10", "1.11", "1.14", "1.18", "2.0", "2.1", "2.2", "2.4", "2.6", "2.7",
+             "3.0", "3.1", "3.2", "4.0", "4.1", ""})
         QTest::newRow(*version ? version : "unknown") << QString::fromLatin1(version);
 }
 
@@ -644,38 +644,48 @@ void TestLauncher::moreOptionWordsFollowTheClientVersion_data()
 void TestLauncher::moreOptionWordsFollowTheClientVersion()
 {
     QFETCH(QString, version);
-    using O = MoreOptions;
+    using C = ClientOptions::Choice;
     const struct
     {
-        std::function<void(O&)> choose;
+        QList<C> made;
+        QString typed; // the value of the last choice made
         QStringList words;
         QVersionNumber since;
+        QList<C> beside = {}; // what it needs, whose words the client gets as it knows them
     } cases[] {
-        {[](O& o) { o.codec = O::Codec::H265; }, {"--video-codec=h265"}, {2, 0}},
-        {[](O& o) { o.codec = O::Codec::AV1; }, {"--video-codec=av1"}, {2, 0}},
-        {[](O& o) { o.maxFps = "60"; }, {"--max-fps=60"}, {1, 11}},
-        {[](O& o) { o.sound = O::Sound::PhoneOnly; }, {"--no-audio"}, {2, 0}},
-        {[](O& o) { o.sound = O::Sound::Microphone; }, {"--audio-source=mic"}, {2, 1}},
-        {[](O& o) { o.sound = O::Sound::Both; }, {"--audio-dup"}, {2, 6}},
-        {[](O& o) { o.physicalKeyboard = true; }, {"--keyboard=uhid"}, {2, 4}},
-        {[](O& o) { o.newDisplay = true; }, {"--new-display"}, {3, 0}},
-        {[](O& o) { o.newDisplay = true, o.displaySize = "1080x1920"; }, {"--new-display=1080x1920"}, {3, 0}},
-        {[](O& o) { o.startApp = "com.android.settings"; }, {"--start-app=com.android.settings"}, {3, 0}},
-        {[](O& o) { o.camera = true, o.facing = O::Facing::Front; }, {"--video-source=camera", "--camera-facing=front"},
-            {2, 2}},
-        {[](O& o) { o.crop = "1:1:0:65535"; }, {"--crop=1:1:0:65535"}, {1, 18}},
-        {[](O& o) { o.turn = O::Turn::Half; }, {"--orientation=180"}, {2, 4}},
-        {[](O& o) { o.stayAwake = true; }, {"--stay-awake"}, {1, 14}},
-        {[](O& o) { o.powerOffOnClose = true; }, {"--power-off-on-close"}, {1, 18}},
-        {[](O& o) { o.borderless = true; }, {"--window-borderless"}, {1, 11}},
-        {[](O& o) { o.noControl = true; }, {"--no-control"}, {1, 8}},
+        {{C::VideoCodecH265}, {}, {"--video-codec=h265"}, {2, 0}},
+        {{C::VideoCodecAV1}, {}, {"--video-codec=av1"}, {2, 0}}, {{C::MaxFps}, "60", {"--max-fps=60"}, {1, 11}},
+        {{C::SoundOnPhoneOnly}, {}, {"--no-audio"}, {2, 0}},
+        {{C::SoundFromMicrophone}, {}, {"--audio-source=mic"}, {2, 1}}, {{C::SoundOnBoth}, {}, {"--audio-dup"}, {2, 6}},
+        {{C::PhysicalKeyboard}, {}, {"--keyboard=uhid"}, {2, 4}}, {{C::MouseUhid}, {}, {"--mouse=uhid"}, {2, 4}},
+        {{C::GamepadAoa}, {}, {"--gamepad=aoa"}, {2, 7}}, {{C::NewDisplay}, {}, {"--new-display"}, {3, 0}},
+        {{C::NewDisplay}, "1080x1920", {"--new-display=1080x1920"}, {3, 0}},
+        {{C::StartApp}, "com.android.settings", {"--start-app=com.android.settings"}, {3, 0}},
+        {{C::Camera, C::CameraFacingFront}, {}, {"--video-source=camera", "--camera-facing=front"}, {2, 2}},
+        {{C::Crop}, "1:1:0:65535", {"--crop=1:1:0:65535"}, {1, 18}}, {{C::Turn180}, {}, {"--orientation=180"}, {2, 4}},
+        {{C::StayAwake}, {}, {"--stay-awake"}, {1, 14}}, {{C::PowerOffOnClose}, {}, {"--power-off-on-close"}, {1, 18}},
+        {{C::Borderless}, {}, {"--window-borderless"}, {1, 11}}, {{C::NoControl}, {}, {"--no-control"}, {1, 8}},
+        {{C::ScreenOffTimeout}, "300", {"--screen-off-timeout=300"}, {3, 0}},
+        {{C::CameraTorch, C::CameraZoom}, "2.5", {"--camera-torch", "--camera-zoom=2.5"}, {4, 0}, {C::Camera}},
+        {{C::KeepDisplayContent}, {}, {"--no-vd-destroy-content"}, {3, 1}, {C::NewDisplay}},
+        {{C::ImeOnDisplay}, {}, {"--display-ime-policy=local"}, {3, 2}, {C::NewDisplay}},
+        {{C::FlexDisplay}, {}, {"--flex-display"}, {4, 0}, {C::NewDisplay}},
+        {{C::FlexDisplay, C::CameraTorch, C::ImeHidden}, {}, {}, {}}, // without what they need, nothing
     };
     const QVersionNumber client = QVersionNumber::fromString(version);
     for (const auto& row : cases) {
-        O options;
-        row.choose(options);
+        MoreOptions needed;
+        for (const C choice : row.beside)
+            needed.choose(choice);
+        MoreOptions options = needed;
+        for (const C choice : row.made)
+            options.choose(choice);
+        options.type(row.made.last(), row.typed);
+        QStringList given = LaunchCommandBuilder::moreWords(options, client, false);
+        for (const QString& word : LaunchCommandBuilder::moreWords(needed, client, false))
+            given.removeOne(word);
         const QStringList expected = !client.isNull() && client >= row.since ? row.words : QStringList();
-        QCOMPARE(LaunchCommandBuilder::moreWords(options, client, false), expected);
+        QCOMPARE(given, expected);
     }
 }
 
@@ -736,51 +746,70 @@ void TestLauncher::moreOptionsRefused_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("told");
     QTest::addColumn<QString>("word"); // the one the launch gives for the choice, or empty when refused
-    const QString rate = QStringLiteral("“最高帧率”应为 1 到 240 之间的整数，本次启动不限制帧率！");
-    const QString size = QStringLiteral(
-        "“虚拟显示器尺寸”应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，本次启动使用默认尺寸！");
-    const QString app
-        = QStringLiteral("“启动应用”应为安卓应用的包名（例如 com.android.settings），本次启动不打开应用！");
-    QTest::newRow("frame rate 0") << "maxFps"
-                                  << "0" << rate << "";
-    QTest::newRow("frame rate 1") << "maxFps"
-                                  << "1"
-                                  << ""
-                                  << "--max-fps=1";
-    QTest::newRow("frame rate 240") << "maxFps"
-                                    << "240"
-                                    << ""
-                                    << "--max-fps=240";
-    QTest::newRow("frame rate 241") << "maxFps"
-                                    << "241" << rate << "";
-    QTest::newRow("frame rate abc") << "maxFps"
-                                    << "abc" << rate << "";
-    QTest::newRow("size 64x8192") << "displaySize"
-                                  << "64x8192"
-                                  << ""
-                                  << "--new-display=64x8192";
-    QTest::newRow("size 63x100") << "displaySize"
-                                 << "63x100" << size << "--new-display";
-    QTest::newRow("size 100x8193") << "displaySize"
-                                   << "100x8193" << size << "--new-display";
-    QTest::newRow("app com") << "startApp"
-                             << "com" << app << "";
-    QTest::newRow("app 1com.x") << "startApp"
-                                << "1com.x" << app << "";
-    QTest::newRow("app ../x") << "startApp"
-                              << "../x" << app << "";
-    QTest::newRow("app a_1.b2") << "startApp"
-                                << "a_1.b2"
-                                << ""
-                                << "--start-app=a_1.b2";
-    const QString crop = QStringLiteral(
-        "“裁剪画面”应为 宽:高:X:Y（例如 1080:1200:0:0），都是 0 到 65535 之间的整数，宽和高至少为 1，本次启动不裁剪！");
-    for (const auto& [typed, refused] :
-        {std::pair {"1:1:0:0", false}, {"65535:65535:65535:65535", false}, {"0:1:0:0", true}, {"1:0:0:0", true},
-            {"1:1:0:65536", true}, {"1:1:-1:0", true}, {"01:1:0:0", true}, {"1:1:0", true}, {"1x1:0:0", true}})
-        QTest::newRow(qPrintable(QStringLiteral("crop ") + typed))
-            << "crop" << typed << (refused ? crop : QString())
-            << (refused ? QString() : QStringLiteral("--crop=") + typed);
+    // Each refusal names the field, what is at fault in it, and what it should be.
+    const auto rate = [](const char* fault) {
+        return QStringLiteral("“最高帧率”：%1。应为 1 到 240 之间的整数，本次启动不限制帧率！").arg(fault);
+    };
+    const auto size = [](const char* fault) {
+        return QStringLiteral("“虚拟显示器尺寸”：%1。应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，"
+                              "本次启动使用默认尺寸！")
+            .arg(fault);
+    };
+    const auto app = [](const char* fault) {
+        return QStringLiteral("“启动应用”：%1。应为 安卓应用的包名（例如 com.android.settings），本次启动不打开应用！")
+            .arg(fault);
+    };
+    const auto crop = [](const char* fault) {
+        return QStringLiteral("“裁剪画面”：%1。应为 宽:高:X:Y（例如 1080:1200:0:0），都是 0 到 65535 之间的整数，"
+                              "宽和高至少为 1，本次启动不裁剪！")
+            .arg(fault);
+    };
+    const struct
+    {
+        const char* field;
+        const char* typed;
+        QString told;
+        const char* word;
+    } rows[] {
+        {"maxFps", "0", rate("0 小于 1"), ""},
+        {"maxFps", "1", {}, "--max-fps=1"},
+        {"maxFps", "240", {}, "--max-fps=240"},
+        {"maxFps", "241", rate("241 大于 240"), ""},
+        {"maxFps", "99999999999", rate("99999999999 大于 240"), ""},
+        {"maxFps", "abc", rate("“a”不能用在这里"), ""},
+        {"maxFps", "6.5", rate("“.”不能用在这里"), ""},
+        {"maxFps", " 30 ", {}, "--max-fps=30"},
+        {"maxFps", "３０", {}, "--max-fps=30"},
+        {"maxFps", "060", {}, "--max-fps=60"},
+        {"displaySize", "64x8192", {}, "--new-display=64x8192"},
+        {"displaySize", "63x100", size("63 小于 64"), "--new-display"},
+        {"displaySize", "100x8193", size("8193 大于 8192"), "--new-display"},
+        {"displaySize", "1080×1920", {}, "--new-display=1080x1920"},
+        {"displaySize", "1080X1920", {}, "--new-display=1080x1920"},
+        {"displaySize", "1080*1920", {}, "--new-display=1080x1920"},
+        {"displaySize", " １０８０ x １９２０ ", {}, "--new-display=1080x1920"},
+        {"displaySize", "1080x", size("少了一个数"), "--new-display"},
+        {"displaySize", "1080x1920x3", size("应有 2 个数，这里有 3 个"), "--new-display"},
+        {"startApp", "com", app("包名至少有两段，以“.”分开"), ""},
+        {"startApp", "1com.x", app("“1com”不是包名的一段：每段以字母开头"), ""},
+        {"startApp", "../x", app("“/”不能用在这里"), ""},
+        {"startApp", "a_1.b2", {}, "--start-app=a_1.b2"},
+        {"startApp", " com.a.b ", {}, "--start-app=com.a.b"},
+        {"crop", "1:1:0:0", {}, "--crop=1:1:0:0"},
+        {"crop", "65535:65535:65535:65535", {}, "--crop=65535:65535:65535:65535"},
+        {"crop", "1920：1080：0：0", {}, "--crop=1920:1080:0:0"},
+        {"crop", "1920 : 1080 : 0 : 0", {}, "--crop=1920:1080:0:0"},
+        {"crop", "01:1:0:0", {}, "--crop=1:1:0:0"},
+        {"crop", "0:1:0:0", crop("0 小于 1"), ""},
+        {"crop", "1:0:0:0", crop("0 小于 1"), ""},
+        {"crop", "1:1:0:65536", crop("65536 大于 65535"), ""},
+        {"crop", "1:1:-1:0", crop("“-”不能用在这里"), ""},
+        {"crop", "1:1:0", crop("应有 4 个数，这里有 3 个"), ""},
+        {"crop", "1x1:0:0", crop("应有 4 个数，这里有 3 个"), ""},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(qPrintable(QStringLiteral("%1 '%2'").arg(row.field, row.typed)))
+            << row.field << row.typed << row.told << row.word;
     QTest::newRow("control character") << "startApp"
                                        << "com.x\nother"
                                        << "“启动应用”中含有控制字符（如空字符、制表符或换行），请删除后重试！"
@@ -855,10 +884,10 @@ void TestLauncher::damagedSettingsAreNeverUsed()
     }
     options& window = WithOptions(f).open();
     MoreOptions kept;
-    kept.sound = MoreOptions::Sound::Both;
-    kept.newDisplay = true;
-    kept.camera = true; // beside a virtual display: refused at a launch by the clients that receive both
-    kept.borderless = true;
+    // The camera beside a virtual display: refused at a launch by the clients that receive both.
+    for (const auto choice : {ClientOptions::Choice::SoundOnBoth, ClientOptions::Choice::NewDisplay,
+             ClientOptions::Choice::Camera, ClientOptions::Choice::Borderless})
+        kept.choose(choice);
     QVERIFY(window.choices() == kept);
     QVERIFY(Fixture::find<OptionButton>(window, "soundBoth")->Value());
     QVERIFY(Fixture::find<QLineEdit>(window, "maxFps")->text().isEmpty());
@@ -1016,7 +1045,7 @@ void TestLauncher::eachPhoneItsOwnOptions_data()
     QTest::addColumn<QString>("marked"); // what each slot's mark sums up, "|" between slots
     QTest::addColumn<QStringList>("told");
     const QString awake = "--stay-awake", camera = "--video-source=camera --camera-facing=back";
-    const QString rate = "“最高帧率”应为 1 到 240 之间的整数，本次启动不限制帧率！";
+    const QString rate = "“最高帧率”：0 小于 1。应为 1 到 240 之间的整数，本次启动不限制帧率！";
     QTest::newRow("shared only") << QStringList {"click stayAwake"} << QStringList {awake, awake, awake} << "||"
                                  << QStringList();
     QTest::newRow("a phone with its own")
@@ -1185,7 +1214,7 @@ void TestLauncher::appsListedByThePhone()
     list->setCurrentItem(shown()[0]);
     Fixture::click(Fixture::find<QWidget>(f.windows.appPicker(), "appChoose"));
     QCOMPARE(Fixture::find<QLineEdit>(window, "startApp")->text(), "com.example.notes");
-    QCOMPARE(window.choices().startApp, "com.example.notes");
+    QCOMPARE(window.choices().typed(ClientOptions::Choice::StartApp), "com.example.notes");
 }
 
 void TestLauncher::mirrorReopensWhenItsPhoneReturns_data()

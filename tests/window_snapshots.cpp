@@ -25,6 +25,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTabWidget>
 #include <QTimer>
 
 int main(int argc, char* argv[])
@@ -56,8 +57,8 @@ int main(int argc, char* argv[])
     windows.devices().setListed({{QStringLiteral("emulator-5554"), QStringLiteral("\t"), QStringLiteral("device")},
         {QStringLiteral("192.168.1.23:5555"), QStringLiteral("\t"), QStringLiteral("device")}});
     MoreOptions own;
-    own.camera = true;
-    own.turn = MoreOptions::Turn::Quarter;
+    own.choose(ClientOptions::Choice::Camera);
+    own.choose(ClientOptions::Choice::Turn90);
     windows.chosenOptions().set(QStringLiteral("192.168.1.23:5555"), own);
     outside.answers[QStringLiteral("shell")]
         = ToolAnswer::exited(0, "package:com.example.notes\npackage:org.videolan.vlc\n");
@@ -75,6 +76,16 @@ int main(int argc, char* argv[])
     QTimer::singleShot(500, &app, [&] {
         for (QWidget* window : all)
             window->grab().save(folder + QLatin1Char('/') + window->objectName() + QStringLiteral(".png"));
+        // Each page of a window of pages, beside its first.
+        for (QWidget* window : all) {
+            for (auto* pages : window->findChildren<QTabWidget*>()) {
+                for (int page = 1; page < pages->count(); ++page) {
+                    pages->setCurrentIndex(page);
+                    window->grab().save(folder + QStringLiteral("/%1-%2.png").arg(window->objectName()).arg(page + 1));
+                }
+                pages->setCurrentIndex(0);
+            }
+        }
         if (!stay)
             app.quit();
     });

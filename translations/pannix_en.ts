@@ -231,132 +231,249 @@
         <translation>&quot;%1&quot; and &quot;%2&quot; cannot be used together</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="29"/>
+        <location filename="../src/client/ClientOptions.cpp" line="67"/>
+        <source>虚拟显示器尺寸</source>
+        <translation>Virtual display size</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="68"/>
+        <source>本次启动使用默认尺寸</source>
+        <translation>this launch uses the default size</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="89"/>
         <source>全屏启动</source>
         <translation>Full screen</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="31"/>
+        <location filename="../src/client/ClientOptions.cpp" line="90"/>
         <source>主界面置顶</source>
         <translation>Stay on top</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="32"/>
+        <location filename="../src/client/ClientOptions.cpp" line="91"/>
         <source>显示触摸</source>
         <translation>Show touches</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="34"/>
+        <location filename="../src/client/ClientOptions.cpp" line="92"/>
         <source>黑屏启动</source>
         <translation>Screen off</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="41"/>
+        <location filename="../src/client/ClientOptions.cpp" line="99"/>
+        <source>H.264</source>
+        <translation>H.264</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="100"/>
         <source>H.265</source>
         <translation>H.265</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="43"/>
+        <location filename="../src/client/ClientOptions.cpp" line="102"/>
         <source>AV1</source>
         <translation>AV1</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="44"/>
+        <location filename="../src/client/ClientOptions.cpp" line="104"/>
         <source>最高帧率</source>
         <translation>Max frame rate</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="46"/>
+        <location filename="../src/client/ClientOptions.cpp" line="105"/>
+        <source>本次启动不限制帧率</source>
+        <translation>this launch does not limit the frame rate</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="107"/>
         <source>电脑播放</source>
         <translation>On computer</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="48"/>
+        <location filename="../src/client/ClientOptions.cpp" line="109"/>
         <source>仍在手机播放</source>
         <translation>Stays on phone</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="50"/>
+        <location filename="../src/client/ClientOptions.cpp" line="112"/>
         <source>电脑和手机同时播放</source>
         <translation>Computer and phone</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="52"/>
+        <location filename="../src/client/ClientOptions.cpp" line="114"/>
         <source>麦克风</source>
         <translation>Microphone</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="54"/>
+        <location filename="../src/client/ClientOptions.cpp" line="115"/>
+        <location filename="../src/client/ClientOptions.cpp" line="119"/>
+        <location filename="../src/client/ClientOptions.cpp" line="137"/>
+        <source>默认</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="118"/>
         <source>模拟物理键盘</source>
         <translation>Physical keyboard</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="56"/>
+        <location filename="../src/client/ClientOptions.cpp" line="64"/>
         <source>虚拟显示器</source>
         <translation>Virtual display</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="57"/>
+        <location filename="../src/client/ClientOptions.cpp" line="145"/>
         <source>启动应用</source>
         <translation>Start app</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="59"/>
+        <location filename="../src/client/ClientOptions.cpp" line="76"/>
         <source>摄像头画面</source>
         <translation>Camera</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="61"/>
+        <location filename="../src/client/ClientOptions.cpp" line="121"/>
+        <source>模拟物理鼠标</source>
+        <translation>Simulated physical mouse</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="123"/>
+        <source>AOA 鼠标（USB）</source>
+        <translation>AOA mouse (USB)</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="126"/>
+        <source>不使用</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="127"/>
+        <source>模拟手柄</source>
+        <translation>Simulated gamepad</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="129"/>
+        <source>AOA 手柄（USB）</source>
+        <translation>AOA gamepad (USB)</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="132"/>
+        <source>随窗口大小变化</source>
+        <translation>Resize with the window</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="135"/>
+        <source>关闭后保留其上的应用</source>
+        <translation>Keep its apps when closed</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="140"/>
+        <source>在虚拟显示器上</source>
+        <translation>On the virtual display</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="142"/>
+        <source>在手机屏幕上</source>
+        <translation>On the phone screen</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="143"/>
+        <source>不显示</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="146"/>
+        <source>本次启动不打开应用</source>
+        <translation>this launch opens no app</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="148"/>
         <source>后置</source>
         <translation>Back</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="63"/>
+        <location filename="../src/client/ClientOptions.cpp" line="151"/>
         <source>前置</source>
         <translation>Front</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="66"/>
+        <location filename="../src/client/ClientOptions.cpp" line="152"/>
+        <source>打开闪光灯</source>
+        <translation>Torch on</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="154"/>
+        <source>变焦倍数</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="155"/>
+        <source>本次启动不变焦</source>
+        <translation>this launch does not zoom</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="158"/>
         <source>裁剪画面</source>
         <translation>Crop</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="68"/>
+        <location filename="../src/client/ClientOptions.cpp" line="159"/>
+        <source>本次启动不裁剪</source>
+        <translation>this launch does not crop</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="160"/>
+        <source>不旋转</source>
+        <translation>No turn</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="161"/>
         <source>旋转 90°</source>
         <translation>Turn 90°</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="70"/>
+        <location filename="../src/client/ClientOptions.cpp" line="163"/>
         <source>旋转 180°</source>
         <translation>Turn 180°</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="72"/>
+        <location filename="../src/client/ClientOptions.cpp" line="165"/>
         <source>旋转 270°</source>
         <translation>Turn 270°</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="74"/>
+        <location filename="../src/client/ClientOptions.cpp" line="167"/>
         <source>保持唤醒</source>
         <translation>Stay awake</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="76"/>
+        <location filename="../src/client/ClientOptions.cpp" line="169"/>
+        <source>无操作后关屏（秒）</source>
+        <translation>Screen off after (s)</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="170"/>
+        <source>本次启动不设定关屏时间</source>
+        <translation>this launch sets no screen-off time</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="171"/>
         <source>关闭窗口时锁屏</source>
         <translation>Lock when closed</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="78"/>
+        <location filename="../src/client/ClientOptions.cpp" line="173"/>
         <source>无边框窗口</source>
         <translation>Borderless</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="80"/>
+        <location filename="../src/client/ClientOptions.cpp" line="175"/>
         <source>只看不控</source>
         <translation>View only</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="177"/>
+        <location filename="../src/client/ClientOptions.cpp" line="286"/>
         <source>%1，本次启动不使用“%2”！</source>
         <translation>%1; this launch does not use &quot;%2&quot;.</translation>
     </message>
@@ -752,34 +869,14 @@ The recording is saved as: </translation>
 <context>
     <name>MoreOptions</name>
     <message>
-        <location filename="../src/client/MoreOptions.cpp" line="64"/>
-        <source>“%1”应为 1 到 240 之间的整数，本次启动不限制帧率！</source>
-        <translation>&quot;%1&quot; must be a whole number from 1 to 240; this launch sets no frame rate limit.</translation>
-    </message>
-    <message>
-        <location filename="../src/client/MoreOptions.cpp" line="66"/>
-        <source>“%1”应为 宽x高（例如 1080x1920），宽和高都在 64 到 8192 之间，本次启动使用默认尺寸！</source>
-        <translation>&quot;%1&quot; must be width x height (for example 1080x1920), each from 64 to 8192; this launch uses the default size.</translation>
-    </message>
-    <message>
-        <location filename="../src/client/MoreOptions.cpp" line="69"/>
-        <source>“%1”应为安卓应用的包名（例如 com.android.settings），本次启动不打开应用！</source>
-        <translation>&quot;%1&quot; must be an Android package name (for example com.android.settings); this launch starts no app.</translation>
-    </message>
-    <message>
-        <location filename="../src/client/MoreOptions.cpp" line="71"/>
-        <source>“%1”应为 宽:高:X:Y（例如 1080:1200:0:0），都是 0 到 65535 之间的整数，宽和高至少为 1，本次启动不裁剪！</source>
-        <translation>&quot;%1&quot; must be W:H:X:Y (for example 1080:1200:0:0), whole numbers from 0 to 65535, the width and height at least 1; this launch does not crop.</translation>
-    </message>
-    <message>
-        <location filename="../src/client/MoreOptions.cpp" line="188"/>
+        <location filename="../src/client/MoreOptions.cpp" line="136"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/client/MoreOptions.h" line="46"/>
-        <source>虚拟显示器尺寸</source>
-        <translation>Virtual display size</translation>
+        <location filename="../src/client/MoreOptions.cpp" line="154"/>
+        <source>“%1”：%2。应为 %3，%4！</source>
+        <translation>&quot;%1&quot;: %2. It must be %3; %4.</translation>
     </message>
 </context>
 <context>
@@ -2029,6 +2126,89 @@ Please check that:<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>TypedValue</name>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="39"/>
+        <source>“%1”不能用在这里</source>
+        <translation>&quot;%1&quot; cannot be used here</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="44"/>
+        <source>%1 大于 %2</source>
+        <translation>%1 is more than %2</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="45"/>
+        <source>%1 小于 %2</source>
+        <translation>%1 is less than %2</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="53"/>
+        <source>少了一个数</source>
+        <translation>a number is missing</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="77"/>
+        <source>应有 %1 个数，这里有 %2 个</source>
+        <translation>it needs %1 numbers, not %2</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="99"/>
+        <source>包名至少有两段，以“.”分开</source>
+        <translation>a package name has two parts or more, separated by &quot;.&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="102"/>
+        <source>“%1”不是包名的一段：每段以字母开头</source>
+        <translation>&quot;%1&quot; is no part of a package name: each part starts with a letter</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="135"/>
+        <source>%1 到 %2 之间的整数</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="137"/>
+        <source>%1 到 %2 之间的数</source>
+        <translation>a number from %1 to %2</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="139"/>
+        <source>宽x高（例如 1080x1920），宽和高都在 %1 到 %2 之间</source>
+        <translation>WxH (for example 1080x1920), each from %1 to %2</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="142"/>
+        <source>宽:高:X:Y（例如 1080:1200:0:0），都是 0 到 %1 之间的整数，宽和高至少为 %2</source>
+        <translation>W:H:X:Y (for example 1080:1200:0:0), whole numbers from 0 to %1, the width and height at least %2</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="146"/>
+        <source>安卓应用的包名（例如 com.android.settings）</source>
+        <translation>an Android package name (for example com.android.settings)</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="156"/>
+        <source>%1–%2，可不填</source>
+        <translation>%1–%2, optional</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="158"/>
+        <source>宽x高，可不填</source>
+        <translation>WxH, optional</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="160"/>
+        <source>宽:高:X:Y，可不填</source>
+        <translation>W:H:X:Y, optional</translation>
+    </message>
+    <message>
+        <location filename="../src/client/TypedValue.cpp" line="162"/>
+        <source>安卓包名，例如 com.android.settings</source>
+        <translation>Package, e.g. com.android.settings</translation>
+    </message>
+</context>
+<context>
     <name>WirelessDebugging</name>
     <message>
         <location filename="../src/bridge/WirelessDebugging.cpp" line="93"/>
@@ -2125,147 +2305,139 @@ Please check that:<byte value="xd"/>
 <context>
     <name>options</name>
     <message>
-        <location filename="../src/launcher/options.cpp" line="43"/>
+        <location filename="../src/launcher/options.cpp" line="92"/>
         <source>更多投屏选项</source>
         <translation>More mirroring options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="55"/>
+        <location filename="../src/launcher/options.cpp" line="100"/>
         <source>恢复默认</source>
         <translation>Restore defaults</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="139"/>
-        <source>视频编码</source>
-        <translation>Video codec</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="145"/>
-        <source>最高帧率</source>
-        <translation>Max frame rate</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="148"/>
-        <source>1–240，不填则不限</source>
-        <translation>1–240, empty for no limit</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="154"/>
+        <location filename="../src/launcher/options.cpp" line="53"/>
         <source>声音</source>
         <translation>Sound</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="358"/>
+        <location filename="../src/launcher/options.cpp" line="392"/>
         <source>投屏客户端 scrcpy %1：灰色的选项需要更新的版本，或与已选的选项不能同时使用。</source>
         <translation>Mirroring client scrcpy %1: greyed options need a newer version, or cannot be used with a choice already made.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="162"/>
+        <location filename="../src/launcher/options.cpp" line="55"/>
         <source>键盘</source>
         <translation>Keyboard</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="75"/>
+        <location filename="../src/launcher/options.cpp" line="56"/>
+        <source>鼠标</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="57"/>
+        <source>游戏手柄</source>
+        <translation>Gamepad</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="70"/>
+        <source>声音与输入</source>
+        <translation>Sound and input</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="71"/>
+        <source>虚拟显示器与摄像头</source>
+        <translation>Virtual display and camera</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="76"/>
+        <source>输入法：</source>
+        <translation>Input method:</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="121"/>
         <source>选项用于：</source>
         <translation>Options for:</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="79"/>
+        <location filename="../src/launcher/options.cpp" line="125"/>
         <source>选项用于</source>
         <translation>Options for</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="95"/>
+        <location filename="../src/launcher/options.cpp" line="141"/>
         <source>所有手机</source>
         <translation>All phones</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="117"/>
+        <location filename="../src/launcher/options.cpp" line="163"/>
         <source>没有已连接的手机</source>
         <translation>No phone connected</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="122"/>
+        <location filename="../src/launcher/options.cpp" line="168"/>
         <source>每台手机都用这些选项，有自己选项的手机除外。</source>
         <translation>Every phone uses these, except phones with options of their own.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="123"/>
+        <location filename="../src/launcher/options.cpp" line="169"/>
         <source>这台手机有自己的选项；“恢复默认”后它改用所有手机的选项。</source>
         <translation>This phone has options of its own; &quot;Restore defaults&quot; makes it use all phones&apos; options again.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="124"/>
+        <location filename="../src/launcher/options.cpp" line="170"/>
         <source>这台手机使用所有手机的选项；改动后它将有自己的选项。</source>
         <translation>This phone uses all phones&apos; options; a change gives it options of its own.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="163"/>
-        <source>默认</source>
-        <translation>Default</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="171"/>
+        <location filename="../src/launcher/options.cpp" line="58"/>
         <source>虚拟显示器与应用</source>
         <translation>Virtual display and app</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="174"/>
-        <source>宽x高，可不填</source>
-        <translation>WxH, optional</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="177"/>
-        <source>安卓包名，例如 com.android.settings</source>
-        <translation>Android package, e.g. com.android.settings</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="178"/>
+        <location filename="../src/launcher/options.cpp" line="284"/>
         <source>选择…</source>
         <translation>Choose…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="184"/>
+        <location filename="../src/launcher/options.cpp" line="61"/>
         <source>摄像头</source>
         <translation>Camera</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="196"/>
+        <location filename="../src/launcher/options.cpp" line="48"/>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="50"/>
+        <location filename="../src/launcher/options.cpp" line="70"/>
         <source>画面</source>
         <translation>Picture</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="199"/>
-        <source>宽:高:X:Y，可不填</source>
-        <translation>W:H:X:Y, optional</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="201"/>
-        <source>旋转画面</source>
-        <translation>Turn</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="202"/>
-        <source>不旋转</source>
-        <translation>None</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/options.cpp" line="210"/>
+        <location filename="../src/launcher/options.cpp" line="52"/>
         <source>裁剪以手机屏幕的像素计，X、Y 为左上角；旋转只转电脑上显示的画面。</source>
         <translation>Crop in the phone&apos;s screen pixels, X and Y the top left; the turn is of the picture shown.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="215"/>
+        <location filename="../src/launcher/options.cpp" line="63"/>
+        <location filename="../src/launcher/options.cpp" line="71"/>
         <source>其他</source>
         <translation>Other</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="344"/>
+        <location filename="../src/launcher/options.cpp" line="363"/>
+        <source>scrcpy %1 起不再支持</source>
+        <translation>No longer in scrcpy %1 and later</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="364"/>
         <source>需要 scrcpy %1 或更高版本</source>
         <translation>Needs scrcpy %1 or later</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="357"/>
+        <location filename="../src/launcher/options.cpp" line="391"/>
         <source>投屏客户端的版本尚未知道：知道之前，这些选项都不会加到启动命令中。</source>
         <translation>The client&apos;s version is not known yet: until it is, none of these options is added to the launch.</translation>
     </message>
@@ -2444,23 +2616,23 @@ Checked against its published SHA-256, installed in: %4</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="142"/>
+        <location filename="../src/tools/tools.cpp" line="143"/>
         <source>缺少：%1。投屏需要 adb（安卓调试桥）和 scrcpy（投屏客户端），两者都在下面的官方发布中。</source>
         <translation>Missing: %1. Mirroring needs adb (the Android Debug Bridge) and scrcpy (the mirroring client); the official release below holds both.</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="143"/>
+        <location filename="../src/tools/tools.cpp" line="144"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="149"/>
         <location filename="../src/tools/tools.cpp" line="150"/>
+        <location filename="../src/tools/tools.cpp" line="151"/>
         <source>正在询问版本…</source>
         <translation>asking its version…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="157"/>
+        <location filename="../src/tools/tools.cpp" line="158"/>
         <source>正在使用：
 adb %1，位于 %2（%5）
 scrcpy %3，位于 %4</source>
@@ -2469,53 +2641,53 @@ adb %1, in %2 (%5)
 scrcpy %3, in %4</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="170"/>
-        <location filename="../src/tools/tools.cpp" line="176"/>
+        <location filename="../src/tools/tools.cpp" line="171"/>
+        <location filename="../src/tools/tools.cpp" line="177"/>
         <source>（版本未知）</source>
         <translation>(version unknown)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="204"/>
+        <location filename="../src/tools/tools.cpp" line="205"/>
         <source>正在连接…</source>
         <translation>Connecting…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="207"/>
+        <location filename="../src/tools/tools.cpp" line="208"/>
         <source>正在下载…</source>
         <translation>Downloading…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="215"/>
+        <location filename="../src/tools/tools.cpp" line="216"/>
         <source>正在解压…</source>
         <translation>Unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="227"/>
+        <location filename="../src/tools/tools.cpp" line="228"/>
         <source>已下载 %1 MB / %2 MB（%3%）</source>
         <translation>Downloaded %1 MB of %2 MB (%3%)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="229"/>
+        <location filename="../src/tools/tools.cpp" line="230"/>
         <source>已下载 %1 MB</source>
         <translation>Downloaded %1 MB</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="238"/>
+        <location filename="../src/tools/tools.cpp" line="239"/>
         <source>选择下载好的 %1</source>
         <translation>Choose the downloaded %1</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="238"/>
+        <location filename="../src/tools/tools.cpp" line="239"/>
         <source>压缩包 (*.zip *.tar.gz *.tgz);;所有文件 (*)</source>
         <translation>Archives (*.zip *.tar.gz *.tgz);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="210"/>
+        <location filename="../src/tools/tools.cpp" line="211"/>
         <source>正在校验并解压…</source>
         <translation>Checking and unpacking…</translation>
     </message>
     <message>
-        <location filename="../src/tools/tools.cpp" line="266"/>
+        <location filename="../src/tools/tools.cpp" line="267"/>
         <source>已安装到 %1。</source>
         <translation>Installed in %1.</translation>
     </message>

@@ -22,62 +22,157 @@ const char* const NotTogether = QT_TRANSLATE_NOOP("ClientOptions", "“%1”与�
 
 } // namespace
 
+namespace {
+
+// A row of the window of more options.
+Option flag(Choice choice, const char* word, QVersionNumber since, const char* name, const char* key,
+    std::optional<Choice> needs = {})
+{
+    Option row {choice, QString::fromLatin1(word), {}, since, name, Kind::Flag, key};
+    row.needs = needs;
+    return row;
+}
+
+Option alternative(Choice choice, const char* word, const char* value, QVersionNumber since, const char* name,
+    const char* key, const char* control, const char* kept, std::optional<Choice> needs = {})
+{
+    Option row {choice, QString::fromLatin1(word), QString::fromLatin1(value), since, name, Kind::Alternative, key,
+        control, kept};
+    row.needs = needs;
+    return row;
+}
+
+Option typed(Choice choice, const char* word, QVersionNumber since, const char* name, const char* key,
+    TypedValue::Rule rule, const char* without, std::optional<Choice> needs = {})
+{
+    Option row {choice, QString::fromLatin1(word), {}, since, name, Kind::Typed, key};
+    row.rule = rule;
+    row.without = without;
+    row.needs = needs;
+    return row;
+}
+
+Option launch(Choice choice, const char* word, QVersionNumber since, const char* name = nullptr)
+{
+    return {choice, QString::fromLatin1(word), {}, since, name};
+}
+
+// The virtual display's size is typed beside its check box, and given as the option's value.
+Option newDisplay()
+{
+    Option row = flag(Choice::NewDisplay, "--new-display", QVersionNumber(3, 0),
+        QT_TRANSLATE_NOOP("ClientOptions", "虚拟显示器"), "newDisplay");
+    row.rule = {TypedValue::Shape::Size, 64, 8192};
+    row.valueKey = "displaySize";
+    row.valueName = QT_TRANSLATE_NOOP("ClientOptions", "虚拟显示器尺寸");
+    row.without = QT_TRANSLATE_NOOP("ClientOptions", "本次启动使用默认尺寸");
+    return row;
+}
+
+// The camera is a source of the picture, chosen by its fixed value.
+Option camera()
+{
+    Option row = flag(Choice::Camera, "--video-source", QVersionNumber(2, 2),
+        QT_TRANSLATE_NOOP("ClientOptions", "摄像头画面"), "camera");
+    row.value = QStringLiteral("camera");
+    return row;
+}
+
+} // namespace
+
 const QList<Option>& table()
 {
     using V = QVersionNumber;
+    using S = TypedValue::Shape;
+    using C = Choice;
     static const QList<Option> options {
-        {Choice::Fullscreen, QStringLiteral("--fullscreen"), {}, {}, QT_TRANSLATE_NOOP("ClientOptions", "全屏启动")},
-        {Choice::AlwaysOnTop, QStringLiteral("--always-on-top"), {}, {},
-            QT_TRANSLATE_NOOP("ClientOptions", "主界面置顶")},
-        {Choice::ShowTouches, QStringLiteral("--show-touches"), {}, {}, QT_TRANSLATE_NOOP("ClientOptions", "显示触摸")},
-        {Choice::TurnScreenOff, QStringLiteral("--turn-screen-off"), {}, {},
-            QT_TRANSLATE_NOOP("ClientOptions", "黑屏启动")},
-        {Choice::WindowTitle, QStringLiteral("--window-title"), {}, V(1, 10), nullptr},
-        {Choice::WindowX, QStringLiteral("--window-x"), {}, V(1, 11), nullptr},
-        {Choice::WindowY, QStringLiteral("--window-y"), {}, V(1, 11), nullptr},
-        {Choice::WindowWidth, QStringLiteral("--window-width"), {}, V(1, 11), nullptr},
-        {Choice::WindowHeight, QStringLiteral("--window-height"), {}, V(1, 11), nullptr},
-        {Choice::VideoCodecH265, QStringLiteral("--video-codec"), QStringLiteral("h265"), V(2, 0),
-            QT_TRANSLATE_NOOP("ClientOptions", "H.265")},
-        {Choice::VideoCodecAV1, QStringLiteral("--video-codec"), QStringLiteral("av1"), V(2, 0),
-            QT_TRANSLATE_NOOP("ClientOptions", "AV1")},
-        {Choice::MaxFps, QStringLiteral("--max-fps"), {}, V(1, 11), QT_TRANSLATE_NOOP("ClientOptions", "最高帧率")},
+        launch(C::Fullscreen, "--fullscreen", {}, QT_TRANSLATE_NOOP("ClientOptions", "全屏启动")),
+        launch(C::AlwaysOnTop, "--always-on-top", {}, QT_TRANSLATE_NOOP("ClientOptions", "主界面置顶")),
+        launch(C::ShowTouches, "--show-touches", {}, QT_TRANSLATE_NOOP("ClientOptions", "显示触摸")),
+        launch(C::TurnScreenOff, "--turn-screen-off", {}, QT_TRANSLATE_NOOP("ClientOptions", "黑屏启动")),
+        launch(C::WindowTitle, "--window-title", V(1, 10)),
+        launch(C::WindowX, "--window-x", V(1, 11)),
+        launch(C::WindowY, "--window-y", V(1, 11)),
+        launch(C::WindowWidth, "--window-width", V(1, 11)),
+        launch(C::WindowHeight, "--window-height", V(1, 11)),
+        alternative(
+            C::VideoCodecH264, "", "", {}, QT_TRANSLATE_NOOP("ClientOptions", "H.264"), "codec", "codecH264", "h264"),
+        alternative(C::VideoCodecH265, "--video-codec", "h265", V(2, 0), QT_TRANSLATE_NOOP("ClientOptions", "H.265"),
+            "codec", "codecH265", "h265"),
+        alternative(C::VideoCodecAV1, "--video-codec", "av1", V(2, 0), QT_TRANSLATE_NOOP("ClientOptions", "AV1"),
+            "codec", "codecAV1", "av1"),
+        typed(C::MaxFps, "--max-fps", V(1, 11), QT_TRANSLATE_NOOP("ClientOptions", "最高帧率"), "maxFps",
+            {S::Whole, 1, 240}, QT_TRANSLATE_NOOP("ClientOptions", "本次启动不限制帧率")),
         // The client forwards the phone's sound from 2.0 on; before, there is no sound to choose.
-        {Choice::SoundOnComputer, {}, {}, V(2, 0), QT_TRANSLATE_NOOP("ClientOptions", "电脑播放")},
-        {Choice::SoundOnPhoneOnly, QStringLiteral("--no-audio"), {}, V(2, 0),
-            QT_TRANSLATE_NOOP("ClientOptions", "仍在手机播放")},
-        {Choice::SoundOnBoth, QStringLiteral("--audio-dup"), {}, V(2, 6),
-            QT_TRANSLATE_NOOP("ClientOptions", "电脑和手机同时播放")},
-        {Choice::SoundFromMicrophone, QStringLiteral("--audio-source"), QStringLiteral("mic"), V(2, 1),
-            QT_TRANSLATE_NOOP("ClientOptions", "麦克风")},
-        {Choice::PhysicalKeyboard, QStringLiteral("--keyboard"), QStringLiteral("uhid"), V(2, 4),
-            QT_TRANSLATE_NOOP("ClientOptions", "模拟物理键盘")},
-        {Choice::NewDisplay, QStringLiteral("--new-display"), {}, V(3, 0),
-            QT_TRANSLATE_NOOP("ClientOptions", "虚拟显示器")},
-        {Choice::StartApp, QStringLiteral("--start-app"), {}, V(3, 0), QT_TRANSLATE_NOOP("ClientOptions", "启动应用")},
-        {Choice::Camera, QStringLiteral("--video-source"), QStringLiteral("camera"), V(2, 2),
-            QT_TRANSLATE_NOOP("ClientOptions", "摄像头画面")},
-        {Choice::CameraFacingBack, QStringLiteral("--camera-facing"), QStringLiteral("back"), V(2, 2),
-            QT_TRANSLATE_NOOP("ClientOptions", "后置")},
-        {Choice::CameraFacingFront, QStringLiteral("--camera-facing"), QStringLiteral("front"), V(2, 2),
-            QT_TRANSLATE_NOOP("ClientOptions", "前置")},
+        alternative(C::SoundOnComputer, "", "", V(2, 0), QT_TRANSLATE_NOOP("ClientOptions", "电脑播放"), "sound",
+            "soundComputer", "computer"),
+        alternative(C::SoundOnPhoneOnly, "--no-audio", "", V(2, 0), QT_TRANSLATE_NOOP("ClientOptions", "仍在手机播放"),
+            "sound", "soundPhone", "phone"),
+        alternative(C::SoundOnBoth, "--audio-dup", "", V(2, 6),
+            QT_TRANSLATE_NOOP("ClientOptions", "电脑和手机同时播放"), "sound", "soundBoth", "both"),
+        alternative(C::SoundFromMicrophone, "--audio-source", "mic", V(2, 1),
+            QT_TRANSLATE_NOOP("ClientOptions", "麦克风"), "sound", "soundMic", "microphone"),
+        alternative(C::KeyboardDefault, "", "", {}, QT_TRANSLATE_NOOP("ClientOptions", "默认"), "physicalKeyboard",
+            "keyboardDefault", "false"),
+        alternative(C::PhysicalKeyboard, "--keyboard", "uhid", V(2, 4),
+            QT_TRANSLATE_NOOP("ClientOptions", "模拟物理键盘"), "physicalKeyboard", "keyboardPhysical", "true"),
+        alternative(C::MouseDefault, "", "", {}, QT_TRANSLATE_NOOP("ClientOptions", "默认"), "mouse", "mouseDefault",
+            "default"),
+        alternative(C::MouseUhid, "--mouse", "uhid", V(2, 4), QT_TRANSLATE_NOOP("ClientOptions", "模拟物理鼠标"),
+            "mouse", "mouseUhid", "uhid"),
+        alternative(C::MouseAoa, "--mouse", "aoa", V(2, 4), QT_TRANSLATE_NOOP("ClientOptions", "AOA 鼠标（USB）"),
+            "mouse", "mouseAoa", "aoa"),
+        alternative(
+            C::GamepadNone, "", "", {}, QT_TRANSLATE_NOOP("ClientOptions", "不使用"), "gamepad", "gamepadNone", "none"),
+        alternative(C::GamepadUhid, "--gamepad", "uhid", V(2, 7), QT_TRANSLATE_NOOP("ClientOptions", "模拟手柄"),
+            "gamepad", "gamepadUhid", "uhid"),
+        alternative(C::GamepadAoa, "--gamepad", "aoa", V(2, 7), QT_TRANSLATE_NOOP("ClientOptions", "AOA 手柄（USB）"),
+            "gamepad", "gamepadAoa", "aoa"),
+        newDisplay(),
+        flag(C::FlexDisplay, "--flex-display", V(4, 0), QT_TRANSLATE_NOOP("ClientOptions", "随窗口大小变化"),
+            "flexDisplay", C::NewDisplay),
+        flag(C::KeepDisplayContent, "--no-vd-destroy-content", V(3, 1),
+            QT_TRANSLATE_NOOP("ClientOptions", "关闭后保留其上的应用"), "keepDisplayContent", C::NewDisplay),
+        // Chinese input on a virtual display needs the input method shown there.
+        alternative(C::ImeDefault, "", "", {}, QT_TRANSLATE_NOOP("ClientOptions", "默认"), "displayIme", "imeDefault",
+            "default", C::NewDisplay),
+        alternative(C::ImeOnDisplay, "--display-ime-policy", "local", V(3, 2),
+            QT_TRANSLATE_NOOP("ClientOptions", "在虚拟显示器上"), "displayIme", "imeOnDisplay", "local", C::NewDisplay),
+        alternative(C::ImeOnPhone, "--display-ime-policy", "fallback", V(3, 2),
+            QT_TRANSLATE_NOOP("ClientOptions", "在手机屏幕上"), "displayIme", "imeOnPhone", "fallback", C::NewDisplay),
+        alternative(C::ImeHidden, "--display-ime-policy", "hide", V(3, 2), QT_TRANSLATE_NOOP("ClientOptions", "不显示"),
+            "displayIme", "imeHidden", "hide", C::NewDisplay),
+        typed(C::StartApp, "--start-app", V(3, 0), QT_TRANSLATE_NOOP("ClientOptions", "启动应用"), "startApp",
+            {S::Package}, QT_TRANSLATE_NOOP("ClientOptions", "本次启动不打开应用")),
+        camera(),
+        alternative(C::CameraFacingBack, "--camera-facing", "back", V(2, 2), QT_TRANSLATE_NOOP("ClientOptions", "后置"),
+            "cameraFacing", "facingBack", "back", C::Camera),
+        alternative(C::CameraFacingFront, "--camera-facing", "front", V(2, 2),
+            QT_TRANSLATE_NOOP("ClientOptions", "前置"), "cameraFacing", "facingFront", "front", C::Camera),
+        flag(C::CameraTorch, "--camera-torch", V(4, 0), QT_TRANSLATE_NOOP("ClientOptions", "打开闪光灯"), "cameraTorch",
+            C::Camera),
+        typed(C::CameraZoom, "--camera-zoom", V(4, 0), QT_TRANSLATE_NOOP("ClientOptions", "变焦倍数"), "cameraZoom",
+            {S::Decimal, 0.1, 100}, QT_TRANSLATE_NOOP("ClientOptions", "本次启动不变焦"), C::Camera),
         // Every release the program knows crops; the picture turns from 2.4 on, the first release
         // whose parser takes --orientation.
-        {Choice::Crop, QStringLiteral("--crop"), {}, V(1, 18), QT_TRANSLATE_NOOP("ClientOptions", "裁剪画面")},
-        {Choice::Turn90, QStringLiteral("--orientation"), QStringLiteral("90"), V(2, 4),
-            QT_TRANSLATE_NOOP("ClientOptions", "旋转 90°")},
-        {Choice::Turn180, QStringLiteral("--orientation"), QStringLiteral("180"), V(2, 4),
-            QT_TRANSLATE_NOOP("ClientOptions", "旋转 180°")},
-        {Choice::Turn270, QStringLiteral("--orientation"), QStringLiteral("270"), V(2, 4),
-            QT_TRANSLATE_NOOP("ClientOptions", "旋转 270°")},
-        {Choice::StayAwake, QStringLiteral("--stay-awake"), {}, V(1, 14),
-            QT_TRANSLATE_NOOP("ClientOptions", "保持唤醒")},
-        {Choice::PowerOffOnClose, QStringLiteral("--power-off-on-close"), {}, V(1, 18),
-            QT_TRANSLATE_NOOP("ClientOptions", "关闭窗口时锁屏")},
-        {Choice::Borderless, QStringLiteral("--window-borderless"), {}, V(1, 11),
-            QT_TRANSLATE_NOOP("ClientOptions", "无边框窗口")},
-        {Choice::NoControl, QStringLiteral("--no-control"), {}, V(1, 8),
-            QT_TRANSLATE_NOOP("ClientOptions", "只看不控")},
+        typed(C::Crop, "--crop", V(1, 18), QT_TRANSLATE_NOOP("ClientOptions", "裁剪画面"), "crop", {S::Crop, 1, 65535},
+            QT_TRANSLATE_NOOP("ClientOptions", "本次启动不裁剪")),
+        alternative(C::TurnNone, "", "", {}, QT_TRANSLATE_NOOP("ClientOptions", "不旋转"), "turn", "turn0", "0"),
+        alternative(C::Turn90, "--orientation", "90", V(2, 4), QT_TRANSLATE_NOOP("ClientOptions", "旋转 90°"), "turn",
+            "turn90", "90"),
+        alternative(C::Turn180, "--orientation", "180", V(2, 4), QT_TRANSLATE_NOOP("ClientOptions", "旋转 180°"),
+            "turn", "turn180", "180"),
+        alternative(C::Turn270, "--orientation", "270", V(2, 4), QT_TRANSLATE_NOOP("ClientOptions", "旋转 270°"),
+            "turn", "turn270", "270"),
+        flag(C::StayAwake, "--stay-awake", V(1, 14), QT_TRANSLATE_NOOP("ClientOptions", "保持唤醒"), "stayAwake"),
+        typed(C::ScreenOffTimeout, "--screen-off-timeout", V(3, 0),
+            QT_TRANSLATE_NOOP("ClientOptions", "无操作后关屏（秒）"), "screenOffTimeout", {S::Whole, 1, 2147483},
+            QT_TRANSLATE_NOOP("ClientOptions", "本次启动不设定关屏时间")),
+        flag(C::PowerOffOnClose, "--power-off-on-close", V(1, 18), QT_TRANSLATE_NOOP("ClientOptions", "关闭窗口时锁屏"),
+            "powerOffOnClose"),
+        flag(C::Borderless, "--window-borderless", V(1, 11), QT_TRANSLATE_NOOP("ClientOptions", "无边框窗口"),
+            "borderless"),
+        flag(C::NoControl, "--no-control", V(1, 8), QT_TRANSLATE_NOOP("ClientOptions", "只看不控"), "noControl"),
     };
     return options;
 }
@@ -100,6 +195,8 @@ const QList<RefusedPair>& refusedPairs()
         {Choice::PowerOffOnClose, Choice::Camera, V(2, 2), CameraControlled, CameraNeedsControl},
         {Choice::StartApp, Choice::Camera, V(3, 0), CameraControlled, CameraNeedsControl},
         {Choice::SoundOnBoth, Choice::Camera, V(2, 6), {}, CameraTakesMicrophone},
+        {Choice::FlexDisplay, Choice::Crop, V(4, 0), {}, NotTogether},
+        {Choice::FlexDisplay, Choice::NoControl, V(4, 0), {}, NeedsControl},
     };
     return pairs;
 }
@@ -140,8 +237,20 @@ QVersionNumber since(Choice choice)
 
 bool knows(const QVersionNumber& client, Choice choice)
 {
-    const QVersionNumber first = since(choice);
-    return first.isNull() || (!client.isNull() && client >= first);
+    const Option& row = option(choice);
+    if (row.since.isNull() && row.droppedIn.isNull())
+        return true;
+    return !client.isNull() && client >= row.since && (row.droppedIn.isNull() || client < row.droppedIn);
+}
+
+QList<Choice> underKey(const QString& key)
+{
+    QList<Choice> choices;
+    for (const Option& row : table()) {
+        if (row.key && key == QLatin1String(row.key))
+            choices << row.choice;
+    }
+    return choices;
 }
 
 bool refuses(const RefusedPair& pair, const QVersionNumber& client)

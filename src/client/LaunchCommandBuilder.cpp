@@ -103,8 +103,11 @@ ToolCommand line(
     if (!window.place.isNull()) {
         const QRect& place = window.place;
         windowWords << word(Choice::WindowX) << QString::number(place.x()) << word(Choice::WindowY)
-                    << QString::number(place.y()) << word(Choice::WindowWidth) << QString::number(place.width())
-                    << word(Choice::WindowHeight) << QString::number(place.height());
+                    << QString::number(place.y());
+        // A virtual display that follows its window's size is sized by the client: only its place is given.
+        if (!moreOptionWords.contains(word(Choice::FlexDisplay)))
+            windowWords << word(Choice::WindowWidth) << QString::number(place.width()) << word(Choice::WindowHeight)
+                        << QString::number(place.height());
     }
     if (window.noAudio)
         windowWords << ClientOptions::words(Choice::SoundOnPhoneOnly);

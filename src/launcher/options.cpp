@@ -14,24 +14,73 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 
-using WindowParts::check;
-using WindowParts::option;
+#include <algorithm>
+
 using Choice = ClientOptions::Choice;
+using ClientOptions::Kind;
 
 namespace {
 
-constexpr int Row = 22; // the height of a check box or option button row
+constexpr int Width = 540;
+constexpr int Row = 22; // the height of a check box or option button
+constexpr int Line = 30; // from one line of controls to the next
 constexpr int Top = 40; // beneath the choice of whose options are edited
+constexpr int Gap = 14; // between two controls of a line
 
-QLineEdit* makeField(QWidget* parent, const QString& name, const QRect& place, const QString& accessibleName,
-    int maxLength, const QString& placeholder)
+// The window's pages and their frames, each with the choices of the client's table it offers, in
+// the order they are shown. An option added to the table is offered by adding it to its frame here.
+struct Section
 {
-    QLineEdit* field = WindowParts::field(parent, name, QString(), place, accessibleName);
-    field->setMaxLength(maxLength);
-    field->setPlaceholderText(placeholder);
-    TypedText::sayWhenFull(*field, accessibleName, BridgeProblems::tell);
-    return field;
+    int page;
+    const char* name;
+    const char* title;
+    QList<Choice> choices;
+    const char* hint = nullptr;
+};
+
+const QList<Section>& sections()
+{
+    using C = Choice;
+    static const QList<Section> all {
+        {0, "videoFrame", QT_TRANSLATE_NOOP("options", "视频"),
+            {C::VideoCodecH264, C::VideoCodecH265, C::VideoCodecAV1, C::MaxFps}},
+        {0, "pictureFrame", QT_TRANSLATE_NOOP("options", "画面"),
+            {C::Crop, C::TurnNone, C::Turn90, C::Turn180, C::Turn270},
+            QT_TRANSLATE_NOOP("options", "裁剪以手机屏幕的像素计，X、Y 为左上角；旋转只转电脑上显示的画面。")},
+        {1, "soundFrame", QT_TRANSLATE_NOOP("options", "声音"),
+            {C::SoundOnComputer, C::SoundOnPhoneOnly, C::SoundOnBoth, C::SoundFromMicrophone}},
+        {1, "keyboardFrame", QT_TRANSLATE_NOOP("options", "键盘"), {C::KeyboardDefault, C::PhysicalKeyboard}},
+        {1, "mouseFrame", QT_TRANSLATE_NOOP("options", "鼠标"), {C::MouseDefault, C::MouseUhid, C::MouseAoa}},
+        {1, "gamepadFrame", QT_TRANSLATE_NOOP("options", "游戏手柄"), {C::GamepadNone, C::GamepadUhid, C::GamepadAoa}},
+        {2, "displayFrame", QT_TRANSLATE_NOOP("options", "虚拟显示器与应用"),
+            {C::NewDisplay, C::FlexDisplay, C::KeepDisplayContent, C::ImeDefault, C::ImeOnDisplay, C::ImeOnPhone,
+                C::ImeHidden, C::StartApp}},
+        {2, "cameraFrame", QT_TRANSLATE_NOOP("options", "摄像头"),
+            {C::Camera, C::CameraFacingBack, C::CameraFacingFront, C::CameraTorch, C::CameraZoom}},
+        {3, "othersFrame", QT_TRANSLATE_NOOP("options", "其他"),
+            {C::StayAwake, C::PowerOffOnClose, C::Borderless, C::NoControl, C::ScreenOffTimeout}},
+    };
+    return all;
+}
+
+const char* const PageNames[] {"picturePage", "inputPage", "displayPage", "othersPage"};
+const char* const PageTitles[] {QT_TRANSLATE_NOOP("options", "画面"), QT_TRANSLATE_NOOP("options", "声音与输入"),
+    QT_TRANSLATE_NOOP("options", "虚拟显示器与摄像头"), QT_TRANSLATE_NOOP("options", "其他")};
+
+// An alternative among others of a frame is captioned on its line.
+QString captionOf(const char* key)
+{
+    return QLatin1String(key) == QLatin1String("displayIme") ? options::tr("输入法：") : QString();
+}
+
+// A field is as wide as what it takes.
+int fieldWidth(TypedValue::Shape shape)
+{
+    using S = TypedValue::Shape;
+    return shape == S::Package ? 230 : shape == S::Crop ? 200 : shape == S::Size ? 120 : 110;
 }
 
 } // namespace
@@ -42,19 +91,16 @@ options::options(ProgramState& state)
     setObjectName(QStringLiteral("options"));
     setWindowTitle(tr("更多投屏选项"));
     setFont(captionFont(9));
-    setFixedSize(540, Top + 562);
 
     buildPageChoice();
-    buildCodecAndFrameRate();
-    buildSound();
-    buildDisplayAndCamera();
-    buildPicture();
-    buildOthers();
-    versionNote = WindowParts::label(this, QStringLiteral("versionNote"), QString(), QRect(12, Top + 514, 380, 40));
+    buildPages();
+    const int bottom = pages->geometry().bottom() + 8;
+    versionNote = WindowParts::label(this, QStringLiteral("versionNote"), QString(), QRect(12, bottom, 380, 40));
     versionNote->setWordWrap(true);
     restore = ButtonLooks::create(this, QStringLiteral("restoreDefaults"), ButtonLooks::window(), tr("恢复默认"));
-    restore->setGeometry(412, Top + 520, 116, 28);
+    restore->setGeometry(412, bottom + 6, 116, 28);
     connect(restore, &N_Shape::Click, this, &options::restoreDefaults);
+    setFixedSize(Width, bottom + 48);
 
     // Every change is the user's choice, kept at once.
     for (auto* box : findChildren<CheckButton*>())
@@ -134,105 +180,112 @@ void options::showPage()
     followClientRules();
 }
 
-void options::buildCodecAndFrameRate()
+// Each page holds its frames one under another; the pages are as high as the highest.
+void options::buildPages()
 {
-    auto* codec = WindowParts::frame(this, QStringLiteral("codecFrame"), tr("视频编码"), QRect(12, Top + 8, 252, 54));
-    codecH264 = option(codec, QStringLiteral("codecH264"), QStringLiteral("H.264"), QRect(12, 24, 72, Row));
-    codecH265 = choiceOption(codec, QStringLiteral("codecH265"), Choice::VideoCodecH265, QRect(90, 24, 72, Row));
-    codecAV1 = choiceOption(codec, QStringLiteral("codecAV1"), Choice::VideoCodecAV1, QRect(168, 24, 72, Row));
-
-    auto* rate
-        = WindowParts::frame(this, QStringLiteral("frameRateFrame"), tr("最高帧率"), QRect(276, Top + 8, 252, 54));
-    maxFps
-        = makeField(rate, QStringLiteral("maxFps"), QRect(12, 22, 64, 24), MoreOptions::FrameRateField(), 8, QString());
-    WindowParts::label(rate, QStringLiteral("frameRateHint"), tr("1–240，不填则不限"), QRect(84, 24, 160, 20));
-    m_needs[maxFps] = Choice::MaxFps;
+    pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("pages"));
+    QList<int> heights;
+    for (int page = 0; page < int(std::size(PageNames)); ++page) {
+        auto* holder = new QWidget;
+        holder->setObjectName(QLatin1String(PageNames[page]));
+        pages->addTab(holder, tr(PageTitles[page]));
+        int top = 8;
+        for (int section = 0; section < sections().size(); ++section) {
+            if (sections()[section].page == page)
+                top = buildSection(holder, section, top) + 6;
+        }
+        heights << top;
+    }
+    const int tabs = pages->tabBar()->sizeHint().height();
+    pages->setGeometry(8, Top, Width - 16, *std::max_element(heights.cbegin(), heights.cend()) + tabs + 4);
 }
 
-void options::buildSound()
+// A frame of the page, its controls in lines, a typed value and an alternative of several always
+// starting a line of their own; returns the frame's bottom.
+int options::buildSection(QWidget* page, int index, int top)
 {
-    auto* sound = WindowParts::frame(this, QStringLiteral("soundFrame"), tr("声音"), QRect(12, Top + 68, 516, 54));
-    soundComputer
-        = choiceOption(sound, QStringLiteral("soundComputer"), Choice::SoundOnComputer, QRect(12, 24, 110, Row));
-    soundPhone = choiceOption(sound, QStringLiteral("soundPhone"), Choice::SoundOnPhoneOnly, QRect(128, 24, 120, Row));
-    soundBoth = choiceOption(sound, QStringLiteral("soundBoth"), Choice::SoundOnBoth, QRect(254, 24, 160, Row));
-    soundMic = choiceOption(sound, QStringLiteral("soundMic"), Choice::SoundFromMicrophone, QRect(420, 24, 90, Row));
-
-    auto* keyboard
-        = WindowParts::frame(this, QStringLiteral("keyboardFrame"), tr("键盘"), QRect(12, Top + 128, 516, 54));
-    keyboardDefault = option(keyboard, QStringLiteral("keyboardDefault"), tr("默认"), QRect(12, 24, 110, Row));
-    keyboardPhysical = choiceOption(
-        keyboard, QStringLiteral("keyboardPhysical"), Choice::PhysicalKeyboard, QRect(128, 24, 200, Row));
+    const Section& section = sections()[index];
+    const int width = Width - 16 - 2 * 12;
+    auto* frame = WindowParts::frame(page, QLatin1String(section.name), tr(section.title), QRect(12, top, width, 0));
+    QPoint at(12, 24);
+    for (qsizetype i = 0; i < section.choices.size(); ++i) {
+        // An alternative follows on the line of the choice it needs (the facings the camera's).
+        const std::optional<Choice> needs = ClientOptions::option(section.choices[i]).needs;
+        makeControl(frame, section.choices[i], &at, width - 12, i > 0 && needs == section.choices[i - 1]);
+    }
+    int bottom = at.x() > 12 ? at.y() + Line : at.y(); // a typed value ends its line itself
+    if (section.hint) {
+        auto* hint = WindowParts::label(frame, QLatin1String(section.name).chopped(5) + QStringLiteral("Hint"),
+            tr(section.hint), QRect(12, bottom - 4, width - 24, 20));
+        hint->setFont(captionFont(8));
+        bottom += 20;
+    }
+    frame->resize(width, bottom);
+    return top + bottom;
 }
 
-void options::buildDisplayAndCamera()
+// The control of a row of the client's table, at the place given, which then moves past it.
+QWidget* options::makeControl(QWidget* frame, Choice choice, QPoint* at, int right, bool followsNeed)
 {
-    auto* display = WindowParts::frame(
-        this, QStringLiteral("displayFrame"), tr("虚拟显示器与应用"), QRect(12, Top + 188, 516, 84));
-    newDisplay = choiceCheck(display, QStringLiteral("newDisplay"), Choice::NewDisplay, QRect(12, 24, 150, Row));
-    displaySize = makeField(display, QStringLiteral("displaySize"), QRect(168, 22, 120, 24),
-        MoreOptions::DisplaySizeField(), 16, tr("宽x高，可不填"));
-    WindowParts::label(display, QStringLiteral("startAppLabel"), MoreOptions::StartAppField(), QRect(12, 54, 150, 20));
-    startApp = makeField(display, QStringLiteral("startApp"), QRect(168, 52, 250, 24), MoreOptions::StartAppField(),
-        255, tr("安卓包名，例如 com.android.settings"));
-    chooseAppButton = ButtonLooks::create(display, QStringLiteral("chooseApp"), ButtonLooks::window(), tr("选择…"));
-    chooseAppButton->setGeometry(424, 50, 80, 28);
-    connect(chooseAppButton, &N_Shape::Click, this, &options::chooseApp);
-    m_needs[displaySize] = Choice::NewDisplay;
-    m_needs[startApp] = Choice::StartApp;
-
-    auto* source = WindowParts::frame(this, QStringLiteral("cameraFrame"), tr("摄像头"), QRect(12, Top + 278, 516, 54));
-    camera = choiceCheck(source, QStringLiteral("camera"), Choice::Camera, QRect(12, 24, 150, Row));
-    facingBack = choiceOption(
-        source, QStringLiteral("facingBack"), Choice::CameraFacingBack, QRect(168, 24, 90, Row), Choice::Camera);
-    facingFront = choiceOption(
-        source, QStringLiteral("facingFront"), Choice::CameraFacingFront, QRect(264, 24, 90, Row), Choice::Camera);
+    const ClientOptions::Option& row = ClientOptions::option(choice);
+    const bool firstOfKey = ClientOptions::underKey(QLatin1String(row.key)).value(0) == choice;
+    const bool newLine = row.kind == Kind::Typed || (row.kind == Kind::Alternative && firstOfKey && !followsNeed);
+    if (newLine && at->x() > 12)
+        *at = QPoint(12, at->y() + Line);
+    QWidget* control = nullptr;
+    if (row.kind == Kind::Typed) {
+        WindowParts::label(frame, QLatin1String(row.key) + QStringLiteral("Label"), ClientOptions::name(choice),
+            QRect(at->x(), at->y() + 2, 150, 20));
+        control = makeField(frame, choice, QLatin1String(row.key), *at + QPoint(156, -2));
+        *at = QPoint(12, at->y() + Line);
+        m_controls.append({control, choice});
+        return control;
+    }
+    if (row.kind == Kind::Alternative && firstOfKey && !captionOf(row.key).isEmpty()) {
+        WindowParts::label(frame, QLatin1String(row.key) + QStringLiteral("Label"), captionOf(row.key),
+            QRect(at->x(), at->y() + 2, 80, 20));
+        at->rx() += 80;
+    }
+    const QString name = QLatin1String(row.control ? row.control : row.key);
+    if (row.kind == Kind::Flag)
+        control = WindowParts::check(frame, name, ClientOptions::name(choice), 0, QRect(*at, QSize(0, Row)));
+    else
+        control = WindowParts::option(frame, name, ClientOptions::name(choice), QRect(*at, QSize(0, Row)));
+    control->resize(control->sizeHint().width() + 8, Row);
+    if (at->x() > 12 && at->x() + control->width() > right) {
+        *at = QPoint(12, at->y() + Line);
+        control->move(*at);
+    }
+    at->rx() += control->width() + Gap;
+    m_controls.append({control, choice});
+    // A flag's own value is typed beside it.
+    if (row.valueKey) {
+        QLineEdit* field = makeField(frame, choice, QLatin1String(row.valueKey), *at + QPoint(0, -2));
+        at->rx() += field->width() + Gap;
+        m_controls.append({field, choice});
+    }
+    return control;
 }
 
-// The part of the phone's picture shown, and its turn on the computer.
-void options::buildPicture()
+QLineEdit* options::makeField(QWidget* parent, Choice choice, const QString& name, const QPoint& at)
 {
-    auto* picture
-        = WindowParts::frame(this, QStringLiteral("pictureFrame"), tr("画面"), QRect(12, Top + 338, 516, 114));
-    WindowParts::label(picture, QStringLiteral("cropLabel"), MoreOptions::CropField(), QRect(12, 26, 150, 20));
-    crop = makeField(picture, QStringLiteral("crop"), QRect(168, 22, 200, 24), MoreOptions::CropField(), 32,
-        tr("宽:高:X:Y，可不填"));
-    m_needs[crop] = Choice::Crop;
-    WindowParts::label(picture, QStringLiteral("turnLabel"), tr("旋转画面"), QRect(12, 56, 150, 20));
-    turn0 = option(picture, QStringLiteral("turn0"), tr("不旋转"), QRect(168, 54, 80, Row));
-    turn90 = choiceOption(picture, QStringLiteral("turn90"), Choice::Turn90, QRect(254, 54, 80, Row));
-    turn180 = choiceOption(picture, QStringLiteral("turn180"), Choice::Turn180, QRect(340, 54, 80, Row));
-    turn270 = choiceOption(picture, QStringLiteral("turn270"), Choice::Turn270, QRect(426, 54, 80, Row));
-    // The frame's own caption says what turns; each button its degrees.
-    for (auto [button, degrees] : {std::pair {turn90, 90}, {turn180, 180}, {turn270, 270}})
-        button->setCaption(QStringLiteral("%1°").arg(degrees));
-    WindowParts::label(picture, QStringLiteral("pictureHint"),
-        tr("裁剪以手机屏幕的像素计，X、Y 为左上角；旋转只转电脑上显示的画面。"), QRect(12, 84, 492, 20));
-}
-
-void options::buildOthers()
-{
-    auto* others = WindowParts::frame(this, QStringLiteral("othersFrame"), tr("其他"), QRect(12, Top + 458, 516, 54));
-    stayAwake = choiceCheck(others, QStringLiteral("stayAwake"), Choice::StayAwake, QRect(12, 24, 110, Row));
-    powerOffOnClose
-        = choiceCheck(others, QStringLiteral("powerOffOnClose"), Choice::PowerOffOnClose, QRect(128, 24, 140, Row));
-    borderless = choiceCheck(others, QStringLiteral("borderless"), Choice::Borderless, QRect(274, 24, 120, Row));
-    noControl = choiceCheck(others, QStringLiteral("noControl"), Choice::NoControl, QRect(400, 24, 110, Row));
-}
-
-OptionButton* options::choiceOption(
-    QWidget* parent, const QString& name, Choice choice, const QRect& place, std::optional<Choice> needs)
-{
-    OptionButton* button = option(parent, name, ClientOptions::name(choice), place);
-    m_needs[button] = needs.value_or(choice);
-    return button;
-}
-
-CheckButton* options::choiceCheck(QWidget* parent, const QString& name, Choice choice, const QRect& place)
-{
-    CheckButton* box = check(parent, name, ClientOptions::name(choice), 0, place);
-    m_needs[box] = choice;
-    return box;
+    const ClientOptions::Option& row = ClientOptions::option(choice);
+    const QString named = QCoreApplication::translate("ClientOptions", row.valueName ? row.valueName : row.name);
+    QLineEdit* field
+        = WindowParts::field(parent, name, QString(), QRect(at, QSize(fieldWidth(row.rule.shape), 24)), named);
+    field->setMaxLength(row.rule.shape == TypedValue::Shape::Package ? 255 : 32);
+    field->setPlaceholderText(TypedValue::placeholder(row.rule));
+    // Wide enough for its hint to be read whole.
+    field->resize(qMax(field->width(), field->fontMetrics().horizontalAdvance(field->placeholderText()) + 16), 24);
+    TypedText::sayWhenFull(*field, named, BridgeProblems::tell);
+    if (choice == Choice::StartApp) {
+        startApp = field;
+        chooseAppButton = ButtonLooks::create(parent, QStringLiteral("chooseApp"), ButtonLooks::window(), tr("选择…"));
+        chooseAppButton->setGeometry(field->geometry().right() + 8, at.y() - 2, 80, 28);
+        connect(chooseAppButton, &N_Shape::Click, this, &options::chooseApp);
+    }
+    return field;
 }
 
 // The controls show the choices; setting them from here is not a choice of the user's.
@@ -240,30 +293,14 @@ void options::showChoices(const MoreOptions& choices)
 {
     m_showing = true;
     m_choices = choices;
-    codecH264->setValue(choices.codec == MoreOptions::Codec::H264);
-    codecH265->setValue(choices.codec == MoreOptions::Codec::H265);
-    codecAV1->setValue(choices.codec == MoreOptions::Codec::AV1);
-    maxFps->setText(choices.maxFps);
-    soundComputer->setValue(choices.sound == MoreOptions::Sound::Computer);
-    soundPhone->setValue(choices.sound == MoreOptions::Sound::PhoneOnly);
-    soundBoth->setValue(choices.sound == MoreOptions::Sound::Both);
-    soundMic->setValue(choices.sound == MoreOptions::Sound::Microphone);
-    keyboardDefault->setValue(!choices.physicalKeyboard);
-    keyboardPhysical->setValue(choices.physicalKeyboard);
-    newDisplay->setValue(choices.newDisplay ? 1 : 0);
-    displaySize->setText(choices.displaySize);
-    startApp->setText(choices.startApp);
-    camera->setValue(choices.camera ? 1 : 0);
-    facingBack->setValue(choices.facing == MoreOptions::Facing::Back);
-    facingFront->setValue(choices.facing == MoreOptions::Facing::Front);
-    crop->setText(choices.crop);
-    for (const auto& [button, turn] : {std::pair {turn0, MoreOptions::Turn::None}, {turn90, MoreOptions::Turn::Quarter},
-             {turn180, MoreOptions::Turn::Half}, {turn270, MoreOptions::Turn::ThreeQuarters}})
-        button->setValue(choices.turn == turn);
-    for (const auto& [box, chosen] :
-        {std::pair {stayAwake, choices.stayAwake}, {powerOffOnClose, choices.powerOffOnClose},
-            {borderless, choices.borderless}, {noControl, choices.noControl}})
-        box->setValue(chosen ? 1 : 0);
+    for (const auto& [control, choice] : m_controls) {
+        if (auto* field = qobject_cast<QLineEdit*>(control))
+            field->setText(choices.typed(choice));
+        else if (auto* box = qobject_cast<CheckButton*>(control))
+            box->setValue(choices.isChosen(choice) ? 1 : 0);
+        else if (auto* button = qobject_cast<OptionButton*>(control))
+            button->setValue(choices.isChosen(choice));
+    }
     m_showing = false;
 }
 
@@ -272,31 +309,15 @@ void options::take()
 {
     if (m_showing)
         return;
-    MoreOptions& c = m_choices;
-    c.codec = codecH265->Value() ? MoreOptions::Codec::H265
-        : codecAV1->Value()      ? MoreOptions::Codec::AV1
-                                 : MoreOptions::Codec::H264;
-    c.maxFps = maxFps->text();
-    c.sound = soundPhone->Value() ? MoreOptions::Sound::PhoneOnly
-        : soundBoth->Value()      ? MoreOptions::Sound::Both
-        : soundMic->Value()       ? MoreOptions::Sound::Microphone
-                                  : MoreOptions::Sound::Computer;
-    c.physicalKeyboard = keyboardPhysical->Value();
-    c.newDisplay = newDisplay->Value() == 1;
-    c.displaySize = displaySize->text();
-    c.startApp = startApp->text();
-    c.camera = camera->Value() == 1;
-    c.facing = facingFront->Value() ? MoreOptions::Facing::Front : MoreOptions::Facing::Back;
-    c.crop = crop->text();
-    c.turn = turn90->Value() ? MoreOptions::Turn::Quarter
-        : turn180->Value()   ? MoreOptions::Turn::Half
-        : turn270->Value()   ? MoreOptions::Turn::ThreeQuarters
-                             : MoreOptions::Turn::None;
-    c.stayAwake = stayAwake->Value() == 1;
-    c.powerOffOnClose = powerOffOnClose->Value() == 1;
-    c.borderless = borderless->Value() == 1;
-    c.noControl = noControl->Value() == 1;
-    m_state.chosenOptions().set(m_phone, c);
+    for (const auto& [control, choice] : m_controls) {
+        if (auto* field = qobject_cast<QLineEdit*>(control))
+            m_choices.type(choice, field->text());
+        else if (auto* box = qobject_cast<CheckButton*>(control))
+            box->Value() == 1 ? m_choices.choose(choice) : m_choices.drop(choice);
+        else if (auto* button = qobject_cast<OptionButton*>(control); button && button->Value())
+            m_choices.choose(choice);
+    }
+    m_state.chosenOptions().set(m_phone, m_choices);
     showPageNote(); // a phone's first change gives it options of its own
     followClientRules();
 }
@@ -329,23 +350,36 @@ void options::chooseApp()
     emit appListWanted(phone);
 }
 
-// An option the installed client does not know cannot be chosen, and the control says which version
-// knows it; nor can one that the client refuses beside a choice already made, and the control says
-// why. A choice made stays open to be undone. While the version is not known, nothing is disabled
-// and nothing applies.
+// Why the choice cannot be made now: the installed client does not know it, or refuses it beside a
+// choice already made; empty when it can. A choice made stays open to be undone.
+QString options::whyNot(Choice choice, const QList<Choice>& chosen) const
+{
+    const QVersionNumber version = m_state.clientVersion().version();
+    if (version.isNull())
+        return {};
+    const ClientOptions::Option& row = ClientOptions::option(choice);
+    if (!ClientOptions::knows(version, choice)) {
+        return !row.droppedIn.isNull() && version >= row.droppedIn
+            ? tr("scrcpy %1 起不再支持").arg(row.droppedIn.toString())
+            : tr("需要 scrcpy %1 或更高版本").arg(row.since.toString());
+    }
+    if (const ClientOptions::RefusedPair* pair = ClientOptions::conflict(choice, chosen, version);
+        pair && !chosen.contains(choice))
+        return ClientOptions::reason(*pair);
+    return {};
+}
+
+// A control follows the rules of the choice it needs first (the camera's facings the camera's),
+// then its own. While the version is not known, nothing is disabled and nothing applies.
 void options::followClientRules()
 {
     const QVersionNumber version = m_state.clientVersion().version();
     const QList<Choice> chosen = m_choices.chosen();
-    for (auto need = m_needs.cbegin(); need != m_needs.cend(); ++need) {
-        const Choice choice = need.value();
-        QString why;
-        if (!version.isNull() && !ClientOptions::knows(version, choice))
-            why = tr("需要 scrcpy %1 或更高版本").arg(ClientOptions::since(choice).toString());
-        else if (const ClientOptions::RefusedPair* pair = ClientOptions::conflict(choice, chosen, version);
-                 pair && !chosen.contains(choice))
-            why = ClientOptions::reason(*pair);
-        QWidget* control = need.key();
+    for (const auto& [control, choice] : m_controls) {
+        const std::optional<Choice> needs = ClientOptions::option(choice).needs;
+        QString why = needs ? whyNot(*needs, chosen) : QString();
+        if (why.isEmpty())
+            why = whyNot(choice, chosen);
         if (auto* box = qobject_cast<CheckButton*>(control))
             box->setEnabledState(why.isEmpty());
         else
