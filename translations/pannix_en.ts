@@ -261,59 +261,59 @@
         <translation>Screen off</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="99"/>
+        <location filename="../src/client/ClientOptions.cpp" line="104"/>
         <source>H.264</source>
         <translation>H.264</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="100"/>
+        <location filename="../src/client/ClientOptions.cpp" line="105"/>
         <source>H.265</source>
         <translation>H.265</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="102"/>
+        <location filename="../src/client/ClientOptions.cpp" line="107"/>
         <source>AV1</source>
         <translation>AV1</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="104"/>
+        <location filename="../src/client/ClientOptions.cpp" line="109"/>
         <source>最高帧率</source>
         <translation>Max frame rate</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="105"/>
+        <location filename="../src/client/ClientOptions.cpp" line="110"/>
         <source>本次启动不限制帧率</source>
         <translation>this launch does not limit the frame rate</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="107"/>
+        <location filename="../src/client/ClientOptions.cpp" line="112"/>
         <source>电脑播放</source>
         <translation>On computer</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="109"/>
+        <location filename="../src/client/ClientOptions.cpp" line="114"/>
         <source>仍在手机播放</source>
         <translation>Stays on phone</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="112"/>
+        <location filename="../src/client/ClientOptions.cpp" line="117"/>
         <source>电脑和手机同时播放</source>
         <translation>Computer and phone</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="114"/>
+        <location filename="../src/client/ClientOptions.cpp" line="119"/>
         <source>麦克风</source>
         <translation>Microphone</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="115"/>
-        <location filename="../src/client/ClientOptions.cpp" line="119"/>
-        <location filename="../src/client/ClientOptions.cpp" line="137"/>
+        <location filename="../src/client/ClientOptions.cpp" line="120"/>
+        <location filename="../src/client/ClientOptions.cpp" line="124"/>
+        <location filename="../src/client/ClientOptions.cpp" line="142"/>
         <source>默认</source>
         <translation>Default</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="118"/>
+        <location filename="../src/client/ClientOptions.cpp" line="123"/>
         <source>模拟物理键盘</source>
         <translation>Physical keyboard</translation>
     </message>
@@ -323,7 +323,7 @@
         <translation>Virtual display</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="145"/>
+        <location filename="../src/client/ClientOptions.cpp" line="150"/>
         <source>启动应用</source>
         <translation>Start app</translation>
     </message>
@@ -333,147 +333,147 @@
         <translation>Camera</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="121"/>
+        <location filename="../src/client/ClientOptions.cpp" line="126"/>
         <source>模拟物理鼠标</source>
         <translation>Simulated physical mouse</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="123"/>
+        <location filename="../src/client/ClientOptions.cpp" line="128"/>
         <source>AOA 鼠标（USB）</source>
         <translation>AOA mouse (USB)</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="126"/>
+        <location filename="../src/client/ClientOptions.cpp" line="131"/>
         <source>不使用</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="127"/>
+        <location filename="../src/client/ClientOptions.cpp" line="132"/>
         <source>模拟手柄</source>
         <translation>Simulated gamepad</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="129"/>
+        <location filename="../src/client/ClientOptions.cpp" line="134"/>
         <source>AOA 手柄（USB）</source>
         <translation>AOA gamepad (USB)</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="132"/>
+        <location filename="../src/client/ClientOptions.cpp" line="137"/>
         <source>随窗口大小变化</source>
         <translation>Resize with the window</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="135"/>
+        <location filename="../src/client/ClientOptions.cpp" line="140"/>
         <source>关闭后保留其上的应用</source>
         <translation>Keep its apps when closed</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="140"/>
+        <location filename="../src/client/ClientOptions.cpp" line="145"/>
         <source>在虚拟显示器上</source>
         <translation>On the virtual display</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="142"/>
+        <location filename="../src/client/ClientOptions.cpp" line="147"/>
         <source>在手机屏幕上</source>
         <translation>On the phone screen</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="143"/>
+        <location filename="../src/client/ClientOptions.cpp" line="148"/>
         <source>不显示</source>
         <translation>Hidden</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="146"/>
+        <location filename="../src/client/ClientOptions.cpp" line="151"/>
         <source>本次启动不打开应用</source>
         <translation>this launch opens no app</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="148"/>
+        <location filename="../src/client/ClientOptions.cpp" line="153"/>
         <source>后置</source>
         <translation>Back</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="151"/>
+        <location filename="../src/client/ClientOptions.cpp" line="156"/>
         <source>前置</source>
         <translation>Front</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="152"/>
+        <location filename="../src/client/ClientOptions.cpp" line="157"/>
         <source>打开闪光灯</source>
         <translation>Torch on</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="154"/>
+        <location filename="../src/client/ClientOptions.cpp" line="159"/>
         <source>变焦倍数</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="155"/>
+        <location filename="../src/client/ClientOptions.cpp" line="160"/>
         <source>本次启动不变焦</source>
         <translation>this launch does not zoom</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="158"/>
+        <location filename="../src/client/ClientOptions.cpp" line="163"/>
         <source>裁剪画面</source>
         <translation>Crop</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="159"/>
+        <location filename="../src/client/ClientOptions.cpp" line="164"/>
         <source>本次启动不裁剪</source>
         <translation>this launch does not crop</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="160"/>
+        <location filename="../src/client/ClientOptions.cpp" line="165"/>
         <source>不旋转</source>
         <translation>No turn</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="161"/>
+        <location filename="../src/client/ClientOptions.cpp" line="166"/>
         <source>旋转 90°</source>
         <translation>Turn 90°</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="163"/>
+        <location filename="../src/client/ClientOptions.cpp" line="168"/>
         <source>旋转 180°</source>
         <translation>Turn 180°</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="165"/>
+        <location filename="../src/client/ClientOptions.cpp" line="170"/>
         <source>旋转 270°</source>
         <translation>Turn 270°</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="167"/>
+        <location filename="../src/client/ClientOptions.cpp" line="172"/>
         <source>保持唤醒</source>
         <translation>Stay awake</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="169"/>
+        <location filename="../src/client/ClientOptions.cpp" line="174"/>
         <source>无操作后关屏（秒）</source>
         <translation>Screen off after (s)</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="170"/>
+        <location filename="../src/client/ClientOptions.cpp" line="175"/>
         <source>本次启动不设定关屏时间</source>
         <translation>this launch sets no screen-off time</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="171"/>
+        <location filename="../src/client/ClientOptions.cpp" line="176"/>
         <source>关闭窗口时锁屏</source>
         <translation>Lock when closed</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="173"/>
+        <location filename="../src/client/ClientOptions.cpp" line="178"/>
         <source>无边框窗口</source>
         <translation>Borderless</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="175"/>
+        <location filename="../src/client/ClientOptions.cpp" line="180"/>
         <source>只看不控</source>
         <translation>View only</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="286"/>
+        <location filename="../src/client/ClientOptions.cpp" line="291"/>
         <source>%1，本次启动不使用“%2”！</source>
         <translation>%1; this launch does not use &quot;%2&quot;.</translation>
     </message>
@@ -628,8 +628,8 @@ Full log: %3</translation>
     </message>
     <message>
         <location filename="../src/launcher/Form1.cpp" line="366"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="36"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="86"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="38"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="55"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
@@ -710,22 +710,22 @@ Full log: %3</translation>
         <translation>Pannix CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.h" line="73"/>
+        <location filename="../src/launcher/Form1.h" line="74"/>
         <source>录屏文件名</source>
         <translation>Recording name</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="78"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="199"/>
         <source>%1 的选项：</source>
         <translation>Options of %1: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="116"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="73"/>
         <source>正在启动...</source>
         <translation>Launching...</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="165"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="181"/>
         <source>应用配置并启动</source>
         <translation>Apply and launch</translation>
     </message>
@@ -756,69 +756,69 @@ Full log: %3</translation>
 <context>
     <name>LaunchPlanner</name>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="11"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="13"/>
         <source>需要至少选择一个设备！</source>
         <translation>Select at least one device.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="12"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="14"/>
         <source>多设备下不支持录屏！</source>
         <translation>Recording is not available with several devices.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="13"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="15"/>
         <source>多设备下不支持全屏！</source>
         <translation>Full screen is not available with several devices.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="14"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="16"/>
         <source>多设备下不支持工具栏！</source>
         <translation>The panels are not available with several devices.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="15"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="17"/>
         <source>多设备下不支持工具栏</source>
         <translation>The panels are not available with several devices</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="16"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="18"/>
         <source>请填写录屏文件名！</source>
         <translation>Enter a recording name.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="18"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="20"/>
         <source>录屏文件名不能含有路径（“/”、“\”或“..”）！</source>
         <translation>The recording name cannot hold a path (&quot;/&quot;, &quot;\&quot; or &quot;..&quot;).</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="37"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="39"/>
         <source>录屏文件名不能含有“:”（它会指向其他驱动器或文件的数据流）！</source>
         <translation>The recording name cannot hold &quot;:&quot; (it would point to another drive or a file&apos;s data stream).</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="41"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="43"/>
         <source>录屏文件名不能含有 &lt; &gt; &quot; | ? * 这些字符！</source>
         <translation>The recording name cannot hold &lt; &gt; &quot; | ? *</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="44"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="46"/>
         <source>录屏文件名不能以点或空格结尾！</source>
         <translation>The recording name cannot end with a dot or a blank.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="48"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="50"/>
         <source>录屏文件名不能是设备名（CON、PRN、AUX、NUL、COM1–COM9、LPT1–LPT9）！</source>
         <translation>The recording name cannot be a device name (CON, PRN, AUX, NUL, COM1–COM9, LPT1–LPT9).</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="130"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="132"/>
         <source>启动后则自动开始录屏，关闭窗口或断开设备即可停止！<byte value="xd"/>
 录屏文件将保存为：</source>
         <translation>Recording starts with mirroring; close the window or disconnect the phone to stop it.<byte value="xd"/>
 The recording is saved as: </translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="132"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="134"/>
         <source>！</source>
         <translation>.</translation>
     </message>

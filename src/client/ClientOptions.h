@@ -22,6 +22,13 @@ enum class Choice {
     AlwaysOnTop,
     ShowTouches,
     TurnScreenOff,
+    // The launcher's size and bit rate, each a word and its value, and the recording.
+    MaxSize,
+    BitRate,
+    Record,
+    // What the program asks the client: its version, and a phone's apps.
+    Version,
+    ListApps,
     // Each client's window, set by the launch itself.
     WindowTitle,
     WindowX,

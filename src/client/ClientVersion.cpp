@@ -1,5 +1,7 @@
 #include "ClientVersion.h"
 
+#include "ClientOptions.h"
+
 #include "bridge/CommandRunner.h"
 #include "bridge/ToolCommand.h"
 #include "bridge/ToolText.h"
@@ -11,8 +13,8 @@ void ClientVersion::ask()
     if (m_asked)
         return;
     m_asked = true;
-    const ToolCommand version {
-        {QStringLiteral("scrcpy"), QStringLiteral("--version")}, QStringLiteral("scrcpy --version")};
+    const QString word = ClientOptions::word(ClientOptions::Choice::Version);
+    const ToolCommand version {{QStringLiteral("scrcpy"), word}, QStringLiteral("scrcpy ") + word};
     CommandRunner::call(version, this, [this](const ToolAnswer& answer) {
         m_answered = true;
         m_version = answer.succeeded() ? parse(answer.output) : QVersionNumber();

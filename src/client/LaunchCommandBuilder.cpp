@@ -18,9 +18,14 @@ QString recordFile(const QString& recordName)
     return recordName + QStringLiteral(".mp4");
 }
 
+QString fragment(ClientOptions::Choice choice, const QString& value)
+{
+    return QLatin1Char(' ') + ClientOptions::word(choice) + QLatin1Char(' ') + value;
+}
+
 QString recordPiece(const QString& recordFile)
 {
-    return QStringLiteral("--record ") + recordFile;
+    return ClientOptions::word(ClientOptions::Choice::Record) + QLatin1Char(' ') + recordFile;
 }
 
 QStringList moreWords(const MoreOptions& options, const QVersionNumber& client, bool soundStaysOnPhone)
@@ -85,14 +90,15 @@ ToolCommand line(
     // flags are one word each; the record file is one word whatever its name holds.
     for (const QString& optionAndValue : {f.TRES, f.TBIT}) {
         if (!optionAndValue.isEmpty())
-            command.words << optionAndValue.mid(1, 2) << optionAndValue.mid(4);
+            command.words << optionAndValue.section(QLatin1Char(' '), 1, 1)
+                          << optionAndValue.section(QLatin1Char(' '), 2);
     }
     for (const QString& flag : {f.FS, f.TS, f.STT, f.HPT}) {
         if (!flag.isEmpty())
             command.words << flag;
     }
     if (!f.RECO.isEmpty())
-        command.words << QStringLiteral("--record") << f.recordFile;
+        command.words << ClientOptions::word(ClientOptions::Choice::Record) << f.recordFile;
 
     // The window's words follow the line's, the title one word whatever it holds.
     using ClientOptions::word;

@@ -66,6 +66,8 @@ QString selector(bool selected, const QString& serial);
 
 // The record file of a record name: the name + ".mp4".
 QString recordFile(const QString& recordName);
+// A launcher's option and its value as the line writes them: " -b 30M".
+QString fragment(ClientOptions::Choice choice, const QString& value);
 // "--record " + the record file.
 QString recordPiece(const QString& recordFile);
 

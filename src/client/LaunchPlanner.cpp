@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace LaunchPlanner {
 
 namespace {
@@ -180,6 +182,27 @@ ClientChoices checkClient(
                 (given.*fragment).clear();
         }
     }
+    return given;
+}
+
+std::array<ClientChoices, 3> checkClients(
+    LaunchPlan& plan, const std::array<SlotChoices, 3>& phones, const QVersionNumber& client)
+{
+    std::array<ClientChoices, 3> given;
+    QList<LaunchPlan::Message> told;
+    for (int slot = 0; slot < 3; ++slot) {
+        const SlotChoices& phone = phones[slot];
+        QList<LaunchPlan::Message> refused;
+        given[slot] = checkClient(plan, phone.asTyped, client, &refused);
+        for (LaunchPlan::Message& message : refused) {
+            if (phone.own) // named, as it is this phone's alone
+                message.text = QCoreApplication::translate("Form1", "%1 的选项：").arg(phone.phone) + message.text;
+            const auto same = [&message](const LaunchPlan::Message& m) { return m.text == message.text; };
+            if (phone.launched && std::none_of(told.cbegin(), told.cend(), same))
+                told.append(message);
+        }
+    }
+    plan.messages << told;
     return given;
 }
 

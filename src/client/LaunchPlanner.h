@@ -62,4 +62,17 @@ struct ClientChoices
 ClientChoices checkClient(
     const LaunchPlan& plan, const MoreOptions& asTyped, const QVersionNumber& client, QList<LaunchPlan::Message>* told);
 
+// A slot's phone and the more options it follows: its own, or the shared ones.
+struct SlotChoices
+{
+    QString phone;
+    bool launched = false; // the slot has a client in this launch
+    bool own = false;
+    MoreOptions asTyped;
+};
+// Each slot's client checked as checkClient does; the refusals of the clients launched are added to
+// the plan's messages once each, those of a phone's own choices named with the phone.
+std::array<ClientChoices, 3> checkClients(
+    LaunchPlan& plan, const std::array<SlotChoices, 3>& phones, const QVersionNumber& client);
+
 } // namespace LaunchPlanner

@@ -1,5 +1,7 @@
 #include "PhoneApps.h"
 
+#include "ClientOptions.h"
+
 #include "bridge/AdbCommands.h"
 #include "bridge/ToolAnswer.h"
 
@@ -37,14 +39,16 @@ QStringList lines(const QByteArray& output)
 
 bool byClient(const QVersionNumber& client)
 {
-    return !client.isNull() && client >= ClientListsApps;
+    return !client.isNull() && ClientOptions::knows(client, ClientOptions::Choice::ListApps);
 }
 
 ToolCommand listCommand(const QString& serial, const QVersionNumber& client)
 {
     if (byClient(client))
-        return {{QStringLiteral("scrcpy"), QStringLiteral("-s"), serial, QStringLiteral("--list-apps")},
-            QStringLiteral("scrcpy -s ") + serial + QStringLiteral(" --list-apps")};
+        return {{QStringLiteral("scrcpy"), QStringLiteral("-s"), serial,
+                    ClientOptions::word(ClientOptions::Choice::ListApps)},
+            QStringLiteral("scrcpy -s ") + serial + QLatin1Char(' ')
+                + ClientOptions::word(ClientOptions::Choice::ListApps)};
     return AdbCommands::forSlot(QStringLiteral(" -s ") + serial,
         {{QStringLiteral("shell"), QStringLiteral("pm"), QStringLiteral("list"), QStringLiteral("packages"),
              QStringLiteral("-3")},

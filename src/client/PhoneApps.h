@@ -23,9 +23,6 @@ struct App
     friend bool operator==(const App&, const App&) = default;
 };
 
-// The client lists the apps from this version on.
-const QVersionNumber ClientListsApps(3, 0);
-
 // "scrcpy -s <serial> --list-apps", or "adb -s <serial> shell pm list packages -3" for an older or
 // unknown client.
 ToolCommand listCommand(const QString& serial, const QVersionNumber& client);

@@ -3,6 +3,7 @@
 #include "bridge/Language.h"
 #include "bridge/ToolCommand.h"
 #include "client/LaunchCommandBuilder.h"
+#include "client/LaunchPlanner.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -128,6 +129,10 @@ private:
     void showOwnOptions();
 
     void launchClick();
+    LaunchSettings settings() const;
+    std::array<LaunchPlanner::SlotChoices, 3> slotChoices() const;
+    void readSizeAndBitRate();
+    void composeLines(const std::array<LaunchPlanner::ClientChoices, 3>& given, const QVersionNumber& version);
     void runLaunchLine(const ToolCommand& command, int slot);
     void say(const QString& status);
     std::array<ClientWindow, 3> clientWindows() const;

@@ -24,6 +24,8 @@
 
 #include <utility>
 
+using Choice = ClientOptions::Choice;
+
 // One launch at a time: the ticks of an earlier launch stop before any message of this one can
 // open, so none of its lines starts behind the boxes.
 void Form1::launchClick()
@@ -41,6 +43,40 @@ void Form1::launchClick()
     launchTicks = 0;
     mirrors().newLaunch();
 
+    // Each client gets its phone's own more options, or the shared ones, as the window left them in
+    // the settings file; those refused are left out of its launch, each said as the launcher's own
+    // are, and so is every pair the client refuses. The shared ones are told once for all phones.
+    LaunchPlan plan = LaunchPlanner::plan(settings());
+    for (int slot = 1; slot <= 3; ++slot)
+        selector(slot) = plan.selectors[slot - 1];
+    const QVersionNumber version = clientVersion().version();
+    const std::array<LaunchPlanner::ClientChoices, 3> given = LaunchPlanner::checkClients(plan, slotChoices(), version);
+    for (const LaunchPlan::Message& message : plan.messages)
+        Outside::current().showMessage(message.text, tr("警告！"), message.icon);
+    if (plan.clearRecor)
+        recor->setValue(0);
+    if (plan.clearFmenux)
+        fmenux->setValue(0);
+    TS = plan.TS;
+    STT = plan.STT;
+    HPT = plan.HPT;
+    RECO = plan.RECO;
+    m_recordFile = plan.recordFile;
+    if (plan.showPanels)
+        emit panelsWanted();
+    FS = plan.FS;
+
+    readSizeAndBitRate();
+
+    launchTicks = 0;
+    TimerTOT->start();
+    QSNUM->setCaption(tr("正在启动..."));
+
+    composeLines(given, version);
+}
+
+LaunchSettings Form1::settings() const
+{
     LaunchSettings settings;
     for (int slot = 1; slot <= 3; ++slot) {
         settings.selected[slot - 1] = devices().isTicked(slot);
@@ -57,64 +93,44 @@ void Form1::launchClick()
     settings.fileExists = [folder = settings.outputFolder](
                               const QString& file) { return QFileInfo::exists(QDir(folder).filePath(file)); };
 
-    // Each client gets its phone's own more options, or the shared ones, as the window left them in
-    // the settings file; those refused are left out of its launch, each said as the launcher's own
-    // are, and so is every pair the client refuses. The shared ones are told once for all phones.
-    LaunchPlan plan = LaunchPlanner::plan(settings);
-    for (int slot = 1; slot <= 3; ++slot)
-        selector(slot) = plan.selectors[slot - 1];
-    const QVersionNumber version = clientVersion().version();
+    return settings;
+}
+
+// Each slot's phone with the more options it follows at this launch.
+std::array<LaunchPlanner::SlotChoices, 3> Form1::slotChoices() const
+{
     const ChosenOptions& chosen = m_state.chosenOptions();
-    std::array<LaunchPlanner::ClientChoices, 3> given;
-    QList<LaunchPlan::Message> told;
+    std::array<LaunchPlanner::SlotChoices, 3> phones;
     for (int slot = 1; slot <= 3; ++slot) {
-        const QString phone = DeviceList::serialInField(serial(slot));
-        const bool launched = !selector(slot).isEmpty();
-        const bool own = launched && chosen.hasOwn(phone);
-        QList<LaunchPlan::Message> refused;
-        given[slot - 1] = LaunchPlanner::checkClient(plan, chosen.asTyped(own ? phone : QString()), version, &refused);
-        for (LaunchPlan::Message& message : refused) {
-            if (own) // named, as it is this phone's alone
-                message.text = tr("%1 的选项：").arg(phone) + message.text;
-            const auto same = [&message](const LaunchPlan::Message& m) { return m.text == message.text; };
-            if (launched && std::none_of(told.cbegin(), told.cend(), same))
-                told.append(message);
-        }
+        LaunchPlanner::SlotChoices& phone = phones[slot - 1];
+        phone.phone = DeviceList::serialInField(serial(slot));
+        phone.launched = !selector(slot).isEmpty();
+        phone.own = phone.launched && chosen.hasOwn(phone.phone);
+        phone.asTyped = chosen.asTyped(phone.own ? phone.phone : QString());
     }
-    plan.messages << told;
-    for (const LaunchPlan::Message& message : plan.messages)
-        Outside::current().showMessage(message.text, tr("警告！"), message.icon);
-    if (plan.clearRecor)
-        recor->setValue(0);
-    if (plan.clearFmenux)
-        fmenux->setValue(0);
-    TS = plan.TS;
-    STT = plan.STT;
-    HPT = plan.HPT;
-    RECO = plan.RECO;
-    m_recordFile = plan.recordFile;
-    if (plan.showPanels)
-        emit panelsWanted();
-    FS = plan.FS;
+    return phones;
+}
 
+void Form1::readSizeAndBitRate()
+{
     // Tested in this order, not the screen's; the last selected one wins.
+    using LaunchCommandBuilder::fragment;
     const std::pair<OptionButton*, const char*> bitRates[]
-        = {{BH, " -b 30M"}, {BM, " -b 20M"}, {BTW, " -b 12M"}, {BL, " -b 4M"}, {Bdefa, " -b 8M"}, {BZDY, " -b 2M"}};
-    for (const auto& [option, fragment] : bitRates) {
+        = {{BH, "30M"}, {BM, "20M"}, {BTW, "12M"}, {BL, "4M"}, {Bdefa, "8M"}, {BZDY, "2M"}};
+    for (const auto& [option, value] : bitRates) {
         if (option->Value())
-            TBIT = QString::fromLatin1(fragment);
+            TBIT = fragment(Choice::BitRate, QLatin1String(value));
     }
-    const std::pair<OptionButton*, const char*> sizes[]
-        = {{QHD, " -m 1920"}, {FHD, " -m 1440"}, {HD, " -m 1280"}, {defa, " -m 0"}};
-    for (const auto& [option, fragment] : sizes) {
+    const std::pair<OptionButton*, const char*> sizes[] = {{QHD, "1920"}, {FHD, "1440"}, {HD, "1280"}, {defa, "0"}};
+    for (const auto& [option, value] : sizes) {
         if (option->Value())
-            TRES = QString::fromLatin1(fragment);
+            TRES = fragment(Choice::MaxSize, QLatin1String(value));
     }
+}
 
-    launchTicks = 0;
-    TimerTOT->start();
-    QSNUM->setCaption(tr("正在启动..."));
-
+// Slot 3's line first, slot 1's last: the scratch field holds slot 1's until the first tick.
+void Form1::composeLines(const std::array<LaunchPlanner::ClientChoices, 3>& given, const QVersionNumber& version)
+{
     const std::array<ClientWindow, 3> windows = clientWindows();
     for (int slot = 3; slot >= 1; --slot) {
         const ClientWindow& window = windows[slot - 1];
