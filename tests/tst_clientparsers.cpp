@@ -78,6 +78,7 @@ const QList<Choice>& choices()
         {"turn 90", "旋转 90°", "turn", more({C::Turn90})},
         {"turn 270", "旋转 270°", "turn", more({C::Turn270})},
         {"awake", "保持唤醒", "awake", more({C::StayAwake})},
+        {"keep active", "保持运行但不亮屏", "active", more({C::KeepActive})},
         {"screen off after", "无操作后关屏（秒）", "timeout", more({C::ScreenOffTimeout}, " 300 ")},
         {"lock on close", "关闭窗口时锁屏", "lock", more({C::PowerOffOnClose})},
         {"borderless", "无边框窗口", "borderless", more({C::Borderless})},
@@ -90,8 +91,8 @@ const QList<Choice>& choices()
 const QStringList WindowOptionWords {"--video-codec", "--max-fps", "--no-audio", "--audio-dup", "--audio-source",
     "--keyboard", "--mouse", "--gamepad", "--new-display", "--flex-display", "--no-vd-destroy-content",
     "--display-ime-policy", "--start-app", "--video-source", "--camera-facing", "--camera-torch", "--camera-zoom",
-    "--stay-awake", "--screen-off-timeout", "--power-off-on-close", "--window-borderless", "--no-control", "--crop",
-    "--orientation"};
+    "--stay-awake", "--keep-active", "--screen-off-timeout", "--power-off-on-close", "--window-borderless",
+    "--no-control", "--crop", "--orientation"};
 
 // One launch of a set of choices, and what came of it.
 struct Launched

@@ -666,6 +666,7 @@ void TestLauncher::moreOptionWordsFollowTheClientVersion()
         {{C::StayAwake}, {}, {"--stay-awake"}, {1, 14}}, {{C::PowerOffOnClose}, {}, {"--power-off-on-close"}, {1, 18}},
         {{C::Borderless}, {}, {"--window-borderless"}, {1, 11}}, {{C::NoControl}, {}, {"--no-control"}, {1, 8}},
         {{C::ScreenOffTimeout}, "300", {"--screen-off-timeout=300"}, {3, 0}},
+        {{C::KeepActive}, {}, {"--keep-active"}, {4, 0}},
         {{C::CameraTorch, C::CameraZoom}, "2.5", {"--camera-torch", "--camera-zoom=2.5"}, {4, 0}, {C::Camera}},
         {{C::KeepDisplayContent}, {}, {"--no-vd-destroy-content"}, {3, 1}, {C::NewDisplay}},
         {{C::ImeOnDisplay}, {}, {"--display-ime-policy=local"}, {3, 2}, {C::NewDisplay}},

@@ -448,32 +448,37 @@
         <translation>Stay awake</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="174"/>
+        <location filename="../src/client/ClientOptions.cpp" line="173"/>
+        <source>保持运行但不亮屏</source>
+        <translation>Keep active, screen off</translation>
+    </message>
+    <message>
+        <location filename="../src/client/ClientOptions.cpp" line="176"/>
         <source>无操作后关屏（秒）</source>
         <translation>Screen off after (s)</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="175"/>
+        <location filename="../src/client/ClientOptions.cpp" line="177"/>
         <source>本次启动不设定关屏时间</source>
         <translation>this launch sets no screen-off time</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="176"/>
+        <location filename="../src/client/ClientOptions.cpp" line="178"/>
         <source>关闭窗口时锁屏</source>
         <translation>Lock when closed</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="178"/>
+        <location filename="../src/client/ClientOptions.cpp" line="180"/>
         <source>无边框窗口</source>
         <translation>Borderless</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="180"/>
+        <location filename="../src/client/ClientOptions.cpp" line="182"/>
         <source>只看不控</source>
         <translation>View only</translation>
     </message>
     <message>
-        <location filename="../src/client/ClientOptions.cpp" line="291"/>
+        <location filename="../src/client/ClientOptions.cpp" line="294"/>
         <source>%1，本次启动不使用“%2”！</source>
         <translation>%1; this launch does not use &quot;%2&quot;.</translation>
     </message>

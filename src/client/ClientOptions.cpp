@@ -170,6 +170,8 @@ const QList<Option>& table()
         alternative(C::Turn270, "--orientation", "270", V(2, 4), QT_TRANSLATE_NOOP("ClientOptions", "旋转 270°"),
             "turn", "turn270", "270"),
         flag(C::StayAwake, "--stay-awake", V(1, 14), QT_TRANSLATE_NOOP("ClientOptions", "保持唤醒"), "stayAwake"),
+        flag(C::KeepActive, "--keep-active", V(4, 0), QT_TRANSLATE_NOOP("ClientOptions", "保持运行但不亮屏"),
+            "keepActive"),
         typed(C::ScreenOffTimeout, "--screen-off-timeout", V(3, 0),
             QT_TRANSLATE_NOOP("ClientOptions", "无操作后关屏（秒）"), "screenOffTimeout", {S::Whole, 1, 2147483},
             QT_TRANSLATE_NOOP("ClientOptions", "本次启动不设定关屏时间")),
@@ -200,6 +202,7 @@ const QList<RefusedPair>& refusedPairs()
         {Choice::PowerOffOnClose, Choice::Camera, V(2, 2), CameraControlled, CameraNeedsControl},
         {Choice::StartApp, Choice::Camera, V(3, 0), CameraControlled, CameraNeedsControl},
         {Choice::SoundOnBoth, Choice::Camera, V(2, 6), {}, CameraTakesMicrophone},
+        {Choice::KeepActive, Choice::NoControl, V(4, 0), {}, NeedsControl},
         {Choice::FlexDisplay, Choice::Crop, V(4, 0), {}, NotTogether},
         {Choice::FlexDisplay, Choice::NoControl, V(4, 0), {}, NeedsControl},
     };

@@ -73,6 +73,7 @@ enum class Choice {
     Turn180,
     Turn270,
     StayAwake,
+    KeepActive,
     ScreenOffTimeout,
     PowerOffOnClose,
     Borderless,

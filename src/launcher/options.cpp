@@ -61,7 +61,7 @@ const QList<Section>& sections()
         {2, "cameraFrame", QT_TRANSLATE_NOOP("options", "摄像头"),
             {C::Camera, C::CameraFacingBack, C::CameraFacingFront, C::CameraTorch, C::CameraZoom}},
         {3, "othersFrame", QT_TRANSLATE_NOOP("options", "其他"),
-            {C::StayAwake, C::PowerOffOnClose, C::Borderless, C::NoControl, C::ScreenOffTimeout}},
+            {C::StayAwake, C::KeepActive, C::PowerOffOnClose, C::Borderless, C::NoControl, C::ScreenOffTimeout}},
     };
     return all;
 }
