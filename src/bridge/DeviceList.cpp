@@ -1,5 +1,7 @@
 #include "DeviceList.h"
 
+#include <algorithm>
+
 #include <QRegularExpression>
 #include <QSet>
 
@@ -88,6 +90,22 @@ QStringList selectorWords(const QString& selector)
     if (!selector.startsWith(start))
         return {};
     return {QStringLiteral("-s"), serialInField(selector.mid(start.size()))};
+}
+
+std::optional<QString> networkHost(const QString& serial)
+{
+    static const QRegularExpression address(QStringLiteral("^(\\[[0-9A-Fa-f:.]+\\]|[^\\s:]+):([0-9]{1,5})$"));
+    const QRegularExpressionMatch match = address.match(serial);
+    const int port = match.captured(2).toInt();
+    if (!match.hasMatch() || port < 1 || port > 65535)
+        return std::nullopt;
+    return match.captured(1);
+}
+
+bool listsReady(const QList<Entry>& listed, const QString& serial)
+{
+    return std::any_of(listed.cbegin(), listed.cend(),
+        [&serial](const Entry& entry) { return entry.serial == serial && entry.ready(); });
 }
 
 } // namespace DeviceList

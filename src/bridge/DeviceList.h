@@ -20,10 +20,19 @@ struct Entry
     QString separator;
     QString state;
 
-    // The serial field: the serial and its separator, and the state word unless it is "device".
-    QString field() const { return serial + separator + (state == QLatin1String("device") ? QString() : state); }
+    // Listed ready: the state of a phone adb can address ("device").
+    bool ready() const { return state == QLatin1String("device"); }
+    // The serial field: the serial and its separator, and the state word unless it is ready.
+    QString field() const { return serial + separator + (ready() ? QString() : state); }
     bool operator==(const Entry&) const = default;
 };
+
+// A serial that is a network address, "<host>:<port>" or "[<IPv6>]:<port>", the port 1 to 65535: its
+// host as written (the brackets kept); nothing for a serial of another kind.
+std::optional<QString> networkHost(const QString& serial);
+
+// Whether the list holds the phone, ready.
+bool listsReady(const QList<Entry>& listed, const QString& serial);
 
 // The device lines of a list's body, in order; every other line is skipped.
 QList<Entry> entries(const QStringList& lines);

@@ -26,11 +26,7 @@ void DeviceModel::setListed(const QList<DeviceList::Entry>& listed)
     };
     const QStringList before = snapshot();
 
-    const auto readyIn = [&listed](const QString& serial) {
-        return std::any_of(listed.begin(), listed.end(), [&](const DeviceList::Entry& entry) {
-            return entry.serial == serial && entry.state == QLatin1String("device");
-        });
-    };
+    const auto readyIn = [&listed](const QString& serial) { return DeviceList::listsReady(listed, serial); };
     const std::array<bool, Slots> tickedBefore = m_ticked;
     // A phone that leaves its slot, or is listed but no longer ready, while it is being connected
     // again keeps the slot, away: nothing addresses it there and no other phone takes it.
@@ -49,7 +45,7 @@ void DeviceModel::setListed(const QList<DeviceList::Entry>& listed)
         for (int i = 0; i < Slots; ++i) {
             if (m_slots[i] && m_slots[i]->entry.serial == entry.serial)
                 placed[i] = listedAs(entry);
-            if (m_away[i] && m_away[i]->phone.entry.serial == entry.serial && entry.state == QLatin1String("device")) {
+            if (m_away[i] && m_away[i]->phone.entry.serial == entry.serial && entry.ready()) {
                 Phone back = m_away[i]->phone;
                 back.entry = entry;
                 placed[i] = back;
@@ -83,7 +79,7 @@ void DeviceModel::setListed(const QList<DeviceList::Entry>& listed)
     m_makerAsked.intersect(present);
     settleChange(before, tickedBefore);
     for (const DeviceList::Entry& entry : listed) {
-        if (entry.state == QLatin1String("device") && !m_makerAsked.contains(entry.serial))
+        if (entry.ready() && !m_makerAsked.contains(entry.serial))
             askDetails(entry.serial);
     }
     emit listTaken(listed);

@@ -7,7 +7,6 @@
 #include "ToolText.h"
 
 #include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QTimer>
 
 PhoneReconnect::PhoneReconnect(DeviceModel& model, QObject* parent)
@@ -23,16 +22,14 @@ PhoneReconnect::PhoneReconnect(DeviceModel& model, QObject* parent)
 
 bool PhoneReconnect::isNetworkAddress(const QString& serial)
 {
-    static const QRegularExpression address(QStringLiteral("^(\\[[0-9A-Fa-f:.]+\\]|[^\\s:]+):([0-9]{1,5})$"));
-    const QRegularExpressionMatch match = address.match(serial);
-    return match.hasMatch() && match.captured(2).toInt() >= 1 && match.captured(2).toInt() <= 65535;
+    return DeviceList::networkHost(serial).has_value();
 }
 
 QSet<QString> PhoneReconnect::readyOnNetwork(const QList<DeviceList::Entry>& listed)
 {
     QSet<QString> ready;
     for (const DeviceList::Entry& entry : listed) {
-        if (entry.state == QLatin1String("device") && isNetworkAddress(entry.serial))
+        if (entry.ready() && isNetworkAddress(entry.serial))
             ready.insert(entry.serial);
     }
     return ready;

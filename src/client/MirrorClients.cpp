@@ -99,9 +99,7 @@ void MirrorClients::take(const QList<DeviceList::Entry>& listed)
 {
     for (auto reopen = m_toReopen.begin(); reopen != m_toReopen.end();) {
         const QString phone = reopen.key();
-        const bool ready = std::any_of(listed.cbegin(), listed.cend(), [&phone](const DeviceList::Entry& entry) {
-            return entry.serial == phone && entry.state == QLatin1String("device");
-        });
+        const bool ready = DeviceList::listsReady(listed, phone);
         if (!ready || !reopen->gone) {
             reopen->gone = reopen->gone || !ready;
             ++reopen;
@@ -122,7 +120,7 @@ bool MirrorClients::listedReady(const QString& phone) const
     for (int slot = 1; slot <= DeviceModel::Slots; ++slot) {
         const DeviceModel::Phone* listed = m_devices.phoneAt(slot);
         if (listed && listed->entry.serial == phone)
-            return listed->entry.state == QLatin1String("device");
+            return listed->entry.ready();
     }
     return false;
 }

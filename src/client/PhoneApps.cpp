@@ -1,6 +1,7 @@
 #include "PhoneApps.h"
 
 #include "ClientOptions.h"
+#include "bridge/ToolText.h"
 
 #include "bridge/AdbCommands.h"
 #include "bridge/ToolAnswer.h"
@@ -23,16 +24,6 @@ QList<App> sorted(QList<App> apps)
         return byName != 0 ? byName < 0 : a.package < b.package;
     });
     return apps;
-}
-
-QStringList lines(const QByteArray& output)
-{
-    QStringList all = QString::fromUtf8(output).split(QLatin1Char('\n'));
-    for (QString& line : all) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
-    return all;
 }
 
 } // namespace
@@ -68,7 +59,7 @@ std::optional<QList<App>> fromClient(const ToolAnswer& answer)
     static const QRegularExpression nameAlone(QStringLiteral("^ [*-] (\\S.*?)\\s*$"));
     static const QRegularExpression packageAlone(QStringLiteral("^ {4,}") + Package + QStringLiteral("\\s*$"));
     static const QRegularExpression logLine(QStringLiteral("^(\\[server\\] )?(VERBOSE|DEBUG|INFO|WARN|ERROR): "));
-    const QStringList all = lines(answer.output);
+    const QStringList all = ToolText::lines(answer.output);
     qsizetype at = 0;
     while (at < all.size() && !heading.match(all[at]).hasMatch())
         ++at;
@@ -104,7 +95,7 @@ std::optional<QList<App>> fromBridge(const ToolAnswer& answer)
         return std::nullopt;
     static const QRegularExpression entry(QStringLiteral("^package:") + Package + QStringLiteral("\\s*$"));
     QList<App> apps;
-    for (const QString& line : lines(answer.output)) {
+    for (const QString& line : ToolText::lines(answer.output)) {
         if (line.trimmed().isEmpty())
             continue;
         const QRegularExpressionMatch match = entry.match(line);

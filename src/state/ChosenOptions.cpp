@@ -1,8 +1,8 @@
 #include "ChosenOptions.h"
 
+#include "bridge/DeviceList.h"
 #include "bridge/Remembered.h"
 
-#include <QRegularExpression>
 
 namespace {
 
@@ -12,9 +12,7 @@ namespace {
 // both are written out.
 QString phoneGroup(const QString& phone)
 {
-    static const QRegularExpression addressAndPort(QStringLiteral("^(\\d{1,3}(?:\\.\\d{1,3}){3}):\\d{1,5}$"));
-    const QRegularExpressionMatch wifi = addressAndPort.match(phone);
-    QString name = wifi.hasMatch() ? wifi.captured(1) : phone;
+    QString name = DeviceList::networkHost(phone).value_or(phone);
     name.replace(QLatin1Char('%'), QLatin1String("%25")).replace(QLatin1Char('/'), QLatin1String("%2F"));
     name.replace(QLatin1Char('\\'), QLatin1String("%5C"));
     return QStringLiteral("phones/") + name;
