@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ToolAnswer.h"
-#include "ToolCommand.h"
+#include "ToolStart.h"
 
 #include <QMap>
 #include <QObject>
@@ -9,16 +8,6 @@
 #include <QStringList>
 
 #include <functional>
-
-// A tool started by Outside::streamTool, running on: deleting it stops the tool.
-class RunningTool : public QObject
-{
-public:
-    using QObject::QObject;
-    // Ends the tool's standard input, kept open with ToolStart::inputOpen: a tool that reads it takes
-    // its end as the word to stop.
-    virtual void closeInput() { }
-};
 
 // Everything that leaves the process passes through here: starting a tool, opening a web
 // address, showing a modal message box and ending the program. The program uses the system's
@@ -28,24 +17,9 @@ class Outside
 public:
     enum class Icon { Stop, Warning, Information };
 
-    struct ToolStart
-    {
-        QStringList words; // the tool's name as written, then its arguments
-        QString workingFolder;
-        bool mergeErrors = false; // standard error joins standard output, in the order printed
-        int timeLimitMs = 0; // a called tool still running after this long is stopped
-        QString logFile; // a detached tool's standard output and error are appended here
-        QMap<QString, QString> environment; // set for the tool beside the program's own
-        QList<qsizetype> secretWords = {}; // never logged
-        // A streamed tool's standard input stays open until closeInput(); when it is stopped, the tool
-        // is given half a second to end on its own after its input closed.
-        bool inputOpen = false;
-
-        QStringList loggedWords() const { return maskedWords(words, secretWords); }
-    };
-
-    using AnswerHandler = std::function<void(const ToolAnswer&)>;
-    using OutputHandler = std::function<void(const QByteArray&)>;
+    using ToolStart = ::ToolStart;
+    using AnswerHandler = ToolAnswerHandler;
+    using OutputHandler = ToolOutputHandler;
 
     virtual ~Outside() = default;
 
@@ -74,17 +48,4 @@ public:
     static Outside& current();
     // Installs a replacement (not owned); nullptr restores the system's services.
     static void install(Outside* replacement);
-};
-
-class SystemOutside : public Outside
-{
-public:
-    bool startTool(const ToolStart& start, QString* problem, AnswerHandler onEnd = nullptr) override;
-    void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) override;
-    RunningTool* streamTool(
-        const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd) override;
-    void openWebAddress(const QString& address) override;
-    void showMessage(const QString& text, const QString& title, Icon icon) override;
-    QString chooseFile(const QString& title, const QString& filter) override;
-    void endProgram(int exitStatus = 0) override;
 };

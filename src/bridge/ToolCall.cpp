@@ -7,7 +7,7 @@
 
 #include <QCoreApplication>
 
-ToolCall::ToolCall(const Outside::ToolStart& start, QObject* receiver, Outside::AnswerHandler onAnswer)
+ToolCall::ToolCall(const ToolStart& start, QObject* receiver, ToolAnswerHandler onAnswer)
     : QObject(QCoreApplication::instance()) // a call still running when the program ends is stopped with it
     , m_start(start)
     , m_receiver(receiver)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Outside.h"
+#include "ToolStart.h"
 
 #include <QPointer>
 #include <QProcess>
@@ -16,7 +16,7 @@ public:
     // Only so much of each stream is kept; the rest is read and dropped.
     static constexpr qsizetype OutputCap = 64 * 1024;
 
-    ToolCall(const Outside::ToolStart& start, QObject* receiver, Outside::AnswerHandler onAnswer);
+    ToolCall(const ToolStart& start, QObject* receiver, ToolAnswerHandler onAnswer);
     ~ToolCall() override;
 
     void start();
@@ -28,9 +28,9 @@ private:
     void timeLimitReached();
     void answer(const ToolAnswer& answer);
 
-    Outside::ToolStart m_start;
+    ToolStart m_start;
     QPointer<QObject> m_receiver;
-    Outside::AnswerHandler m_onAnswer;
+    ToolAnswerHandler m_onAnswer;
     QProcess* m_process; // released, not waited for, when the call goes first
     QTimer m_deadline;
     QByteArray m_output;

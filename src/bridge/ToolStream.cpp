@@ -7,8 +7,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-ToolStream::ToolStream(
-    const Outside::ToolStart& start, QObject* receiver, Outside::OutputHandler onOutput, Outside::AnswerHandler onEnd)
+ToolStream::ToolStream(const ToolStart& start, QObject* receiver, ToolOutputHandler onOutput, ToolAnswerHandler onEnd)
     : RunningTool(receiver)
     , m_process(new QProcess)
     , m_onOutput(std::move(onOutput))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Outside.h"
+#include "ToolStart.h"
 
 #include <QProcess>
 
@@ -12,8 +12,7 @@ class ToolStream : public RunningTool
     Q_OBJECT
 
 public:
-    ToolStream(const Outside::ToolStart& start, QObject* receiver, Outside::OutputHandler onOutput,
-        Outside::AnswerHandler onEnd);
+    ToolStream(const ToolStart& start, QObject* receiver, ToolOutputHandler onOutput, ToolAnswerHandler onEnd);
     ~ToolStream() override;
 
     void closeInput() override;
@@ -22,8 +21,8 @@ private:
     void ended(const ToolAnswer& answer);
 
     QProcess* m_process; // outlives this object when stopped while running, until the tool has ended
-    Outside::OutputHandler m_onOutput;
-    Outside::AnswerHandler m_onEnd;
+    ToolOutputHandler m_onOutput;
+    ToolAnswerHandler m_onEnd;
     bool m_ended = false;
     bool m_inputOpen = false;
 };

@@ -3,6 +3,7 @@
 #include "install/ToolsHelper.h"
 
 #include "bridge/Outside.h"
+#include "bridge/SystemOutside.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
