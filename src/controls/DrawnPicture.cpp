@@ -1,6 +1,8 @@
 #include "DrawnPicture.h"
 
 #include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
 
 DrawnPicture::DrawnPicture(Drawing drawing, QWidget* parent)
     : QLabel(parent)
@@ -15,9 +17,22 @@ void DrawnPicture::redraw()
     setPixmap(m_drawing(isVisible() ? devicePixelRatioF() : qApp->devicePixelRatio()));
 }
 
-void DrawnPicture::paintEvent(QPaintEvent* event)
+// Shown, it is drawn for its screen's ratio, and again whenever its window moves to another screen:
+// the picture is set before any painting, never while painting.
+void DrawnPicture::showEvent(QShowEvent* event)
+{
+    if (QWindow* shownIn = window()->windowHandle(); shownIn && shownIn != m_followed) {
+        if (m_followed)
+            disconnect(m_followed, nullptr, this, nullptr);
+        m_followed = shownIn;
+        connect(shownIn, &QWindow::screenChanged, this, &DrawnPicture::redrawIfNeeded);
+    }
+    redrawIfNeeded();
+    QLabel::showEvent(event);
+}
+
+void DrawnPicture::redrawIfNeeded()
 {
     if (!qFuzzyCompare(pixmap().devicePixelRatio(), devicePixelRatioF()))
-        setPixmap(m_drawing(devicePixelRatioF()));
-    QLabel::paintEvent(event);
+        redraw();
 }

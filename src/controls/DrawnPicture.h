@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QLabel>
+#include <QPointer>
+#include <QWindow>
 
 #include <functional>
 
@@ -20,8 +22,11 @@ public:
     void redraw();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void redrawIfNeeded();
+
     Drawing m_drawing;
+    QPointer<QWindow> m_followed; // the window whose screen it is drawn for
 };
