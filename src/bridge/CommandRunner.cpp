@@ -6,13 +6,19 @@
 #include "ToolLocator.h"
 
 #include <QDir>
+#include <QPointer>
 
 namespace CommandRunner {
 
 namespace {
 
 int limitOverride = 0;
-std::function<void(const QString&)> dropWitness;
+// Who hears of a call that found its phone gone, and how; nobody once that object is gone.
+struct
+{
+    QPointer<QObject> hearer;
+    std::function<void(const QString&)> tell;
+} dropWitness;
 
 Outside::ToolStart toolStart(const ToolCommand& command, Streams streams)
 {
@@ -45,9 +51,10 @@ void setTimeLimitForTests(int ms)
     limitOverride = ms;
 }
 
-void setDropWitness(std::function<void(const QString&)> witness)
+void setDropWitness(QObject* hearer, std::function<void(const QString&)> witness)
 {
-    dropWitness = std::move(witness);
+    dropWitness.hearer = hearer;
+    dropWitness.tell = std::move(witness);
 }
 
 void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler onAnswer, Streams streams)
@@ -59,8 +66,8 @@ void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler 
     const QStringList& words = command.words;
     if (words.size() > 2 && words[0] == QLatin1String("adb") && words[1] == QLatin1String("-s")) {
         onAnswer = [serial = words[2], onAnswer = std::move(onAnswer)](const ToolAnswer& answer) {
-            if (dropWitness && AdbCommands::saysDeviceGone(answer))
-                dropWitness(serial);
+            if (dropWitness.hearer && AdbCommands::saysDeviceGone(answer))
+                dropWitness.tell(serial);
             onAnswer(answer);
         };
     }

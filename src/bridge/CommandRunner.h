@@ -33,9 +33,9 @@ QObject* stream(
 bool startClient(
     const ToolCommand& command, const QString& logFile, QString* problem, Outside::AnswerHandler onEnd = nullptr);
 
-// Hears every call for one phone ("adb -s <serial> …") that the bridge answered with the phone
-// offline or not found; null hears none.
-void setDropWitness(std::function<void(const QString& serial)> witness);
+// Every call for one phone ("adb -s <serial> …") that the bridge answered with the phone offline or
+// not found is told to witness while hearer lives; the last one set hears them.
+void setDropWitness(QObject* hearer, std::function<void(const QString& serial)> witness);
 
 // Tests shorten the limit; 0 restores it.
 void setTimeLimitForTests(int ms);

@@ -7,32 +7,18 @@
 #include "PhoneReconnect.h"
 #include "ToolText.h"
 
-namespace {
-// The program's one witness of calls; a second program's windows (a test's) take it over.
-PhoneDrops* hearingCalls = nullptr;
-} // namespace
-
 PhoneDrops::PhoneDrops(DeviceModel& model, QObject* parent)
     : QObject(parent)
     , m_model(model)
 {
     connect(&m_model, &DeviceModel::listTaken, this, &PhoneDrops::take);
     // Every call for one phone is heard: one that finds the phone offline or unknown witnesses its drop.
-    hearingCalls = this;
-    CommandRunner::setDropWitness([](const QString& serial) {
-        if (hearingCalls)
-            hearingCalls->witnessed(serial);
-    });
+    // The program has one; a second program's (a test's) takes over from it.
+    CommandRunner::setDropWitness(this, [this](const QString& serial) { witnessed(serial); });
 }
 
 // The waiting tools are this object's children: they end with it, and with the program.
-PhoneDrops::~PhoneDrops()
-{
-    if (hearingCalls == this) {
-        hearingCalls = nullptr;
-        CommandRunner::setDropWitness(nullptr);
-    }
-}
+PhoneDrops::~PhoneDrops() = default;
 
 void PhoneDrops::witnessed(const QString& serial)
 {
