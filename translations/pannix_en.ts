@@ -720,7 +720,7 @@ Full log: %3</translation>
         <translation>Recording name</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="199"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="205"/>
         <source>%1 的选项：</source>
         <translation>Options of %1: </translation>
     </message>
@@ -816,14 +816,14 @@ Full log: %3</translation>
         <translation>The recording name cannot be a device name (CON, PRN, AUX, NUL, COM1–COM9, LPT1–LPT9).</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="132"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="85"/>
         <source>启动后则自动开始录屏，关闭窗口或断开设备即可停止！<byte value="xd"/>
 录屏文件将保存为：</source>
         <translation>Recording starts with mirroring; close the window or disconnect the phone to stop it.<byte value="xd"/>
 The recording is saved as: </translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="134"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="87"/>
         <source>！</source>
         <translation>.</translation>
     </message>
@@ -861,12 +861,12 @@ The recording is saved as: </translation>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/client/MirrorClients.cpp" line="114"/>
+        <location filename="../src/client/MirrorClients.cpp" line="112"/>
         <source>%1 已重新连接，投屏已重新打开。</source>
         <translation>%1 is back; its mirror was opened again.</translation>
     </message>
     <message>
-        <location filename="../src/client/MirrorClients.cpp" line="116"/>
+        <location filename="../src/client/MirrorClients.cpp" line="114"/>
         <source>%1 已重新连接，但投屏未能重新打开：%2</source>
         <translation>%1 is back, but its mirror could not be opened again: %2</translation>
     </message>
@@ -887,18 +887,18 @@ The recording is saved as: </translation>
 <context>
     <name>Outside</name>
     <message>
-        <location filename="../src/bridge/Outside.cpp" line="69"/>
+        <location filename="../src/bridge/SystemOutside.cpp" line="109"/>
         <source>没有要启动的程序。</source>
         <translation>There is no program to start.</translation>
     </message>
     <message>
-        <location filename="../src/bridge/Outside.cpp" line="80"/>
+        <location filename="../src/bridge/SystemOutside.cpp" line="120"/>
         <source>无法写入它的记录文件 %1：%2</source>
         <translation>Cannot write its log %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/bridge/Outside.cpp" line="103"/>
-        <location filename="../src/bridge/Outside.cpp" line="117"/>
+        <location filename="../src/bridge/SystemOutside.cpp" line="81"/>
+        <location filename="../src/bridge/SystemOutside.cpp" line="130"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
@@ -2465,7 +2465,7 @@ Please check that:<byte value="xd"/>
         <translation>IP address &amp; port to connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="323"/>
+        <location filename="../src/startup/pair.cpp" line="335"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
@@ -2485,106 +2485,106 @@ Please check that:<byte value="xd"/>
         <translation>On the phone: Developer options › Wireless debugging › Pair device with QR code, and scan this code.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="79"/>
+        <location filename="../src/startup/pair.cpp" line="103"/>
         <source>使用配对码配对</source>
         <translation>Pair with a pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="89"/>
+        <location filename="../src/startup/pair.cpp" line="113"/>
         <source>配对</source>
         <translation>Pair</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="92"/>
+        <location filename="../src/startup/pair.cpp" line="116"/>
         <source>手机上：开发者选项 › 无线调试 › 使用配对码配对设备</source>
         <translation>On the phone: Developer options › Wireless debugging › Pair device with pairing code</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="95"/>
+        <location filename="../src/startup/pair.cpp" line="124"/>
         <source>连接已配对的手机</source>
         <translation>Connect a paired phone</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="101"/>
+        <location filename="../src/startup/pair.cpp" line="130"/>
         <source>连接</source>
         <translation>Connect</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="105"/>
+        <location filename="../src/startup/pair.cpp" line="134"/>
         <source>手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）</source>
         <translation>&quot;IP address &amp; Port&quot; on the phone&apos;s Wireless debugging page (not the pairing port)</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="150"/>
+        <location filename="../src/startup/pair.cpp" line="162"/>
         <source>正在检查 adb 的版本…</source>
         <translation>Checking the version of adb…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="161"/>
+        <location filename="../src/startup/pair.cpp" line="173"/>
         <source>此电脑上的 adb 是 %1。</source>
         <translation>The adb on this computer is %1.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="162"/>
+        <location filename="../src/startup/pair.cpp" line="174"/>
         <source>无法读出此电脑上 adb 的版本：%1</source>
         <translation>the version of adb on this computer cannot be read: %1</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="163"/>
+        <location filename="../src/startup/pair.cpp" line="175"/>
         <source>无线配对需要 adb 30 或更高版本，</source>
         <translation>Wireless pairing needs adb 30 or later; </translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="164"/>
+        <location filename="../src/startup/pair.cpp" line="176"/>
         <source>
 Windows 上请换用 scrcpy 当前版本自带的 adb.exe；Linux 上请安装 Android 的 platform-tools。</source>
         <translation>
 On Windows use the adb.exe of the current scrcpy release; on Linux install Android&apos;s platform-tools.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="174"/>
+        <location filename="../src/startup/pair.cpp" line="186"/>
         <source>正在检查 adb 能否发现网络上的手机…</source>
         <translation>Checking whether adb can discover phones on the network…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="180"/>
+        <location filename="../src/startup/pair.cpp" line="192"/>
         <source>此电脑上 adb 无法发现网络上的手机，二维码配对不可用，请用配对码配对。</source>
         <translation>adb cannot discover phones on the network here, so QR pairing is unavailable: pair with a code.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="185"/>
+        <location filename="../src/startup/pair.cpp" line="197"/>
         <source>正在等待手机扫描二维码…</source>
         <translation>Waiting for the phone to scan the code…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="248"/>
+        <location filename="../src/startup/pair.cpp" line="260"/>
         <source>正在与 %1 配对…</source>
         <translation>Pairing with %1…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="264"/>
+        <location filename="../src/startup/pair.cpp" line="276"/>
         <source>配对失败：%1
 已换上新的二维码，可以再试一次。</source>
         <translation>Not paired: %1
 A new QR code is shown for another try.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="274"/>
+        <location filename="../src/startup/pair.cpp" line="286"/>
         <source>已与 %1 配对。请在手机“无线调试”页面找到“IP地址和端口”，填入“连接已配对的手机”后点击“连接”。</source>
         <translation>Paired with %1. Enter the &quot;IP address &amp; Port&quot; from the phone&apos;s Wireless debugging page under &quot;Connect a paired phone&quot; and press &quot;Connect&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="295"/>
+        <location filename="../src/startup/pair.cpp" line="307"/>
         <source>正在连接 %1…</source>
         <translation>Connecting to %1…</translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="304"/>
+        <location filename="../src/startup/pair.cpp" line="316"/>
         <source>连接失败：</source>
         <translation>Not connected: </translation>
     </message>
     <message>
-        <location filename="../src/startup/pair.cpp" line="309"/>
+        <location filename="../src/startup/pair.cpp" line="321"/>
         <source>已连接 %1，手机将出现在启动器的设备列表中。</source>
         <translation>Connected to %1; the phone appears in the launcher&apos;s device list.</translation>
     </message>

@@ -18,25 +18,46 @@ void DeviceModel::setListed(const QList<DeviceList::Entry>& listed)
     QHash<QString, Phone> known;
     for (const Phone& phone : phones())
         known.insert(phone.entry.serial, phone);
-    // A phone keeps what it has told while it stays listed, with its state as listed now.
+    const QStringList before = snapshot();
+    const std::array<bool, Slots> tickedBefore = m_ticked;
+    keepSlotsAway(listed);
+    place(listed, known);
+    applySelectionRules();
+
+    QSet<QString> present;
+    for (const DeviceList::Entry& entry : listed)
+        present.insert(entry.serial);
+    m_makerAsked.intersect(present);
+    settleChange(before, tickedBefore);
+    for (const DeviceList::Entry& entry : listed) {
+        if (entry.ready() && !m_makerAsked.contains(entry.serial))
+            askDetails(entry.serial);
+    }
+    emit listTaken(listed);
+}
+
+// A phone that leaves its slot, or is listed but no longer ready, while it is being connected
+// again keeps the slot, away: nothing addresses it there and no other phone takes it.
+void DeviceModel::keepSlotsAway(const QList<DeviceList::Entry>& listed)
+{
+    for (int i = 0; i < Slots; ++i) {
+        if (m_slots[i] && !DeviceList::listsReady(listed, m_slots[i]->entry.serial) && m_keepsSlot
+            && m_keepsSlot(m_slots[i]->entry.serial)) {
+            m_away[i] = Away {*m_slots[i], m_ticked[i], 0};
+            m_slots[i].reset();
+        }
+    }
+}
+
+// The phones listed in their slots, each keeping what it has told while it stays listed, with its
+// state as listed now.
+void DeviceModel::place(const QList<DeviceList::Entry>& listed, const QHash<QString, Phone>& known)
+{
     auto listedAs = [&known](const DeviceList::Entry& entry) {
         Phone phone = known.value(entry.serial);
         phone.entry = entry;
         return phone;
     };
-    const QStringList before = snapshot();
-
-    const auto readyIn = [&listed](const QString& serial) { return DeviceList::listsReady(listed, serial); };
-    const std::array<bool, Slots> tickedBefore = m_ticked;
-    // A phone that leaves its slot, or is listed but no longer ready, while it is being connected
-    // again keeps the slot, away: nothing addresses it there and no other phone takes it.
-    for (int i = 0; i < Slots; ++i) {
-        if (m_slots[i] && !readyIn(m_slots[i]->entry.serial) && m_keepsSlot && m_keepsSlot(m_slots[i]->entry.serial)) {
-            m_away[i] = Away {*m_slots[i], m_ticked[i], 0};
-            m_slots[i].reset();
-        }
-    }
-
     std::array<std::optional<Phone>, Slots> placed;
     QList<Phone> withoutSlot;
     // A phone still listed keeps its slot, and one away takes its slot back with its tick once it is
@@ -71,18 +92,6 @@ void DeviceModel::setListed(const QList<DeviceList::Entry>& listed)
     }
     m_slots = placed;
     m_withoutSlot = withoutSlot;
-    applySelectionRules();
-
-    QSet<QString> present;
-    for (const DeviceList::Entry& entry : listed)
-        present.insert(entry.serial);
-    m_makerAsked.intersect(present);
-    settleChange(before, tickedBefore);
-    for (const DeviceList::Entry& entry : listed) {
-        if (entry.ready() && !m_makerAsked.contains(entry.serial))
-            askDetails(entry.serial);
-    }
-    emit listTaken(listed);
 }
 
 void DeviceModel::settleChange(const QStringList& before, const std::array<bool, Slots>& tickedBefore)

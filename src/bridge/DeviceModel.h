@@ -3,6 +3,7 @@
 #include "DeviceList.h"
 #include "ToolCommand.h"
 
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
@@ -85,6 +86,8 @@ private:
         int tries = 0;
     };
     void settleChange(const QStringList& before, const std::array<bool, Slots>& tickedBefore);
+    void keepSlotsAway(const QList<DeviceList::Entry>& listed);
+    void place(const QList<DeviceList::Entry>& listed, const QHash<QString, Phone>& known);
 
     std::array<std::optional<Phone>, Slots> m_slots;
     std::array<std::optional<Away>, Slots> m_away;

@@ -69,6 +69,26 @@ struct Pair
 };
 constexpr std::array<Pair, 3> PairOrder {{{0, 1}, {0, 2}, {1, 2}}};
 
+// The recording of a launch that records: refused for a name that cannot be a file, else told
+// where the file lands, a free name taken.
+void planRecording(const LaunchSettings& s, LaunchPlan& p)
+{
+    if (const QString problem = recordNameProblem(s.recordName); !problem.isEmpty()) {
+        p.messages.append({problem, Outside::Icon::Warning});
+        p.clearRecor = true;
+        return;
+    }
+    p.recordFile = freeRecordFile(s);
+    const QString landsAt = s.outputFolder.isEmpty()
+        ? p.recordFile
+        : QDir::toNativeSeparators(QDir(s.outputFolder).filePath(p.recordFile));
+    p.messages.append({QCoreApplication::translate(
+                           "LaunchPlanner", "启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存为：")
+            + landsAt + QCoreApplication::translate("LaunchPlanner", "！"),
+        Outside::Icon::Warning});
+    p.RECO = LaunchCommandBuilder::recordPiece(p.recordFile);
+}
+
 } // namespace
 
 LaunchPlan plan(const LaunchSettings& s)
@@ -120,22 +140,8 @@ LaunchPlan plan(const LaunchSettings& s)
             skipToFullscreen = selectedCount >= 2;
         }
     }
-    if (!skipToFullscreen && recor) {
-        if (const QString problem = recordNameProblem(s.recordName); !problem.isEmpty()) {
-            p.messages.append({problem, Outside::Icon::Warning});
-            p.clearRecor = true;
-        } else {
-            p.recordFile = freeRecordFile(s);
-            const QString landsAt = s.outputFolder.isEmpty()
-                ? p.recordFile
-                : QDir::toNativeSeparators(QDir(s.outputFolder).filePath(p.recordFile));
-            p.messages.append({QCoreApplication::translate("LaunchPlanner",
-                                   "启动后则自动开始录屏，关闭窗口或断开设备即可停止！\r\n录屏文件将保存为：")
-                    + landsAt + QCoreApplication::translate("LaunchPlanner", "！"),
-                Outside::Icon::Warning});
-            p.RECO = LaunchCommandBuilder::recordPiece(p.recordFile);
-        }
-    }
+    if (!skipToFullscreen && recor)
+        planRecording(s, p);
     // The flags follow the boxes on every path, so no line carries an option from an earlier launch.
     using ClientOptions::word;
     using Choice = ClientOptions::Choice;

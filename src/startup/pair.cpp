@@ -75,34 +75,8 @@ pair::pair(ProgramState& state)
         QRect(16, 222, CodeSide, 54));
     m_qrStatus = makeLabel(this, QStringLiteral("qrStatus"), QString(), QRect(16, 280, CodeSide, 54));
 
-    const PropertyBag look = ButtonLooks::window();
-    auto* codeFrame = new QGroupBox(tr("使用配对码配对"), this);
-    codeFrame->setObjectName(QStringLiteral("codeFrame"));
-    codeFrame->setGeometry(232, 16, 272, 164);
-    makeLabel(codeFrame, QStringLiteral("pairAddressLabel"), tr(PairAddressName), QRect(12, 26, 96, 20));
-    m_pairAddress = WindowParts::field(
-        codeFrame, QStringLiteral("pairAddress"), QString(), QRect(112, 24, 148, 24), tr(PairAddressName));
-    m_pairAddress->setPlaceholderText(QStringLiteral("192.168.1.23:37123"));
-    makeLabel(codeFrame, QStringLiteral("pairCodeLabel"), tr(PairCodeName), QRect(12, 58, 96, 20));
-    m_pairCode = WindowParts::field(
-        codeFrame, QStringLiteral("pairCode"), QString(), QRect(112, 56, 148, 24), tr(PairCodeName));
-    m_pairButton = ButtonLooks::create(codeFrame, QStringLiteral("pairButton"), look, tr("配对"));
-    m_pairButton->setGeometry(160, 90, 100, 28);
-    connect(m_pairButton, &N_Shape::Click, this, &pair::pairClick);
-    makeLabel(codeFrame, QStringLiteral("codeHint"), tr("手机上：开发者选项 › 无线调试 › 使用配对码配对设备"),
-        QRect(12, 124, 248, 34));
-
-    auto* connectFrame = new QGroupBox(tr("连接已配对的手机"), this);
-    connectFrame->setObjectName(QStringLiteral("connectFrame"));
-    connectFrame->setGeometry(232, 192, 272, 142);
-    makeLabel(connectFrame, QStringLiteral("connectAddressLabel"), tr(PairAddressName), QRect(12, 26, 96, 20));
-    m_connectAddress = WindowParts::field(
-        connectFrame, QStringLiteral("connectAddress"), QString(), QRect(112, 24, 148, 24), tr(ConnectAddressName));
-    m_connectButton = ButtonLooks::create(connectFrame, QStringLiteral("connectButton"), look, tr("连接"));
-    m_connectButton->setGeometry(160, 58, 100, 28);
-    connect(m_connectButton, &N_Shape::Click, this, &pair::connectClick);
-    makeLabel(connectFrame, QStringLiteral("connectHint"),
-        tr("手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）"), QRect(12, 92, 248, 40));
+    buildCodeFrame();
+    buildConnectFrame();
 
     m_status = makeLabel(this, QStringLiteral("pairStatus"), QString(), QRect(16, 344, 488, 64));
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -120,6 +94,44 @@ pair::pair(ProgramState& state)
     discoveryTimer->setInterval(1000);
     connect(discoveryTimer, &QTimer::timeout, this, &pair::tickDiscovery);
     setPartsEnabled(false);
+}
+
+// Pairing with the code the phone shows: its address and port, the code, and the button.
+void pair::buildCodeFrame()
+{
+    const PropertyBag look = ButtonLooks::window();
+    auto* codeFrame = new QGroupBox(tr("使用配对码配对"), this);
+    codeFrame->setObjectName(QStringLiteral("codeFrame"));
+    codeFrame->setGeometry(232, 16, 272, 164);
+    makeLabel(codeFrame, QStringLiteral("pairAddressLabel"), tr(PairAddressName), QRect(12, 26, 96, 20));
+    m_pairAddress = WindowParts::field(
+        codeFrame, QStringLiteral("pairAddress"), QString(), QRect(112, 24, 148, 24), tr(PairAddressName));
+    m_pairAddress->setPlaceholderText(QStringLiteral("192.168.1.23:37123"));
+    makeLabel(codeFrame, QStringLiteral("pairCodeLabel"), tr(PairCodeName), QRect(12, 58, 96, 20));
+    m_pairCode = WindowParts::field(
+        codeFrame, QStringLiteral("pairCode"), QString(), QRect(112, 56, 148, 24), tr(PairCodeName));
+    m_pairButton = ButtonLooks::create(codeFrame, QStringLiteral("pairButton"), look, tr("配对"));
+    m_pairButton->setGeometry(160, 90, 100, 28);
+    connect(m_pairButton, &N_Shape::Click, this, &pair::pairClick);
+    makeLabel(codeFrame, QStringLiteral("codeHint"), tr("手机上：开发者选项 › 无线调试 › 使用配对码配对设备"),
+        QRect(12, 124, 248, 34));
+}
+
+// Connecting a phone paired before, by the address its wireless debugging page shows.
+void pair::buildConnectFrame()
+{
+    const PropertyBag look = ButtonLooks::window();
+    auto* connectFrame = new QGroupBox(tr("连接已配对的手机"), this);
+    connectFrame->setObjectName(QStringLiteral("connectFrame"));
+    connectFrame->setGeometry(232, 192, 272, 142);
+    makeLabel(connectFrame, QStringLiteral("connectAddressLabel"), tr(PairAddressName), QRect(12, 26, 96, 20));
+    m_connectAddress = WindowParts::field(
+        connectFrame, QStringLiteral("connectAddress"), QString(), QRect(112, 24, 148, 24), tr(ConnectAddressName));
+    m_connectButton = ButtonLooks::create(connectFrame, QStringLiteral("connectButton"), look, tr("连接"));
+    m_connectButton->setGeometry(160, 58, 100, 28);
+    connect(m_connectButton, &N_Shape::Click, this, &pair::connectClick);
+    makeLabel(connectFrame, QStringLiteral("connectHint"),
+        tr("手机“无线调试”页面上的“IP地址和端口”（不是配对用的端口）"), QRect(12, 92, 248, 40));
 }
 
 QString pair::qrText() const

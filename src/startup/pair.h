@@ -39,6 +39,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void buildCodeFrame();
+    void buildConnectFrame();
     void askBridgeVersion();
     void becomeReady();
     void renewPairing();
