@@ -537,175 +537,119 @@ Full log: %3</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="45"/>
+        <location filename="../src/launcher/Form1.cpp" line="40"/>
         <source>使用前请在手机的开发者选项中打开“USB调试”，连接电脑后在手机上允许调试授权。</source>
         <translation>Turn on &quot;USB debugging&quot; in the phone&apos;s developer options, connect it, then allow debugging on the phone.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="46"/>
+        <location filename="../src/launcher/Form1.cpp" line="41"/>
         <source>多台设备同时投屏时，只有第一台设备的声音在电脑上播放，其余设备的声音仍由手机自己播放。</source>
         <translation>With several phones, only the first one&apos;s sound plays on the computer; the others keep theirs.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="86"/>
+        <location filename="../src/launcher/Form1.cpp" line="81"/>
         <source>分辨率</source>
         <translation>Resolution</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="87"/>
+        <location filename="../src/launcher/Form1.cpp" line="82"/>
         <source>按原设备比例设定纵向分辨率</source>
         <translation>Height; the phone&apos;s aspect ratio is kept</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="90"/>
+        <location filename="../src/launcher/Form1.cpp" line="85"/>
         <source>默认</source>
         <translation>Max</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="99"/>
+        <location filename="../src/launcher/Form1.cpp" line="94"/>
         <source>附加设置</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="105"/>
+        <location filename="../src/launcher/Form1.cpp" line="100"/>
         <source>悬浮工具栏</source>
         <translation>Panels</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="108"/>
+        <location filename="../src/launcher/Form1.cpp" line="103"/>
         <source>启动时录屏</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="119"/>
+        <location filename="../src/launcher/Form1.cpp" line="114"/>
         <source>比特率(数值越高，延迟越高，但显示和录屏也越清晰)</source>
         <translation>Bit rate (higher: sharper picture and recording, more delay)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="123"/>
+        <location filename="../src/launcher/Form1.cpp" line="118"/>
         <source>8Mbps(默认)</source>
         <translation>8Mbps (default)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="130"/>
+        <location filename="../src/launcher/Form1.cpp" line="125"/>
         <source>自定义录屏文件名。默认为ScrRec</source>
         <translation>Recording name (default ScrRec)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="160"/>
+        <location filename="../src/launcher/Form1.cpp" line="155"/>
         <source>投屏工具</source>
         <translation>Tools</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="164"/>
+        <location filename="../src/launcher/Form1.cpp" line="159"/>
         <source>更多选项…</source>
         <translation>More options…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="204"/>
-        <source>自己的选项</source>
-        <translation>Own options</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="219"/>
-        <source>%1 在 10 分钟内没能重新连接，已不再尝试。</source>
-        <translation>%1 could not be connected again within 10 minutes; no more tries.</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="283"/>
-        <source>这台手机有自己的投屏选项：%1</source>
-        <translation>This phone has options of its own: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="283"/>
-        <source>全部默认</source>
-        <translation>all defaults</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="307"/>
-        <source>连接已断开，正在等待重新连接…</source>
-        <translation>Connection lost; waiting to connect again…</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="308"/>
-        <source>连接已断开，正在重新连接（已尝试 %1 次）…</source>
-        <translation>Connection lost; connecting again (%1 tries so far)…</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="366"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="38"/>
-        <location filename="../src/launcher/Form1Launch.cpp" line="55"/>
+        <location filename="../src/launcher/Form1.cpp" line="227"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="36"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="53"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="143"/>
+        <location filename="../src/launcher/Form1.cpp" line="138"/>
         <source>启动</source>
         <translation>Launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="146"/>
+        <location filename="../src/launcher/Form1.cpp" line="141"/>
         <source>软件使用说明与帮助(酷安图文)</source>
         <translation>Help and guide (CoolApk)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="149"/>
+        <location filename="../src/launcher/Form1.cpp" line="144"/>
         <source>查看快捷键</source>
         <translation>Shortcuts</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="152"/>
+        <location filename="../src/launcher/Form1.cpp" line="147"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="178"/>
+        <location filename="../src/launcher/Form1.cpp" line="173"/>
         <source>公告</source>
         <translation>Notice</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="189"/>
+        <location filename="../src/launcher/Form1.cpp" line="184"/>
         <source>截屏(screen.png)与录屏文件保存在：</source>
         <translation>Screenshots (screen.png) and recordings go to: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="195"/>
-        <source>多设备启动</source>
-        <translation>Phones</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="289"/>
+        <location filename="../src/launcher/Form1.cpp" line="198"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="251"/>
-        <source> 【已连接 %1 台设备】</source>
-        <translation> [%1 connected]</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="254"/>
-        <source>另有 %1 台设备没有位置：%2</source>
-        <translation>%1 more without a slot: %2</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="254"/>
-        <location filename="../src/launcher/Form1.cpp" line="256"/>
-        <source>、</source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="256"/>
-        <source>另有设备：</source>
-        <translation>Also: </translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/Form1.cpp" line="365"/>
+        <location filename="../src/launcher/Form1.cpp" line="226"/>
         <source>按Ctrl+f可退出(切换)全屏！</source>
         <translation>Press Ctrl+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="365"/>
+        <location filename="../src/launcher/Form1.cpp" line="226"/>
         <source>按Alt+f可退出(切换)全屏！</source>
         <translation>Press Alt+f to leave (toggle) full screen.</translation>
     </message>
@@ -715,7 +659,7 @@ Full log: %3</translation>
         <translation>Pannix CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.h" line="74"/>
+        <location filename="../src/launcher/Form1.h" line="75"/>
         <source>录屏文件名</source>
         <translation>Recording name</translation>
     </message>
@@ -725,12 +669,12 @@ Full log: %3</translation>
         <translation>Options of %1: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="73"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="71"/>
         <source>正在启动...</source>
         <translation>Launching...</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="181"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="175"/>
         <source>应用配置并启动</source>
         <translation>Apply and launch</translation>
     </message>
@@ -1721,6 +1665,65 @@ The recording is saved as: </translation>
         <location filename="../src/client/ShortcutTable.cpp" line="558"/>
         <source>快捷键</source>
         <translation>Shortcut</translation>
+    </message>
+</context>
+<context>
+    <name>SlotsFrame</name>
+    <message>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="29"/>
+        <source>多设备启动</source>
+        <translation>Phones</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="38"/>
+        <source>自己的选项</source>
+        <translation>Own options</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="54"/>
+        <source>%1 在 10 分钟内没能重新连接，已不再尝试。</source>
+        <translation>%1 could not be connected again within 10 minutes; no more tries.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="88"/>
+        <source> 【已连接 %1 台设备】</source>
+        <translation> [%1 connected]</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="91"/>
+        <source>另有 %1 台设备没有位置：%2</source>
+        <translation>%1 more without a slot: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="91"/>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="93"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="93"/>
+        <source>另有设备：</source>
+        <translation>Also: </translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="112"/>
+        <source>这台手机有自己的投屏选项：%1</source>
+        <translation>This phone has options of its own: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="112"/>
+        <source>全部默认</source>
+        <translation>all defaults</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="131"/>
+        <source>连接已断开，正在等待重新连接…</source>
+        <translation>Connection lost; waiting to connect again…</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="132"/>
+        <source>连接已断开，正在重新连接（已尝试 %1 次）…</source>
+        <translation>Connection lost; connecting again (%1 tries so far)…</translation>
     </message>
 </context>
 <context>

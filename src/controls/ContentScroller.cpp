@@ -21,14 +21,12 @@ QSize roomFor(const QWidget& window)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return {};
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
     // The frame the window system reports once the window is shown, but never less than a title bar
     // and borders: before it is shown, the frame is not known yet.
     const QMargins nominal = ScreenPlace::NominalFrame;
-    const QMargins margins(qMax(client.left() - frame.left(), nominal.left()),
-        qMax(client.top() - frame.top(), nominal.top()), qMax(frame.right() - client.right(), nominal.right()),
-        qMax(frame.bottom() - client.bottom(), nominal.bottom()));
+    const QMargins frame = ScreenPlace::frameOf(window);
+    const QMargins margins(qMax(frame.left(), nominal.left()), qMax(frame.top(), nominal.top()),
+        qMax(frame.right(), nominal.right()), qMax(frame.bottom(), nominal.bottom()));
     return screen->availableGeometry().size().shrunkBy(margins);
 }
 

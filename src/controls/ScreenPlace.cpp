@@ -48,13 +48,20 @@ void placeOnScreen(QWidget& window, const QRect& clientPlace)
     window.setGeometry(fitted(clientPlace, availableAround(clientPlace.center())));
 }
 
-void keepOnScreen(QWidget& window)
+QMargins frameOf(const QWidget& window)
 {
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
-    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-        frame.bottom() - client.bottom());
-    const QRect place = fitted(client, availableAround(frame.center()), margins.isNull() ? NominalFrame : margins);
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+        frame.bottom() - client.bottom()};
+}
+
+void keepOnScreen(QWidget& window)
+{
+    const QRect client = window.geometry();
+    const QMargins margins = frameOf(window);
+    const QRect place
+        = fitted(client, availableAround(window.frameGeometry().center()), margins.isNull() ? NominalFrame : margins);
     if (place.topLeft() != client.topLeft())
         window.move(window.pos() + (place.topLeft() - client.topLeft()));
 }

@@ -12,6 +12,10 @@ namespace ScreenPlace {
 // The window system's frame, when it is not known yet: a title bar and thin borders.
 constexpr QMargins NominalFrame(4, 27, 4, 4);
 
+// The frame the window system draws around the window, as far as it has told it (none before the
+// window is first shown).
+QMargins frameOf(const QWidget& window);
+
 // The client rectangle moved so that it and its frame lie within available.
 QRect fitted(const QRect& clientPlace, const QRect& available, const QMargins& frame = NominalFrame);
 

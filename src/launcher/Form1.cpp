@@ -1,13 +1,13 @@
 #include "Form1.h"
 
-#include "bridge/AdbCommands.h"
+#include "SlotsFrame.h"
+
 #include "bridge/BridgeProblems.h"
 #include "bridge/Deployment.h"
 #include "bridge/DeviceModel.h"
 #include "bridge/MakerPages.h"
 #include "bridge/Outside.h"
 #include "bridge/Paths.h"
-#include "bridge/PhoneReconnect.h"
 #include "bridge/WebAddresses.h"
 #include "client/ClientVersion.h"
 #include "client/MirrorClients.h"
@@ -21,17 +21,12 @@
 #include "controls/Twips.h"
 #include "controls/TypedText.h"
 #include "controls/WindowParts.h"
-#include "state/ChosenOptions.h"
 #include "state/ProgramState.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
-
-#include <utility>
 
 namespace {
 
@@ -64,7 +59,7 @@ Form1::Form1(ProgramState& state)
     buildRecordFrame();
     buildButtons();
     buildNoticeFrame();
-    buildDevicesFrame();
+    m_slots = new SlotsFrame(m_state, *this);
     buildLinks();
 
     connect(&clientVersion(), &ClientVersion::changed, this, &Form1::showNotice);
@@ -189,76 +184,6 @@ void Form1::buildNoticeFrame()
         tr("截屏(screen.png)与录屏文件保存在："), Paths::outputFolder(), QString(), files->font(), files->size()));
 }
 
-void Form1::buildDevicesFrame()
-{
-    auto* frame = WindowParts::frame(
-        this, QStringLiteral("frameDevices"), tr("多设备启动"), Twips::rect(6120, 3480, 2535, 1575));
-    devfc = check(frame, QStringLiteral("devfc"), QString(), 1, Twips::rect(240, 360, 1935, RowHeight + 60));
-    devsc = check(frame, QStringLiteral("devsc"), QString(), 0, Twips::rect(240, 720, 1935, RowHeight + 60));
-    devtc = check(frame, QStringLiteral("devtc"), QString(), 0, Twips::rect(240, 1080, 1935, RowHeight + 60));
-    for (auto [mark, name, top] :
-        {std::tuple {&devfOwn, "devfOwn", 360}, {&devsOwn, "devsOwn", 720}, {&devtOwn, "devtOwn", 1080}}) {
-        *mark = WindowParts::label(frame, QLatin1String(name), QStringLiteral("★"), Twips::rect(2205, top, 240, 300));
-        (*mark)->setAlignment(Qt::AlignCenter);
-        (*mark)->setStyleSheet(QStringLiteral("color: #1e6fd9;"));
-        (*mark)->setAccessibleName(tr("自己的选项"));
-        (*mark)->hide();
-    }
-    connect(&m_state.chosenOptions(), &ChosenOptions::changed, this, &Form1::showOwnOptions);
-    devicesMore = new QLabel(frame);
-    devicesMore->setObjectName(QStringLiteral("devicesMore"));
-    devicesMore->setGeometry(Twips::rect(240, 1335, 2175, 225));
-    devicesMore->setFont(captionFont(8));
-    // The boxes show which slots the device model has ticked, and a click ticks or unticks there.
-    for (int slot = 1; slot <= 3; ++slot) {
-        CheckButton* box = slotBox(slot);
-        connect(box, &CheckButton::Click, this, [this, box, slot] { devices().setTicked(slot, box->Value() == 1); });
-    }
-    DeviceModel& model = m_state.devices();
-    connect(&m_state.reconnect(), &PhoneReconnect::givenUp, this,
-        [this](const QString& serial) { say(tr("%1 在 10 分钟内没能重新连接，已不再尝试。").arg(serial)); });
-    connect(&model, &DeviceModel::changed, this, &Form1::showDevices);
-    connect(&model, &DeviceModel::selectionChanged, this, &Form1::showSelection);
-    connect(&model, &DeviceModel::makerKnown, this, &Form1::describeSlots);
-    connect(&model, &DeviceModel::modelKnown, this, &Form1::describeSlots);
-    showSelection();
-}
-
-// The slots show the phones listed now. A slot without a phone looks as it looks at start-up when
-// no phone is there for it; a lone phone is always the one the launch and the panels address.
-void Form1::showDevices()
-{
-    const DeviceModel& devices = m_state.devices();
-    int slotted = 0;
-    for (int slot = 1; slot <= 3; ++slot)
-        slotted += devices.phoneAt(slot) || devices.awayAt(slot) ? 1 : 0;
-    for (int slot = 1; slot <= 3; ++slot) {
-        CheckButton* box = slotBox(slot);
-        serial(slot) = devices.fieldAt(slot);
-        // A phone being connected again keeps its slot, shown by its serial but out of reach.
-        const DeviceModel::Phone* away = devices.awayAt(slot);
-        box->setCaption(devices.phoneAt(slot) ? serial(slot) : away ? away->entry.serial : QStringLiteral("N/A"));
-        box->setEnabledState(devices.phoneAt(slot) && slotted > 1);
-    }
-    showSelection();
-    describeSlots();
-    showNotice();
-    showOwnOptions();
-    const int listed = devices.count();
-    if (listed == 0)
-        showNoPhone();
-    else
-        setWindowTitle(Title() + tr(" 【已连接 %1 台设备】").arg(listed));
-    const QStringList more = devices.withoutSlot();
-    const QString named
-        = more.isEmpty() ? QString() : tr("另有 %1 台设备没有位置：%2").arg(more.size()).arg(more.join(tr("、")));
-    // The line under the slots shows the serials first; the tooltip says it in full.
-    const QString line = more.isEmpty() ? QString() : tr("另有设备：") + more.join(tr("、"));
-    devicesMore->setText(devicesMore->fontMetrics().elidedText(line, Qt::ElideRight, devicesMore->width()));
-    devicesMore->setToolTip(named);
-    devicesMore->parentWidget()->setToolTip(named);
-}
-
 // Once several phones are listed and the client plays their sound on the computer, the user needs
 // to know which phone is heard more than how to allow debugging, which the phones already do.
 void Form1::showNotice()
@@ -268,48 +193,9 @@ void Form1::showNotice()
     m_noticeUsb->setText(oneSound ? tr(OneSoundNotice) : tr(UsbNotice));
 }
 
-// A phone that has more options of its own, unlike the shared ones, is marked; the mark's tooltip sums
-// them up.
-void Form1::showOwnOptions()
-{
-    const ChosenOptions& chosen = m_state.chosenOptions();
-    for (int slot = 1; slot <= 3; ++slot) {
-        QLabel* mark = slot == 1 ? devfOwn : slot == 2 ? devsOwn : devtOwn;
-        const DeviceModel::Phone* phone = devices().phoneAt(slot);
-        const bool differs = phone && chosen.differs(phone->entry.serial);
-        const QString summary = differs ? chosen.asTyped(phone->entry.serial).summary() : QString();
-        mark->setVisible(differs);
-        mark->setToolTip(
-            differs ? tr("这台手机有自己的投屏选项：%1").arg(summary.isEmpty() ? tr("全部默认") : summary) : QString());
-    }
-}
-
 void Form1::showNoPhone()
 {
     setWindowTitle(tr("未检测到设备!"));
-}
-
-void Form1::showSelection()
-{
-    for (int slot = 1; slot <= 3; ++slot)
-        slotBox(slot)->setValue(devices().isTicked(slot) ? 1 : 0);
-}
-
-// Each slot's phone by its maker and model, as far as it has told them.
-void Form1::describeSlots()
-{
-    for (int slot = 1; slot <= 3; ++slot) {
-        const DeviceModel::Phone* phone = devices().phoneAt(slot);
-        QString described
-            = phone ? QStringList {phone->maker, phone->model}.join(QLatin1Char(' ')).trimmed() : QString();
-        if (devices().awayAt(slot)) {
-            const int tries = devices().awayTries(slot);
-            described = tries == 0 ? tr("连接已断开，正在等待重新连接…")
-                                   : tr("连接已断开，正在重新连接（已尝试 %1 次）…").arg(tries);
-        }
-        slotBox(slot)->setToolTip(described);
-        slotBox(slot)->setAccessibleDescription(described);
-    }
 }
 
 void Form1::load()
@@ -318,44 +204,19 @@ void Form1::load()
     Bdefa->setValue(true);
 }
 
-DeviceModel& Form1::devices() const
-{
-    return m_state.devices();
-}
-
-MirrorClients& Form1::mirrors() const
-{
-    return m_state.mirrors();
-}
-
-ClientVersion& Form1::clientVersion() const
-{
-    return m_state.clientVersion();
-}
-
 CheckButton* Form1::slotBox(int slot) const
 {
     return slot == 1 ? devfc : slot == 2 ? devsc : devtc;
 }
 
-const QString& Form1::serial(int slot) const
-{
-    return slot == 1 ? devft : slot == 2 ? devst : devtt;
-}
-
-const QString& Form1::selector(int slot) const
-{
-    return slot == 1 ? devfst : slot == 2 ? devsst : devtst;
-}
-
 QString& Form1::serial(int slot)
 {
-    return const_cast<QString&>(std::as_const(*this).serial(slot));
+    return *std::array {&devft, &devst, &devtt}[slot - 1];
 }
 
 QString& Form1::selector(int slot)
 {
-    return const_cast<QString&>(std::as_const(*this).selector(slot));
+    return *std::array {&devfst, &devsst, &devtst}[slot - 1];
 }
 
 void Form1::fullscreenHint()

@@ -4,6 +4,7 @@
 #include "bridge/ToolCommand.h"
 #include "client/LaunchCommandBuilder.h"
 #include "client/LaunchPlanner.h"
+#include "state/ProgramState.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -11,7 +12,6 @@
 
 #include <array>
 
-class ProgramState;
 class ClientVersion;
 class MirrorClients;
 class DeviceModel;
@@ -22,6 +22,7 @@ class OptionButton;
 class QLabel;
 class QLineEdit;
 class QTimer;
+class SlotsFrame;
 
 // The launcher: which devices take part and how they are mirrored. Its slot boxes show and change
 // which phones the device model has ticked; it owns the scratch fields and every launch setting.
@@ -35,16 +36,16 @@ public:
     static QString Title() { return Language::programTitle(); }
 
     // The phones listed now, which the slots show.
-    DeviceModel& devices() const;
+    DeviceModel& devices() const { return m_state.devices(); }
     // The installed client's version, which the launch follows.
-    ClientVersion& clientVersion() const;
+    ClientVersion& clientVersion() const { return m_state.clientVersion(); }
 
     // Slot k (1 to 3): its check box, serial field and device selector.
     CheckButton* slotBox(int slot) const;
     QString& serial(int slot);
     QString& selector(int slot);
-    const QString& selector(int slot) const;
-    const QString& serial(int slot) const;
+    const QString& selector(int slot) const { return const_cast<Form1*>(this)->selector(slot); }
+    const QString& serial(int slot) const { return const_cast<Form1*>(this)->serial(slot); }
 
     // Device slots.
     CheckButton* devfc = nullptr;
@@ -91,9 +92,13 @@ public:
     QLabel* launchStatus = nullptr;
 
     // The clients of the launches: started, watched, told and opened again.
-    MirrorClients& mirrors() const;
+    MirrorClients& mirrors() const { return m_state.mirrors(); }
     // No phone is listed: the title says so.
     void showNoPhone();
+    // The notice frame's first line, for the phones listed now.
+    void showNotice();
+    // What happened to the phones and their mirrors since, in the status line.
+    void say(const QString& status);
 
     QTimer* TimerTOT = nullptr;
     qint16 launchTicks = 0;
@@ -119,14 +124,8 @@ private:
     void buildRecordFrame();
     void buildButtons();
     void buildNoticeFrame();
-    void buildDevicesFrame();
     void buildLinks();
     void load();
-    void showDevices();
-    void showSelection();
-    void describeSlots();
-    void showNotice();
-    void showOwnOptions();
 
     void launchClick();
     LaunchSettings settings() const;
@@ -134,13 +133,13 @@ private:
     void readSizeAndBitRate();
     void composeLines(const std::array<LaunchPlanner::ClientChoices, 3>& given, const QVersionNumber& version);
     void runLaunchLine(const ToolCommand& command, int slot);
-    void say(const QString& status);
     std::array<ClientWindow, 3> clientWindows() const;
     void fullscreenHint();
     void helpClick();
 
     ProgramState& m_state;
     QLabel* m_noticeUsb = nullptr;
+    SlotsFrame* m_slots = nullptr;
     // Each slot's launch line as its words, kept apart from the scratch fields so that a panel
     // click in the first 900 ms cannot replace slot 1's line before the first tick.
     std::array<ToolCommand, 3> m_launchCommands;

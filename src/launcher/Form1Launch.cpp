@@ -10,19 +10,17 @@
 #include "controls/CheckButton.h"
 #include "controls/N_Shape.h"
 #include "controls/OptionButton.h"
+#include "controls/ScreenPlace.h"
 #include "controls/TypedText.h"
 #include "state/ChosenOptions.h"
 #include "state/ProgramState.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTimer>
-
-#include <utility>
 
 using Choice = ClientOptions::Choice;
 
@@ -158,12 +156,8 @@ std::array<ClientWindow, 3> Form1::clientWindows() const
         phones.append({DeviceList::serialInField(serial(slot)), phone ? phone->model : QString()});
     }
     // The window's frame, as this desktop draws it around the launcher, stays inside the cell too.
-    const QRect inner = geometry();
-    const QRect outer = frameGeometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-        outer.bottom() - inner.bottom());
-    const QList<ClientWindow> placed
-        = LaunchCommandBuilder::windows(clientVersion().version(), phones, screen()->availableGeometry(), frame);
+    const QList<ClientWindow> placed = LaunchCommandBuilder::windows(
+        clientVersion().version(), phones, screen()->availableGeometry(), ScreenPlace::frameOf(*this));
     std::array<ClientWindow, 3> windows;
     for (qsizetype i = 0; i < launched.size(); ++i)
         windows[launched[i] - 1] = placed[i];
