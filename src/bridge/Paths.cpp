@@ -1,5 +1,6 @@
 #include "Paths.h"
 
+#include "ThisSystem.h"
 #include "ToolsFolderName.h"
 
 #include <QCoreApplication>
@@ -20,33 +21,14 @@ QString toolsRootOverride;
 bool isSystemProgramFolder(const QString& folder)
 {
     const QString path = QFileInfo(folder).canonicalFilePath() + QLatin1Char('/');
-#ifdef Q_OS_WIN
-    for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
-        const QString root = QDir::fromNativeSeparators(qEnvironmentVariable(variable));
-        if (!root.isEmpty() && path.startsWith(QDir::cleanPath(root) + QLatin1Char('/'), Qt::CaseInsensitive))
-            return true;
-    }
-#else
-    for (const char* prefix : {"/usr/", "/bin/", "/sbin/", "/opt/"}) {
-        if (path.startsWith(QLatin1String(prefix)))
-            return true;
-    }
-#endif
-    return false;
+    return ThisSystem::isSystemProgramFolder(path);
 }
 
 // The user's own folder for what the program saves: the home folder, or on Windows a folder of its
 // own in the user's documents, made when needed.
 QString usersFolder()
 {
-#ifdef Q_OS_WIN
-    const QString folder
-        = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Pannix");
-    QDir().mkpath(folder);
-    return folder;
-#else
-    return QDir::homePath();
-#endif
+    return ThisSystem::usersFolder();
 }
 
 } // namespace

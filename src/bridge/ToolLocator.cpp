@@ -1,6 +1,7 @@
 #include "ToolLocator.h"
 
 #include "Paths.h"
+#include "ThisSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,23 +13,13 @@
 #include <algorithm>
 #include <optional>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace ToolLocator {
-
-#ifdef Q_OS_WIN
-static const char* const executableSuffix = ".exe";
-#else
-static const char* const executableSuffix = "";
-#endif
 
 static QFileInfo inFolder(const QString& folder, const QString& toolName)
 {
     QString name = toolName;
-    if (!name.endsWith(QLatin1String(executableSuffix), Qt::CaseInsensitive))
-        name += QLatin1String(executableSuffix);
+    if (!name.endsWith(ThisSystem::executableSuffix(), Qt::CaseInsensitive))
+        name += ThisSystem::executableSuffix();
     return QFileInfo(folder + QLatin1Char('/') + name);
 }
 
@@ -46,12 +37,7 @@ void setSystemFoldersForTests(const QStringList& folders)
 
 bool isSystemFolder(const QString& folder)
 {
-#ifdef Q_OS_WIN
-    const QStringList system = systemFoldersOverride.value_or(QStringList());
-#else
-    const QStringList system = systemFoldersOverride.value_or(
-        QStringList {QStringLiteral("/usr/bin"), QStringLiteral("/usr/local/bin"), QStringLiteral("/bin")});
-#endif
+    const QStringList system = systemFoldersOverride.value_or(ThisSystem::systemToolFolders());
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     return std::any_of(system.cbegin(), system.cend(),
         [&](const QString& one) { return !canonical.isEmpty() && QFileInfo(one).canonicalFilePath() == canonical; });
@@ -110,26 +96,13 @@ QString whyNotFound(const QString& toolName)
 
 QStringList requiredBridgeFiles()
 {
-#ifdef Q_OS_WIN
-    return {QStringLiteral("AdbWinUsbApi.dll"), QStringLiteral("AdbWinApi.dll"), QStringLiteral("adb.exe")};
-#else
-    return {QStringLiteral("adb")};
-#endif
+    return ThisSystem::bridgeFiles();
 }
 
 // Whether the folder holds one of the bridge's required files, as the start-up check counts it.
 static bool holdsFile(const QString& folder, const QString& name)
 {
-#ifdef Q_OS_WIN
-    // Only ordinary files count: hidden and system files are as good as missing.
-    const QString path = QDir::toNativeSeparators(folder + QLatin1Char('/') + name);
-    const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
-    return attributes != INVALID_FILE_ATTRIBUTES
-        && !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-#else
-    const QFileInfo tool = inFolder(folder, name);
-    return tool.isFile() && tool.isExecutable();
-#endif
+    return ThisSystem::countsAsBridgeFile(folder + QLatin1Char('/') + name);
 }
 
 static QStringList missingFrom(const QString& folder)
@@ -165,22 +138,13 @@ bool bridgeToolPresent()
     const QStringList folders = searchedFolders();
     if (std::any_of(folders.cbegin(), folders.cend(), holdsBridgeTool))
         return true;
-#ifdef Q_OS_WIN
-    return false;
-#else
     // A Linux system's own adb (Debian's package) serves too.
-    return !QStandardPaths::findExecutable(QStringLiteral("adb")).isEmpty();
-#endif
+    return ThisSystem::systemBridgeInstalled();
 }
 
 void hideConsoleWindow(QProcess& process)
 {
-#ifdef Q_OS_WIN
-    process.setCreateProcessArgumentsModifier(
-        [](QProcess::CreateProcessArguments* arguments) { arguments->flags |= CREATE_NO_WINDOW; });
-#else
-    Q_UNUSED(process)
-#endif
+    ThisSystem::hideConsoleWindow(process);
 }
 
 } // namespace ToolLocator

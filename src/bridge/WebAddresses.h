@@ -16,10 +16,7 @@ inline const QString MeizuMirroringProblems = QStringLiteral("https://github.com
 
 // Windows needs Google's USB driver; elsewhere a phone needs the udev rules, which the page on
 // running apps on a hardware device explains.
-#ifdef Q_OS_WIN
-inline const QString DriverDownload = QStringLiteral("https://developer.android.com/studio/run/win-usb");
-#else
-inline const QString DriverDownload = QStringLiteral("https://developer.android.com/studio/run/device");
-#endif
+inline const QString WindowsUsbDriver = QStringLiteral("https://developer.android.com/studio/run/win-usb");
+inline const QString AndroidDevicePage = QStringLiteral("https://developer.android.com/studio/run/device");
 
 } // namespace WebAddresses

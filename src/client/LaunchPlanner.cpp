@@ -1,5 +1,7 @@
 #include "LaunchPlanner.h"
 
+#include "bridge/ThisSystem.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
@@ -34,23 +36,7 @@ QString recordNameProblem(const QString& name)
         return said(NoRecordName);
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QLatin1String("..")))
         return said(RecordNameWithPath);
-#ifdef Q_OS_WIN
-    if (name.contains(QLatin1Char(':')))
-        return QCoreApplication::translate(
-            "LaunchPlanner", "录屏文件名不能含有“:”（它会指向其他驱动器或文件的数据流）！");
-    for (const QChar c : QStringLiteral("<>\"|?*")) {
-        if (name.contains(c))
-            return QCoreApplication::translate("LaunchPlanner", "录屏文件名不能含有 < > \" | ? * 这些字符！");
-    }
-    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return QCoreApplication::translate("LaunchPlanner", "录屏文件名不能以点或空格结尾！");
-    static const QRegularExpression device(
-        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"), QRegularExpression::CaseInsensitiveOption);
-    if (device.match(name).hasMatch())
-        return QCoreApplication::translate(
-            "LaunchPlanner", "录屏文件名不能是设备名（CON、PRN、AUX、NUL、COM1–COM9、LPT1–LPT9）！");
-#endif
-    return {};
+    return ThisSystem::fileNameProblem(name);
 }
 
 // "<name>.mp4", or the first of "<name>-2.mp4", "<name>-3.mp4"... that is not there yet, so an

@@ -1,4 +1,6 @@
 #include "ToolsArchive.h"
+
+#include "ArchiveNames.h"
 #include "ToolsRoot.h"
 
 #include <QCoreApplication>
@@ -46,12 +48,7 @@ Reader openReader(const QString& file, QString* problem)
     archive_read_support_format_zip(reader.get());
     archive_read_support_format_tar(reader.get());
     archive_read_support_filter_gzip(reader.get());
-#ifdef Q_OS_WIN
-    const int opened
-        = archive_read_open_filename_w(reader.get(), reinterpret_cast<const wchar_t*>(file.utf16()), BlockSize);
-#else
-    const int opened = archive_read_open_filename(reader.get(), QFile::encodeName(file).constData(), BlockSize);
-#endif
+    const int opened = ArchiveNames::open(reader.get(), file, BlockSize);
     if (opened != ARCHIVE_OK) {
         *problem = QCoreApplication::translate("ToolsArchive", "无法读取压缩包：%1").arg(archiveError(reader.get()));
         return nullptr;
@@ -61,10 +58,8 @@ Reader openReader(const QString& file, QString* problem)
 
 QString entryPath(archive_entry* entry)
 {
-#ifdef Q_OS_WIN
-    if (const wchar_t* wide = archive_entry_pathname_w(entry))
-        return QString::fromWCharArray(wide);
-#endif
+    if (const QString path = ArchiveNames::systemPath(entry); !path.isEmpty())
+        return path;
     if (const char* utf8 = archive_entry_pathname_utf8(entry))
         return QString::fromUtf8(utf8);
     const char* raw = archive_entry_pathname(entry);
@@ -134,12 +129,7 @@ QString writeEntries(
         const QString target = QDir::cleanPath(folder + QLatin1Char('/') + relative);
         if (!target.startsWith(QDir::cleanPath(folder) + QLatin1Char('/')))
             return refusal(QStringLiteral(".."), true, false, topFolder);
-#ifdef Q_OS_WIN
-        archive_entry_copy_pathname_w(
-            entry, reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()));
-#else
-        archive_entry_update_pathname_utf8(entry, target.toUtf8().constData());
-#endif
+        ArchiveNames::setPath(entry, target);
         // The archive's executable bits are kept; nothing becomes writable by others, nor set-user.
         const bool isFolder = archive_entry_filetype(entry) == AE_IFDIR;
         archive_entry_set_perm(entry, isFolder ? 0755 : (archive_entry_perm(entry) & 0755) | 0400);

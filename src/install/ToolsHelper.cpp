@@ -1,5 +1,7 @@
 #include "ToolsHelper.h"
 
+#include "bridge/ThisSystem.h"
+
 #include "ToolsRoot.h"
 #include "bridge/Language.h"
 #include "bridge/Outside.h"
@@ -13,11 +15,7 @@ namespace {
 
 QString programForTests;
 
-#ifdef Q_OS_WIN
-const QString HelperName = QStringLiteral("pannix-tools.exe");
-#else
-const QString HelperName = QStringLiteral("pannix-tools");
-#endif
+const QString HelperName = QStringLiteral("pannix-tools") + ThisSystem::executableSuffix();
 
 } // namespace
 

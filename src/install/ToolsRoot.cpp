@@ -9,10 +9,9 @@ bool make(const QString& root)
 {
     if (!QDir().mkpath(root))
         return false;
-#ifndef Q_OS_WIN
-    // The user's alone whatever the umask: another local user must not swap the tools.
+    // The user's alone whatever the umask: another local user must not swap the tools. (Windows
+    // keeps a folder's access in its lists, and takes these as "not read-only".)
     QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-#endif
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "bridge/DeviceTracker.h"
 #include "bridge/Language.h"
 #include "bridge/Outside.h"
+#include "bridge/ThisSystem.h"
 #include "bridge/ToolLocator.h"
 #include "bridge/ToolText.h"
 #include "bridge/WebAddresses.h"
@@ -105,7 +106,7 @@ void Start::buildStartPart()
     Label3->setGeometry(Twips::rect(120, 3120, 1695, 375));
     Label3->setFont(captionFont(10));
     WidgetColors::setText(Label3, QColor(128, 255, 255));
-    connect(Label3, &LinkLabel::Click, this, [] { Outside::current().openWebAddress(WebAddresses::DriverDownload); });
+    connect(Label3, &LinkLabel::Click, this, [] { Outside::current().openWebAddress(ThisSystem::usbSetupPage()); });
     // Beside the driver link, in the row's free right half: phones of Android 11 and later pair here
     // without a cable.
     pairLink = new LinkLabel(tr(" 无线配对 "), this);
