@@ -107,6 +107,12 @@ struct Option
     QVersionNumber droppedIn = {}; // the first client that no longer knows it; null: every later one does
 };
 
+// What the client's versions do beside their options, each from the version named.
+// Its shortcut key (MOD) is left Alt; before, Ctrl.
+inline const QVersionNumber AltShortcutsSince(1, 15);
+// It ends with status 2 ("Device disconnected") when its phone's connection dies.
+inline const QVersionNumber DisconnectStatusSince(1, 24);
+
 // A pair of choices that the clients from one version (up to another) refuse together: the launch
 // goes on without the first, which needs what the second turns off.
 struct RefusedPair

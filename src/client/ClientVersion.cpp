@@ -32,7 +32,7 @@ void ClientVersion::askAgain()
 
 bool ClientVersion::usesCtrlShortcuts() const
 {
-    return !m_version.isNull() && m_version < QVersionNumber(1, 15);
+    return !m_version.isNull() && m_version < ClientOptions::AltShortcutsSince;
 }
 
 QVersionNumber ClientVersion::parse(const QByteArray& output)

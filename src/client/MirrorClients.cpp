@@ -1,5 +1,6 @@
 #include "MirrorClients.h"
 
+#include "ClientOptions.h"
 #include "ClientVersion.h"
 #include "bridge/CommandRunner.h"
 #include "bridge/DeviceModel.h"
@@ -10,13 +11,6 @@
 #include <QFile>
 
 #include <utility>
-
-namespace {
-
-// From this version on the client ends with status 2 when its phone disconnects.
-const QVersionNumber StatusTwoMeansDisconnected(1, 24);
-
-} // namespace
 
 MirrorClients::MirrorClients(DeviceModel& devices, ClientVersion& version, PhoneDrops& drops, QObject* parent)
     : QObject(parent)
@@ -86,7 +80,8 @@ void MirrorClients::ended(const QString& phone, const ToolCommand& command, cons
         return;
     }
     const QVersionNumber version = m_version.version();
-    if (!answer.ranToEnd() || answer.exitCode != 2 || version.isNull() || version < StatusTwoMeansDisconnected)
+    if (!answer.ranToEnd() || answer.exitCode != 2 || version.isNull()
+        || version < ClientOptions::DisconnectStatusSince)
         return;
     // The phone may already be listed gone; else the bridge is asked, since it may not have said so.
     m_toReopen.insert(phone, {command, !listedReady(phone)});
