@@ -20,6 +20,7 @@
 #include "panels/menu.h"
 #include "startup/Start.h"
 #include "startup/pair.h"
+#include "state/ProgramState.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -228,7 +229,7 @@ Row connectStall(AppWindows& windows, const StandInFolder& tools)
 
 Row commandLatency(AppWindows& windows, const StandInFolder& tools)
 {
-    windows.devices().setTicked(1, true);
+    windows.state().devices().setTicked(1, true);
     N_Shape* volumeUp = windows.keyPanel().findChild<N_Shape*>(QStringLiteral("VOLUP"));
     const QString adb = tools.path(QStringLiteral("adb"));
     int expected = int(tools.starts(QStringLiteral("adb")).size());
@@ -333,7 +334,7 @@ void listThreePhones(AppWindows& windows, const StandInFolder& tools)
 {
     const int before = int(tools.starts(QStringLiteral("adb")).size());
     windows.form1();
-    windows.devices().setListed({{QStringLiteral("SER1"), QStringLiteral("\t"), QStringLiteral("device")},
+    windows.state().devices().setListed({{QStringLiteral("SER1"), QStringLiteral("\t"), QStringLiteral("device")},
         {QStringLiteral("SER2"), QStringLiteral("\t"), QStringLiteral("device")},
         {QStringLiteral("SER3"), QStringLiteral("\t"), QStringLiteral("device")}});
     tools.waitForStarts(QStringLiteral("adb"), before + 3);
@@ -347,7 +348,7 @@ Row launchTiming(AppWindows& windows, const StandInFolder& tools, int repeats)
 {
     Form1& launcher = windows.form1();
     for (int slot = 1; slot <= 3; ++slot)
-        windows.devices().setTicked(slot, true);
+        windows.state().devices().setTicked(slot, true);
     QList<double> drifts;
     int expected = int(tools.starts(QStringLiteral("scrcpy")).size());
     for (int i = 0; i < repeats; ++i) {
@@ -421,7 +422,7 @@ double wakeUpsPerSecond(int ms)
 
 Row trackingWakeUps(AppWindows& windows)
 {
-    windows.tracker().start();
+    windows.state().tracker().start();
     QElapsedTimer first;
     first.start();
     while (first.elapsed() < 1000)
@@ -455,7 +456,7 @@ Row appearanceToCaption(AppWindows& windows, int repeats)
         waitFor([&serial](const QString& caption) { return caption.startsWith(serial); });
         times.append((nowNs() - started) / 1e6);
         waitFor([&serial](const QString& caption) { return caption == serial + QLatin1Char('\t'); }); // ready
-        windows.reconnect().forget(serial); // as "断开" does: not connected again behind the user's back
+        windows.state().reconnect().forget(serial); // as "断开" does: not connected again behind the user's back
         OwnBridge::start({"disconnect", serial});
         waitFor([](const QString& caption) { return caption == QLatin1String("N/A"); });
     }
@@ -528,7 +529,7 @@ QList<Row> reconnection(AppWindows& windows, int repeats)
     // Once the returned phone has told its maker and model, nothing is left to wake for.
     wakeUpsPerSecond(2000);
     const double idle = wakeUpsPerSecond(3000);
-    windows.reconnect().forget(serial);
+    windows.state().reconnect().forget(serial);
     OwnBridge::start({"disconnect", serial});
     phone.kill();
     phone.waitForFinished(2000);

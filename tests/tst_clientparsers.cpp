@@ -325,7 +325,7 @@ void TestClientParsers::threePhonesEachTheirOwnWords()
     for (int slot = 1; slot <= 3; ++slot) {
         MoreOptions own;
         phones[slot - 1].make(form, own);
-        f.windows.chosenOptions().set(QStringLiteral("SER%1").arg(slot), own);
+        f.windows.state().chosenOptions().set(QStringLiteral("SER%1").arg(slot), own);
     }
     f.outside.clear();
     Fixture::click(form.QSNUM);

@@ -431,7 +431,7 @@ void TestEndToEnd::phonesComeAndGo()
     f.disconnectInPannix(late.serial);
     QTRY_COMPARE_WITH_TIMEOUT(form.devsc->Caption(), QStringLiteral("N/A"), 2000);
     QVERIFY(!form.devsc->Enabled() && form.devsc->Value() == 0);
-    QVERIFY(!f.windows.reconnect().isAway(late.serial));
+    QVERIFY(!f.windows.state().reconnect().isAway(late.serial));
     // The server killed, its network phones drop: the first keeps its slot, away, and is connected
     // again by the program itself.
     m_bridge->adb({"kill-server"});
@@ -660,7 +660,7 @@ void TestEndToEnd::wifiPhoneComesBackToItsSlot()
     QCOMPARE(form.devfc->Value(), 1);
     QCOMPARE(form.devsc->Caption(), second + "\t");
     QCOMPARE(form.devsc->Value(), 0);
-    QVERIFY(!f.windows.reconnect().isAway(first));
+    QVERIFY(!f.windows.state().reconnect().isAway(first));
 }
 
 void TestEndToEnd::droppedPhoneIsAwayAndComesBack_data()
@@ -688,7 +688,7 @@ void TestEndToEnd::droppedPhoneIsAwayAndComesBack()
         f.program.write("scrcpy.mirror", "");
     f.openLauncher();
     Form1& form = f.launcher();
-    QTRY_COMPARE(f.windows.drops().waitedOn(), QStringList {serial});
+    QTRY_COMPARE(f.windows.state().drops().waitedOn(), QStringList {serial});
     if (mirrored) {
         Fixture::click(form.QSNUM);
         for (int tick = 1; tick <= 5; ++tick)
@@ -701,7 +701,7 @@ void TestEndToEnd::droppedPhoneIsAwayAndComesBack()
     clock.start();
     QTRY_VERIFY_WITH_TIMEOUT(!form.devfc->Enabled() && form.devfc->Value() == 0, 1000);
     QCOMPARE(form.devfc->Caption(), serial);
-    QVERIFY(f.windows.drops().waitedOn().isEmpty());
+    QVERIFY(f.windows.state().drops().waitedOn().isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(tries() == 1, 4000);
     QVERIFY2(clock.elapsed() >= 2000, qPrintable(QString::number(clock.elapsed())));
     if (!returns) {
@@ -712,9 +712,9 @@ void TestEndToEnd::droppedPhoneIsAwayAndComesBack()
     QTest::qWait(int(3000 - clock.elapsed()));
     m_bridge->startPhone(QStringLiteral("Xiaomi"), true, phones[0].port);
     QTRY_COMPARE_WITH_TIMEOUT(form.devfc->Caption(), serial + "\t", 20000);
-    QVERIFY(form.devfc->Enabled() || f.windows.devices().count() == 1);
+    QVERIFY(form.devfc->Enabled() || f.windows.state().devices().count() == 1);
     QCOMPARE(form.devfc->Value(), 1);
-    QTRY_COMPARE(f.windows.drops().waitedOn(), QStringList {serial});
+    QTRY_COMPARE(f.windows.state().drops().waitedOn(), QStringList {serial});
     if (mirrored) {
         QTRY_COMPARE_WITH_TIMEOUT(f.program.launchesOf("scrcpy").size(), 2, 3000);
         QCOMPARE(f.program.launchesOf("scrcpy")[1], f.program.launchesOf("scrcpy")[0]);

@@ -1256,7 +1256,7 @@ void TestLauncher::mirrorReopensWhenItsPhoneReturns()
     QCOMPARE(launched.size(), 1);
     // Listed as the tracking lists it; what starts meanwhile stays on record.
     const auto list = [&f, &phone](bool listed) {
-        f.windows.devices().setListed(listed
+        f.windows.state().devices().setListed(listed
                 ? QList<DeviceList::Entry> {{phone, QStringLiteral("\t"), QStringLiteral("device")}}
                 : QList<DeviceList::Entry> {});
     };

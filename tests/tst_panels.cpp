@@ -226,7 +226,7 @@ void TestPanels::phoneGoneIsAwayAfterOneWitness()
     const bool witnessed = waitEnds || keyAnswer.contains("device ");
     QCOMPARE(f.outside.lines().count("adb devices -l"), witnessed ? 1 : 0);
     QCOMPARE(f.launcher().devfc->Value(), witnessed ? 0 : 1);
-    QCOMPARE(f.windows.drops().waitedOn().isEmpty(), witnessed); // no wait on a phone away
+    QCOMPARE(f.windows.state().drops().waitedOn().isEmpty(), witnessed); // no wait on a phone away
     f.outside.clear();
     Fixture::click(Fixture::find(f.windows.navigationBar(), "HOMEWARD"));
     f.outside.settle();
@@ -240,12 +240,12 @@ void TestPanels::witnessesWhileTheListIsAskedAskOnceMore()
     Fixture f;
     f.outside.holdAnswers = true;
     for (const char* phone : {"SER1", "SER1", "SER2"})
-        f.windows.drops().witnessed(phone);
+        f.windows.state().drops().witnessed(phone);
     QCOMPARE(f.outside.lines(), QStringList {"adb devices -l"});
     f.listPhones({"SER1"}); // the tracking's list, newer than the answer on its way: it stands
     f.outside.answer(0, ToolAnswer::exited(0, "List of devices attached\nSER1\toffline\n"));
     QTRY_COMPARE(f.outside.lines().count("adb devices -l"), 2);
-    QCOMPARE(f.windows.devices().fieldAt(1), QStringLiteral("SER1\t"));
+    QCOMPARE(f.windows.state().devices().fieldAt(1), QStringLiteral("SER1\t"));
     f.outside.answer(
         f.outside.lines().lastIndexOf("adb devices -l"), ToolAnswer::exited(0, "List of devices attached\n"));
     QTest::qWait(50);

@@ -722,7 +722,7 @@ void TestStartup::lateMeizuIsWarnedOnceAfterTheDecision()
     f.listPhones({"SER1", "M1", "F1"});
     f.outside.settle();
     QVERIFY(!warning.isVisible());
-    QCOMPARE(f.windows.devices().madeBy(QStringLiteral("Meizu")), QStringList {"M1"});
+    QCOMPARE(f.windows.state().devices().madeBy(QStringLiteral("Meizu")), QStringList {"M1"});
 }
 
 // The phone scans the code; when discovery lists the code's name, the password in the code reaches
@@ -850,7 +850,7 @@ void TestStartup::pairingByCode()
     QCOMPARE(refused ? f.outside.messageTexts().value(0) : statusOf(window), said);
     QCOMPARE(f.outside.lines(), refused ? QStringList() : QStringList {"adb pair " + address + " " + code});
     QCOMPARE(window.qrText() != qrBefore, !refused);
-    QVERIFY(!f.windows.scratchField().contains(code) || refused);
+    QVERIFY(!f.windows.state().scratchField().contains(code) || refused);
 }
 
 // Discovery that does not run leaves the code part working; a phone paired but not discovered is

@@ -199,8 +199,8 @@ void TestTools::downloads()
     tools& window = windows.toolsWindow();
     window.show();
     QSignalSpy installed(&window, &tools::installed);
-    windows.clientVersion().ask(); // as the launcher, shown first, has asked: no client yet
-    QTRY_VERIFY(windows.clientVersion().answered());
+    windows.state().clientVersion().ask(); // as the launcher, shown first, has asked: no client yet
+    QTRY_VERIFY(windows.state().clientVersion().answered());
     auto* download = Fixture::find(window, "toolsDownload");
     Fixture::click(download);
     QVERIFY(window.busy());

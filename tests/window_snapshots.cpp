@@ -21,6 +21,7 @@
 #include "startup/Start.h"
 #include "startup/pair.h"
 #include "state/ChosenOptions.h"
+#include "state/ProgramState.h"
 #include "tools/tools.h"
 
 #include <QApplication>
@@ -54,12 +55,13 @@ int main(int argc, char* argv[])
 
     // Two phones, the second with options of its own, and the first one's apps.
     Form1& launcher = windows.form1();
-    windows.devices().setListed({{QStringLiteral("emulator-5554"), QStringLiteral("\t"), QStringLiteral("device")},
-        {QStringLiteral("192.168.1.23:5555"), QStringLiteral("\t"), QStringLiteral("device")}});
+    windows.state().devices().setListed(
+        {{QStringLiteral("emulator-5554"), QStringLiteral("\t"), QStringLiteral("device")},
+            {QStringLiteral("192.168.1.23:5555"), QStringLiteral("\t"), QStringLiteral("device")}});
     MoreOptions own;
     own.choose(ClientOptions::Choice::Camera);
     own.choose(ClientOptions::Choice::Turn90);
-    windows.chosenOptions().set(QStringLiteral("192.168.1.23:5555"), own);
+    windows.state().chosenOptions().set(QStringLiteral("192.168.1.23:5555"), own);
     outside.answers[QStringLiteral("shell")]
         = ToolAnswer::exited(0, "package:com.example.notes\npackage:org.videolan.vlc\n");
     windows.appPicker().listFor(QStringLiteral("emulator-5554"));

@@ -52,41 +52,6 @@ AppWindows::~AppWindows()
     m_start.reset();
 }
 
-DeviceModel& AppWindows::devices()
-{
-    return m_state->devices();
-}
-
-QString& AppWindows::scratchField()
-{
-    return m_state->scratchField();
-}
-
-DeviceTracker& AppWindows::tracker()
-{
-    return m_state->tracker();
-}
-
-PhoneReconnect& AppWindows::reconnect()
-{
-    return m_state->reconnect();
-}
-
-PhoneDrops& AppWindows::drops()
-{
-    return m_state->drops();
-}
-
-ClientVersion& AppWindows::clientVersion()
-{
-    return m_state->clientVersion();
-}
-
-ChosenOptions& AppWindows::chosenOptions()
-{
-    return m_state->chosenOptions();
-}
-
 template <typename Window>
 static Window& createOnce(std::unique_ptr<Window>& slot, ProgramState& state)
 {

@@ -17,12 +17,6 @@ class tools;
 class options;
 class QWidget;
 class AppPicker;
-class ChosenOptions;
-class ClientVersion;
-class DeviceModel;
-class DeviceTracker;
-class PhoneDrops;
-class PhoneReconnect;
 class ProgramState;
 
 // The program's windows, and the state they show. Each window exists once and is created hidden,
@@ -37,14 +31,8 @@ public:
     AppWindows(const AppWindows&) = delete;
     AppWindows& operator=(const AppWindows&) = delete;
 
+    // What the windows show, for the program's own start and for the suites.
     ProgramState& state() { return *m_state; }
-    DeviceModel& devices();
-    QString& scratchField();
-    DeviceTracker& tracker();
-    PhoneReconnect& reconnect();
-    PhoneDrops& drops();
-    ClientVersion& clientVersion();
-    ChosenOptions& chosenOptions();
 
     Start& start();
     Form1& form1();

@@ -163,9 +163,9 @@ QStringList MoreOptions::refusals(MoreOptions* kept) const
 MoreOptions MoreOptions::read(QSettings& settings)
 {
     // Nothing read back is shown that a launch would refuse: it is dropped to its default.
-    MoreOptions kept;
-    readAsTyped(settings).refusals(&kept);
     MoreOptions shown = readAsTyped(settings);
+    MoreOptions kept;
+    shown.refusals(&kept);
     // The window shows a value as it was typed, once it can be read.
     for (const Field& field : typedFields()) {
         if (kept.m_kept.value(field.key).isEmpty())

@@ -53,10 +53,8 @@ Reading readNumber(const QString& part, double least, double most, bool fraction
         return {{}, said(QT_TRANSLATE_NOOP("TypedValue", "少了一个数"))};
     int dots = 0;
     for (const QChar c : part) {
-        const bool dot = c == QLatin1Char('.') && fraction && dots++ == 0;
-        if (!c.isDigit() && !dot)
-            return {{}, characterFault(c)};
-        if (c.isDigit() && c.unicode() > '9')
+        const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        if (!digit && !(c == QLatin1Char('.') && fraction && dots++ == 0))
             return {{}, characterFault(c)};
     }
     bool read = false;

@@ -12,6 +12,7 @@
 #include "info/About.h"
 #include "launcher/Form1.h"
 #include "startup/Start.h"
+#include "state/ProgramState.h"
 
 #include <QLabel>
 #include <QTest>
@@ -109,7 +110,7 @@ struct Fixture
         // The makers the model asks each new phone for are not what the tests look at.
         const qsizetype starts = outside.starts.size();
         const qsizetype pending = outside.pending.size();
-        windows.devices().setListed(listed);
+        windows.state().devices().setListed(listed);
         outside.forgetSince(starts, pending);
     }
 };
