@@ -948,6 +948,8 @@ void TestLauncher::choicesTheClientRefusesAreGreyed_data()
         {"4.0 camera, app", "4.0", {"camera"}, "startApp", ""},
         {"camera, both sides", "4.1", {"camera"}, "soundBoth",
             "“摄像头画面”时声音来自麦克风，不能“电脑和手机同时播放”"},
+        {"2.6 camera, both sides", "2.6", {"camera"}, "soundBoth",
+            "“摄像头画面”时声音来自麦克风，不能“电脑和手机同时播放”"},
         {"virtual display, camera", "4.1", {"newDisplay"}, "facingFront", "“摄像头画面”与“虚拟显示器”不能同时使用"},
         {"1.25 no sound", "1.25", {}, "soundComputer", "需要 scrcpy 2.0 或更高版本"},
         {"2.0 sound", "2.0", {}, "soundComputer", ""},
