@@ -498,6 +498,7 @@ QList<Row> reconnection(AppWindows& windows, int repeats)
     waitFor(serial + QLatin1Char('\t'), 5000);
     QList<double> toAway;
     QList<double> toBack;
+    QList<double> fromListening;
     for (int i = 0; i < repeats; ++i) {
         wakeUpsPerSecond(1500); // the phone's own queries after its return are answered first
         const long long stopped = nowNs();
@@ -508,6 +509,7 @@ QList<Row> reconnection(AppWindows& windows, int repeats)
         while ((nowNs() - stopped) / 1e6 < 1000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         listen(port);
+        const long long listening = nowNs();
         // When the bridge lists the phone ready again (adb 29 attaches it by itself some seconds after it
         // listens), asked beside the window thread so that the asking delays nothing of the program's.
         std::atomic<long long> listedReady {0};
@@ -525,6 +527,21 @@ QList<Row> reconnection(AppWindows& windows, int repeats)
         asking.join();
         // The poll itself takes some milliseconds: the program may show the phone before it sees it.
         toBack.append(std::max(0.0, (shown - listedReady) / 1e6));
+        fromListening.append((shown - listening) / 1e6);
+    }
+    // The same with the program leaving the phone to adb 29 ("断开" pressed for it: no knock, no try).
+    windows.state().reconnect().forget(serial);
+    QList<double> leftAlone;
+    for (int i = 0; i < 3; ++i) {
+        phone.kill();
+        phone.waitForFinished(2000);
+        const long long stopped = nowNs();
+        while ((nowNs() - stopped) / 1e6 < 1500) // out of reach, its slot freed
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        listen(port);
+        const long long listening = nowNs();
+        waitFor(serial + QLatin1Char('\t'), 20000);
+        leftAlone.append((nowNs() - listening) / 1e6);
     }
     // Once the returned phone has told its maker and model, nothing is left to wake for.
     wakeUpsPerSecond(2000);
@@ -535,10 +552,15 @@ QList<Row> reconnection(AppWindows& windows, int repeats)
     phone.waitForFinished(2000);
     const double away = median(toAway);
     const double back = median(toBack);
+    const double listened = median(fromListening);
+    const double alone = median(leftAlone);
     return {{QStringLiteral("Wi-Fi phone's process ended to its slot shown away (median of %1)").arg(repeats), "ms",
                 away, -1, -1, "< 1000 ms", away < 1000},
         {QStringLiteral("Wi-Fi phone listed ready by adb again to its slot back (median of %1)").arg(repeats), "ms",
             back, -1, -1, "< 3000 ms", back < 3000},
+        {QStringLiteral("a Wi-Fi phone listening again to its slot back; adb 29 left alone (median of %1, 3)")
+                .arg(repeats),
+            "ms", listened, alone, alone > 0 ? listened / alone : -1, "<= 1000 ms", listened <= 1000},
         {"window thread wake-ups while no phone is being connected again", "/s", idle, -1, -1, "0", idle == 0}};
 #else
     Q_UNUSED(windows)

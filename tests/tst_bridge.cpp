@@ -77,6 +77,12 @@ class TestBridge : public QObject
     Q_OBJECT
 
 private slots:
+    void onePhoneOneSlot_data();
+    void onePhoneOneSlot();
+    void wifiPhoneListensAgain_data();
+    void wifiPhoneListensAgain();
+    void wifiPhoneAtANewPort_data();
+    void wifiPhoneAtANewPort();
     void wifiPhoneIsConnectedAgain_data();
     void wifiPhoneIsConnectedAgain();
     void initTestCase() { useTestFolders(); }
@@ -712,6 +718,8 @@ void TestBridge::wifiPhoneIsConnectedAgain()
     } else {
         now = PhoneReconnect::GiveUpAfterMs - 1; // the limit less a millisecond: one more try
         reconnect.tryAgain(wifi);
+        QTest::qWait(0); // past the first minute, the port is knocked at with the try, not before it
+        QCOMPARE(outside.knocks, QStringList {wifi});
         answerConnect(outside, "failed\n");
         QVERIFY(reconnect.timerFor(wifi)->isActive());
         now = PhoneReconnect::GiveUpAfterMs;
@@ -724,6 +732,151 @@ void TestBridge::wifiPhoneIsConnectedAgain()
         QCOMPARE(returned.count(), 0);
     }
     QCOMPARE(givenUp.count(), ending == "given up" ? 1 : 0);
+}
+
+void TestBridge::onePhoneOneSlot_data()
+{
+    QTest::addColumn<QStringList>("told"); // "name=serial number" for each phone that tells one
+    QTest::addColumn<QStringList>("steps"); // lists, blank-separated names all ready; "tick N"; "release NAME"
+    // Each slot: its name ("*" when ticked), "away NAME" or "-"; then " / " and those waiting.
+    QTest::addColumn<QString>("shown");
+    const QString wifi = "192.168.1.5:5555", mdns = "adb-R1-x1Yz._adb-tls-connect._tcp";
+    QTest::newRow("a cable and an address at once")
+        << QStringList {"SER1=R1", wifi + "=R1"} << QStringList {"SER1 " + wifi} << "SER1*|-|- / ";
+    QTest::newRow("the cable pulled, the Wi-Fi stays")
+        << QStringList {"SER1=R1", wifi + "=R1"} << QStringList {"SER1 " + wifi, wifi} << wifi + "*|-|- / ";
+    QTest::newRow("an mDNS name and an address")
+        << QStringList {mdns + "=R1", wifi + "=R1"} << QStringList {mdns + " " + wifi} << mdns + "*|-|- / ";
+    QTest::newRow("emulators cloned, on one address")
+        << QStringList {"127.0.0.1:6555=EMU", "127.0.0.1:6557=EMU"} << QStringList {"127.0.0.1:6555 127.0.0.1:6557"}
+        << "127.0.0.1:6555*|127.0.0.1:6557|- / ";
+    QTest::newRow("a new port takes its slot back, ticked")
+        << QStringList {wifi + "=R1", "192.168.1.5:41000=R1"}
+        << QStringList {wifi + " SER2", "tick 2", "SER2", "SER2 192.168.1.5:41000"} << "192.168.1.5:41000*|SER2*|- / ";
+    QTest::newRow("no serial number told: another phone")
+        << QStringList {} << QStringList {wifi + " SER2", "SER2", "SER2 192.168.1.5:41000"}
+        << "away " + wifi + "|SER2|192.168.1.5:41000 / ";
+    QTest::newRow("a slot given up is taken by the first waiting")
+        << QStringList {} << QStringList {wifi + " SER2 SER3", "SER2 SER3 SER4 SER5", "release " + wifi}
+        << "SER4|SER2|SER3 / SER5";
+}
+
+// A phone is one slot whichever names the bridge lists it under, where they cannot be two phones.
+void TestBridge::onePhoneOneSlot()
+{
+    QFETCH(QStringList, told);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, shown);
+    RecordingOutside outside;
+    for (const QString& pair : told)
+        outside.serialNumbers.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    DeviceModel model;
+    PhoneReconnect reconnect(model); // a Wi-Fi phone that goes keeps its slot, away
+    for (const QString& step : steps) {
+        if (step.startsWith("tick "))
+            model.setTicked(step.mid(5).toInt(), true);
+        else if (step.startsWith("release "))
+            model.release(step.mid(8));
+        else {
+            QList<DeviceList::Entry> listed;
+            for (const QString& name : step.split(' '))
+                listed.append({name, "\t", "device"});
+            model.setListed(listed);
+        }
+        outside.settle(); // each phone tells who it is
+    }
+    QStringList slotted;
+    for (int slot = 1; slot <= DeviceModel::Slots; ++slot) {
+        const DeviceModel::Phone* away = model.awayAt(slot);
+        slotted << (away              ? "away " + away->entry.serial
+                : model.phoneAt(slot) ? model.phoneAt(slot)->entry.serial + (model.isTicked(slot) ? "*" : "")
+                                      : "-");
+    }
+    QCOMPARE(slotted.join('|') + " / " + model.withoutSlot().join(' '), shown);
+}
+
+void TestBridge::wifiPhoneListensAgain_data()
+{
+    QTest::addColumn<qint64>("awayMs");
+    QTest::addColumn<bool>("listening");
+    QTest::addColumn<QStringList>("lines");
+    const QString wifi = "192.168.1.5:5555";
+    QTest::newRow("listening within its first minute")
+        << qint64(59999) << true << QStringList {"adb disconnect " + wifi, "adb connect " + wifi};
+    QTest::newRow("its first minute over: knocked at with the tries") << qint64(60000) << true << QStringList {};
+    QTest::newRow("not listening") << qint64(1000) << false << QStringList {};
+}
+
+// Through its first minute away a Wi-Fi phone's port is knocked at, no tool started; the moment it
+// listens it is disconnected and connected anew.
+void TestBridge::wifiPhoneListensAgain()
+{
+    QFETCH(qint64, awayMs);
+    QFETCH(bool, listening);
+    QFETCH(QStringList, lines);
+    RecordingOutside outside;
+    DeviceModel model;
+    PhoneReconnect reconnect(model);
+    qint64 now = 0;
+    reconnect.setClock([&now] { return now; });
+    const QString wifi = "192.168.1.5:5555";
+    model.setListed({{wifi, "\t", "device"}});
+    model.setListed({});
+    outside.settle();
+    QCOMPARE(reconnect.knockTimerFor(wifi)->interval(), 500);
+    if (listening)
+        outside.listening.insert(wifi);
+    now = awayMs;
+    const qsizetype before = outside.starts.size();
+    reconnect.knock(wifi);
+    outside.settle();
+    QTest::qWait(0);
+    QCOMPARE(outside.knocks, awayMs < 60000 ? QStringList {wifi} : QStringList {});
+    QCOMPARE(outside.lines().mid(before), lines);
+    QCOMPARE(reconnect.knockTimerFor(wifi)->isActive(), awayMs < 60000);
+}
+
+void TestBridge::wifiPhoneAtANewPort_data()
+{
+    QTest::addColumn<QByteArray>("services"); // what "adb mdns services" prints; empty: the bridge has no such command
+    QTest::addColumn<QStringList>("lines");
+    const QString wifi = "192.168.1.5:5555";
+    QTest::newRow("its service at a new port")
+        << QByteArray("List of discovered mdns services\nadb-R2-ab\t_adb-tls-connect._tcp\t192.168.1.7:40001\n"
+                      "adb-R1-cd\t_adb-tls-connect._tcp\t192.168.1.5:41000\n")
+        << QStringList {"adb mdns services", "adb connect 192.168.1.5:41000", "adb mdns services",
+               "adb connect 192.168.1.5:41000"};
+    QTest::newRow("a bridge without discovery, asked once")
+        << QByteArray() << QStringList {"adb mdns services", "adb connect " + wifi, "adb connect " + wifi};
+}
+
+// A phone that told its serial number is looked for among the bridge's mDNS services at each try.
+void TestBridge::wifiPhoneAtANewPort()
+{
+    QFETCH(QByteArray, services);
+    QFETCH(QStringList, lines);
+    RecordingOutside outside;
+    const QString wifi = "192.168.1.5:5555";
+    outside.serialNumbers.insert(wifi, "R1");
+    outside.answerer = [&services](const Outside::ToolStart& start) {
+        if (start.words.contains("mdns"))
+            return services.isEmpty() ? ToolAnswer::exited(1, {}, "unknown command mdns\n")
+                                      : ToolAnswer::exited(0, services);
+        return ToolAnswer::exited(0, "failed to connect\n");
+    };
+    DeviceModel model;
+    PhoneReconnect reconnect(model);
+    model.setListed({{wifi, "\t", "device"}});
+    outside.settle();
+    model.setListed({});
+    const qsizetype before = outside.starts.size();
+    for (int tries = 0; tries < 2; ++tries) {
+        reconnect.tryAgain(wifi);
+        outside.settle();
+    }
+    QStringList made = outside.lines().mid(before);
+    made.removeAll("adb devices -l");
+    QCOMPARE(made, lines);
 }
 
 #include "tst_bridge.moc"

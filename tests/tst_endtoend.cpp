@@ -20,6 +20,7 @@
 #include "startup/pair.h"
 #include "tools/tools.h"
 
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -119,6 +120,8 @@ private slots:
     void wifiPhoneComesBackToItsSlot();
     void droppedPhoneIsAwayAndComesBack_data();
     void droppedPhoneIsAwayAndComesBack();
+    void eachPhoneItsOwnOptionsWhateverItsName_data();
+    void eachPhoneItsOwnOptionsWhateverItsName();
 
 private:
     // Starts the bridge server and the phones, each connected and listed as a device; an empty
@@ -711,7 +714,11 @@ void TestEndToEnd::droppedPhoneIsAwayAndComesBack()
     }
     QTest::qWait(int(3000 - clock.elapsed()));
     m_bridge->startPhone(QStringLiteral("Xiaomi"), true, phones[0].port);
+    QElapsedTimer listening;
+    listening.start();
     QTRY_COMPARE_WITH_TIMEOUT(form.devfc->Caption(), serial + "\t", 20000);
+    // Back within a second of listening again, though adb 29 would take some seconds by itself.
+    QVERIFY2(listening.elapsed() < 1000, qPrintable(QString::number(listening.elapsed())));
     QVERIFY(form.devfc->Enabled() || f.windows.state().devices().count() == 1);
     QCOMPARE(form.devfc->Value(), 1);
     QTRY_COMPARE(f.windows.state().drops().waitedOn(), QStringList {serial});
@@ -722,6 +729,77 @@ void TestEndToEnd::droppedPhoneIsAwayAndComesBack()
         QTest::qWait(500);
         QCOMPARE(f.program.launchesOf("scrcpy").size(), 2);
     }
+}
+
+void TestEndToEnd::eachPhoneItsOwnOptionsWhateverItsName_data()
+{
+    QTest::addColumn<QStringList>("serialNumbers"); // what each phone tells; empty: none
+    QTest::addColumn<bool>("portChanges"); // the first phone listens again at another port, connected there
+    QTest::newRow("three emulators on one address") << QStringList {"", "", ""} << false;
+    QTest::newRow("a phone whose port changed") << QStringList {"PX1", "PX2"} << true;
+}
+
+// Phones on 127.0.0.1, each with options of its own on its page: each client gets exactly its own
+// words. A phone that comes back at another port (wireless debugging turned off and on) keeps its
+// slot, its page and its options.
+void TestEndToEnd::eachPhoneItsOwnOptionsWhateverItsName()
+{
+    QFETCH(QStringList, serialNumbers);
+    QFETCH(bool, portChanges);
+    m_bridge->startServer();
+    QList<RealBridge::Phone> phones;
+    for (const QString& serial : serialNumbers) {
+        phones.append(m_bridge->startPhone(QStringLiteral("Xiaomi"), true, 0, serial));
+        QVERIFY(m_bridge->connectPhone(phones.last()));
+    }
+    EndToEnd f;
+    f.program.write("scrcpy.version", "scrcpy 4.1\n");
+    f.openLauncher();
+    Form1& form = f.launcher();
+    QTRY_COMPARE(f.windows.state().devices().count(), int(phones.size()));
+    QTRY_VERIFY(form.clientVersion().answered()); // the options the client knows can be chosen
+    const QStringList own {"borderless", "stayAwake", "noControl"};
+    const QStringList words {"--window-borderless", "--stay-awake", "--no-control"};
+    Fixture::click(Fixture::find<QLabel>(form, "optionsLink"));
+    options& window = f.windows.moreOptions();
+    auto* pages = Fixture::find<QComboBox>(window, "editedPhone");
+    for (int phone = int(phones.size()) - 1; phone >= 0; --phone) { // the first phone's page left open
+        QTRY_VERIFY(pages->findText(phones[phone].serial) > 0);
+        pages->setCurrentIndex(pages->findText(phones[phone].serial));
+        emit pages->activated(pages->currentIndex());
+        Fixture::click(Fixture::find<QWidget>(window, qPrintable(own[phone])));
+    }
+    QString first = phones[0].serial;
+    if (portChanges) {
+        QTRY_VERIFY(f.windows.state().devices().slotOf("PX1") > 0);
+        const int slot = f.windows.state().devices().slotOf("PX1");
+        m_bridge->stopPhone(phones[0]);
+        QTRY_VERIFY_WITH_TIMEOUT(f.windows.state().devices().awayAt(slot), 5000);
+        const RealBridge::Phone moved = m_bridge->startPhone(QStringLiteral("Xiaomi"), true, 0, serialNumbers[0]);
+        m_bridge->adb({"connect", moved.serial});
+        first = moved.serial;
+        QTRY_COMPARE_WITH_TIMEOUT(form.slotBox(slot)->Caption(), first + "\t", 5000); // its own slot
+        QCOMPARE(pages->currentText(), first); // the page left open stays its phone's
+        QCOMPARE(pages->currentData().toString(), QStringLiteral("PX1"));
+    }
+    for (int slot = 1; slot <= phones.size(); ++slot)
+        f.tick(slot, true);
+    Fixture::click(form.QSNUM);
+    for (int tick = 1; tick <= 5; ++tick)
+        form.tickTimerTOT();
+    QTRY_COMPARE(f.program.launchesOf("scrcpy").size(), phones.size());
+    QStringList given;
+    for (const QStringList& launched : f.program.launchesOf("scrcpy")) {
+        QStringList chosen = launched;
+        chosen.removeIf([&words](const QString& word) { return !words.contains(word); });
+        given << launched[1] + " " + chosen.join(' ');
+    }
+    given.sort();
+    QStringList expected;
+    for (int phone = 0; phone < phones.size(); ++phone)
+        expected << (phone == 0 ? first : phones[phone].serial) + " " + words[phone];
+    expected.sort();
+    QCOMPARE(given, expected);
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -1051,25 +1051,46 @@ void TestLauncher::eachPhoneItsOwnOptions_data()
     const QString rate = "“最高帧率”：0 小于 1。应为 1 到 240 之间的整数，本次启动不限制帧率！";
     QTest::newRow("shared only") << QStringList {"click stayAwake"} << QStringList {awake, awake, awake} << "||"
                                  << QStringList();
+    const QString turned = "旋转 90°（所有手机：不旋转）";
     QTest::newRow("a phone with its own")
         << QStringList {"click stayAwake", "page SER2", "click turn90"}
-        << QStringList {awake, "--orientation=90 " + awake, awake} << "|旋转 90°、保持唤醒|" << QStringList();
+        << QStringList {awake, "--orientation=90 " + awake, awake} << "|" + turned + "|" << QStringList();
+    QTest::newRow("a shared change after a phone's own reaches it")
+        << QStringList {"page SER2", "click turn90", "page all", "click stayAwake"}
+        << QStringList {awake, "--orientation=90 " + awake, awake} << "|" + turned + "|" << QStringList();
     QTest::newRow("three phones, one with its own camera")
-        << QStringList {"page SER3", "click camera"} << QStringList {"", "", camera} << "||摄像头画面、后置"
-        << QStringList();
+        << QStringList {"page SER3", "click camera"} << QStringList {"", "", camera}
+        << "||摄像头画面：选中（所有手机：未选）" << QStringList();
     QTest::newRow("its own after a restart")
         << QStringList {"page SER1", "click borderless", "restart"} << QStringList {"--window-borderless", "", ""}
-        << "无边框窗口||" << QStringList();
+        << "无边框窗口：选中（所有手机：未选）||" << QStringList();
     QTest::newRow("恢复默认 on its page") << QStringList {"click stayAwake", "page SER2", "click camera", "restore"}
                                           << QStringList {awake, awake, awake} << "||" << QStringList();
     QTest::newRow("its own as the shared") << QStringList {"page SER2", "click camera", "click camera"}
                                            << QStringList {"", "", ""} << "||" << QStringList();
-    QTest::newRow("its own refused, named") << QStringList {"page SER2", "type maxFps 0"} << QStringList {"", "", ""}
-                                            << "|最高帧率 0|" << QStringList {"SER2 的选项：" + rate};
-    QTest::newRow("a Wi-Fi phone by its address, whatever its port")
-        << QStringList {"phones SER1 192.168.1.23:5555 SER3", "page 192.168.1.23:5555", "click stayAwake", "restart",
+    QTest::newRow("its own refused, named")
+        << QStringList {"page SER2", "type maxFps 0"} << QStringList {"", "", ""} << "|最高帧率：0（所有手机：未填）|"
+        << QStringList {"SER2 的选项：" + rate};
+    QTest::newRow("a Wi-Fi phone by its serial number, whatever its port")
+        << QStringList {"serialno 192.168.1.23:5555 R58M", "phones SER1 192.168.1.23:5555 SER3",
+               "page 192.168.1.23:5555", "click stayAwake", "restart", "serialno 192.168.1.23:41234 R58M",
                "phones SER1 192.168.1.23:41234 SER3"}
-        << QStringList {"", awake, ""} << "|保持唤醒|" << QStringList();
+        << QStringList {"", awake, ""} << "|保持唤醒：选中（所有手机：未选）|" << QStringList();
+    // Emulators cloned from one image, on one computer: one serial number, three phones.
+    QTest::newRow("three phones on one address, each its own")
+        << QStringList {"serialno 127.0.0.1:6555 EMU", "serialno 127.0.0.1:6557 EMU", "serialno 127.0.0.1:6559 EMU",
+               "phones 127.0.0.1:6555 127.0.0.1:6557 127.0.0.1:6559", "page 127.0.0.1:6557", "click camera",
+               "page 127.0.0.1:6559", "click noControl"}
+        << QStringList {"", camera, "--no-control"}
+        << "|摄像头画面：选中（所有手机：未选）|只看不控：选中（所有手机：未选）" << QStringList();
+    QTest::newRow("its page open while it drops: the clicks are still its own")
+        << QStringList {"phones 192.168.1.23:5555 SER2 SER3", "page 192.168.1.23:5555", "phones SER2 SER3",
+               "click stayAwake", "phones 192.168.1.23:5555 SER2 SER3"}
+        << QStringList {awake, "", ""} << "保持唤醒：选中（所有手机：未选）||" << QStringList();
+    QTest::newRow("kept by an earlier run under its address, moved")
+        << QStringList {"earlier phones/192.168.1.23 turn 90", "serialno 192.168.1.23:5555 R58M",
+               "phones SER1 192.168.1.23:5555 SER3", "gone phones/192.168.1.23"}
+        << QStringList {"", "--orientation=90", ""} << "|" + turned + "|" << QStringList();
     QTest::newRow("the shared refused, told once")
         << QStringList {"type maxFps 0"} << QStringList {"", "", ""} << "||" << QStringList {rate};
 }
@@ -1093,10 +1114,17 @@ void TestLauncher::eachPhoneItsOwnOptions()
             f.emplace(QStringList {QStringLiteral("adb")}, true);
             w.emplace(*f);
             f->selectSlots({1, 2, 3});
-        } else if (part[0] == "phones")
+        } else if (part[0] == "phones") {
             f->listPhones(part.mid(1));
+            f->outside.settle(); // each phone tells who it is
+        } else if (part[0] == "serialno")
+            f->outside.serialNumbers[part[1]] = part[2];
+        else if (part[0] == "earlier")
+            Remembered::settings()->setValue(part[1] + "/options/" + part[2], part[3]);
+        else if (part[0] == "gone")
+            QCOMPARE(Remembered::settings()->value(part[1] + "/options/turn"), QVariant());
         else if (part[0] == "page")
-            choosePage(w->open(), part[1]);
+            choosePage(w->open(), part[1] == "all" ? QString() : part[1]);
         else if (part[0] == "type")
             w->type(qPrintable(part[1]), part[2]);
         else
@@ -1106,7 +1134,9 @@ void TestLauncher::eachPhoneItsOwnOptions()
     QStringList marks;
     for (const char* name : {"devfOwn", "devsOwn", "devtOwn"}) {
         auto* mark = Fixture::find<QLabel>(w->launch.form, name);
-        marks << (mark->isVisibleTo(&w->launch.form) ? mark->toolTip().remove("这台手机有自己的投屏选项：") : "");
+        marks << (mark->isVisibleTo(&w->launch.form)
+                ? mark->toolTip().remove("这台手机有自己的投屏选项：\n").replace('\n', "、")
+                : "");
     }
     QCOMPARE(marks.join('|'), marked);
     for (int slot = 1; slot <= 3; ++slot)
@@ -1224,58 +1254,80 @@ void TestLauncher::mirrorReopensWhenItsPhoneReturns_data()
 {
     QTest::addColumn<QByteArray>("version");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("phone");
+    QTest::addColumn<QString>("phone"); // the phones launched, a blank between two
+    QTest::addColumn<QString>("backAs"); // the name each comes back under
     QTest::addColumn<bool>("endsFirst"); // the client's end is the first to say so (adb 29's tracking is silent)
     QTest::addColumn<bool>("reopened");
     const QString wifi = QStringLiteral("192.168.1.5:5555");
-    QTest::newRow("4.1, device disconnected") << QByteArray("scrcpy 4.1\n") << 2 << wifi << false << true;
-    QTest::newRow("1.24, device disconnected") << QByteArray("scrcpy 1.24\n") << 2 << wifi << false << true;
-    QTest::newRow("client ends before the list says") << QByteArray("scrcpy 4.1\n") << 2 << wifi << true << true;
-    QTest::newRow("cable phone plugged in again") << QByteArray("scrcpy 4.1\n") << 2 << "SER1" << true << true;
-    QTest::newRow("1.23, status 2") << QByteArray("scrcpy 1.23\n") << 2 << wifi << false << false;
-    QTest::newRow("window closed") << QByteArray("scrcpy 4.1\n") << 0 << wifi << false << false;
-    QTest::newRow("could not start") << QByteArray("scrcpy 4.1\n") << 1 << wifi << false << false;
+    const QByteArray v41("scrcpy 4.1\n");
+    QTest::newRow("4.1, device disconnected") << v41 << 2 << wifi << wifi << false << true;
+    QTest::newRow("1.24, device disconnected") << QByteArray("scrcpy 1.24\n") << 2 << wifi << wifi << false << true;
+    QTest::newRow("client ends before the list says") << v41 << 2 << wifi << wifi << true << true;
+    QTest::newRow("cable phone plugged in again") << v41 << 2 << "SER1"
+                                                  << "SER1" << true << true;
+    QTest::newRow("back at a new port") << v41 << 2 << wifi << "192.168.1.5:40001" << false << true;
+    QTest::newRow("two back at once, both named")
+        << v41 << 2 << wifi + " 192.168.1.6:5555" << wifi + " 192.168.1.6:5555" << false << true;
+    QTest::newRow("1.23, status 2") << QByteArray("scrcpy 1.23\n") << 2 << wifi << wifi << false << false;
+    QTest::newRow("window closed") << v41 << 0 << wifi << wifi << false << false;
+    QTest::newRow("could not start") << v41 << 1 << wifi << wifi << false << false;
 }
 
-// A client that ended with "Device disconnected" starts again with the same words once its phone,
-// seen gone since, is listed ready again, once per return; any other end leaves it closed.
+// A client that ended with "Device disconnected" starts again with the same words, its phone's name as
+// it is listed now, once its phone, seen gone since, is listed ready again, once per return; any other
+// end leaves it closed. The status line names every mirror opened again.
 void TestLauncher::mirrorReopensWhenItsPhoneReturns()
 {
     QFETCH(QByteArray, version);
     QFETCH(int, status);
     QFETCH(QString, phone);
+    QFETCH(QString, backAs);
     QFETCH(bool, endsFirst);
     QFETCH(bool, reopened);
+    const QStringList phones = phone.split(' '), back = backAs.split(' ');
     Fixture f;
     f.outside.answerer = [&version](const Outside::ToolStart& start) {
         return ToolAnswer::exited(0, start.words.contains("--version") ? version : QByteArray());
     };
+    for (qsizetype i = 0; i < phones.size(); ++i)
+        f.outside.serialNumbers[phones[i]] = f.outside.serialNumbers[back[i]] = QStringLiteral("R%1").arg(i);
     Launch launch(f);
-    f.listPhones({phone});
+    f.listPhones(phones);
+    f.outside.settle();
+    for (int slot = 1; slot <= phones.size(); ++slot)
+        f.tick(slot, true);
     launch.click();
     launch.runTicks();
     const QStringList launched = launch.clientLines();
-    QCOMPARE(launched.size(), 1);
+    QCOMPARE(launched.size(), phones.size());
     // Listed as the tracking lists it; what starts meanwhile stays on record.
-    const auto list = [&f, &phone](bool listed) {
-        f.windows.state().devices().setListed(listed
-                ? QList<DeviceList::Entry> {{phone, QStringLiteral("\t"), QStringLiteral("device")}}
-                : QList<DeviceList::Entry> {});
+    const auto list = [&f](const QStringList& names) {
+        QList<DeviceList::Entry> listed;
+        for (const QString& name : names)
+            listed.append({name, QStringLiteral("\t"), QStringLiteral("device")});
+        f.windows.state().devices().setListed(listed);
+        f.outside.settle(); // each phone tells who it is
     };
     if (endsFirst)
         f.outside.endClient(0, status);
-    list(false); // the phone drops: a Wi-Fi phone's slot shows it away
+    list({}); // the phone drops: a Wi-Fi phone's slot shows it away
     if (phone.contains(':'))
         QCOMPARE(launch.form.devfc->toolTip(), QStringLiteral("连接已断开，正在等待重新连接…"));
-    if (!endsFirst)
-        f.outside.endClient(0, status);
-    list(true); // and comes back
-    const QStringList expected = reopened ? launched + launched : launched;
+    if (!endsFirst) {
+        for (int client = 0; client < phones.size(); ++client)
+            f.outside.endClient(client, status);
+    }
+    list(back); // and comes back
+    QStringList again = launched;
+    for (qsizetype i = 0; i < phones.size(); ++i)
+        again[i].replace(phones[i], back[i]);
+    again.sort(); // opened again in the phones' order
+    const QStringList expected = reopened ? launched + again : launched;
     QCOMPARE(launch.clientLines(), expected);
     QCOMPARE(Fixture::find<QLabel>(launch.form, "launchStatus")->toolTip(),
-        reopened ? phone + QStringLiteral(" 已重新连接，投屏已重新打开。") : QString());
-    list(false); // once per return: a mirror still open is not opened again
-    list(true);
+        reopened ? back.join("、") + QStringLiteral(" 已重新连接，投屏已重新打开。") : QString());
+    list({}); // once per return: a mirror still open is not opened again
+    list(back);
     QCOMPARE(launch.clientLines(), expected);
 }
 

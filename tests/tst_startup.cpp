@@ -147,11 +147,11 @@ void TestStartup::cableStartsServerAndDeviceList()
     QCOMPARE(cable->Caption(), QStringLiteral("正在启动...."));
     QVERIFY(!start.isVisible());
     QVERIFY(f.launcher().isVisible());
-    // The read-out asks the new phone for its maker and model; the launcher, shown, asks the client
-    // for its version.
+    // The read-out asks the new phone who it is, its maker and model; the launcher, shown, asks the
+    // client for its version.
     QCOMPARE(f.outside.lines().mid(2),
-        QStringList({"adb -s SER1 shell getprop ro.product.manufacturer", "adb -s SER1 shell getprop ro.product.model",
-            "scrcpy --version"}));
+        QStringList({"adb -s SER1 shell getprop ro.serialno", "adb -s SER1 shell getprop ro.product.manufacturer",
+            "adb -s SER1 shell getprop ro.product.model", "scrcpy --version"}));
 }
 
 // The three ticks are a minimum: a device list that answers later is awaited, the dots stay, and

@@ -664,7 +664,7 @@ Full log: %3</translation>
         <translation>Recording name</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="205"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="191"/>
         <source>%1 的选项：</source>
         <translation>Options of %1: </translation>
     </message>
@@ -674,7 +674,7 @@ Full log: %3</translation>
         <translation>Launching...</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Launch.cpp" line="175"/>
+        <location filename="../src/launcher/Form1Launch.cpp" line="177"/>
         <source>应用配置并启动</source>
         <translation>Apply and launch</translation>
     </message>
@@ -705,69 +705,69 @@ Full log: %3</translation>
 <context>
     <name>LaunchPlanner</name>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="13"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="15"/>
         <source>需要至少选择一个设备！</source>
         <translation>Select at least one device.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="14"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="16"/>
         <source>多设备下不支持录屏！</source>
         <translation>Recording is not available with several devices.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="15"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="17"/>
         <source>多设备下不支持全屏！</source>
         <translation>Full screen is not available with several devices.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="16"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="18"/>
         <source>多设备下不支持工具栏！</source>
         <translation>The panels are not available with several devices.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="17"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="19"/>
         <source>多设备下不支持工具栏</source>
         <translation>The panels are not available with several devices</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="18"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="20"/>
         <source>请填写录屏文件名！</source>
         <translation>Enter a recording name.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="20"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="22"/>
         <source>录屏文件名不能含有路径（“/”、“\”或“..”）！</source>
         <translation>The recording name cannot hold a path (&quot;/&quot;, &quot;\&quot; or &quot;..&quot;).</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="39"/>
+        <location filename="../src/bridge/ThisSystemWindows.cpp" line="76"/>
         <source>录屏文件名不能含有“:”（它会指向其他驱动器或文件的数据流）！</source>
         <translation>The recording name cannot hold &quot;:&quot; (it would point to another drive or a file&apos;s data stream).</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="43"/>
+        <location filename="../src/bridge/ThisSystemWindows.cpp" line="80"/>
         <source>录屏文件名不能含有 &lt; &gt; &quot; | ? * 这些字符！</source>
         <translation>The recording name cannot hold &lt; &gt; &quot; | ? *</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="46"/>
+        <location filename="../src/bridge/ThisSystemWindows.cpp" line="83"/>
         <source>录屏文件名不能以点或空格结尾！</source>
         <translation>The recording name cannot end with a dot or a blank.</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="50"/>
+        <location filename="../src/bridge/ThisSystemWindows.cpp" line="87"/>
         <source>录屏文件名不能是设备名（CON、PRN、AUX、NUL、COM1–COM9、LPT1–LPT9）！</source>
         <translation>The recording name cannot be a device name (CON, PRN, AUX, NUL, COM1–COM9, LPT1–LPT9).</translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="85"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="71"/>
         <source>启动后则自动开始录屏，关闭窗口或断开设备即可停止！<byte value="xd"/>
 录屏文件将保存为：</source>
         <translation>Recording starts with mirroring; close the window or disconnect the phone to stop it.<byte value="xd"/>
 The recording is saved as: </translation>
     </message>
     <message>
-        <location filename="../src/client/LaunchPlanner.cpp" line="87"/>
+        <location filename="../src/client/LaunchPlanner.cpp" line="73"/>
         <source>！</source>
         <translation>.</translation>
     </message>
@@ -793,24 +793,29 @@ The recording is saved as: </translation>
 <context>
     <name>MirrorClients</name>
     <message>
-        <location filename="../src/client/MirrorClients.cpp" line="57"/>
+        <location filename="../src/client/MirrorClients.cpp" line="51"/>
         <source>无法启动 scrcpy！<byte value="xd"/>
 </source>
         <translation>Cannot start scrcpy.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/client/MirrorClients.cpp" line="57"/>
+        <location filename="../src/client/MirrorClients.cpp" line="51"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/client/MirrorClients.cpp" line="112"/>
+        <location filename="../src/client/MirrorClients.cpp" line="116"/>
         <source>%1 已重新连接，投屏已重新打开。</source>
         <translation>%1 is back; its mirror was opened again.</translation>
     </message>
     <message>
-        <location filename="../src/client/MirrorClients.cpp" line="114"/>
+        <location filename="../src/client/MirrorClients.cpp" line="116"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../src/client/MirrorClients.cpp" line="113"/>
         <source>%1 已重新连接，但投屏未能重新打开：%2</source>
         <translation>%1 is back, but its mirror could not be opened again: %2</translation>
     </message>
@@ -827,22 +832,48 @@ The recording is saved as: </translation>
         <source>“%1”：%2。应为 %3，%4！</source>
         <translation>&quot;%1&quot;: %2. It must be %3; %4.</translation>
     </message>
+    <message>
+        <location filename="../src/client/MoreOptions.cpp" line="224"/>
+        <location filename="../src/client/MoreOptions.cpp" line="234"/>
+        <source>未填</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <location filename="../src/client/MoreOptions.cpp" line="233"/>
+        <source>选中</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <location filename="../src/client/MoreOptions.cpp" line="233"/>
+        <source>未选</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <location filename="../src/client/MoreOptions.cpp" line="252"/>
+        <source>%1（所有手机：%2）</source>
+        <translation>%1 (every phone: %2)</translation>
+    </message>
+    <message>
+        <location filename="../src/client/MoreOptions.cpp" line="253"/>
+        <source>%1：%2（所有手机：%3）</source>
+        <translation>%1: %2 (every phone: %3)</translation>
+    </message>
 </context>
 <context>
     <name>Outside</name>
     <message>
-        <location filename="../src/bridge/SystemOutside.cpp" line="109"/>
+        <location filename="../src/bridge/SystemOutside.cpp" line="112"/>
         <source>没有要启动的程序。</source>
         <translation>There is no program to start.</translation>
     </message>
     <message>
-        <location filename="../src/bridge/SystemOutside.cpp" line="120"/>
+        <location filename="../src/bridge/SystemOutside.cpp" line="123"/>
         <source>无法写入它的记录文件 %1：%2</source>
         <translation>Cannot write its log %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/bridge/SystemOutside.cpp" line="81"/>
-        <location filename="../src/bridge/SystemOutside.cpp" line="130"/>
+        <location filename="../src/bridge/SystemOutside.cpp" line="84"/>
+        <location filename="../src/bridge/SystemOutside.cpp" line="133"/>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1680,40 +1711,37 @@ The recording is saved as: </translation>
         <translation>Own options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/SlotsFrame.cpp" line="54"/>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="56"/>
         <source>%1 在 10 分钟内没能重新连接，已不再尝试。</source>
         <translation>%1 could not be connected again within 10 minutes; no more tries.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/SlotsFrame.cpp" line="88"/>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="90"/>
         <source> 【已连接 %1 台设备】</source>
         <translation> [%1 connected]</translation>
     </message>
     <message>
-        <location filename="../src/launcher/SlotsFrame.cpp" line="91"/>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="93"/>
         <source>另有 %1 台设备没有位置：%2</source>
         <translation>%1 more without a slot: %2</translation>
     </message>
     <message>
-        <location filename="../src/launcher/SlotsFrame.cpp" line="91"/>
         <location filename="../src/launcher/SlotsFrame.cpp" line="93"/>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="95"/>
         <source>、</source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/launcher/SlotsFrame.cpp" line="93"/>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="95"/>
         <source>另有设备：</source>
         <translation>Also: </translation>
     </message>
     <message>
         <location filename="../src/launcher/SlotsFrame.cpp" line="112"/>
-        <source>这台手机有自己的投屏选项：%1</source>
-        <translation>This phone has options of its own: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/launcher/SlotsFrame.cpp" line="112"/>
-        <source>全部默认</source>
-        <translation>all defaults</translation>
+        <source>这台手机有自己的投屏选项：
+%1</source>
+        <translation>This phone has mirroring options of its own:
+%1</translation>
     </message>
     <message>
         <location filename="../src/launcher/SlotsFrame.cpp" line="131"/>
@@ -1729,71 +1757,71 @@ The recording is saved as: </translation>
 <context>
     <name>Start</name>
     <message>
-        <location filename="../src/startup/Start.cpp" line="34"/>
+        <location filename="../src/startup/Start.cpp" line="35"/>
         <source>连接并启动</source>
         <translation>Connect and start</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="35"/>
+        <location filename="../src/startup/Start.cpp" line="36"/>
         <source>正在启动</source>
         <translation>Starting</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="94"/>
+        <location filename="../src/startup/Start.cpp" line="95"/>
         <source>欢迎使用 Pannix</source>
         <translation>Welcome to Pannix</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="96"/>
+        <location filename="../src/startup/Start.cpp" line="97"/>
         <source>基于Scrcpy有线投屏工具的GUI控制器   酷安@Tollen</source>
         <translation>A console for the scrcpy mirroring tool   CoolApk@Tollen</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="99"/>
+        <location filename="../src/startup/Start.cpp" line="100"/>
         <source>请开启“USB调试”MIUI还需打开USB调试(安全设置)</source>
         <translation>Turn on USB debugging (on MIUI, its security option too)</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="103"/>
+        <location filename="../src/startup/Start.cpp" line="104"/>
         <source> 下载ADB驱动 </source>
         <translation> ADB driver </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="111"/>
+        <location filename="../src/startup/Start.cpp" line="112"/>
         <source> 无线配对 </source>
         <translation> Wireless pairing </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="120"/>
+        <location filename="../src/startup/Start.cpp" line="121"/>
         <source> 投屏工具 </source>
         <translation> Tools </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="132"/>
+        <location filename="../src/startup/Start.cpp" line="133"/>
         <source>设置与帮助</source>
         <translation>Settings and help</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="160"/>
+        <location filename="../src/startup/Start.cpp" line="161"/>
         <source>驱动不正常！请解压后运行或检查主程序目录下的文件！</source>
         <translation>The bridge tool is missing. Unpack the whole program and run it there, or check the files in its folder.</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="160"/>
-        <location filename="../src/startup/Start.cpp" line="316"/>
+        <location filename="../src/startup/Start.cpp" line="161"/>
+        <location filename="../src/startup/Start.cpp" line="317"/>
         <location filename="../src/startup/StartWireless.cpp" line="185"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="316"/>
+        <location filename="../src/startup/Start.cpp" line="317"/>
         <source>无法列出已连接的设备：<byte value="xd"/>
 </source>
         <translation>Cannot list the connected devices:<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="326"/>
+        <location filename="../src/startup/Start.cpp" line="327"/>
         <source>未检测到设备， 软件将自动关闭！<byte value="xd"/>
 请确定:<byte value="xd"/>
 1.开发者选项中的USB调试已经打开并授权 <byte value="xd"/>
@@ -1806,7 +1834,7 @@ Please check that:<byte value="xd"/>
 3. or try another computer</translation>
     </message>
     <message>
-        <location filename="../src/startup/Start.cpp" line="331"/>
+        <location filename="../src/startup/Start.cpp" line="332"/>
         <source>提示</source>
         <translation>Note</translation>
     </message>
@@ -1900,27 +1928,27 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolLocator</name>
     <message>
-        <location filename="../src/bridge/ToolLocator.cpp" line="88"/>
+        <location filename="../src/bridge/ToolLocator.cpp" line="74"/>
         <source>Pannix 获取的工具，与 scrcpy 成对使用</source>
         <translation>fetched by Pannix, paired with scrcpy</translation>
     </message>
     <message>
-        <location filename="../src/bridge/ToolLocator.cpp" line="90"/>
+        <location filename="../src/bridge/ToolLocator.cpp" line="76"/>
         <source>本程序目录下的</source>
         <translation>beside the program</translation>
     </message>
     <message>
-        <location filename="../src/bridge/ToolLocator.cpp" line="91"/>
+        <location filename="../src/bridge/ToolLocator.cpp" line="77"/>
         <source>系统路径(PATH)中的</source>
         <translation>found on PATH</translation>
     </message>
     <message>
-        <location filename="../src/bridge/ToolLocator.cpp" line="103"/>
+        <location filename="../src/bridge/ToolLocator.cpp" line="89"/>
         <source>本程序目录下的 %1 不是可以运行的程序（不是文件，或没有执行权限）。</source>
         <translation>%1 in the program folder cannot be run (it is not a file, or not executable).</translation>
     </message>
     <message>
-        <location filename="../src/bridge/ToolLocator.cpp" line="106"/>
+        <location filename="../src/bridge/ToolLocator.cpp" line="92"/>
         <source>在本程序目录下和系统路径(PATH)中都找不到 %1。请将 %1 放在本程序目录下，或安装后重试。</source>
         <translation>%1 is neither in the program folder nor on PATH. Put %1 in the program folder, or install it, and try again.</translation>
     </message>
@@ -1928,98 +1956,98 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolsArchive</name>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="39"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="41"/>
         <source>未知错误</source>
         <translation>unknown error</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="56"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="101"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="159"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="164"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="53"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="96"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="149"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="154"/>
         <source>无法读取压缩包：%1</source>
         <translation>Cannot read the archive: %1</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="103"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="98"/>
         <source>压缩包是空的。</source>
         <translation>The archive is empty.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="293"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="283"/>
         <source>磁盘已满：%1 所在的磁盘没有空间了，没有安装任何东西。请腾出空间后再试。</source>
         <translation>The disk is full: the disk that holds %1 has no space left, and nothing was installed. Free some space and try again.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="296"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="286"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="97"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="154"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="264"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="92"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="144"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="254"/>
         <source>已取消。</source>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="180"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="170"/>
         <source>无法替换已有的 %1（其中的程序可能正在运行）。</source>
         <translation>Cannot replace the existing %1 (a program in it may be running).</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="186"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="176"/>
         <source>无法把工具放到 %1。</source>
         <translation>Cannot put the tools in %1.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="231"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="221"/>
         <source>无法读取 %1：%2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="198"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="188"/>
         <source>压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。</source>
         <translation>The archive&apos;s &quot;%1&quot; %2, so the whole archive was refused and nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="202"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="192"/>
         <source>是一个链接</source>
         <translation>is a link</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="204"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="194"/>
         <source>不是普通文件或文件夹</source>
         <translation>is neither a file nor a folder</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="207"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="197"/>
         <source>是一个绝对路径</source>
         <translation>is an absolute path</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="211"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="201"/>
         <source>含有“..”</source>
         <translation>holds &quot;..&quot;</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="213"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="203"/>
         <source>不在压缩包唯一的顶层文件夹中</source>
         <translation>lies outside the archive&apos;s one top folder</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="238"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="228"/>
         <source>文件超过 %1 MB，不是官方发布的文件，没有安装任何东西。</source>
         <translation>The file is over %1 MB, so it is not the official release; nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="246"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="304"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="236"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="294"/>
         <source>无法创建文件夹 %1。</source>
         <translation>Cannot create the folder %1.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="312"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="302"/>
         <source>压缩包中没有 %1 文件夹。</source>
         <translation>The archive holds no %1 folder.</translation>
     </message>
@@ -2097,17 +2125,17 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolsHelper</name>
     <message>
-        <location filename="../src/install/ToolsHelper.cpp" line="116"/>
+        <location filename="../src/install/ToolsHelper.cpp" line="114"/>
         <source>无法启动安装程序 %1，没有安装任何东西。%2</source>
         <translation>The installer %1 could not be started; nothing was installed. %2</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsHelper.cpp" line="121"/>
+        <location filename="../src/install/ToolsHelper.cpp" line="119"/>
         <source>安装程序意外结束（状态 %1），没有安装任何东西。</source>
         <translation>The installer ended unexpectedly (status %1); nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsHelper.cpp" line="122"/>
+        <location filename="../src/install/ToolsHelper.cpp" line="120"/>
         <source>它留下的未完成文件已删除。</source>
         <translation> The unfinished files it left were removed.</translation>
     </message>
@@ -2156,62 +2184,62 @@ Please check that:<byte value="xd"/>
         <translation>a number is missing</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="77"/>
+        <location filename="../src/client/TypedValue.cpp" line="75"/>
         <source>应有 %1 个数，这里有 %2 个</source>
         <translation>it needs %1 numbers, not %2</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="99"/>
+        <location filename="../src/client/TypedValue.cpp" line="97"/>
         <source>包名至少有两段，以“.”分开</source>
         <translation>a package name has two parts or more, separated by &quot;.&quot;</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="102"/>
+        <location filename="../src/client/TypedValue.cpp" line="100"/>
         <source>“%1”不是包名的一段：每段以字母开头</source>
         <translation>&quot;%1&quot; is no part of a package name: each part starts with a letter</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="135"/>
+        <location filename="../src/client/TypedValue.cpp" line="133"/>
         <source>%1 到 %2 之间的整数</source>
         <translation>a whole number from %1 to %2</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="137"/>
+        <location filename="../src/client/TypedValue.cpp" line="135"/>
         <source>%1 到 %2 之间的数</source>
         <translation>a number from %1 to %2</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="139"/>
+        <location filename="../src/client/TypedValue.cpp" line="137"/>
         <source>宽x高（例如 1080x1920），宽和高都在 %1 到 %2 之间</source>
         <translation>WxH (for example 1080x1920), each from %1 to %2</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="142"/>
+        <location filename="../src/client/TypedValue.cpp" line="140"/>
         <source>宽:高:X:Y（例如 1080:1200:0:0），都是 0 到 %1 之间的整数，宽和高至少为 %2</source>
         <translation>W:H:X:Y (for example 1080:1200:0:0), whole numbers from 0 to %1, the width and height at least %2</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="146"/>
+        <location filename="../src/client/TypedValue.cpp" line="144"/>
         <source>安卓应用的包名（例如 com.android.settings）</source>
         <translation>an Android package name (for example com.android.settings)</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="156"/>
+        <location filename="../src/client/TypedValue.cpp" line="154"/>
         <source>%1–%2，可不填</source>
         <translation>%1–%2, optional</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="158"/>
+        <location filename="../src/client/TypedValue.cpp" line="156"/>
         <source>宽x高，可不填</source>
         <translation>WxH, optional</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="160"/>
+        <location filename="../src/client/TypedValue.cpp" line="158"/>
         <source>宽:高:X:Y，可不填</source>
         <translation>W:H:X:Y, optional</translation>
     </message>
     <message>
-        <location filename="../src/client/TypedValue.cpp" line="162"/>
+        <location filename="../src/client/TypedValue.cpp" line="160"/>
         <source>安卓包名，例如 com.android.settings</source>
         <translation>Package, e.g. com.android.settings</translation>
     </message>
@@ -2313,139 +2341,145 @@ Please check that:<byte value="xd"/>
 <context>
     <name>options</name>
     <message>
-        <location filename="../src/launcher/options.cpp" line="92"/>
+        <location filename="../src/launcher/options.cpp" line="95"/>
         <source>更多投屏选项</source>
         <translation>More mirroring options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="100"/>
+        <location filename="../src/launcher/options.cpp" line="103"/>
         <source>恢复默认</source>
         <translation>Restore defaults</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="53"/>
+        <location filename="../src/launcher/options.cpp" line="56"/>
         <source>声音</source>
         <translation>Sound</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="392"/>
+        <location filename="../src/launcher/options.cpp" line="418"/>
         <source>投屏客户端 scrcpy %1：灰色的选项需要更新的版本，或与已选的选项不能同时使用。</source>
         <translation>Mirroring client scrcpy %1: greyed options need a newer version, or cannot be used with a choice already made.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="55"/>
+        <location filename="../src/launcher/options.cpp" line="58"/>
         <source>键盘</source>
         <translation>Keyboard</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="56"/>
+        <location filename="../src/launcher/options.cpp" line="59"/>
         <source>鼠标</source>
         <translation>Mouse</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="57"/>
+        <location filename="../src/launcher/options.cpp" line="60"/>
         <source>游戏手柄</source>
         <translation>Gamepad</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="70"/>
+        <location filename="../src/launcher/options.cpp" line="73"/>
         <source>声音与输入</source>
         <translation>Sound and input</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="71"/>
+        <location filename="../src/launcher/options.cpp" line="74"/>
         <source>虚拟显示器与摄像头</source>
         <translation>Virtual display and camera</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="76"/>
+        <location filename="../src/launcher/options.cpp" line="79"/>
         <source>输入法：</source>
         <translation>Input method:</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="121"/>
+        <location filename="../src/launcher/options.cpp" line="132"/>
         <source>选项用于：</source>
         <translation>Options for:</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="125"/>
+        <location filename="../src/launcher/options.cpp" line="136"/>
         <source>选项用于</source>
         <translation>Options for</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="141"/>
+        <location filename="../src/launcher/options.cpp" line="154"/>
         <source>所有手机</source>
         <translation>All phones</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="163"/>
+        <location filename="../src/launcher/options.cpp" line="164"/>
+        <location filename="../src/launcher/options.cpp" line="174"/>
+        <source>%1（已离开）</source>
+        <translation>%1 (away)</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/options.cpp" line="186"/>
         <source>没有已连接的手机</source>
         <translation>No phone connected</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="168"/>
+        <location filename="../src/launcher/options.cpp" line="191"/>
         <source>每台手机都用这些选项，有自己选项的手机除外。</source>
         <translation>Every phone uses these, except phones with options of their own.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="169"/>
+        <location filename="../src/launcher/options.cpp" line="192"/>
         <source>这台手机有自己的选项；“恢复默认”后它改用所有手机的选项。</source>
         <translation>This phone has options of its own; &quot;Restore defaults&quot; makes it use all phones&apos; options again.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="170"/>
+        <location filename="../src/launcher/options.cpp" line="193"/>
         <source>这台手机使用所有手机的选项；改动后它将有自己的选项。</source>
         <translation>This phone uses all phones&apos; options; a change gives it options of its own.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="58"/>
+        <location filename="../src/launcher/options.cpp" line="61"/>
         <source>虚拟显示器与应用</source>
         <translation>Virtual display and app</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="284"/>
+        <location filename="../src/launcher/options.cpp" line="307"/>
         <source>选择…</source>
         <translation>Choose…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="61"/>
+        <location filename="../src/launcher/options.cpp" line="64"/>
         <source>摄像头</source>
         <translation>Camera</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="48"/>
+        <location filename="../src/launcher/options.cpp" line="51"/>
         <source>视频</source>
         <translation>Video</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="50"/>
-        <location filename="../src/launcher/options.cpp" line="70"/>
+        <location filename="../src/launcher/options.cpp" line="53"/>
+        <location filename="../src/launcher/options.cpp" line="73"/>
         <source>画面</source>
         <translation>Picture</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="52"/>
+        <location filename="../src/launcher/options.cpp" line="55"/>
         <source>裁剪以手机屏幕的像素计，X、Y 为左上角；旋转只转电脑上显示的画面。</source>
         <translation>Crop in the phone&apos;s screen pixels, X and Y the top left; the turn is of the picture shown.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="63"/>
-        <location filename="../src/launcher/options.cpp" line="71"/>
+        <location filename="../src/launcher/options.cpp" line="66"/>
+        <location filename="../src/launcher/options.cpp" line="74"/>
         <source>其他</source>
         <translation>Other</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="363"/>
+        <location filename="../src/launcher/options.cpp" line="389"/>
         <source>scrcpy %1 起不再支持</source>
         <translation>No longer in scrcpy %1 and later</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="364"/>
+        <location filename="../src/launcher/options.cpp" line="390"/>
         <source>需要 scrcpy %1 或更高版本</source>
         <translation>Needs scrcpy %1 or later</translation>
     </message>
     <message>
-        <location filename="../src/launcher/options.cpp" line="391"/>
+        <location filename="../src/launcher/options.cpp" line="417"/>
         <source>投屏客户端的版本尚未知道：知道之前，这些选项都不会加到启动命令中。</source>
         <translation>The client&apos;s version is not known yet: until it is, none of these options is added to the launch.</translation>
     </message>

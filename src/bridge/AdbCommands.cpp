@@ -72,6 +72,12 @@ ToolCommand modelTail()
         QStringLiteral(" shell getprop ro.product.model")};
 }
 
+ToolCommand serialNumberTail()
+{
+    return {{QStringLiteral("shell"), QStringLiteral("getprop"), QStringLiteral("ro.serialno")},
+        QStringLiteral(" shell getprop ro.serialno")};
+}
+
 ToolCommand trackDevices()
 {
     return fixed({Adb, QStringLiteral("track-devices")});
@@ -122,6 +128,11 @@ ToolCommand pair(const QString& hostAndPort, const QString& secret)
 ToolCommand connectTo(const QString& hostAndPort)
 {
     return {{Adb, QStringLiteral("connect"), hostAndPort}, QStringLiteral("adb connect ") + hostAndPort};
+}
+
+ToolCommand disconnectFrom(const QString& hostAndPort)
+{
+    return {{Adb, QStringLiteral("disconnect"), hostAndPort}, QStringLiteral("adb disconnect ") + hostAndPort};
 }
 
 bool saysConnected(const ToolAnswer& answer)

@@ -39,6 +39,8 @@ ToolCommand mdnsServices();
 ToolCommand pair(const QString& hostAndPort, const QString& secret);
 // To a phone's "IP地址和端口", one argument whatever it holds.
 ToolCommand connectTo(const QString& hostAndPort);
+// The connection to the phone at that address let go of, whatever its port.
+ToolCommand disconnectFrom(const QString& hostAndPort);
 
 // "adb " + selector + tail, the command sent to one device slot. The selector is " -s " + the
 // slot's serial field, or empty; the tool receives the serial alone, as one argument.
@@ -46,6 +48,8 @@ ToolCommand forSlot(const QString& selector, const ToolCommand& tail);
 
 ToolCommand makerTail();
 ToolCommand modelTail();
+// The phone's own serial number, whichever way the bridge reaches it.
+ToolCommand serialNumberTail();
 ToolCommand keyEventTail(int code);
 ToolCommand screencapTail();
 // Without a target the picture lands as "screen.png" in the folder the tool runs in.

@@ -11,38 +11,83 @@
 DeviceModel::DeviceModel(QObject* parent)
     : QObject(parent)
 {
+    // A phone that has told who it is may be one already in a slot under another name.
+    connect(&m_identities, &PhoneIdentities::learnt, this, [this] { take(m_listed, snapshot(), m_ticked); });
 }
 
 void DeviceModel::setListed(const QList<DeviceList::Entry>& listed)
 {
+    ++m_listsTaken;
+    take(listed, snapshot(), m_ticked);
+}
+
+void DeviceModel::take(
+    const QList<DeviceList::Entry>& listed, const QStringList& before, const std::array<bool, Slots>& tickedBefore)
+{
+    m_listed = listed;
     QHash<QString, Phone> known;
     for (const Phone& phone : phones())
         known.insert(phone.entry.serial, phone);
-    const QStringList before = snapshot();
-    const std::array<bool, Slots> tickedBefore = m_ticked;
-    keepSlotsAway(listed);
-    place(listed, known);
+    const QList<DeviceList::Entry> shown = onePerPhone(listed);
+    keepSlotsAway(shown);
+    place(shown, known);
     applySelectionRules();
 
     QSet<QString> present;
-    for (const DeviceList::Entry& entry : listed)
+    for (const DeviceList::Entry& entry : shown)
         present.insert(entry.serial);
     m_makerAsked.intersect(present);
     settleChange(before, tickedBefore);
-    for (const DeviceList::Entry& entry : listed) {
+    m_identities.take(listed);
+    for (const DeviceList::Entry& entry : shown) {
         if (entry.ready() && !m_makerAsked.contains(entry.serial))
             askDetails(entry.serial);
     }
     emit listTaken(listed);
 }
 
+// Each phone once: of the names that are one phone, the one ready, and of two ready the one its slot
+// shows already (a cable plugged in beside the Wi-Fi changes nothing the user sees).
+QList<DeviceList::Entry> DeviceModel::onePerPhone(const QList<DeviceList::Entry>& listed) const
+{
+    QList<DeviceList::Entry> shown;
+    for (const DeviceList::Entry& entry : listed) {
+        const auto same = std::find_if(shown.begin(), shown.end(),
+            [&](const DeviceList::Entry& kept) { return m_identities.onePhone(kept, entry); });
+        if (same == shown.end()) {
+            shown.append(entry);
+            continue;
+        }
+        const bool readier
+            = entry.ready() != same->ready() ? entry.ready() : inUse(entry.serial) && !inUse(same->serial);
+        if (readier)
+            *same = entry;
+    }
+    return shown;
+}
+
+bool DeviceModel::inUse(const QString& serial) const
+{
+    for (int i = 0; i < Slots; ++i) {
+        if ((m_slots[i] && m_slots[i]->entry.serial == serial)
+            || (m_away[i] && m_away[i]->phone.entry.serial == serial))
+            return true;
+    }
+    return false;
+}
+
 // A phone that leaves its slot, or is listed but no longer ready, while it is being connected
-// again keeps the slot, away: nothing addresses it there and no other phone takes it.
+// again keeps the slot, away: nothing addresses it there and no other phone takes it. A phone ready
+// under another name of its own (its cable, say) is not away: that name takes the slot.
 void DeviceModel::keepSlotsAway(const QList<DeviceList::Entry>& listed)
 {
     for (int i = 0; i < Slots; ++i) {
-        if (m_slots[i] && !DeviceList::listsReady(listed, m_slots[i]->entry.serial) && m_keepsSlot
-            && m_keepsSlot(m_slots[i]->entry.serial)) {
+        if (!m_slots[i] || DeviceList::listsReady(listed, m_slots[i]->entry.serial))
+            continue;
+        const bool readyElsewhere = std::any_of(listed.begin(), listed.end(), [&](const DeviceList::Entry& entry) {
+            return entry.ready() && m_identities.samePhone(entry.serial, m_slots[i]->entry.serial);
+        });
+        if (!readyElsewhere && m_keepsSlot && m_keepsSlot(m_slots[i]->entry.serial)) {
             m_away[i] = Away {*m_slots[i], m_ticked[i], 0};
             m_slots[i].reset();
         }
@@ -61,10 +106,10 @@ void DeviceModel::place(const QList<DeviceList::Entry>& listed, const QHash<QStr
     std::array<std::optional<Phone>, Slots> placed;
     QList<Phone> withoutSlot;
     // A phone still listed keeps its slot, and one away takes its slot back with its tick once it is
-    // ready again.
+    // ready again. A phone that took a free slot before it told who it is goes back to its own.
     for (const DeviceList::Entry& entry : listed) {
         for (int i = 0; i < Slots; ++i) {
-            if (m_slots[i] && m_slots[i]->entry.serial == entry.serial)
+            if (m_slots[i] && m_slots[i]->entry.serial == entry.serial && !hasSlotElsewhere(entry, listed, i))
                 placed[i] = listedAs(entry);
             if (m_away[i] && m_away[i]->phone.entry.serial == entry.serial && entry.ready()) {
                 Phone back = m_away[i]->phone;
@@ -75,6 +120,7 @@ void DeviceModel::place(const QList<DeviceList::Entry>& listed, const QHash<QStr
             }
         }
     }
+    placeUnderNewNames(listed, placed);
     // The others take the first free slots in the list's order; past the third they wait by name.
     for (const DeviceList::Entry& entry : listed) {
         const auto holds = [&](const auto& slot) { return slot && slot->entry.serial == entry.serial; };
@@ -92,6 +138,54 @@ void DeviceModel::place(const QList<DeviceList::Entry>& listed, const QHash<QStr
     }
     m_slots = placed;
     m_withoutSlot = withoutSlot;
+}
+
+// Whether another slot is the phone's own: its phone away, or its phone's name listed no more, under
+// another name of this phone.
+bool DeviceModel::hasSlotElsewhere(
+    const DeviceList::Entry& entry, const QList<DeviceList::Entry>& listed, int slot) const
+{
+    for (int i = 0; i < Slots; ++i) {
+        if (i == slot)
+            continue;
+        if (m_away[i] && entry.ready() && m_identities.samePhone(m_away[i]->phone.entry.serial, entry.serial))
+            return true;
+        const auto listedStill
+            = [&](const DeviceList::Entry& other) { return other.serial == m_slots[i]->entry.serial; };
+        if (m_slots[i] && m_slots[i]->entry.serial != entry.serial
+            && std::none_of(listed.begin(), listed.end(), listedStill)
+            && m_identities.samePhone(m_slots[i]->entry.serial, entry.serial))
+            return true;
+    }
+    return false;
+}
+
+// A phone listed under a name of its own other than its slot's (a new port, its cable pulled while its
+// Wi-Fi stays) takes that slot, with what it told and, when it was away, its tick.
+void DeviceModel::placeUnderNewNames(
+    const QList<DeviceList::Entry>& listed, std::array<std::optional<Phone>, Slots>& placed)
+{
+    for (const DeviceList::Entry& entry : listed) {
+        const auto holds = [&](const auto& slot) { return slot && slot->entry.serial == entry.serial; };
+        if (std::any_of(placed.begin(), placed.end(), holds))
+            continue;
+        for (int i = 0; i < Slots; ++i) {
+            if (placed[i])
+                continue;
+            if (m_slots[i] && m_identities.samePhone(m_slots[i]->entry.serial, entry.serial)) {
+                placed[i] = *m_slots[i];
+                placed[i]->entry = entry;
+                break;
+            }
+            if (m_away[i] && entry.ready() && m_identities.samePhone(m_away[i]->phone.entry.serial, entry.serial)) {
+                placed[i] = m_away[i]->phone;
+                placed[i]->entry = entry;
+                m_ticked[i] = m_away[i]->ticked;
+                m_away[i].reset();
+                break;
+            }
+        }
+    }
 }
 
 void DeviceModel::settleChange(const QStringList& before, const std::array<bool, Slots>& tickedBefore)
@@ -132,11 +226,33 @@ void DeviceModel::setAwayTries(const QString& serial, int tries)
 void DeviceModel::release(const QString& serial)
 {
     const QStringList before = snapshot();
+    const std::array<bool, Slots> tickedBefore = m_ticked;
+    bool released = false;
     for (auto& away : m_away) {
-        if (away && away->phone.entry.serial == serial)
+        if (away && away->phone.entry.serial == serial) {
             away.reset();
+            released = true;
+        }
     }
-    settleChange(before, m_ticked);
+    if (released)
+        take(m_listed, before, tickedBefore);
+}
+
+QString DeviceModel::identityAt(int slot) const
+{
+    const Phone* phone = phoneAt(slot);
+    if (!phone)
+        phone = awayAt(slot);
+    return phone ? m_identities.of(phone->entry.serial) : QString();
+}
+
+int DeviceModel::slotOf(const QString& identity) const
+{
+    for (int slot = 1; slot <= Slots && !identity.isEmpty(); ++slot) {
+        if (identityAt(slot) == identity)
+            return slot;
+    }
+    return 0;
 }
 
 // A slot without a phone addresses nothing, so it is not ticked; a lone phone is the one every

@@ -9,8 +9,8 @@
 
 #include <functional>
 
-// Everything that leaves the process passes through here: starting a tool, opening a web
-// address, showing a modal message box and ending the program. The program uses the system's
+// Everything that leaves the process passes through here: starting a tool, knocking at a phone's
+// port, opening a web address, showing a modal message box and ending the program. The program uses the system's
 // services; tests install a recorder so that nothing blocks and every word can be checked.
 class Outside
 {
@@ -38,6 +38,12 @@ public:
     // and nothing is handed over after that.
     virtual RunningTool* streamTool(
         const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd)
+        = 0;
+    // Whether something listens at host:port, learnt by opening a TCP connection and closing it at
+    // once: no tool starts, nothing is sent. onAnswer is handed the outcome within timeoutMs, on the
+    // window thread, never before this call returns, and not once receiver is gone.
+    virtual void probe(const QString& host, quint16 port, int timeoutMs, QObject* receiver,
+        std::function<void(bool listening)> onAnswer)
         = 0;
     virtual void openWebAddress(const QString& address) = 0;
     virtual void showMessage(const QString& text, const QString& title, Icon icon) = 0;

@@ -33,12 +33,12 @@ void PhoneDrops::askList()
         return;
     }
     m_asking = true;
-    const int takenBefore = m_listsTaken;
+    const int takenBefore = m_model.listsTaken();
     CommandRunner::call(AdbCommands::devicesLong(), this, [this, takenBefore](const ToolAnswer& answer) {
         m_asking = false;
         const auto listed = DeviceList::listed(ToolText::lines(answer.output.left(ToolText::ReadCap)));
         // A list the tracking delivered meanwhile is newer than this answer may be: it stands.
-        if (listed && answer.succeeded() && m_listsTaken == takenBefore)
+        if (listed && answer.succeeded() && m_model.listsTaken() == takenBefore)
             m_model.setListed(DeviceList::withoutDetails(*listed));
         if (std::exchange(m_askAgain, false))
             askList();
@@ -49,7 +49,6 @@ void PhoneDrops::askList()
 // has none.
 void PhoneDrops::take(const QList<DeviceList::Entry>& listed)
 {
-    ++m_listsTaken;
     const QSet<QString> ready = PhoneReconnect::readyOnNetwork(listed);
     m_waitEnded.intersect(ready);
     for (auto wait = m_waits.begin(); wait != m_waits.end();) {

@@ -44,5 +44,4 @@ private:
     QSet<QString> m_waitEnded;
     bool m_asking = false;
     bool m_askAgain = false;
-    int m_listsTaken = 0;
 };

@@ -1,6 +1,7 @@
 #include "SystemOutside.h"
 
 #include "BridgeLog.h"
+#include "ThisSystem.h"
 #include "ToolCall.h"
 #include "ToolLocator.h"
 #include "ToolStream.h"
@@ -14,7 +15,9 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSet>
+#include <QSocketNotifier>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 #include <cstdlib>
@@ -130,6 +133,35 @@ bool SystemOutside::startTool(const ToolStart& start, QString* problem, AnswerHa
         return refuse(QCoreApplication::translate("Outside", "%1：%2")
                           .arg(QDir::toNativeSeparators(program), process.errorString()));
     return true;
+}
+
+// The knock's socket is watched from the event loop: writable once the connection is made or
+// refused. Told once, whichever comes first: that, or the time limit.
+void SystemOutside::probe(
+    const QString& host, quint16 port, int timeoutMs, QObject* receiver, std::function<void(bool listening)> onAnswer)
+{
+    auto* knock = new QObject(receiver);
+    const qintptr socket = ThisSystem::beginKnock(host, port);
+    const auto tell = [knock, socket, onAnswer](bool listening) {
+        if (knock->property("told").toBool())
+            return;
+        knock->setProperty("told", true);
+        // The watch ends before its socket is closed.
+        for (auto* writable : knock->findChildren<QSocketNotifier*>())
+            writable->setEnabled(false);
+        if (socket >= 0)
+            ThisSystem::endKnock(socket);
+        knock->deleteLater();
+        onAnswer(listening);
+    };
+    if (socket < 0) {
+        QTimer::singleShot(0, knock, [tell] { tell(false); });
+        return;
+    }
+    auto* writable = new QSocketNotifier(socket, QSocketNotifier::Write, knock);
+    QObject::connect(
+        writable, &QSocketNotifier::activated, knock, [socket, tell] { tell(ThisSystem::knockAnswered(socket)); });
+    QTimer::singleShot(timeoutMs, knock, [tell] { tell(false); });
 }
 
 void SystemOutside::callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer)

@@ -11,6 +11,8 @@ public:
     void callTool(const ToolStart& start, QObject* receiver, AnswerHandler onAnswer) override;
     RunningTool* streamTool(
         const ToolStart& start, QObject* receiver, OutputHandler onOutput, AnswerHandler onEnd) override;
+    void probe(const QString& host, quint16 port, int timeoutMs, QObject* receiver,
+        std::function<void(bool listening)> onAnswer) override;
     void openWebAddress(const QString& address) override;
     void showMessage(const QString& text, const QString& title, Icon icon) override;
     QString chooseFile(const QString& title, const QString& filter) override;

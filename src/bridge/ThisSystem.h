@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 class QProcess;
 
@@ -31,5 +32,13 @@ QString usersFolder();
 QString fileNameProblem(const QString& name);
 // The page on connecting a phone by USB to this system (its driver on Windows, its udev rules elsewhere).
 QString usbSetupPage();
+
+// A knock at a phone's port: a TCP connection begun without waiting, to a numeric address (IPv4, or
+// IPv6 in brackets or not). Its socket, or -1 when it cannot begin (a host name, no socket) or
+// is refused at once.
+qintptr beginKnock(const QString& host, quint16 port);
+// Once the socket can be written: whether the connection was made.
+bool knockAnswered(qintptr socket);
+void endKnock(qintptr socket);
 
 } // namespace ThisSystem

@@ -8,6 +8,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
 #include <windows.h>
 
 namespace ThisSystem {
@@ -89,6 +92,59 @@ QString fileNameProblem(const QString& name)
 QString usbSetupPage()
 {
     return WebAddresses::WindowsUsbDriver;
+}
+
+qintptr beginKnock(const QString& host, quint16 port)
+{
+    // Winsock is started once, for the program's run.
+    static const bool started = [] {
+        WSADATA data;
+        return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }();
+    if (!started)
+        return -1;
+    const std::wstring address = QString(host).remove(QLatin1Char('[')).remove(QLatin1Char(']')).toStdWString();
+    sockaddr_storage storage {};
+    int length = 0;
+    auto* v4 = reinterpret_cast<sockaddr_in*>(&storage);
+    auto* v6 = reinterpret_cast<sockaddr_in6*>(&storage);
+    if (InetPtonW(AF_INET, address.c_str(), &v4->sin_addr) == 1) {
+        v4->sin_family = AF_INET;
+        v4->sin_port = htons(port);
+        length = sizeof(sockaddr_in);
+    } else if (InetPtonW(AF_INET6, address.c_str(), &v6->sin6_addr) == 1) {
+        v6->sin6_family = AF_INET6;
+        v6->sin6_port = htons(port);
+        length = sizeof(sockaddr_in6);
+    } else {
+        return -1;
+    }
+    const SOCKET socket = ::socket(storage.ss_family, SOCK_STREAM, IPPROTO_TCP);
+    if (socket == INVALID_SOCKET)
+        return -1;
+    u_long nonBlocking = 1;
+    if (ioctlsocket(socket, FIONBIO, &nonBlocking) != 0
+        || (::connect(socket, reinterpret_cast<sockaddr*>(&storage), length) != 0
+            && WSAGetLastError() != WSAEWOULDBLOCK)) {
+        closesocket(socket);
+        return -1;
+    }
+    return qintptr(socket);
+}
+
+bool knockAnswered(qintptr socket)
+{
+    int error = 0;
+    int size = sizeof(error);
+    sockaddr_storage peer {};
+    int peerSize = sizeof(peer);
+    return getsockopt(SOCKET(socket), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) == 0 && error == 0
+        && getpeername(SOCKET(socket), reinterpret_cast<sockaddr*>(&peer), &peerSize) == 0;
+}
+
+void endKnock(qintptr socket)
+{
+    closesocket(SOCKET(socket));
 }
 
 } // namespace ThisSystem

@@ -89,25 +89,60 @@ void MirrorClients::ended(const QString& phone, const ToolCommand& command, cons
 }
 
 // Back is back however the list says it: a phone seen gone since its client ended, and listed
-// ready now, has its mirror opened again, once.
+// ready now (under its own name or another of its own, a new port say), has its mirror opened
+// again, once. The status line names every mirror opened again.
 void MirrorClients::take(const QList<DeviceList::Entry>& listed)
 {
-    for (auto reopen = m_toReopen.begin(); reopen != m_toReopen.end();) {
-        const QString phone = reopen.key();
-        const bool ready = DeviceList::listsReady(listed, phone);
-        if (!ready || !reopen->gone) {
-            reopen->gone = reopen->gone || !ready;
-            ++reopen;
+    QStringList reopened;
+    QStringList failed;
+    QStringList phones = m_toReopen.keys();
+    phones.sort(); // told in one order whatever the hash's
+    for (const QString& phone : std::as_const(phones)) {
+        ToReopen& reopen = m_toReopen[phone];
+        const QString now = nameListedReady(listed, phone);
+        if (now.isEmpty() || !reopen.gone) {
+            reopen.gone = reopen.gone || now.isEmpty();
             continue;
         }
-        const ToolCommand command = reopen->command;
-        reopen = m_toReopen.erase(reopen);
+        const ToolCommand command = underName(reopen.command, phone, now);
+        m_toReopen.remove(phone);
         QString problem;
-        if (startClient(command, phone, &problem))
-            emit status(tr("%1 已重新连接，投屏已重新打开。").arg(phone));
+        if (startClient(command, now, &problem))
+            reopened << now;
         else
-            emit status(tr("%1 已重新连接，但投屏未能重新打开：%2").arg(phone, problem));
+            failed << tr("%1 已重新连接，但投屏未能重新打开：%2").arg(now, problem);
     }
+    if (!reopened.isEmpty())
+        failed.prepend(tr("%1 已重新连接，投屏已重新打开。").arg(reopened.join(tr("、"))));
+    if (!failed.isEmpty())
+        emit status(failed.join(QLatin1Char(' ')));
+}
+
+// The name the phone is listed ready under: its own, or another of its own; empty when it is not.
+QString MirrorClients::nameListedReady(const QList<DeviceList::Entry>& listed, const QString& phone) const
+{
+    if (DeviceList::listsReady(listed, phone))
+        return phone;
+    for (const DeviceList::Entry& entry : listed) {
+        if (entry.ready() && m_devices.identities().samePhone(entry.serial, phone))
+            return entry.serial;
+    }
+    return {};
+}
+
+// The client's words with the phone's new name, as its selector and in its window's title.
+ToolCommand MirrorClients::underName(ToolCommand command, const QString& before, const QString& now)
+{
+    const QString title = ClientOptions::word(ClientOptions::Choice::WindowTitle);
+    for (qsizetype i = 0; i < command.words.size(); ++i) {
+        QString& word = command.words[i];
+        if (word == before && i > 0 && command.words[i - 1] == QLatin1String("-s"))
+            word = now;
+        else if (i > 0 && command.words[i - 1] == title && word.endsWith(before))
+            word = word.chopped(before.size()) + now;
+    }
+    command.text.replace(before, now);
+    return command;
 }
 
 bool MirrorClients::listedReady(const QString& phone) const

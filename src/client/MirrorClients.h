@@ -17,7 +17,8 @@ struct ToolAnswer;
 // first seconds, a launch's failures told once. A client of 1.24 or later that ends with the client's
 // "Device disconnected" (status 2) witnesses its phone's drop, and is started again with the same
 // words, once, when its phone is listed ready again after it was gone (a Wi-Fi phone connected again,
-// a cable plugged in again). A window the user closed (0) or a client that failed (1) stays closed.
+// perhaps at a new port, a cable plugged in again). A window the user closed (0) or a client that failed (1) stays
+// closed.
 class MirrorClients : public QObject
 {
     Q_OBJECT
@@ -45,6 +46,8 @@ private:
     void reportStartFailure(const ToolCommand& command, const QString& problem);
     void ended(const QString& phone, const ToolCommand& command, const ToolAnswer& answer);
     void take(const QList<DeviceList::Entry>& listed);
+    QString nameListedReady(const QList<DeviceList::Entry>& listed, const QString& phone) const;
+    static ToolCommand underName(ToolCommand command, const QString& before, const QString& now);
     bool listedReady(const QString& phone) const;
 
     DeviceModel& m_devices;

@@ -160,10 +160,10 @@ QStringList MoreOptions::refusals(MoreOptions* kept) const
     return messages;
 }
 
-MoreOptions MoreOptions::read(QSettings& settings)
+MoreOptions MoreOptions::read(QSettings& settings, const MoreOptions& given)
 {
     // Nothing read back is shown that a launch would refuse: it is dropped to its default.
-    MoreOptions shown = readAsTyped(settings);
+    MoreOptions shown = readAsTyped(settings, given);
     MoreOptions kept;
     shown.refusals(&kept);
     // The window shows a value as it was typed, once it can be read.
@@ -174,9 +174,9 @@ MoreOptions MoreOptions::read(QSettings& settings)
     return shown;
 }
 
-MoreOptions MoreOptions::readAsTyped(QSettings& settings)
+MoreOptions MoreOptions::readAsTyped(QSettings& settings, const MoreOptions& given)
 {
-    MoreOptions options;
+    MoreOptions options = given;
     for (auto entry = options.m_kept.begin(); entry != options.m_kept.end(); ++entry) {
         const QVariant value = settings.value(settingsKey(entry.key()));
         if (!value.isValid())
@@ -203,4 +203,55 @@ void MoreOptions::write(QSettings& settings) const
 {
     for (auto entry = m_kept.cbegin(); entry != m_kept.cend(); ++entry)
         settings.setValue(settingsKey(entry.key()), entry.value());
+}
+
+void MoreOptions::writeDifferences(QSettings& settings, const MoreOptions& shared) const
+{
+    for (auto entry = m_kept.cbegin(); entry != m_kept.cend(); ++entry) {
+        if (entry.value() == shared.m_kept.value(entry.key()))
+            settings.remove(settingsKey(entry.key()));
+        else
+            settings.setValue(settingsKey(entry.key()), entry.value());
+    }
+}
+
+// How a key's text reads: an alternative's name, a flag's "选中" or "未选", a value or "未填".
+QString MoreOptions::describe(const QString& key) const
+{
+    const QList<Choice> choices = ClientOptions::underKey(key);
+    const QString text = m_kept.value(key);
+    if (choices.isEmpty()) // the value typed beside a flag
+        return text.isEmpty() ? tr("未填") : text;
+    const ClientOptions::Option& row = ClientOptions::option(choices.first());
+    if (row.kind == Kind::Alternative) {
+        for (const Choice choice : choices) {
+            if (isChosen(choice))
+                return ClientOptions::name(choice);
+        }
+    }
+    if (row.kind == Kind::Flag)
+        return text == True ? tr("选中") : tr("未选");
+    return text.isEmpty() ? tr("未填") : text;
+}
+
+QStringList MoreOptions::differencesFrom(const MoreOptions& shared) const
+{
+    QStringList named;
+    for (const ClientOptions::Option& row : ClientOptions::table()) {
+        for (const char* key : {row.key, row.valueKey}) {
+            const QString name = QLatin1String(key);
+            // An alternative's key is told once, at its first row.
+            if (!key || row.kind == Kind::Launch || m_kept.value(name) == shared.m_kept.value(name)
+                || (row.kind == Kind::Alternative && ClientOptions::underKey(name).first() != row.choice))
+                continue;
+            const QString mine = describe(name);
+            const QString theirs = shared.describe(name);
+            const QString label = key == row.valueKey ? QCoreApplication::translate("ClientOptions", row.valueName)
+                                                      : ClientOptions::name(row.choice);
+            named << (row.kind == Kind::Alternative && key == row.key
+                    ? tr("%1（所有手机：%2）").arg(mine, theirs)
+                    : tr("%1：%2（所有手机：%3）").arg(label, mine, theirs));
+        }
+    }
+    return named;
 }

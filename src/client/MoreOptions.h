@@ -47,12 +47,21 @@ public:
     // and the launch goes on with them.
     QStringList refusals(MoreOptions* kept) const;
 
-    // The choices kept, less what a launch would refuse: what the window shows.
-    static MoreOptions read(QSettings& settings);
-    // The choices kept, the typed fields as they were typed: what a launch checks and tells.
-    static MoreOptions readAsTyped(QSettings& settings);
+    // Each choice that differs from the other's, named with the other's in brackets:
+    // "旋转 90°（所有手机：不旋转）", "最高帧率：60（所有手机：未填）".
+    QStringList differencesFrom(const MoreOptions& shared) const;
+
+    // The choices kept over those given (the defaults, or the shared ones a phone's own differ from),
+    // less what a launch would refuse: what the window shows.
+    static MoreOptions read(QSettings& settings, const MoreOptions& given = MoreOptions());
+    // The same, the typed fields as they were typed: what a launch checks and tells.
+    static MoreOptions readAsTyped(QSettings& settings, const MoreOptions& given = MoreOptions());
     void write(QSettings& settings) const;
+    // Only what differs from the shared choices is kept; what equals them is removed.
+    void writeDifferences(QSettings& settings, const MoreOptions& shared) const;
 
 private:
+    QString describe(const QString& key) const;
+
     QMap<QString, QString> m_kept; // the table's keys under "options/", and the texts kept there
 };

@@ -103,8 +103,10 @@ std::array<LaunchPlanner::SlotChoices, 3> Form1::slotChoices() const
         LaunchPlanner::SlotChoices& phone = phones[slot - 1];
         phone.phone = DeviceList::serialInField(serial(slot));
         phone.launched = !selector(slot).isEmpty();
-        phone.own = phone.launched && chosen.hasOwn(phone.phone);
-        phone.asTyped = chosen.asTyped(phone.own ? phone.phone : QString());
+        // A phone's own choices are kept by who it is, not by the name the bridge lists it under.
+        const QString identity = phone.launched ? devices().identityAt(slot) : QString();
+        phone.own = chosen.differs(identity);
+        phone.asTyped = chosen.asTyped(identity);
     }
     return phones;
 }

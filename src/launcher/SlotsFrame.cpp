@@ -39,6 +39,8 @@ SlotsFrame::SlotsFrame(ProgramState& state, Form1& form)
         (*mark)->hide();
     }
     connect(&m_state.chosenOptions(), &ChosenOptions::changed, this, &SlotsFrame::showOwnOptions);
+    // A phone's own options are found by who it is, once it has told.
+    connect(&m_state.devices().identities(), &PhoneIdentities::learnt, this, &SlotsFrame::showOwnOptions);
     m_form.devicesMore = new QLabel(frame);
     m_form.devicesMore->setObjectName(QStringLiteral("devicesMore"));
     m_form.devicesMore->setGeometry(Twips::rect(240, 1335, 2175, 225));
@@ -97,19 +99,18 @@ void SlotsFrame::showDevices()
     m_form.devicesMore->parentWidget()->setToolTip(named);
 }
 
-// A phone that has more options of its own, unlike the shared ones, is marked; the mark's tooltip sums
-// them up.
+// A phone whose own more options differ from the shared ones is marked; the mark's tooltip lists how.
 void SlotsFrame::showOwnOptions()
 {
     const ChosenOptions& chosen = m_state.chosenOptions();
     for (int slot = 1; slot <= 3; ++slot) {
         QLabel* mark = slot == 1 ? m_form.devfOwn : slot == 2 ? m_form.devsOwn : m_form.devtOwn;
-        const DeviceModel::Phone* phone = m_state.devices().phoneAt(slot);
-        const bool differs = phone && chosen.differs(phone->entry.serial);
-        const QString summary = differs ? chosen.asTyped(phone->entry.serial).summary() : QString();
-        mark->setVisible(differs);
-        mark->setToolTip(
-            differs ? tr("这台手机有自己的投屏选项：%1").arg(summary.isEmpty() ? tr("全部默认") : summary) : QString());
+        const QStringList differences
+            = m_state.devices().phoneAt(slot) ? chosen.differences(m_state.devices().identityAt(slot)) : QStringList();
+        mark->setVisible(!differences.isEmpty());
+        mark->setToolTip(differences.isEmpty()
+                ? QString()
+                : tr("这台手机有自己的投屏选项：\n%1").arg(differences.join(QLatin1Char('\n'))));
     }
 }
 

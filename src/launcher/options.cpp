@@ -24,6 +24,9 @@ using ClientOptions::Kind;
 
 namespace {
 
+// Each phone's item keeps the name it is listed under beside its identity.
+constexpr int NameRole = Qt::UserRole + 1;
+
 constexpr int Width = 540;
 constexpr int Row = 22; // the height of a check box or option button
 constexpr int Line = 30; // from one line of controls to the next
@@ -112,6 +115,14 @@ options::options(ProgramState& state)
 
     connect(&m_state.clientVersion(), &ClientVersion::changed, this, &options::followClientRules);
     connect(&m_state.devices(), &DeviceModel::changed, this, &options::showPhones);
+    // The page of a phone that has just told who it is stays its page, under its identity.
+    connect(&m_state.devices().identities(), &PhoneIdentities::learnt, this,
+        [this](const QString& name, const QString& identity) {
+            if (m_phone != name)
+                return;
+            m_phone = identity;
+            showPhones();
+        });
     showPhones();
     showPage();
 }
@@ -125,6 +136,7 @@ void options::buildPageChoice()
     editedPhone->setAccessibleName(tr("选项用于"));
     connect(editedPhone, &QComboBox::activated, this, [this] {
         m_phone = editedPhone->currentData().toString();
+        m_phoneName = editedPhone->currentData(NameRole).toString();
         showPage();
     });
     pageNote = WindowParts::label(this, QStringLiteral("pageNote"), QString(), QRect(304, 4, 224, 34));
@@ -132,26 +144,37 @@ void options::buildPageChoice()
     pageNote->setFont(captionFont(8));
 }
 
-// "所有手机", then each phone now in a slot, by its serial as its slot shows it. A phone that left
-// takes the page back to the shared options; its own stay kept for its return.
+// "所有手机", then each phone in a slot by the name its slot shows, there or away. The page's own phone
+// stays listed while it is away or gone, its changes kept for it: the page never turns under the
+// user's typing.
 void options::showPhones()
 {
     const DeviceModel& devices = m_state.devices();
     editedPhone->clear();
     editedPhone->addItem(tr("所有手机"), QString());
+    bool pageListed = m_phone.isEmpty();
     for (int slot = 1; slot <= DeviceModel::Slots; ++slot) {
-        if (const DeviceModel::Phone* phone = devices.phoneAt(slot)) {
-            editedPhone->addItem(phone->entry.serial, phone->entry.serial);
-            editedPhone->setItemData(editedPhone->count() - 1,
-                QStringList {phone->maker, phone->model}.join(QLatin1Char(' ')).trimmed(), Qt::ToolTipRole);
+        const DeviceModel::Phone* phone = devices.phoneAt(slot);
+        const bool away = !phone;
+        if (away)
+            phone = devices.awayAt(slot);
+        if (!phone)
+            continue;
+        const QString identity = devices.identityAt(slot);
+        editedPhone->addItem(away ? tr("%1（已离开）").arg(phone->entry.serial) : phone->entry.serial, identity);
+        editedPhone->setItemData(editedPhone->count() - 1,
+            QStringList {phone->maker, phone->model}.join(QLatin1Char(' ')).trimmed(), Qt::ToolTipRole);
+        editedPhone->setItemData(editedPhone->count() - 1, phone->entry.serial, NameRole);
+        if (identity == m_phone) {
+            pageListed = true;
+            m_phoneName = phone->entry.serial;
         }
     }
-    const int at = editedPhone->findData(m_phone);
-    editedPhone->setCurrentIndex(at < 0 ? 0 : at);
-    if (at < 0) {
-        m_phone.clear();
-        showPage();
+    if (!pageListed) {
+        editedPhone->addItem(tr("%1（已离开）").arg(m_phoneName), m_phone);
+        editedPhone->setItemData(editedPhone->count() - 1, m_phoneName, NameRole);
     }
+    editedPhone->setCurrentIndex(editedPhone->findData(m_phone));
     showAppChoice();
 }
 
@@ -166,11 +189,11 @@ void options::showAppChoice()
 void options::showPageNote()
 {
     pageNote->setText(m_phone.isEmpty() ? tr("每台手机都用这些选项，有自己选项的手机除外。")
-            : m_state.chosenOptions().hasOwn(m_phone) ? tr("这台手机有自己的选项；“恢复默认”后它改用所有手机的选项。")
-                                                      : tr("这台手机使用所有手机的选项；改动后它将有自己的选项。"));
+            : m_state.chosenOptions().differs(m_phone) ? tr("这台手机有自己的选项；“恢复默认”后它改用所有手机的选项。")
+                                                       : tr("这台手机使用所有手机的选项；改动后它将有自己的选项。"));
 }
 
-// The page's choices: a phone's own, or the shared ones it follows until it has its own.
+// The page's choices: the shared ones, with the phone's own where it has them.
 void options::showPage()
 {
     const ChosenOptions& chosen = m_state.chosenOptions();
@@ -330,11 +353,14 @@ void options::restoreDefaults()
     showPage();
 }
 
-// The phone whose apps the list shows: the page's, or for the shared page the first phone in a slot.
+// The phone whose apps the list shows: the page's while it is there, or for the shared page the first
+// phone in a slot.
 QString options::appsPhone() const
 {
-    if (!m_phone.isEmpty())
-        return m_phone;
+    if (!m_phone.isEmpty()) {
+        const DeviceModel::Phone* phone = m_state.devices().phoneAt(m_state.devices().slotOf(m_phone));
+        return phone ? phone->entry.serial : QString();
+    }
     for (int slot = 1; slot <= DeviceModel::Slots; ++slot) {
         if (const DeviceModel::Phone* phone = m_state.devices().phoneAt(slot))
             return phone->entry.serial;

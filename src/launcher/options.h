@@ -18,11 +18,10 @@ class QTabWidget;
 // a user can scan (the picture; sound and input; a virtual display and the camera; the rest), for
 // the clients of the next launches. Each control is made from its row of the client's option table,
 // which names it, keeps it and checks what is typed into it. Its first choice says whose options it
-// edits: every phone's (the shared ones), or one phone's own, which start as a copy of the shared
-// ones. Each choice is kept as it is made; the launch reads it there. A control whose option the
-// installed client does not know, or that the client refuses beside a choice already made, is
-// disabled and says why; while the client's version is not known, the window says that none of them
-// applies yet.
+// edits: every phone's (the shared ones), or one phone's own, which are the shared ones but where
+// that phone chooses otherwise. Each choice is kept as it is made; the launch reads it there. A control whose option
+// the installed client does not know, or that the client refuses beside a choice already made, is disabled and says
+// why; while the client's version is not known, the window says that none of them applies yet.
 class options : public QWidget
 {
     Q_OBJECT
@@ -32,7 +31,7 @@ public:
 
     // The choices of the page shown, as they stand now.
     const MoreOptions& choices() const { return m_choices; }
-    // The phone whose own options the page edits; empty for the shared ones.
+    // Who the phone is whose own options the page edits; empty for the shared ones.
     const QString& phone() const { return m_phone; }
 
     // The app picked from the list becomes the app to start.
@@ -63,7 +62,8 @@ private:
     QString whyNot(ClientOptions::Choice choice, const QList<ClientOptions::Choice>& chosen) const;
 
     ProgramState& m_state;
-    QString m_phone;
+    QString m_phone; // the page's phone's identity
+    QString m_phoneName; // the name it was last listed under
     MoreOptions m_choices;
     bool m_showing = false; // the controls are being set from the choices, not by the user
 

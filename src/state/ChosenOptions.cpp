@@ -3,67 +3,71 @@
 #include "bridge/DeviceList.h"
 #include "bridge/Remembered.h"
 
-
 namespace {
 
-// Each phone's choices are a group of their own, named by the serial. A Wi-Fi phone's serial is its
-// address and port, and the port changes whenever wireless debugging starts again: the address alone
-// names the phone. A serial's "/" would split the group and its "%" would be taken for an escape, so
-// both are written out.
-QString phoneGroup(const QString& phone)
+// A group name for the settings file: its "/" would split the group and its "%" would be taken for an
+// escape, so both are written out.
+QString escaped(QString name)
 {
-    QString name = DeviceList::networkHost(phone).value_or(phone);
     name.replace(QLatin1Char('%'), QLatin1String("%25")).replace(QLatin1Char('/'), QLatin1String("%2F"));
-    name.replace(QLatin1Char('\\'), QLatin1String("%5C"));
-    return QStringLiteral("phones/") + name;
+    return name.replace(QLatin1Char('\\'), QLatin1String("%5C"));
 }
 
-// The settings file, inside the phone's group when the phone has choices of its own: one file read
-// for each question asked.
-std::unique_ptr<QSettings> choicesOf(const QString& phone)
+// Each phone's own choices are a group named by its identity.
+QString phoneGroup(const QString& phone)
 {
-    auto settings = Remembered::settings();
-    if (!phone.isEmpty()) {
-        settings->beginGroup(phoneGroup(phone));
-        if (settings->allKeys().isEmpty())
-            settings->endGroup();
-    }
-    return settings;
+    return QStringLiteral("phoneOptions/") + escaped(phone);
+}
+
+// Where earlier runs kept a phone's choices, whole: under its serial, or a Wi-Fi phone's under its
+// address without the port.
+QString earlierGroup(const QString& name)
+{
+    return QStringLiteral("phones/") + escaped(DeviceList::networkHost(name).value_or(name));
 }
 
 } // namespace
 
-bool ChosenOptions::hasOwn(const QString& phone) const
-{
-    return !choicesOf(phone)->group().isEmpty();
-}
-
 MoreOptions ChosenOptions::shown(const QString& phone) const
 {
-    return MoreOptions::read(*choicesOf(phone));
+    const auto settings = Remembered::settings();
+    if (phone.isEmpty())
+        return MoreOptions::read(*settings);
+    const MoreOptions shared = MoreOptions::readAsTyped(*settings);
+    settings->beginGroup(phoneGroup(phone));
+    return MoreOptions::read(*settings, shared);
 }
 
 MoreOptions ChosenOptions::asTyped(const QString& phone) const
 {
-    return MoreOptions::readAsTyped(*choicesOf(phone));
+    const auto settings = Remembered::settings();
+    const MoreOptions shared = MoreOptions::readAsTyped(*settings);
+    if (phone.isEmpty())
+        return shared;
+    settings->beginGroup(phoneGroup(phone));
+    return MoreOptions::readAsTyped(*settings, shared);
 }
 
 bool ChosenOptions::differs(const QString& phone) const
 {
-    const auto settings = choicesOf(phone);
-    if (settings->group().isEmpty())
-        return false;
-    const MoreOptions own = MoreOptions::readAsTyped(*settings);
-    settings->endGroup();
-    return !(own == MoreOptions::readAsTyped(*settings));
+    return !phone.isEmpty() && !(asTyped(phone) == asTyped());
+}
+
+QStringList ChosenOptions::differences(const QString& phone) const
+{
+    return phone.isEmpty() ? QStringList() : asTyped(phone).differencesFrom(asTyped());
 }
 
 void ChosenOptions::set(const QString& phone, const MoreOptions& choices)
 {
     const auto settings = Remembered::settings();
-    if (!phone.isEmpty())
+    if (phone.isEmpty()) {
+        choices.write(*settings);
+    } else {
+        const MoreOptions shared = MoreOptions::readAsTyped(*settings);
         settings->beginGroup(phoneGroup(phone));
-    choices.write(*settings);
+        choices.writeDifferences(*settings, shared);
+    }
     emit changed();
 }
 
@@ -73,5 +77,35 @@ void ChosenOptions::restoreDefaults(const QString& phone)
         MoreOptions().write(*Remembered::settings());
     else
         Remembered::settings()->remove(phoneGroup(phone));
+    emit changed();
+}
+
+// The earlier choices were a whole copy, and a phone's own before it told who it is are kept under its
+// name: what of them differs from the shared ones is kept under its identity, and the earlier group
+// goes. A phone that already has choices under its identity keeps them, and the earlier group stays
+// where it is, unused but not lost.
+void ChosenOptions::adopt(const QString& name, const QString& identity)
+{
+    for (const QString& earlier : {earlierGroup(name), phoneGroup(name)}) {
+        if (earlier != phoneGroup(identity))
+            move(earlier, identity);
+    }
+}
+
+void ChosenOptions::move(const QString& earlier, const QString& identity)
+{
+    const auto settings = Remembered::settings();
+    const MoreOptions shared = MoreOptions::readAsTyped(*settings);
+    settings->beginGroup(earlier);
+    const bool kept = !settings->allKeys().isEmpty();
+    const MoreOptions copy = MoreOptions::readAsTyped(*settings, shared);
+    settings->endGroup();
+    settings->beginGroup(phoneGroup(identity));
+    const bool ownAlready = !settings->allKeys().isEmpty();
+    if (!kept || ownAlready)
+        return;
+    copy.writeDifferences(*settings, shared);
+    settings->endGroup();
+    settings->remove(earlier);
     emit changed();
 }

@@ -4,11 +4,13 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // The choices of the window of more options as the settings file keeps them: the shared ones, which
-// every phone follows, and a phone's own, kept under its serial (a Wi-Fi phone's under its address,
-// whatever its port), which that phone follows instead. The window edits them here and the launch reads them
-// here; the launcher's marks follow changed().
+// every phone follows, and each phone's own, kept under its identity (its serial number, whichever way
+// the bridge reaches it) as what differs from the shared ones, so a later shared change reaches every
+// phone that does not choose otherwise. The window edits them here and the launch reads them here; the
+// launcher's marks follow changed().
 class ChosenOptions : public QObject
 {
     Q_OBJECT
@@ -16,20 +18,29 @@ class ChosenOptions : public QObject
 public:
     using QObject::QObject;
 
-    // An empty phone names the shared choices. A phone without choices of its own has the shared ones.
+    // An empty phone names the shared choices; a phone's are the shared ones with its own differences.
     // What a launch would refuse is left at its default: what the window shows.
     MoreOptions shown(const QString& phone = {}) const;
     // As typed, for the launch to check and tell.
     MoreOptions asTyped(const QString& phone = {}) const;
-    bool hasOwn(const QString& phone) const;
-    // The phone has choices of its own, and they are not the shared ones.
+    // The phone keeps a choice of its own that is not the shared one.
     bool differs(const QString& phone) const;
+    // Each choice of its own that differs, with the shared one: "旋转 90°（所有手机：不旋转）".
+    QStringList differences(const QString& phone) const;
 
-    // Kept at once; for a phone, they become its own.
+    // Kept at once; for a phone, what differs from the shared choices becomes its own.
     void set(const QString& phone, const MoreOptions& choices);
     // The shared choices back to their defaults; a phone's own dropped, so it follows the shared again.
     void restoreDefaults(const QString& phone);
 
+    // The phone known under this name has told its identity: choices kept under the name (an address
+    // without its port, a cable's serial, as earlier runs kept them, or the name itself before the
+    // phone told who it is) are moved to the identity, once.
+    void adopt(const QString& name, const QString& identity);
+
 signals:
     void changed();
+
+private:
+    void move(const QString& earlier, const QString& identity);
 };

@@ -19,6 +19,8 @@ ProgramState::ProgramState()
 {
     // Whether a phone tried again is back is the bridge's list to say.
     QObject::connect(m_reconnect.get(), &PhoneReconnect::tried, m_drops.get(), &PhoneDrops::askList);
+    // A phone's own options follow it to who it is.
+    QObject::connect(&m_devices->identities(), &PhoneIdentities::learnt, m_chosenOptions.get(), &ChosenOptions::adopt);
 }
 
 ProgramState::~ProgramState() = default;

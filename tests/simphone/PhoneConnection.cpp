@@ -155,6 +155,8 @@ QByteArray PhoneConnection::runShell(const QByteArray& command)
         return m_phone.maker.toUtf8() + "\n";
     if (command == "getprop ro.product.model") // every simulated phone is of one model
         return "SimPhone\n";
+    if (command == "getprop ro.serialno")
+        return m_phone.serialNumber.toUtf8() + "\n";
     if (command == "/system/bin/screencap -p " + picturePath) {
         m_phone.files.insert(QString::fromUtf8(picturePath), m_phone.picture);
         return {};

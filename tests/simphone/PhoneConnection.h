@@ -12,6 +12,7 @@
 struct PhoneState
 {
     QString maker;
+    QString serialNumber;
     bool authorized = true;
     QString logPath;
     QByteArray picture;

@@ -2,7 +2,7 @@
 // the bridge tool's transport protocol, so that "adb connect 127.0.0.1:PORT" lists it as a device.
 // It answers shell, sync and tcpip requests and records every service it is asked for.
 //
-//   simphone [--port N] [--maker NAME] [--unauthorized] [--log FILE] [--picture-out FILE]
+//   simphone [--port N] [--maker NAME] [--serialno S] [--unauthorized] [--log FILE] [--picture-out FILE]
 //
 // Prints "PORT <n>" on its first line once it listens.
 #include "PhoneConnection.h"
@@ -38,10 +38,11 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     const QCommandLineOption portOption("port", "port to listen on", "port", "0");
     const QCommandLineOption makerOption("maker", "ro.product.manufacturer", "maker", "Xiaomi");
+    const QCommandLineOption serialOption("serialno", "ro.serialno; none by default", "serial");
     const QCommandLineOption unauthorizedOption("unauthorized", "never accept the host's key");
     const QCommandLineOption logOption("log", "file that records each request", "file");
     const QCommandLineOption pictureOption("picture-out", "where to write the screen picture", "file");
-    parser.addOptions({portOption, makerOption, unauthorizedOption, logOption, pictureOption});
+    parser.addOptions({portOption, makerOption, serialOption, unauthorizedOption, logOption, pictureOption});
     parser.process(app);
 
     QTcpServer server;
@@ -52,6 +53,7 @@ int main(int argc, char* argv[])
 
     PhoneState phone;
     phone.maker = parser.value(makerOption);
+    phone.serialNumber = parser.value(serialOption);
     phone.authorized = !parser.isSet(unauthorizedOption);
     phone.logPath = parser.value(logOption);
     phone.picture = makePicture(server.serverPort());

@@ -48,6 +48,7 @@ struct Fixture
         if (!keepChoices) {
             Remembered::settings()->remove(QStringLiteral("options"));
             Remembered::settings()->remove(QStringLiteral("phones"));
+            Remembered::settings()->remove(QStringLiteral("phoneOptions"));
         }
     }
 

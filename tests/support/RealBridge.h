@@ -76,8 +76,10 @@ public:
 
     void startServer() const { adb({"start-server"}); }
 
-    // port 0: a free one; another: the port a phone stopped earlier listened on.
-    Phone startPhone(const QString& maker = QStringLiteral("Xiaomi"), bool authorized = true, quint16 port = 0)
+    // port 0: a free one; another: the port a phone stopped earlier listened on. A phone tells no
+    // serial number unless given one.
+    Phone startPhone(const QString& maker = QStringLiteral("Xiaomi"), bool authorized = true, quint16 port = 0,
+        const QString& serialNumber = {})
     {
         auto process = std::make_unique<QProcess>();
         Phone phone;
@@ -88,6 +90,8 @@ public:
             QString::number(port)};
         if (!authorized)
             arguments << "--unauthorized";
+        if (!serialNumber.isEmpty())
+            arguments << "--serialno" << serialNumber;
         process->setProcessChannelMode(QProcess::SeparateChannels);
         process->start(QStringLiteral(SIMPHONE_PATH), arguments);
         QElapsedTimer clock;

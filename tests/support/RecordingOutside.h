@@ -10,6 +10,7 @@
 #include <QList>
 #include <QMap>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -99,6 +100,17 @@ public:
         if (streams.at(index).running)
             streams.at(index).onEnd(answer);
     }
+    // A knock is recorded as "host:port" and answered from the event loop: listening when the test
+    // says so.
+    void probe(const QString& host, quint16 port, int timeoutMs, QObject* receiver,
+        std::function<void(bool listening)> onAnswer) override
+    {
+        if (forwardTools)
+            return m_system.probe(host, port, timeoutMs, receiver, std::move(onAnswer));
+        const QString address = host + QLatin1Char(':') + QString::number(port);
+        knocks.append(address);
+        QTimer::singleShot(0, receiver, [this, address, onAnswer] { onAnswer(listening.contains(address)); });
+    }
     void openWebAddress(const QString& address) override { addresses.append(address); }
     void showMessage(const QString& text, const QString& title, Icon icon) override
     {
@@ -117,10 +129,14 @@ public:
         lastExitStatus = exitStatus;
     }
 
-    // The canned answer: answerFor if set, else the answer set for the command's subcommand (the
-    // first word after the tool's options), else success with no output.
+    // The canned answer: a phone's serial number as set for its name; else answerFor if set, else the
+    // answer set for the command's subcommand (the first word after the tool's options), else
+    // success with no output.
     ToolAnswer answerFor(const ToolStart& start) const
     {
+        // A phone tells no serial number unless the test gives it one.
+        if (start.words.endsWith(QStringLiteral("ro.serialno")) && start.words.value(1) == QLatin1String("-s"))
+            return ToolAnswer::exited(0, serialNumbers.value(start.words.value(2)).toUtf8() + "\n");
         if (answerer)
             return answerer(start);
         return answers.value(subcommandOf(start.words), ToolAnswer::exited(0, {}));
@@ -189,6 +205,8 @@ public:
     QList<Stream> streams;
     QList<AnswerHandler> clientEnds; // each started tool's end, for endClient()
     QStringList addresses;
+    QStringList knocks; // the addresses knocked at
+    QSet<QString> listening; // those that answer a knock
     QList<Message> messages;
     int programEnds = 0;
     int lastExitStatus = -1;
@@ -198,6 +216,7 @@ public:
     bool forwardTools = false;
     bool holdAnswers = false;
     QMap<QString, ToolAnswer> answers;
+    QMap<QString, QString> serialNumbers; // the serial number the phone under each name tells
     std::function<ToolAnswer(const ToolStart&)> answerer;
     std::function<void()> onMessage;
     std::function<void(const ToolStart&)> onStart;
