@@ -8,6 +8,7 @@
 #include "bridge/DeviceTracker.h"
 #include "bridge/FileReplace.h"
 #include "bridge/PhoneReconnect.h"
+#include "bridge/SystemOutside.h"
 #include "bridge/ToolCall.h"
 #include "bridge/ToolLocator.h"
 #include "bridge/ToolText.h"
@@ -19,6 +20,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTest>
 
 #ifdef Q_OS_WIN
@@ -79,6 +81,8 @@ class TestBridge : public QObject
 private slots:
     void onePhoneOneSlot_data();
     void onePhoneOneSlot();
+    void knockTellsWhetherAPortListens_data();
+    void knockTellsWhetherAPortListens();
     void wifiPhoneListensAgain_data();
     void wifiPhoneListensAgain();
     void wifiPhoneAtANewPort_data();
@@ -793,6 +797,38 @@ void TestBridge::onePhoneOneSlot()
                                       : "-");
     }
     QCOMPARE(slotted.join('|') + " / " + model.withoutSlot().join(' '), shown);
+}
+
+void TestBridge::knockTellsWhetherAPortListens_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("listening");
+    QTest::newRow("a port that listens") << "127.0.0.1" << true;
+    QTest::newRow("a port closed") << "127.0.0.1" << false;
+    QTest::newRow("IPv6, in brackets") << "[::1]" << true;
+    QTest::newRow("a host name is not looked up") << "localhost" << false;
+}
+
+// The system's knock, on this system: a TCP connection opened and closed, told once, after the call.
+void TestBridge::knockTellsWhetherAPortListens()
+{
+    QFETCH(QString, host);
+    QFETCH(bool, listening);
+    QTcpServer server;
+    if (!server.listen(host.startsWith('[') ? QHostAddress::LocalHostIPv6 : QHostAddress::LocalHost, 0))
+        QSKIP("no loopback of this kind here");
+    const quint16 port = server.serverPort();
+    if (!listening && host != "localhost")
+        server.close();
+    SystemOutside system;
+    QObject receiver;
+    QList<bool> told;
+    system.probe(host, port, 2000, &receiver, [&told](bool answer) { told << answer; });
+    QVERIFY(told.isEmpty());
+    QTRY_COMPARE(told.size(), 1);
+    QCOMPARE(told[0], listening);
+    QTest::qWait(100);
+    QCOMPARE(told.size(), 1);
 }
 
 void TestBridge::wifiPhoneListensAgain_data()

@@ -159,7 +159,11 @@ void PhoneReconnect::tryAgain(const QString& serial)
         return;
     }
     // Past the first minute the port is knocked at only now, with the try.
-    knockAt(serial, this, [this, serial](bool listening) { listening ? connectAnew(serial) : connectAgain(serial); });
+    knockAt(serial, this, [this, serial](bool listening) {
+        if (!m_away.contains(serial))
+            return; // back meanwhile: nothing to connect, and nothing to let go of
+        listening ? connectAnew(serial) : connectAgain(serial);
+    });
 }
 
 // "adb connect" to the phone's address, or to the new port its mDNS service tells.
