@@ -1257,20 +1257,21 @@ void TestLauncher::mirrorReopensWhenItsPhoneReturns_data()
     QTest::addColumn<QString>("phone"); // the phones launched, a blank between two
     QTest::addColumn<QString>("backAs"); // the name each comes back under
     QTest::addColumn<bool>("endsFirst"); // the client's end is the first to say so (adb 29's tracking is silent)
-    QTest::addColumn<bool>("reopened");
+    QTest::addColumn<int>("reopened"); // 1 opened again, 2 tried but the client could not start, 0 not
     const QString wifi = QStringLiteral("192.168.1.5:5555");
     const QByteArray v41("scrcpy 4.1\n");
-    QTest::newRow("4.1, device disconnected") << v41 << 2 << wifi << wifi << false << true;
-    QTest::newRow("1.24, device disconnected") << QByteArray("scrcpy 1.24\n") << 2 << wifi << wifi << false << true;
-    QTest::newRow("client ends before the list says") << v41 << 2 << wifi << wifi << true << true;
+    QTest::newRow("4.1, device disconnected") << v41 << 2 << wifi << wifi << false << 1;
+    QTest::newRow("1.24, device disconnected") << QByteArray("scrcpy 1.24\n") << 2 << wifi << wifi << false << 1;
+    QTest::newRow("client ends before the list says") << v41 << 2 << wifi << wifi << true << 1;
     QTest::newRow("cable phone plugged in again") << v41 << 2 << "SER1"
-                                                  << "SER1" << true << true;
-    QTest::newRow("back at a new port") << v41 << 2 << wifi << "192.168.1.5:40001" << false << true;
+                                                  << "SER1" << true << 1;
+    QTest::newRow("back at a new port") << v41 << 2 << wifi << "192.168.1.5:40001" << false << 1;
     QTest::newRow("two back at once, both named")
-        << v41 << 2 << wifi + " 192.168.1.6:5555" << wifi + " 192.168.1.6:5555" << false << true;
-    QTest::newRow("1.23, status 2") << QByteArray("scrcpy 1.23\n") << 2 << wifi << wifi << false << false;
-    QTest::newRow("window closed") << v41 << 0 << wifi << wifi << false << false;
-    QTest::newRow("could not start") << v41 << 1 << wifi << wifi << false << false;
+        << v41 << 2 << wifi + " 192.168.1.6:5555" << wifi + " 192.168.1.6:5555" << false << 1;
+    QTest::newRow("back, its client cannot start") << v41 << 2 << wifi << wifi << false << 2;
+    QTest::newRow("1.23, status 2") << QByteArray("scrcpy 1.23\n") << 2 << wifi << wifi << false << 0;
+    QTest::newRow("window closed") << v41 << 0 << wifi << wifi << false << 0;
+    QTest::newRow("could not start") << v41 << 1 << wifi << wifi << false << 0;
 }
 
 // A client that ended with "Device disconnected" starts again with the same words, its phone's name as
@@ -1283,7 +1284,7 @@ void TestLauncher::mirrorReopensWhenItsPhoneReturns()
     QFETCH(QString, phone);
     QFETCH(QString, backAs);
     QFETCH(bool, endsFirst);
-    QFETCH(bool, reopened);
+    QFETCH(int, reopened);
     const QStringList phones = phone.split(' '), back = backAs.split(' ');
     Fixture f;
     f.outside.answerer = [&version](const Outside::ToolStart& start) {
@@ -1317,6 +1318,8 @@ void TestLauncher::mirrorReopensWhenItsPhoneReturns()
         for (int client = 0; client < phones.size(); ++client)
             f.outside.endClient(client, status);
     }
+    if (reopened == 2)
+        f.outside.startProblem = QStringLiteral("拒绝访问。");
     list(back); // and comes back
     QStringList again = launched;
     for (qsizetype i = 0; i < phones.size(); ++i)
@@ -1324,8 +1327,10 @@ void TestLauncher::mirrorReopensWhenItsPhoneReturns()
     again.sort(); // opened again in the phones' order
     const QStringList expected = reopened ? launched + again : launched;
     QCOMPARE(launch.clientLines(), expected);
-    QCOMPARE(Fixture::find<QLabel>(launch.form, "launchStatus")->toolTip(),
-        reopened ? back.join("、") + QStringLiteral(" 已重新连接，投屏已重新打开。") : QString());
+    const QString told = reopened == 2 ? back[0] + QStringLiteral(" 已重新连接，但投屏未能重新打开：拒绝访问。")
+        : reopened ? back.join("、") + QStringLiteral(" 已重新连接，投屏已重新打开。")
+                   : QString();
+    QCOMPARE(Fixture::find<QLabel>(launch.form, "launchStatus")->toolTip(), told);
     list({}); // once per return: a mirror still open is not opened again
     list(back);
     QCOMPARE(launch.clientLines(), expected);
