@@ -823,38 +823,33 @@ The recording is saved as: </translation>
 <context>
     <name>MoreOptions</name>
     <message>
-        <location filename="../src/client/MoreOptions.cpp" line="136"/>
-        <source>、</source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <location filename="../src/client/MoreOptions.cpp" line="154"/>
+        <location filename="../src/client/MoreOptions.cpp" line="141"/>
         <source>“%1”：%2。应为 %3，%4！</source>
         <translation>&quot;%1&quot;: %2. It must be %3; %4.</translation>
     </message>
     <message>
-        <location filename="../src/client/MoreOptions.cpp" line="224"/>
-        <location filename="../src/client/MoreOptions.cpp" line="234"/>
+        <location filename="../src/client/MoreOptions.cpp" line="211"/>
+        <location filename="../src/client/MoreOptions.cpp" line="221"/>
         <source>未填</source>
         <translation>empty</translation>
     </message>
     <message>
-        <location filename="../src/client/MoreOptions.cpp" line="233"/>
+        <location filename="../src/client/MoreOptions.cpp" line="220"/>
         <source>选中</source>
         <translation>on</translation>
     </message>
     <message>
-        <location filename="../src/client/MoreOptions.cpp" line="233"/>
+        <location filename="../src/client/MoreOptions.cpp" line="220"/>
         <source>未选</source>
         <translation>off</translation>
     </message>
     <message>
-        <location filename="../src/client/MoreOptions.cpp" line="252"/>
+        <location filename="../src/client/MoreOptions.cpp" line="239"/>
         <source>%1（所有手机：%2）</source>
         <translation>%1 (every phone: %2)</translation>
     </message>
     <message>
-        <location filename="../src/client/MoreOptions.cpp" line="253"/>
+        <location filename="../src/client/MoreOptions.cpp" line="240"/>
         <source>%1：%2（所有手机：%3）</source>
         <translation>%1: %2 (every phone: %3)</translation>
     </message>
@@ -1737,19 +1732,19 @@ The recording is saved as: </translation>
         <translation>Also: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/SlotsFrame.cpp" line="112"/>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="113"/>
         <source>这台手机有自己的投屏选项：
 %1</source>
         <translation>This phone has mirroring options of its own:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/launcher/SlotsFrame.cpp" line="131"/>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="132"/>
         <source>连接已断开，正在等待重新连接…</source>
         <translation>Connection lost; waiting to connect again…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/SlotsFrame.cpp" line="132"/>
+        <location filename="../src/launcher/SlotsFrame.cpp" line="133"/>
         <source>连接已断开，正在重新连接（已尝试 %1 次）…</source>
         <translation>Connection lost; connecting again (%1 tries so far)…</translation>
     </message>

@@ -123,19 +123,6 @@ QList<Choice> MoreOptions::chosen() const
     return choices;
 }
 
-QString MoreOptions::summary() const
-{
-    QStringList named;
-    for (const Choice choice : chosen()) {
-        if (ClientOptions::word(choice).isEmpty())
-            continue; // the client's default, as every phone has it
-        const QString value = valueOf(choice);
-        named << (value.isEmpty() ? ClientOptions::name(choice)
-                                  : ClientOptions::name(choice) + QLatin1Char(' ') + value);
-    }
-    return named.join(tr("、"));
-}
-
 QStringList MoreOptions::refusals(MoreOptions* kept) const
 {
     *kept = *this;

@@ -39,8 +39,6 @@ public:
     QList<ClientOptions::Choice> chosen() const;
     // The value given with a choice that takes one ("60" for the frame rate), else empty.
     QString valueOf(ClientOptions::Choice choice) const { return typed(choice); }
-    // The choices made, each named as the window names it with its value, for a tooltip.
-    QString summary() const;
 
     // What a launch refuses of these choices, each message naming its field and what is at fault;
     // kept receives the choices without what was refused and each value read as the client takes it,
