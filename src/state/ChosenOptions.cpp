@@ -38,24 +38,31 @@ MoreOptions ChosenOptions::shown(const QString& phone) const
     return MoreOptions::read(*settings, shared);
 }
 
-MoreOptions ChosenOptions::asTyped(const QString& phone) const
+// The shared choices and the phone's (the shared ones with its differences), from one reading.
+std::pair<MoreOptions, MoreOptions> ChosenOptions::sharedAndPhone(const QString& phone) const
 {
     const auto settings = Remembered::settings();
     const MoreOptions shared = MoreOptions::readAsTyped(*settings);
     if (phone.isEmpty())
-        return shared;
+        return {shared, shared};
     settings->beginGroup(phoneGroup(phone));
-    return MoreOptions::readAsTyped(*settings, shared);
+    return {shared, MoreOptions::readAsTyped(*settings, shared)};
+}
+
+MoreOptions ChosenOptions::asTyped(const QString& phone) const
+{
+    return sharedAndPhone(phone).second;
 }
 
 bool ChosenOptions::differs(const QString& phone) const
 {
-    return !phone.isEmpty() && !(asTyped(phone) == asTyped());
+    return !differences(phone).isEmpty();
 }
 
 QStringList ChosenOptions::differences(const QString& phone) const
 {
-    return phone.isEmpty() ? QStringList() : asTyped(phone).differencesFrom(asTyped());
+    const auto [shared, own] = sharedAndPhone(phone);
+    return own.differencesFrom(shared);
 }
 
 void ChosenOptions::set(const QString& phone, const MoreOptions& choices)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 // The choices of the window of more options as the settings file keeps them: the shared ones, which
 // every phone follows, and each phone's own, kept under its identity (its serial number, whichever way
 // the bridge reaches it) as what differs from the shared ones, so a later shared change reaches every
@@ -42,5 +44,6 @@ signals:
     void changed();
 
 private:
+    std::pair<MoreOptions, MoreOptions> sharedAndPhone(const QString& phone) const;
     void move(const QString& earlier, const QString& identity);
 };
