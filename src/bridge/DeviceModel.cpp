@@ -227,15 +227,11 @@ void DeviceModel::release(const QString& serial)
 {
     const QStringList before = snapshot();
     const std::array<bool, Slots> tickedBefore = m_ticked;
-    bool released = false;
     for (auto& away : m_away) {
-        if (away && away->phone.entry.serial == serial) {
+        if (away && away->phone.entry.serial == serial)
             away.reset();
-            released = true;
-        }
     }
-    if (released)
-        take(m_listed, before, tickedBefore);
+    take(m_listed, before, tickedBefore);
 }
 
 QString DeviceModel::identityAt(int slot) const
