@@ -576,6 +576,7 @@ QString number(double value)
 
 } // namespace
 
+#include "SendingRows.h"
 #include "ToolsRows.h"
 
 int main(int argc, char* argv[])
@@ -592,14 +593,17 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     const int repeats = argc > 1 ? std::max(3, atoi(argv[1])) : 11;
     // "bridge" as the second argument: the rows with the real bridge tool alone; "start-up": the
-    // start-up rows alone.
-    const bool bridgeOnly = argc > 2 && qstrcmp(argv[2], "bridge") == 0;
+    // start-up rows alone; "sending": the files sent to phones alone.
+    bool bridgeOnly = argc > 2 && qstrcmp(argv[2], "bridge") == 0;
     const bool startUpOnly = argc > 2 && qstrcmp(argv[2], "start-up") == 0;
+    const bool sendingOnly = argc > 2 && qstrcmp(argv[2], "sending") == 0;
 
     StandInFolder tools;
     Paths::setProgramFolder(tools.folder());
     QList<Row> rows;
     const QStringList texts {QStringLiteral("texts")};
+    if (sendingOnly)
+        bridgeOnly = true;
     if (!bridgeOnly)
         rows << startUp(repeats, tools, "start-up to first paint", {}, 1.3)
              // The program loads the network and archive code only in its install helper.
@@ -619,7 +623,9 @@ int main(int argc, char* argv[])
         Paths::setProgramFolder(noTools.path());
         OwnBridge bridge;
         AppWindows windows;
-        rows << trackingWakeUps(windows) << appearanceToCaption(windows, 5) << reconnection(windows, 5);
+        if (!sendingOnly)
+            rows << trackingWakeUps(windows) << appearanceToCaption(windows, 5) << reconnection(windows, 5);
+        rows << SendingRows::rows(5);
     }
 
     if (!bridgeOnly && !startUpOnly)

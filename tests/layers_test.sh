@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The source folders are layers, and a file includes only its own folder and the layers below:
-# controls and bridge; the client and the install; the program's state; the windows' folders, none
+# controls and bridge; the client, the install and the sending of files; the program's state; the windows' folders, none
 # of which includes another; the composition root. Every include that reaches up or sideways fails
 # the test by name.
 set -euo pipefail
 src=$1/src
-declare -A level=([controls]=0 [bridge]=0 [client]=1 [install]=1 [state]=2
-    [startup]=3 [launcher]=3 [panels]=3 [info]=3 [tools]=3 [app]=4)
+declare -A level=([controls]=0 [bridge]=0 [client]=1 [install]=1 [transfer]=1 [state]=2
+    [startup]=3 [launcher]=3 [panels]=3 [info]=3 [tools]=3 [sending]=3 [app]=4)
 faults=0
 while IFS= read -r file; do
     folder=${file#"$src"/}

@@ -17,6 +17,7 @@
 #include "launcher/options.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
+#include "sending/sendfiles.h"
 #include "startup/pair.h"
 #include "tools/tools.h"
 
@@ -221,10 +222,12 @@ void TestLayout::launcher()
             {"devtc", QString(""), tw(240, 1080)},
             {"toolsLink", QStringLiteral("投屏工具"), tw(120, 5130, 1500, 300)},
             {"optionsLink", QStringLiteral("更多选项…"), tw(1740, 5130, 1500, 300)},
-            {"launchStatus", QString(""), tw(3360, 5130, 5295, 300)},
+            {"sendLink", QStringLiteral("发送文件…"), tw(3360, 5130, 1500, 300)},
+            {"launchStatus", QString(""), tw(4980, 5130, 3675, 300)},
         });
     checkApart(form, "toolsLink");
     checkApart(form, "optionsLink");
+    checkApart(form, "sendLink");
     checkApart(form, "launchStatus");
     // The notice names the folder where the files really land.
     // The folder whole, or where the note's box is too small for it, its start and end around "…".
@@ -505,7 +508,7 @@ void TestLayout::windowsFitTheScreen_data()
 {
     QTest::addColumn<QString>("window");
     for (const char* window :
-        {"Start", "Form1", "About", "DonatION", "meizu", "KJJ", "pair", "tools", "options", "AppPicker"})
+        {"Start", "Form1", "About", "DonatION", "meizu", "KJJ", "pair", "tools", "options", "AppPicker", "sendfiles"})
         QTest::newRow(window) << window;
 }
 
@@ -528,7 +531,8 @@ void TestLayout::windowsFitTheScreen()
         const QMap<QString, QWidget*> windows {{"Form1", &f.launcher()}, {"About", &f.windows.about()},
             {"DonatION", &f.windows.donation()}, {"meizu", &f.windows.meizuWarning()},
             {"KJJ", &f.windows.shortcutKeys()}, {"pair", &f.windows.pairing()}, {"tools", &f.windows.toolsWindow()},
-            {"options", &f.windows.moreOptions()}, {"AppPicker", &f.windows.appPicker()}};
+            {"options", &f.windows.moreOptions()}, {"AppPicker", &f.windows.appPicker()},
+            {"sendfiles", &f.windows.sendWindow()}};
         shown = windows.value(window);
         AppWindows::bringUp(*shown);
     }

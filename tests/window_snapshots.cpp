@@ -18,6 +18,7 @@
 #include "launcher/options.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
+#include "sending/sendfiles.h"
 #include "startup/Start.h"
 #include "startup/pair.h"
 #include "state/ChosenOptions.h"
@@ -68,7 +69,7 @@ int main(int argc, char* argv[])
 
     const QList<QWidget*> all {&start, &launcher, &windows.keyPanel(), &windows.navigationBar(), &windows.about(),
         &windows.donation(), &windows.meizuWarning(), &windows.shortcutKeys(), &windows.pairing(),
-        &windows.toolsWindow(), &windows.moreOptions(), &windows.appPicker()};
+        &windows.toolsWindow(), &windows.moreOptions(), &windows.appPicker(), &windows.sendWindow()};
     for (QWidget* window : all) {
         if (window != &start)
             AppWindows::bringUp(*window); // as the program opens them: fitted to the screen

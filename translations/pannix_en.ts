@@ -86,6 +86,44 @@
     </message>
 </context>
 <context>
+    <name>AppArchive</name>
+    <message>
+        <location filename="../src/install/AppArchive.cpp" line="38"/>
+        <source>无法读取应用压缩包：%1</source>
+        <translation>Cannot read the app archive: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/install/AppArchive.cpp" line="38"/>
+        <source>未知错误</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <location filename="../src/install/AppArchive.cpp" line="87"/>
+        <source>应用压缩包解开后超过 %1 MB（它本身的 100 倍），已被拒绝，没有安装任何东西。</source>
+        <translation>The app archive unpacks to more than %1 MB (100 times its own size); it was refused and nothing was installed.</translation>
+    </message>
+    <message>
+        <location filename="../src/install/AppArchive.cpp" line="103"/>
+        <source>应用压缩包中有两个应用的数据（%1 和 %2），已被拒绝。</source>
+        <translation>The app archive holds the data of two apps (%1 and %2); it was refused.</translation>
+    </message>
+    <message>
+        <location filename="../src/install/AppArchive.cpp" line="126"/>
+        <source>已取消。</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <location filename="../src/install/AppArchive.cpp" line="161"/>
+        <source>应用压缩包中没有 .apk 文件，没有安装任何东西。</source>
+        <translation>The app archive holds no .apk file; nothing was installed.</translation>
+    </message>
+    <message>
+        <location filename="../src/install/AppArchive.cpp" line="166"/>
+        <source>电脑磁盘空间不足，无法解开应用压缩包：%1 所在的磁盘没有空间了。</source>
+        <translation>Not enough room on this computer to unpack the app archive: the disk of %1 is full.</translation>
+    </message>
+</context>
+<context>
     <name>AppPicker</name>
     <message>
         <location filename="../src/launcher/AppPicker.cpp" line="21"/>
@@ -547,109 +585,116 @@ Full log: %3</translation>
         <translation>With several phones, only the first one&apos;s sound plays on the computer; the others keep theirs.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="81"/>
+        <location filename="../src/launcher/Form1.cpp" line="82"/>
         <source>分辨率</source>
         <translation>Resolution</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="82"/>
+        <location filename="../src/launcher/Form1.cpp" line="83"/>
         <source>按原设备比例设定纵向分辨率</source>
         <translation>Height; the phone&apos;s aspect ratio is kept</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="85"/>
+        <location filename="../src/launcher/Form1.cpp" line="86"/>
         <source>默认</source>
         <translation>Max</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="94"/>
+        <location filename="../src/launcher/Form1.cpp" line="95"/>
         <source>附加设置</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="100"/>
+        <location filename="../src/launcher/Form1.cpp" line="101"/>
         <source>悬浮工具栏</source>
         <translation>Panels</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="103"/>
+        <location filename="../src/launcher/Form1.cpp" line="104"/>
         <source>启动时录屏</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="114"/>
+        <location filename="../src/launcher/Form1.cpp" line="115"/>
         <source>比特率(数值越高，延迟越高，但显示和录屏也越清晰)</source>
         <translation>Bit rate (higher: sharper picture and recording, more delay)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="118"/>
+        <location filename="../src/launcher/Form1.cpp" line="119"/>
         <source>8Mbps(默认)</source>
         <translation>8Mbps (default)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="125"/>
+        <location filename="../src/launcher/Form1.cpp" line="126"/>
         <source>自定义录屏文件名。默认为ScrRec</source>
         <translation>Recording name (default ScrRec)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="155"/>
+        <location filename="../src/launcher/Form1.cpp" line="156"/>
         <source>投屏工具</source>
         <translation>Tools</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="159"/>
+        <location filename="../src/launcher/Form1.cpp" line="160"/>
         <source>更多选项…</source>
         <translation>More options…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="227"/>
+        <location filename="../src/launcher/Form1.cpp" line="164"/>
+        <source>发送文件…</source>
+        <translation>Send files…</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1.cpp" line="232"/>
         <location filename="../src/launcher/Form1Launch.cpp" line="36"/>
         <location filename="../src/launcher/Form1Launch.cpp" line="53"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="57"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="61"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="138"/>
+        <location filename="../src/launcher/Form1.cpp" line="139"/>
         <source>启动</source>
         <translation>Launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="141"/>
+        <location filename="../src/launcher/Form1.cpp" line="142"/>
         <source>软件使用说明与帮助(酷安图文)</source>
         <translation>Help and guide (CoolApk)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="144"/>
+        <location filename="../src/launcher/Form1.cpp" line="145"/>
         <source>查看快捷键</source>
         <translation>Shortcuts</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="147"/>
+        <location filename="../src/launcher/Form1.cpp" line="148"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="173"/>
+        <location filename="../src/launcher/Form1.cpp" line="178"/>
         <source>公告</source>
         <translation>Notice</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="184"/>
+        <location filename="../src/launcher/Form1.cpp" line="189"/>
         <source>截屏(screen.png)与录屏文件保存在：</source>
         <translation>Screenshots (screen.png) and recordings go to: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="198"/>
+        <location filename="../src/launcher/Form1.cpp" line="203"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="226"/>
+        <location filename="../src/launcher/Form1.cpp" line="231"/>
         <source>按Ctrl+f可退出(切换)全屏！</source>
         <translation>Press Ctrl+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="226"/>
+        <location filename="../src/launcher/Form1.cpp" line="231"/>
         <source>按Alt+f可退出(切换)全屏！</source>
         <translation>Press Alt+f to leave (toggle) full screen.</translation>
     </message>
@@ -677,6 +722,41 @@ Full log: %3</translation>
         <location filename="../src/launcher/Form1Launch.cpp" line="177"/>
         <source>应用配置并启动</source>
         <translation>Apply and launch</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Send.cpp" line="33"/>
+        <source>选择要发送到手机的文件</source>
+        <translation>Choose the files to send to the phones</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Send.cpp" line="43"/>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Send.cpp" line="55"/>
+        <source>没有勾选手机：请先在“多设备启动”中勾选要发送到的手机。</source>
+        <translation>No phone is ticked: tick the phones to send to under “Phones” first.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Send.cpp" line="56"/>
+        <source>这一行没有手机，文件没有发送。</source>
+        <translation>No phone is on that row; nothing was sent.</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Send.cpp" line="93"/>
+        <source>松开即发送到 %1</source>
+        <translation>Drop to send to %1</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Send.cpp" line="94"/>
+        <source>这一行没有手机</source>
+        <translation>No phone on this row</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Send.cpp" line="95"/>
+        <source>松开即发送到勾选的手机</source>
+        <translation>Drop to send to the ticked phones</translation>
     </message>
 </context>
 <context>
@@ -874,6 +954,91 @@ The recording is saved as: </translation>
     </message>
 </context>
 <context>
+    <name>PhoneSending</name>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="43"/>
+        <source>安装 %1 分钟没有结束，已停止</source>
+        <translation>The install had not ended after %1 minutes and was stopped</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="55"/>
+        <source>等待中</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="92"/>
+        <source>正在查看手机上的下载文件夹…</source>
+        <translation>Looking into the phone’s Download folder…</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="108"/>
+        <source>已保存到 %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="119"/>
+        <source>正在发送到 %1</source>
+        <translation>Sending to %1</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="149"/>
+        <source>手机 %1 秒没有收下任何数据，已停止</source>
+        <translation>The phone took nothing for %1 seconds; stopped</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="179"/>
+        <source>正在安装…</source>
+        <translation>Installing…</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="190"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="228"/>
+        <source>已安装</source>
+        <translation>Installed</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="206"/>
+        <source>应用压缩包没有解开</source>
+        <translation>The app archive was not unpacked</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="208"/>
+        <source>正在检查并解开应用压缩包…</source>
+        <translation>Checking and unpacking the app archive…</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="228"/>
+        <source>已安装，数据文件 %1 个已复制到 /sdcard/Android/obb/%2</source>
+        <translation>Installed; %1 data files copied to /sdcard/Android/obb/%2</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="250"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="264"/>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="264"/>
+        <source>已取消（安装已交给手机的，手机可能仍会装好）</source>
+        <translation>Cancelled (an install the phone had already been handed may still finish)</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="270"/>
+        <source>正在取消，删除手机上写了一半的文件…</source>
+        <translation>Cancelling: removing the half-written file from the phone…</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="277"/>
+        <source>已取消，手机上写了一半的文件已删除</source>
+        <translation>Cancelled; the half-written file was removed from the phone</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/PhoneSending.cpp" line="280"/>
+        <source>已取消；未能删除手机上写了一半的 %1：%2</source>
+        <translation>Cancelled; the half-written %1 could not be removed from the phone: %2</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotSequence</name>
     <message>
         <location filename="../src/bridge/ScreenshotSequence.cpp" line="110"/>
@@ -933,6 +1098,123 @@ The recording is saved as: </translation>
     </message>
 </context>
 <context>
+    <name>SendAnswers</name>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="36"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="99"/>
+        <source>手机空间不足</source>
+        <translation>Not enough room on the phone</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="38"/>
+        <source>手机上已装有更新的版本，不能换成这个较旧的版本</source>
+        <translation>The phone has a newer version; it cannot be replaced by this older one</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="40"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="42"/>
+        <source>手机上已装的同名应用签名不同：先在手机上卸载它，再安装</source>
+        <translation>The app on the phone has another signature: uninstall it on the phone, then install</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="44"/>
+        <source>应用的各部分签名不一致，手机不接受</source>
+        <translation>The app’s parts are signed differently; the phone refuses it</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="45"/>
+        <source>应用没有签名证书，手机不接受</source>
+        <translation>The app has no signing certificate; the phone refuses it</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="47"/>
+        <source>手机不允许通过 USB 安装应用：请在手机的开发者选项中打开“USB 安装”（小米、OPPO、vivo 等手机需要），再试一次</source>
+        <translation>The phone does not allow installs over USB: turn on “Install via USB” in its developer options (Xiaomi, OPPO, vivo and others need it), then try again</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="49"/>
+        <source>安装在手机上被取消：手机上若弹出确认，请点“允许”</source>
+        <translation>The install was cancelled on the phone: if the phone asks, tap “Allow”</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="50"/>
+        <source>手机的 Android 版本太旧，装不了这个应用</source>
+        <translation>The phone’s Android is too old for this app</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="51"/>
+        <source>这个应用不支持这台手机的处理器</source>
+        <translation>This app does not support the phone’s processor</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="52"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="53"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="54"/>
+        <source>这不是手机能安装的应用文件</source>
+        <translation>This is no app file the phone can install</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="55"/>
+        <source>应用缺少它需要的部分（拆分的 APK）</source>
+        <translation>The app lacks a part it needs (a split APK)</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="63"/>
+        <source>手机未授权：请在手机上允许这台电脑的 USB 调试</source>
+        <translation>The phone is unauthorized: allow USB debugging for this computer on the phone</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="65"/>
+        <source>手机已离线</source>
+        <translation>The phone is offline</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="67"/>
+        <source>手机已断开连接</source>
+        <translation>The phone is no longer connected</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="70"/>
+        <source>发送途中手机断开了连接</source>
+        <translation>The phone went away while the file was sent</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="83"/>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="85"/>
+        <source>手机拒绝安装：%1</source>
+        <translation>The phone refused the install: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="93"/>
+        <source>安装没有完成，手机什么也没有回答</source>
+        <translation>The install did not finish; the phone answered nothing</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="93"/>
+        <source>安装失败：%1</source>
+        <translation>The install failed: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="108"/>
+        <source>手机不接受这个文件：%1</source>
+        <translation>The phone does not take this file: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="110"/>
+        <source>发送没有完成</source>
+        <translation>The file was not sent</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SendAnswers.cpp" line="110"/>
+        <source>发送失败：%1</source>
+        <translation>Sending failed: %1</translation>
+    </message>
+</context>
+<context>
     <name>SendToSelectedSlots</name>
     <message>
         <location filename="../src/bridge/SendToSelectedSlots.cpp" line="35"/>
@@ -955,6 +1237,19 @@ The recording is saved as: </translation>
 </source>
         <translation>These devices could not do it:<byte value="xd"/>
 </translation>
+    </message>
+</context>
+<context>
+    <name>Sending</name>
+    <message>
+        <location filename="../src/transfer/Sending.cpp" line="28"/>
+        <source>“%1”是一个文件夹，文件夹不能发送。请打开它，选中其中的文件再发送。</source>
+        <translation>“%1” is a folder; folders are not sent. Open it, select its files and send them.</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/Sending.cpp" line="31"/>
+        <source>无法读取“%1”，没有发送任何文件。</source>
+        <translation>Cannot read “%1”; nothing was sent.</translation>
     </message>
 </context>
 <context>
@@ -1750,6 +2045,34 @@ The recording is saved as: </translation>
     </message>
 </context>
 <context>
+    <name>SplitAppUnpack</name>
+    <message>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="21"/>
+        <source>无法创建临时文件夹：%1</source>
+        <translation>Cannot make a temporary folder: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="43"/>
+        <source>已取消。</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="73"/>
+        <source>无法启动 %1：%2</source>
+        <translation>Cannot start %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="75"/>
+        <source>解开应用压缩包的程序意外结束了。</source>
+        <translation>The program unpacking the app archive ended unexpectedly.</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="84"/>
+        <source>应用压缩包中没有 .apk 文件。</source>
+        <translation>The app archive holds no .apk file.</translation>
+    </message>
+</context>
+<context>
     <name>Start</name>
     <message>
         <location filename="../src/startup/Start.cpp" line="35"/>
@@ -1957,92 +2280,92 @@ Please check that:<byte value="xd"/>
     </message>
     <message>
         <location filename="../src/install/ToolsArchive.cpp" line="53"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="96"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="149"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="154"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="100"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="153"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="158"/>
         <source>无法读取压缩包：%1</source>
         <translation>Cannot read the archive: %1</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="98"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="102"/>
         <source>压缩包是空的。</source>
         <translation>The archive is empty.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="283"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="287"/>
         <source>磁盘已满：%1 所在的磁盘没有空间了，没有安装任何东西。请腾出空间后再试。</source>
         <translation>The disk is full: the disk that holds %1 has no space left, and nothing was installed. Free some space and try again.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="286"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="290"/>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="92"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="144"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="254"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="96"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="148"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="258"/>
         <source>已取消。</source>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="170"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="174"/>
         <source>无法替换已有的 %1（其中的程序可能正在运行）。</source>
         <translation>Cannot replace the existing %1 (a program in it may be running).</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="176"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="180"/>
         <source>无法把工具放到 %1。</source>
         <translation>Cannot put the tools in %1.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="221"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="225"/>
         <source>无法读取 %1：%2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="188"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="192"/>
         <source>压缩包中的“%1”%2，整个压缩包已被拒绝，没有安装任何东西。</source>
         <translation>The archive&apos;s &quot;%1&quot; %2, so the whole archive was refused and nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="192"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="196"/>
         <source>是一个链接</source>
         <translation>is a link</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="194"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="198"/>
         <source>不是普通文件或文件夹</source>
         <translation>is neither a file nor a folder</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="197"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="201"/>
         <source>是一个绝对路径</source>
         <translation>is an absolute path</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="201"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="205"/>
         <source>含有“..”</source>
         <translation>holds &quot;..&quot;</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="203"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="207"/>
         <source>不在压缩包唯一的顶层文件夹中</source>
         <translation>lies outside the archive&apos;s one top folder</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="228"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="232"/>
         <source>文件超过 %1 MB，不是官方发布的文件，没有安装任何东西。</source>
         <translation>The file is over %1 MB, so it is not the official release; nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="236"/>
-        <location filename="../src/install/ToolsArchive.cpp" line="294"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="240"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="298"/>
         <source>无法创建文件夹 %1。</source>
         <translation>Cannot create the folder %1.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsArchive.cpp" line="302"/>
+        <location filename="../src/install/ToolsArchive.cpp" line="306"/>
         <source>压缩包中没有 %1 文件夹。</source>
         <translation>The archive holds no %1 folder.</translation>
     </message>
@@ -2120,17 +2443,17 @@ Please check that:<byte value="xd"/>
 <context>
     <name>ToolsHelper</name>
     <message>
-        <location filename="../src/install/ToolsHelper.cpp" line="114"/>
+        <location filename="../src/install/ToolsHelper.cpp" line="101"/>
         <source>无法启动安装程序 %1，没有安装任何东西。%2</source>
         <translation>The installer %1 could not be started; nothing was installed. %2</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsHelper.cpp" line="119"/>
+        <location filename="../src/install/ToolsHelper.cpp" line="106"/>
         <source>安装程序意外结束（状态 %1），没有安装任何东西。</source>
         <translation>The installer ended unexpectedly (status %1); nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/install/ToolsHelper.cpp" line="120"/>
+        <location filename="../src/install/ToolsHelper.cpp" line="107"/>
         <source>它留下的未完成文件已删除。</source>
         <translation> The unfinished files it left were removed.</translation>
     </message>
@@ -2619,6 +2942,69 @@ A new QR code is shown for another try.</translation>
         <location filename="../src/startup/pair.cpp" line="321"/>
         <source>已连接 %1，手机将出现在启动器的设备列表中。</source>
         <translation>Connected to %1; the phone appears in the launcher&apos;s device list.</translation>
+    </message>
+</context>
+<context>
+    <name>sendfiles</name>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="29"/>
+        <source>发送到手机</source>
+        <translation>Send to phones</translation>
+    </message>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="36"/>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="36"/>
+        <source>手机</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="36"/>
+        <source>进度</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="36"/>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="36"/>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="49"/>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="96"/>
+        <source>%1 / %2 MB</source>
+        <translation>%1 / %2 MB</translation>
+    </message>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="100"/>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="122"/>
+        <source>把文件拖到启动窗口上，或点“发送文件…”：应用会被安装，其他文件保存到手机的 Download 文件夹。</source>
+        <translation>Drop files on the launcher or click “Send files…”: apps are installed, other files saved in the phone’s Download folder.</translation>
+    </message>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="124"/>
+        <source>正在发送：还有 %1 项，%2 项成功，%3 项失败。</source>
+        <translation>Sending: %1 to go, %2 done, %3 failed.</translation>
+    </message>
+    <message>
+        <location filename="../src/sending/sendfiles.cpp" line="126"/>
+        <source>已全部结束：%1 项成功，%2 项失败，%3 项已取消。</source>
+        <translation>All ended: %1 done, %2 failed, %3 cancelled.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "launcher/options.h"
 #include "panels/Freeze.h"
 #include "panels/menu.h"
+#include "sending/sendfiles.h"
 #include "startup/Start.h"
 #include "startup/pair.h"
 #include "state/ProgramState.h"
@@ -41,6 +42,7 @@ AppWindows::~AppWindows()
     m_appPicker.reset();
     m_options.reset();
     m_tools.reset();
+    m_send.reset();
     m_pair.reset();
     m_kjj.reset();
     m_meizu.reset();
@@ -108,6 +110,7 @@ void AppWindows::wire(Form1& window)
     QObject::connect(&window, &Form1::aboutWanted, [this] { bringUp(about()); });
     QObject::connect(&window, &Form1::toolsWanted, [this] { bringUp(toolsWindow()); });
     QObject::connect(&window, &Form1::moreOptionsWanted, [this] { bringUp(moreOptions()); });
+    QObject::connect(&window, &Form1::sendingWanted, [this] { bringUp(sendWindow()); });
     QObject::connect(&window, &Form1::panelsWanted, [this] {
         bringUp(keyPanel());
         bringUp(navigationBar());
@@ -160,6 +163,13 @@ KJJ& AppWindows::shortcutKeys()
 pair& AppWindows::pairing()
 {
     return createOnce(m_pair, *m_state);
+}
+
+sendfiles& AppWindows::sendWindow()
+{
+    if (!m_send)
+        createOnce(m_send, *m_state);
+    return *m_send;
 }
 
 // Once tools are installed, the client the launch will start is asked for its version again.

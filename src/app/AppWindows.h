@@ -14,6 +14,7 @@ class meizu;
 class KJJ;
 class pair;
 class tools;
+class sendfiles;
 class options;
 class QWidget;
 class AppPicker;
@@ -44,6 +45,7 @@ public:
     KJJ& shortcutKeys();
     pair& pairing();
     tools& toolsWindow();
+    sendfiles& sendWindow();
     options& moreOptions();
     AppPicker& appPicker();
 
@@ -70,6 +72,7 @@ private:
     std::unique_ptr<KJJ> m_kjj;
     std::unique_ptr<pair> m_pair;
     std::unique_ptr<tools> m_tools;
+    std::unique_ptr<sendfiles> m_send;
     std::unique_ptr<options> m_options;
     std::unique_ptr<AppPicker> m_appPicker;
 };

@@ -2,9 +2,11 @@
 
 #include "BridgeProblems.h"
 #include "DeviceList.h"
+#include "PhoneShell.h"
 #include "ToolAnswer.h"
 #include "ToolText.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 namespace AdbCommands {
@@ -188,6 +190,46 @@ ToolCommand viewPageTail(const QString& webAddress, const QString& appPackage)
         tail.text += QStringLiteral(" -p ") + appPackage;
     }
     return tail;
+}
+
+ToolCommand toPhone(const QString& serial, const QStringList& tail)
+{
+    const QStringList words = QStringList {Adb, QStringLiteral("-s"), serial} + tail;
+    return {words, words.join(QLatin1Char(' '))};
+}
+
+QStringList listFolderTail(const QString& folder)
+{
+    return {QStringLiteral("shell"), QStringLiteral("ls"), QStringLiteral("-1a"), folder};
+}
+
+QStringList fileSizeTail(const QString& path)
+{
+    return {QStringLiteral("shell"), QStringLiteral("stat"), QStringLiteral("-c"), QStringLiteral("%s"),
+        PhoneShell::quoted(path)};
+}
+
+QStringList removeFileTail(const QString& path)
+{
+    return {QStringLiteral("shell"), QStringLiteral("rm"), QStringLiteral("-f"), PhoneShell::quoted(path)};
+}
+
+QStringList pushTail(const QString& file, const QString& target)
+{
+    return {QStringLiteral("push"), QDir::toNativeSeparators(file), target};
+}
+
+QStringList installTail(const QString& app)
+{
+    return {QStringLiteral("install"), QStringLiteral("-r"), QDir::toNativeSeparators(app)};
+}
+
+QStringList installPartsTail(const QStringList& parts)
+{
+    QStringList words {QStringLiteral("install-multiple"), QStringLiteral("-r")};
+    for (const QString& part : parts)
+        words.append(QDir::toNativeSeparators(part));
+    return words;
 }
 
 } // namespace AdbCommands

@@ -57,6 +57,18 @@ ToolCommand pullScreenshotTail(const QString& target = {});
 ToolCommand removeScreenshotTail();
 ToolCommand viewPageTail(const QString& webAddress, const QString& appPackage);
 
+// What goes to one phone, named by the bridge's name for it: files and apps sent to it.
+ToolCommand toPhone(const QString& serial, const QStringList& tail);
+// The names in a folder on the phone, one per line.
+QStringList listFolderTail(const QString& folder);
+// A file's size on the phone, as its shell's stat prints it; the path is one word for that shell.
+QStringList fileSizeTail(const QString& path);
+QStringList removeFileTail(const QString& path);
+QStringList pushTail(const QString& file, const QString& target);
+// An app installed, replacing the one installed if any; its parts, when it comes split.
+QStringList installTail(const QString& app);
+QStringList installPartsTail(const QStringList& parts);
+
 // Android key event codes.
 namespace Key {
 constexpr int Home = 3;

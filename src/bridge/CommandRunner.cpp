@@ -82,10 +82,10 @@ void callClient(const ToolCommand& command, QObject* receiver, Outside::AnswerHa
     Outside::current().callTool(start, receiver, std::move(onAnswer));
 }
 
-QObject* stream(
-    const ToolCommand& command, QObject* receiver, Outside::OutputHandler onOutput, Outside::AnswerHandler onEnd)
+QObject* stream(const ToolCommand& command, QObject* receiver, Outside::OutputHandler onOutput,
+    Outside::AnswerHandler onEnd, Streams streams)
 {
-    Outside::ToolStart start = toolStart(command, Streams::Separate);
+    Outside::ToolStart start = toolStart(command, streams);
     start.timeLimitMs = 0; // it runs as long as it is wanted
     qCInfo(lcBridge) << "stream" << start.loggedWords() << "in" << start.workingFolder;
     return Outside::current().streamTool(start, receiver, std::move(onOutput), std::move(onEnd));

@@ -24,8 +24,8 @@ void call(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler 
 void callClient(const ToolCommand& command, QObject* receiver, Outside::AnswerHandler onAnswer);
 
 // Starts a tool that runs on and reports as it goes; deleting the returned object stops it.
-QObject* stream(
-    const ToolCommand& command, QObject* receiver, Outside::OutputHandler onOutput, Outside::AnswerHandler onEnd);
+QObject* stream(const ToolCommand& command, QObject* receiver, Outside::OutputHandler onOutput,
+    Outside::AnswerHandler onEnd, Streams streams = Streams::Separate);
 
 // Starts a mirroring client to run on by itself, its output appended to logFile and ADB naming the
 // bridge tool the program uses; false, with the system's reason in problem, when it could not be

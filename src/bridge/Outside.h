@@ -49,6 +49,8 @@ public:
     virtual void showMessage(const QString& text, const QString& title, Icon icon) = 0;
     // Asks the user for a file to open, modal; empty when none was chosen.
     virtual QString chooseFile(const QString& title, const QString& filter) = 0;
+    // Asks the user for files to open, modal; empty when none were chosen.
+    virtual QStringList chooseFiles(const QString& title) = 0;
     virtual void endProgram(int exitStatus = 0) = 0;
 
     static Outside& current();

@@ -192,6 +192,11 @@ QString SystemOutside::chooseFile(const QString& title, const QString& filter)
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QDir::homePath(), filter);
 }
 
+QStringList SystemOutside::chooseFiles(const QString& title)
+{
+    return QFileDialog::getOpenFileNames(QApplication::activeWindow(), title, QDir::homePath());
+}
+
 void SystemOutside::endProgram(int exitStatus)
 {
     // Mirroring clients are detached and keep running whichever way the program ends; called

@@ -16,5 +16,6 @@ public:
     void openWebAddress(const QString& address) override;
     void showMessage(const QString& text, const QString& title, Icon icon) override;
     QString chooseFile(const QString& title, const QString& filter) override;
+    QStringList chooseFiles(const QString& title) override;
     void endProgram(int exitStatus = 0) override;
 };

@@ -36,6 +36,9 @@ ToolStream::ToolStream(const ToolStart& start, QObject* receiver, ToolOutputHand
     m_process->setProgram(program);
     m_process->setArguments(start.words.mid(1));
     m_process->setWorkingDirectory(start.workingFolder);
+    // A tool that tells its failures on its error stream (a newer adb's install) is read whole.
+    if (start.mergeErrors)
+        m_process->setProcessChannelMode(QProcess::MergedChannels);
     if (!m_inputOpen)
         m_process->setStandardInputFile(QProcess::nullDevice());
     ToolLocator::hideConsoleWindow(*m_process);

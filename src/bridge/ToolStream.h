@@ -4,9 +4,9 @@
 
 #include <QProcess>
 
-// A tool that runs on and reports as it goes (the device tracking, an install of the tools): its
-// standard output is handed over as it arrives, its standard error dropped, and its end reported
-// once. It belongs to its receiver and is stopped with it.
+// A tool that runs on and reports as it goes (the device tracking, an install of the tools, a file
+// sent to a phone): its standard output is handed over as it arrives, its standard error dropped
+// unless merged into it, and its end reported once. It belongs to its receiver and is stopped with it.
 class ToolStream : public RunningTool
 {
     Q_OBJECT

@@ -56,6 +56,8 @@ Reader openReader(const QString& file, QString* problem)
     return reader;
 }
 
+} // namespace
+
 QString entryPath(archive_entry* entry)
 {
     if (const QString path = ArchiveNames::systemPath(entry); !path.isEmpty())
@@ -65,6 +67,8 @@ QString entryPath(archive_entry* entry)
     const char* raw = archive_entry_pathname(entry);
     return raw ? QFile::decodeName(raw) : QString();
 }
+
+namespace {
 
 // Every entry checked before anything is written. The entries' contents are read through block by
 // block rather than skipped in one call, so a cancel is heard within a block here too.
@@ -199,7 +203,7 @@ QString refusal(const QString& path, bool isFileOrFolder, bool isLink, const QSt
     const QStringList parts = QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
     if (parts.contains(QStringLiteral("..")))
         return refuse(QT_TRANSLATE_NOOP("ToolsArchive", "含有“..”"));
-    if (parts.first() != topFolder)
+    if (!topFolder.isEmpty() && parts.first() != topFolder)
         return refuse(QT_TRANSLATE_NOOP("ToolsArchive", "不在压缩包唯一的顶层文件夹中"));
     return {};
 }

@@ -6,6 +6,8 @@
 #include <atomic>
 #include <functional>
 
+struct archive_entry;
+
 // The tools' archive on disk: a chosen one copied while it is hashed, and its unpacking into the
 // tools folder. Both read the file as a stream and may run on a worker thread; neither touches a window.
 namespace ToolsArchive {
@@ -38,7 +40,10 @@ QString unpack(
 // disk is asked, whatever the error said), anything else with the system's reason after the file.
 QString cannotWrite(const QString& root, const QString& file, const QString& detail);
 
-// The entry's refusal in the user's words, or empty when it may be unpacked (exposed for tests).
+// The entry's refusal in the user's words, or empty when it may be unpacked; an empty topFolder
+// asks for none.
 QString refusal(const QString& path, bool isFileOrFolder, bool isLink, const QString& topFolder);
+// The entry's path as the archive names it, however the archive spelt it.
+QString entryPath(archive_entry* entry);
 
 } // namespace ToolsArchive

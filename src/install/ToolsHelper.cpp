@@ -1,6 +1,6 @@
 #include "ToolsHelper.h"
 
-#include "bridge/ThisSystem.h"
+#include "bridge/HelperProgram.h"
 
 #include "ToolsRoot.h"
 #include "bridge/Language.h"
@@ -11,14 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-QString programForTests;
-
-const QString HelperName = QStringLiteral("pannix-tools") + ThisSystem::executableSuffix();
-
-} // namespace
-
 ToolsHelper::ToolsHelper(const ToolsRelease& release, const QString& root, QObject* parent)
     : QObject(parent)
     , m_release(release)
@@ -28,17 +20,12 @@ ToolsHelper::ToolsHelper(const ToolsRelease& release, const QString& root, QObje
 
 QString ToolsHelper::program()
 {
-    if (!programForTests.isEmpty())
-        return programForTests;
-    const QDir folder(QCoreApplication::applicationDirPath());
-    const QString beside = folder.filePath(HelperName);
-    const QString packaged = folder.filePath(QStringLiteral("../libexec/pannix/") + HelperName);
-    return QFileInfo(beside).isFile() || !QFileInfo(packaged).isFile() ? beside : QDir::cleanPath(packaged);
+    return HelperProgram::path();
 }
 
 void ToolsHelper::setProgramForTests(const QString& program)
 {
-    programForTests = program;
+    HelperProgram::setPathForTests(program);
 }
 
 bool ToolsHelper::busy() const

@@ -72,6 +72,7 @@ Form1::Form1(ProgramState& state)
     TimerTOT->setTimerType(Qt::PreciseTimer);
     connect(TimerTOT, &QTimer::timeout, this, &Form1::tickTimerTOT);
 
+    setAcceptDrops(true);
     load();
 }
 
@@ -160,10 +161,14 @@ void Form1::buildLinks()
     optionsLink->setObjectName(QStringLiteral("optionsLink"));
     optionsLink->setGeometry(Twips::rect(1740, 5130, 1500, 300));
     connect(optionsLink, &LinkLabel::Click, this, &Form1::moreOptionsWanted);
+    sendLink = new LinkLabel(tr("发送文件…"), this);
+    sendLink->setObjectName(QStringLiteral("sendLink"));
+    sendLink->setGeometry(Twips::rect(3360, 5130, 1500, 300));
+    connect(sendLink, &LinkLabel::Click, this, &Form1::chooseFilesToSend);
     // What happened to the phones and their mirrors since, said where the user looks.
     launchStatus = new QLabel(this);
     launchStatus->setObjectName(QStringLiteral("launchStatus"));
-    launchStatus->setGeometry(Twips::rect(3360, 5130, 5295, 300));
+    launchStatus->setGeometry(Twips::rect(4980, 5130, 3675, 300));
     launchStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 

@@ -89,6 +89,7 @@ public:
     N_Shape* N_Shape1about = nullptr;
     LinkLabel* toolsLink = nullptr;
     LinkLabel* optionsLink = nullptr;
+    LinkLabel* sendLink = nullptr;
     QLabel* launchStatus = nullptr;
 
     // The clients of the launches: started, watched, told and opened again.
@@ -112,10 +113,20 @@ signals:
     void toolsWanted();
     void moreOptionsWanted();
     void panelsWanted();
+    // Files are on their way to the phones: their window is wanted.
+    void sendingWanted();
+
+public:
+    // Sends the files to the phone of slot 1 to 3, or with slot 0 to every ticked phone.
+    void sendFiles(const QStringList& files, int slot);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildResolutionFrame();
@@ -136,6 +147,9 @@ private:
     std::array<ClientWindow, 3> clientWindows() const;
     void fullscreenHint();
     void helpClick();
+    void chooseFilesToSend();
+    int slotRowAt(const QPoint& place) const;
+    QString phoneLabel(int slot) const;
 
     ProgramState& m_state;
     QLabel* m_noticeUsb = nullptr;
@@ -144,4 +158,5 @@ private:
     // click in the first 900 ms cannot replace slot 1's line before the first tick.
     std::array<ToolCommand, 3> m_launchCommands;
     QString m_recordFile;
+    QString m_statusBeforeDrag; // the status line a drag over the window borrows
 };

@@ -7,6 +7,7 @@
 #include "bridge/PhoneReconnect.h"
 #include "client/ClientVersion.h"
 #include "client/MirrorClients.h"
+#include "transfer/Sending.h"
 
 ProgramState::ProgramState()
     : m_devices(std::make_unique<DeviceModel>())
@@ -16,6 +17,7 @@ ProgramState::ProgramState()
     , m_clientVersion(std::make_unique<ClientVersion>())
     , m_chosenOptions(std::make_unique<ChosenOptions>())
     , m_mirrors(std::make_unique<MirrorClients>(*m_devices, *m_clientVersion, *m_drops))
+    , m_sending(std::make_unique<Sending>())
 {
     // Whether a phone tried again is back is the bridge's list to say.
     QObject::connect(m_reconnect.get(), &PhoneReconnect::tried, m_drops.get(), &PhoneDrops::askList);

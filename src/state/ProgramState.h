@@ -11,6 +11,7 @@ class DeviceTracker;
 class MirrorClients;
 class PhoneDrops;
 class PhoneReconnect;
+class Sending;
 
 // What the program knows and keeps whichever window is open: the phones listed and their tracking,
 // their reconnection and drops, the installed client's version, the more options chosen, the mirrors
@@ -35,6 +36,8 @@ public:
     ChosenOptions& chosenOptions() { return *m_chosenOptions; }
     // The clients of the launches: started, watched, told and opened again.
     MirrorClients& mirrors() { return *m_mirrors; }
+    // Files and apps on their way to the phones.
+    Sending& sending() { return *m_sending; }
 
     // The launcher's scratch field INTERTEXT: the last command any window sent, and slot 1's launch line.
     QString& scratchField() { return m_scratch; }
@@ -51,4 +54,5 @@ private:
     std::unique_ptr<ClientVersion> m_clientVersion;
     std::unique_ptr<ChosenOptions> m_chosenOptions;
     std::unique_ptr<MirrorClients> m_mirrors;
+    std::unique_ptr<Sending> m_sending;
 };

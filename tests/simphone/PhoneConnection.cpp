@@ -1,6 +1,7 @@
 #include "PhoneConnection.h"
 
 #include <QRandomGenerator>
+#include <QTimer>
 #include <QtEndian>
 
 namespace {
@@ -40,6 +41,42 @@ quint32 readLe32(const QByteArray& bytes, int at)
 QByteArray syncPacket(const char (&id)[5], const QByteArray& payload)
 {
     return QByteArray(id, 4) + le32(quint32(payload.size())) + payload;
+}
+
+// A command line as the phone's shell splits it: blanks part words, single quotes keep a word whole
+// ('\'' is a quote inside one), double quotes too.
+QList<QByteArray> shellWords(const QByteArray& line)
+{
+    QList<QByteArray> words;
+    QByteArray word;
+    bool inWord = false;
+    char quote = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = line.at(i);
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+            else
+                word += c;
+        } else if (c == '\'' || c == '"') {
+            quote = c;
+            inWord = true;
+        } else if (c == '\\' && i + 1 < line.size()) {
+            word += line.at(++i);
+            inWord = true;
+        } else if (c == ' ') {
+            if (inWord)
+                words.append(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words.append(word);
+    return words;
 }
 
 } // namespace
@@ -112,10 +149,16 @@ void PhoneConnection::handle(quint32 command, quint32 arg0, quint32 arg1, const 
         auto it = m_streams.find(arg1);
         if (it == m_streams.end())
             return;
-        send(OKAY, it->deviceId, it->hostId);
+        acknowledge(*it, data.size());
         it->input += data;
         if (it->service.startsWith("sync:"))
             handleSync(*it);
+        else if (it->toRead >= 0 && it->input.size() >= it->toRead) {
+            const QByteArray input = it->input.left(it->toRead);
+            it->toRead = -1;
+            write(*it, runPackageManager(shellWords(it->command), input));
+            closeAfterOutput(*it);
+        }
         return;
     }
     case CLSE:
@@ -143,9 +186,71 @@ void PhoneConnection::open(quint32 hostId, const QByteArray& service)
     } else if (opened.service.startsWith("tcpip:")) {
         write(opened, "restarting in TCP mode port: " + opened.service.mid(6) + "\n");
         closeAfterOutput(opened);
+    } else if (opened.service.startsWith("exec:")) {
+        // The package manager's sessions: install-write reads its bytes first.
+        const QList<QByteArray> words = shellWords(opened.service.mid(5));
+        const int size = words.indexOf("-S");
+        if (words.value(1) == "install-write" && size >= 0) {
+            opened.command = opened.service.mid(5);
+            opened.toRead = words.value(size + 1).toLongLong();
+            return;
+        }
+        write(opened, runPackageManager(words, {}));
+        closeAfterOutput(opened);
     } else if (!opened.service.startsWith("sync:")) {
         closeAfterOutput(opened);
     }
+}
+
+// A stream's bytes are acknowledged when the phone has taken them: at once, or as fast as it
+// takes files.
+void PhoneConnection::acknowledge(const Stream& stream, qsizetype bytes)
+{
+    const quint32 deviceId = stream.deviceId;
+    const quint32 hostId = stream.hostId;
+    if (m_phone.bytesPerSecond <= 0 || !stream.service.startsWith("sync:")) {
+        send(OKAY, deviceId, hostId);
+        return;
+    }
+    QTimer::singleShot(int(bytes * 1000 / m_phone.bytesPerSecond), this, [this, deviceId, hostId] {
+        if (m_socket->state() == QAbstractSocket::ConnectedState)
+            send(OKAY, deviceId, hostId);
+    });
+}
+
+// pm and cmd package: an install of one file, or a session of several (created, written, committed).
+QByteArray PhoneConnection::runPackageManager(const QList<QByteArray>& words, const QByteArray& input)
+{
+    m_phone.record(
+        "pm " + words.join(' ') + (input.isEmpty() ? "" : " <" + QByteArray::number(input.size()) + " bytes>"));
+    const QByteArray verb = words.value(1);
+    if (verb == "install") {
+        if (!m_phone.files.contains(QString::fromUtf8(words.last())))
+            return "Failure [INSTALL_FAILED_INVALID_URI]\n";
+        return m_phone.installAnswer + "\n";
+    }
+    if (verb == "install-create") {
+        const int session = int(m_phone.sessions.size()) + 1;
+        m_phone.sessions.insert(session, 0);
+        return "Success: created install session [" + QByteArray::number(session) + "]\n";
+    }
+    const int size = words.indexOf("-S");
+    const int session = words.value(size >= 0 ? size + 2 : 2).toInt();
+    if (!m_phone.sessions.contains(session))
+        return "Failure [INSTALL_FAILED_INTERNAL_ERROR: no session " + QByteArray::number(session) + "]\n";
+    if (verb == "install-write") {
+        m_phone.sessions[session] += input.size();
+        return "Success: streamed " + QByteArray::number(input.size()) + " bytes\n";
+    }
+    if (verb == "install-commit") {
+        m_phone.sessions.remove(session);
+        return m_phone.installAnswer + "\n";
+    }
+    if (verb == "install-abandon") {
+        m_phone.sessions.remove(session);
+        return "Success\n";
+    }
+    return "Unknown command: " + verb + "\n";
 }
 
 QByteArray PhoneConnection::runShell(const QByteArray& command)
@@ -165,6 +270,32 @@ QByteArray PhoneConnection::runShell(const QByteArray& command)
         m_phone.files.remove(QString::fromUtf8(picturePath));
         return {};
     }
+    QList<QByteArray> words = shellWords(command);
+    words.removeAll("</dev/null");
+    const QString target = QString::fromUtf8(words.value(words.size() - 1));
+    const auto sizeOf = [this](const QString& path) {
+        return m_phone.countOnly ? m_phone.countedSizes.value(path) : qint64(m_phone.files.value(path).size());
+    };
+    if (words.value(0) == "ls" && words.value(1) == "-1a") {
+        QByteArray listing = ".\n..\n";
+        for (auto it = m_phone.files.cbegin(); it != m_phone.files.cend(); ++it) {
+            if (it.key().startsWith(target + QLatin1Char('/')) && !it.key().mid(target.size() + 1).contains('/'))
+                listing += it.key().mid(target.size() + 1).toUtf8() + "\n";
+        }
+        return listing;
+    }
+    if (words.value(0) == "stat" && words.value(2) == "%s") {
+        if (!m_phone.files.contains(target))
+            return "stat: '" + target.toUtf8() + "': No such file or directory\n";
+        return QByteArray::number(sizeOf(target)) + "\n";
+    }
+    if (words.value(0) == "rm") {
+        m_phone.files.remove(target);
+        m_phone.countedSizes.remove(target);
+        return {};
+    }
+    if (words.value(0) == "pm")
+        return runPackageManager(words, {});
     if (command.startsWith("am start ")) {
         const QList<QByteArray> words = command.split(' ');
         const int page = words.indexOf("-d");
@@ -211,10 +342,9 @@ void PhoneConnection::handleSync(Stream& stream)
         if (id == "DONE" && !stream.receiving.isEmpty()) {
             // The end of a SEND; its length field holds the file time.
             stream.input.remove(0, 8);
-            m_phone.files.insert(stream.receiving, stream.received);
+            m_phone.record("sync:DONE " + stream.receiving.toUtf8() + " " + QByteArray::number(stream.received));
             stream.receiving.clear();
-            stream.received.clear();
-            write(stream, syncPacket("OKAY", {}));
+            write(stream, stream.refused ? syncPacket("FAIL", "No space left on device") : syncPacket("OKAY", {}));
             continue;
         }
         if (stream.input.size() < 8 + int(length))
@@ -226,10 +356,8 @@ void PhoneConnection::handleSync(Stream& stream)
             m_phone.record("sync:" + id + " " + payload);
         if (id == "STAT") {
             const bool exists = m_phone.files.contains(path);
-            const QByteArray& content = m_phone.files[path];
-            if (!exists)
-                m_phone.files.remove(path);
-            write(stream, "STAT" + le32(exists ? RegularFile : 0) + le32(quint32(content.size())) + le32(0));
+            const qint64 size = m_phone.countOnly ? m_phone.countedSizes.value(path) : m_phone.files.value(path).size();
+            write(stream, "STAT" + le32(exists ? RegularFile : 0) + le32(quint32(size)) + le32(0));
         } else if (id == "RECV") {
             if (!m_phone.files.contains(path)) {
                 write(stream, syncPacket("FAIL", "No such file or directory"));
@@ -241,9 +369,15 @@ void PhoneConnection::handleSync(Stream& stream)
                 reply += syncPacket("DATA", content.mid(at, SyncChunk));
             write(stream, reply + "DONE" + le32(0));
         } else if (id == "SEND") {
+            // The file is there from its first byte on, as a phone's storage shows it; one the
+            // host leaves half-sent stays half-written.
             stream.receiving = path.section(QLatin1Char(','), 0, 0);
+            stream.received = 0;
+            stream.refused = false;
+            m_phone.files.insert(stream.receiving, {});
+            m_phone.countedSizes.insert(stream.receiving, 0);
         } else if (id == "DATA") {
-            stream.received += payload;
+            receiveData(stream, payload);
         } else if (id == "LIST") {
             write(stream, "DONE" + le32(0) + le32(0) + le32(0) + le32(0));
         } else if (id == "QUIT") {
@@ -251,4 +385,26 @@ void PhoneConnection::handleSync(Stream& stream)
             return;
         }
     }
+}
+
+void PhoneConnection::receiveData(Stream& stream, const QByteArray& payload)
+{
+    // A file removed while it is written takes the rest nowhere, as an unlinked file does.
+    if (stream.refused || !m_phone.files.contains(stream.receiving))
+        return;
+    qint64 used = 0;
+    for (auto it = m_phone.files.cbegin(); it != m_phone.files.cend(); ++it)
+        used += m_phone.countOnly ? m_phone.countedSizes.value(it.key()) : it.value().size();
+    if (m_phone.freeBytes >= 0 && used + payload.size() > m_phone.freeBytes) {
+        // A phone whose storage is full gives the file up, as its daemon does.
+        stream.refused = true;
+        m_phone.files.remove(stream.receiving);
+        m_phone.countedSizes.remove(stream.receiving);
+        return;
+    }
+    stream.received += payload.size();
+    if (m_phone.countOnly)
+        m_phone.countedSizes[stream.receiving] += payload.size();
+    else
+        m_phone.files[stream.receiving] += payload;
 }

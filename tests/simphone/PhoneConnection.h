@@ -17,6 +17,13 @@ struct PhoneState
     QString logPath;
     QByteArray picture;
     QMap<QString, QByteArray> files;
+    // What the package manager answers an install: "Success" or "Failure [INSTALL_FAILED_...]".
+    QByteArray installAnswer = "Success";
+    qint64 freeBytes = -1; // room for files pushed; -1 for plenty
+    qint64 bytesPerSecond = 0; // how fast a pushed file is taken; 0 for as fast as it comes
+    bool countOnly = false; // a pushed file's bytes are counted, not kept (a file of gigabytes)
+    QMap<QString, qint64> countedSizes;
+    QMap<int, qint64> sessions; // install sessions, by number: the bytes written into each
 
     void record(const QByteArray& request) const
     {
@@ -48,7 +55,10 @@ private:
         bool waitingForOkay = false;
         bool closeWhenWritten = false;
         QString receiving; // a SEND in progress: the file being written
-        QByteArray received;
+        qint64 received = 0;
+        bool refused = false; // the phone had no room: the rest of the file is read and dropped
+        qint64 toRead = -1; // an exec stream's input still to come
+        QByteArray command; // an exec stream's command, answered once its input is read
     };
 
     void readMessages();
@@ -60,6 +70,9 @@ private:
     void flush(Stream& stream);
     void handleSync(Stream& stream);
     QByteArray runShell(const QByteArray& command);
+    QByteArray runPackageManager(const QList<QByteArray>& words, const QByteArray& input);
+    void receiveData(Stream& stream, const QByteArray& payload);
+    void acknowledge(const Stream& stream, qsizetype bytes);
 
     QTcpSocket* m_socket;
     PhoneState& m_phone;

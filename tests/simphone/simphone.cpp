@@ -1,8 +1,9 @@
 // A simulated phone in network debugging mode: listens on 127.0.0.1 and speaks the device side of
 // the bridge tool's transport protocol, so that "adb connect 127.0.0.1:PORT" lists it as a device.
-// It answers shell, sync and tcpip requests and records every service it is asked for.
+// It answers shell, sync, package manager and tcpip requests and records every service it is asked for.
 //
 //   simphone [--port N] [--maker NAME] [--serialno S] [--unauthorized] [--log FILE] [--picture-out FILE]
+//            [--install-answer TEXT] [--free-bytes N] [--bytes-per-second N] [--count-only]
 //
 // Prints "PORT <n>" on its first line once it listens.
 #include "PhoneConnection.h"
@@ -42,7 +43,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption unauthorizedOption("unauthorized", "never accept the host's key");
     const QCommandLineOption logOption("log", "file that records each request", "file");
     const QCommandLineOption pictureOption("picture-out", "where to write the screen picture", "file");
-    parser.addOptions({portOption, makerOption, serialOption, unauthorizedOption, logOption, pictureOption});
+    const QCommandLineOption installOption("install-answer", "what pm says to an install", "text", "Success");
+    const QCommandLineOption freeOption("free-bytes", "room for pushed files", "bytes", "-1");
+    const QCommandLineOption rateOption("bytes-per-second", "how fast a pushed file is taken", "bytes", "0");
+    const QCommandLineOption countOption("count-only", "count a pushed file's bytes rather than keep them");
+    parser.addOptions({portOption, makerOption, serialOption, unauthorizedOption, logOption, pictureOption,
+        installOption, freeOption, rateOption, countOption});
     parser.process(app);
 
     QTcpServer server;
@@ -56,6 +62,10 @@ int main(int argc, char* argv[])
     phone.serialNumber = parser.value(serialOption);
     phone.authorized = !parser.isSet(unauthorizedOption);
     phone.logPath = parser.value(logOption);
+    phone.installAnswer = parser.value(installOption).toUtf8();
+    phone.freeBytes = parser.value(freeOption).toLongLong();
+    phone.bytesPerSecond = parser.value(rateOption).toLongLong();
+    phone.countOnly = parser.isSet(countOption);
     phone.picture = makePicture(server.serverPort());
     if (parser.isSet(pictureOption)) {
         QFile out(parser.value(pictureOption));

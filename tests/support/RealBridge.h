@@ -79,7 +79,7 @@ public:
     // port 0: a free one; another: the port a phone stopped earlier listened on. A phone tells no
     // serial number unless given one.
     Phone startPhone(const QString& maker = QStringLiteral("Xiaomi"), bool authorized = true, quint16 port = 0,
-        const QString& serialNumber = {})
+        const QString& serialNumber = {}, const QStringList& more = {})
     {
         auto process = std::make_unique<QProcess>();
         Phone phone;
@@ -92,6 +92,7 @@ public:
             arguments << "--unauthorized";
         if (!serialNumber.isEmpty())
             arguments << "--serialno" << serialNumber;
+        arguments << more;
         process->setProcessChannelMode(QProcess::SeparateChannels);
         process->start(QStringLiteral(SIMPHONE_PATH), arguments);
         QElapsedTimer clock;

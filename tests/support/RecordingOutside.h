@@ -123,6 +123,11 @@ public:
         ++fileChoices;
         return chosenFile;
     }
+    QStringList chooseFiles(const QString&) override
+    {
+        ++fileChoices;
+        return chosenFiles;
+    }
     void endProgram(int exitStatus) override
     {
         ++programEnds;
@@ -211,6 +216,7 @@ public:
     int programEnds = 0;
     int lastExitStatus = -1;
     QString chosenFile; // what the file dialog answers
+    QStringList chosenFiles; // what the dialog for several files answers
     int fileChoices = 0;
     QString startProblem; // a detached start fails with this reason unless it is empty
     bool forwardTools = false;

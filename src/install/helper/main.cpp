@@ -1,12 +1,17 @@
 // pannix-tools: one install of the official tools, started by the program's tools window. It
 // downloads the release (or copies a chosen file), checks its SHA-256 and unpacks it into the tools'
 // root, telling each stage, the progress and the end as one JSON line each on its standard output.
-// The end of its standard input cancels the install: the window closes it for "取消", and a window
-// that crashed closes it too. The program itself never loads the network or archive code.
+// Its second job: a split app sent to the phones, checked and unpacked into a folder of the
+// program's, each part and data file told as a line. The end of its standard input cancels either:
+// the window closes it for "取消", and a window that crashed closes it too. The program itself never
+// loads the network or archive code.
 //
 //   pannix-tools --root R --address URL --sha256 HEX --folder NAME [--size-limit BYTES]
 //                [--stall-limit-ms MS] [--language NAME] (--download | --file ARCHIVE)
+//   pannix-tools --unpack-app ARCHIVE --into FOLDER [--language NAME]
+#include "bridge/AppArchiveReport.h"
 #include "bridge/Language.h"
+#include "install/AppArchive.h"
 #include "install/InstallReport.h"
 #include "install/ToolsInstall.h"
 
@@ -34,6 +39,24 @@ void cancelWhenInputEnds(ToolsInstall& install)
     }).detach();
 }
 
+// The split app's parts and data, unpacked into folder and told line by line.
+int unpackApp(const QString& archive, const QString& folder)
+{
+    static std::atomic_bool cancelled = false;
+    std::thread([] {
+        while (std::fgetc(stdin) != EOF) { }
+        cancelled = true;
+    }).detach();
+    QString problem;
+    const AppArchive::Contents contents = AppArchive::unpack(archive, folder, &cancelled, &problem);
+    for (const QString& split : contents.splits)
+        tell(AppArchiveReport::split(split));
+    for (const QString& obb : contents.obbs)
+        tell(AppArchiveReport::obb(obb, contents.package));
+    tell(AppArchiveReport::finished(problem));
+    return problem.isEmpty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -51,11 +74,15 @@ int main(int argc, char* argv[])
     const QCommandLineOption download(QStringLiteral("download"), QStringLiteral("Download the release."));
     const QCommandLineOption file(QStringLiteral("file"), QStringLiteral("Install this archive."), "archive");
     const QCommandLineOption language(QStringLiteral("language"), QStringLiteral("The texts' language."), "name");
-    parser.addOptions({root, address, sha256, folder, sizeLimit, stallLimit, download, file, language});
+    const QCommandLineOption unpack(QStringLiteral("unpack-app"), QStringLiteral("Unpack a split app."), "archive");
+    const QCommandLineOption into(QStringLiteral("into"), QStringLiteral("The split app's folder."), "folder");
+    parser.addOptions({root, address, sha256, folder, sizeLimit, stallLimit, download, file, language, unpack, into});
     parser.addHelpOption();
     parser.process(app);
     // The window's language, which a test or the user's settings may have chosen over the system's.
     Language::use(parser.isSet(language) ? QLocale(parser.value(language)) : QLocale::system());
+    if (parser.isSet(unpack) && !parser.value(into).isEmpty())
+        return unpackApp(parser.value(unpack), parser.value(into));
     if (parser.value(root).isEmpty() || parser.value(sha256).isEmpty() || parser.value(folder).isEmpty()
         || parser.isSet(download) == parser.isSet(file)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.helpText()));
