@@ -7,6 +7,7 @@
 #include "sending/sendfiles.h"
 #include "state/ProgramState.h"
 #include "transfer/PhoneFileNames.h"
+#include "transfer/PhoneSending.h"
 #include "transfer/Sending.h"
 
 #include <QMimeData>
@@ -103,6 +104,8 @@ private slots:
     void phoneLeavingMidPushIsTold();
     void storableNames_data();
     void storableNames();
+    void pushThatGainsNothingIsGivenUp_data();
+    void pushThatGainsNothingIsGivenUp();
 
 private:
     QList<RealBridge::Phone> phones(int count, const QStringList& more = {});
@@ -366,6 +369,49 @@ void TestSending::storableNames()
     // A taken name of that length keeps its number within the limit.
     QVERIFY(PhoneFileNames::free(stored, {stored}).toUtf8().size() <= 255);
     QVERIFY(PhoneFileNames::free(stored, {stored}).contains(QLatin1String(" (1)")));
+}
+
+void TestSending::pushThatGainsNothingIsGivenUp_data()
+{
+    QTest::addColumn<QList<int>>("held"); // what the phone tells of the file, question by question; -1: no size
+    QTest::addColumn<bool>("givenUp");
+    QTest::newRow("the same size throughout") << QList<int> {100} << true;
+    QList<int> growing;
+    for (int size = 10; size <= 2000; size += 10)
+        growing.append(size);
+    QTest::newRow("growing") << growing << false;
+    QTest::newRow("an old phone's shell, no stat") << QList<int> {-1} << false;
+}
+
+// With the waits shortened: a question every 10 ms, given up after 150 ms without growth.
+void TestSending::pushThatGainsNothingIsGivenUp()
+{
+    QFETCH(QList<int>, held);
+    QFETCH(bool, givenUp);
+    RecordingOutside outside;
+    int asked = 0;
+    outside.answerer = [&](const ToolStart& start) {
+        if (!start.words.contains(QStringLiteral("stat")))
+            return ToolAnswer::exited(0, ".\n..\n");
+        const int size = held.value(std::min<int>(asked++, int(held.size()) - 1));
+        return ToolAnswer::exited(0, size < 0 ? "/system/bin/sh: stat: not found\n" : QByteArray::number(size) + "\n");
+    };
+    PhoneSending::setTimesForTests(10, 150, 0);
+    PhoneSending sending(QStringLiteral("phone1"), QStringLiteral("phone1"));
+    sending.add(SendItem::of(writeFile(m_files.filePath(QStringLiteral("f.bin")), QByteArray(2000, 'f'))));
+    QTRY_COMPARE(outside.streams.size(), 1);
+    QCOMPARE(outside.streams[0].start.words,
+        QStringList({"adb", "-s", "phone1", "push", QDir::toNativeSeparators(m_files.filePath("f.bin")),
+            "/sdcard/Download/f.bin"}));
+    QVERIFY(outside.streams[0].start.mergeErrors); // a newer adb tells its failures on its error stream
+    if (givenUp)
+        QTRY_COMPARE_WITH_TIMEOUT(sending.rows()[0].state, SendRow::State::Failed, 5000);
+    else
+        QTest::qWait(400);
+    QCOMPARE(sending.rows()[0].state, givenUp ? SendRow::State::Failed : SendRow::State::Sending);
+    QCOMPARE(outside.streams[0].running.isNull(), givenUp);
+    QCOMPARE(outside.lines().last() == QLatin1String("adb -s phone1 shell rm -f '/sdcard/Download/f.bin'"), givenUp);
+    PhoneSending::setTimesForTests(0, 0, 0);
 }
 
 QTEST_MAIN(TestSending)

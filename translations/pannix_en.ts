@@ -98,27 +98,27 @@
         <translation>unknown error</translation>
     </message>
     <message>
-        <location filename="../src/install/AppArchive.cpp" line="87"/>
+        <location filename="../src/install/AppArchive.cpp" line="88"/>
         <source>应用压缩包解开后超过 %1 MB（它本身的 100 倍），已被拒绝，没有安装任何东西。</source>
         <translation>The app archive unpacks to more than %1 MB (100 times its own size); it was refused and nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/install/AppArchive.cpp" line="103"/>
+        <location filename="../src/install/AppArchive.cpp" line="104"/>
         <source>应用压缩包中有两个应用的数据（%1 和 %2），已被拒绝。</source>
         <translation>The app archive holds the data of two apps (%1 and %2); it was refused.</translation>
     </message>
     <message>
-        <location filename="../src/install/AppArchive.cpp" line="126"/>
+        <location filename="../src/install/AppArchive.cpp" line="127"/>
         <source>已取消。</source>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/install/AppArchive.cpp" line="161"/>
+        <location filename="../src/install/AppArchive.cpp" line="162"/>
         <source>应用压缩包中没有 .apk 文件，没有安装任何东西。</source>
         <translation>The app archive holds no .apk file; nothing was installed.</translation>
     </message>
     <message>
-        <location filename="../src/install/AppArchive.cpp" line="166"/>
+        <location filename="../src/install/AppArchive.cpp" line="167"/>
         <source>电脑磁盘空间不足，无法解开应用压缩包：%1 所在的磁盘没有空间了。</source>
         <translation>Not enough room on this computer to unpack the app archive: the disk of %1 is full.</translation>
     </message>
@@ -648,8 +648,8 @@ Full log: %3</translation>
         <location filename="../src/launcher/Form1.cpp" line="232"/>
         <location filename="../src/launcher/Form1Launch.cpp" line="36"/>
         <location filename="../src/launcher/Form1Launch.cpp" line="53"/>
-        <location filename="../src/launcher/Form1Send.cpp" line="57"/>
-        <location filename="../src/launcher/Form1Send.cpp" line="61"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="58"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="62"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
@@ -729,32 +729,32 @@ Full log: %3</translation>
         <translation>Choose the files to send to the phones</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="43"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="44"/>
         <source>%1（%2）</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="55"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="56"/>
         <source>没有勾选手机：请先在“多设备启动”中勾选要发送到的手机。</source>
         <translation>No phone is ticked: tick the phones to send to under “Phones” first.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="56"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="57"/>
         <source>这一行没有手机，文件没有发送。</source>
         <translation>No phone is on that row; nothing was sent.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="93"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="94"/>
         <source>松开即发送到 %1</source>
         <translation>Drop to send to %1</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="94"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="95"/>
         <source>这一行没有手机</source>
         <translation>No phone on this row</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="95"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="96"/>
         <source>松开即发送到勾选的手机</source>
         <translation>Drop to send to the ticked phones</translation>
     </message>
@@ -956,84 +956,84 @@ The recording is saved as: </translation>
 <context>
     <name>PhoneSending</name>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="43"/>
-        <source>安装 %1 分钟没有结束，已停止</source>
-        <translation>The install had not ended after %1 minutes and was stopped</translation>
+        <location filename="../src/transfer/PhoneSending.cpp" line="45"/>
+        <source>安装超过 %1 分钟没有结束，已停止</source>
+        <translation>The install had not ended after more than %1 minutes and was stopped</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="55"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="57"/>
         <source>等待中</source>
         <translation>Waiting</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="92"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="94"/>
         <source>正在查看手机上的下载文件夹…</source>
         <translation>Looking into the phone’s Download folder…</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="108"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="110"/>
         <source>已保存到 %1</source>
         <translation>Saved to %1</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="119"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="121"/>
         <source>正在发送到 %1</source>
         <translation>Sending to %1</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="149"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="152"/>
         <source>手机 %1 秒没有收下任何数据，已停止</source>
         <translation>The phone took nothing for %1 seconds; stopped</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="179"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="186"/>
         <source>正在安装…</source>
         <translation>Installing…</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="190"/>
-        <location filename="../src/transfer/PhoneSending.cpp" line="228"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="200"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="241"/>
         <source>已安装</source>
         <translation>Installed</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="206"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="215"/>
         <source>应用压缩包没有解开</source>
         <translation>The app archive was not unpacked</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="208"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="217"/>
         <source>正在检查并解开应用压缩包…</source>
         <translation>Checking and unpacking the app archive…</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="228"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="242"/>
         <source>已安装，数据文件 %1 个已复制到 /sdcard/Android/obb/%2</source>
         <translation>Installed; %1 data files copied to /sdcard/Android/obb/%2</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="250"/>
-        <location filename="../src/transfer/PhoneSending.cpp" line="264"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="265"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="279"/>
         <source>已取消</source>
         <translation>Cancelled</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="264"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="279"/>
         <source>已取消（安装已交给手机的，手机可能仍会装好）</source>
         <translation>Cancelled (an install the phone had already been handed may still finish)</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="270"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="285"/>
         <source>正在取消，删除手机上写了一半的文件…</source>
         <translation>Cancelling: removing the half-written file from the phone…</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="277"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="292"/>
         <source>已取消，手机上写了一半的文件已删除</source>
         <translation>Cancelled; the half-written file was removed from the phone</translation>
     </message>
     <message>
-        <location filename="../src/transfer/PhoneSending.cpp" line="280"/>
+        <location filename="../src/transfer/PhoneSending.cpp" line="295"/>
         <source>已取消；未能删除手机上写了一半的 %1：%2</source>
         <translation>Cancelled; the half-written %1 could not be removed from the phone: %2</translation>
     </message>
@@ -1101,7 +1101,7 @@ The recording is saved as: </translation>
     <name>SendAnswers</name>
     <message>
         <location filename="../src/transfer/SendAnswers.cpp" line="36"/>
-        <location filename="../src/transfer/SendAnswers.cpp" line="99"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="100"/>
         <source>手机空间不足</source>
         <translation>Not enough room on the phone</translation>
     </message>
@@ -1132,84 +1132,84 @@ The recording is saved as: </translation>
         <translation>The phone does not allow installs over USB: turn on “Install via USB” in its developer options (Xiaomi, OPPO, vivo and others need it), then try again</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="49"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="50"/>
         <source>安装在手机上被取消：手机上若弹出确认，请点“允许”</source>
         <translation>The install was cancelled on the phone: if the phone asks, tap “Allow”</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="50"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="51"/>
         <source>手机的 Android 版本太旧，装不了这个应用</source>
         <translation>The phone’s Android is too old for this app</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="51"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="52"/>
         <source>这个应用不支持这台手机的处理器</source>
         <translation>This app does not support the phone’s processor</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="52"/>
         <location filename="../src/transfer/SendAnswers.cpp" line="53"/>
         <location filename="../src/transfer/SendAnswers.cpp" line="54"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="55"/>
         <source>这不是手机能安装的应用文件</source>
         <translation>This is no app file the phone can install</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="55"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="56"/>
         <source>应用缺少它需要的部分（拆分的 APK）</source>
         <translation>The app lacks a part it needs (a split APK)</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="63"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="64"/>
         <source>手机未授权：请在手机上允许这台电脑的 USB 调试</source>
         <translation>The phone is unauthorized: allow USB debugging for this computer on the phone</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="65"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="66"/>
         <source>手机已离线</source>
         <translation>The phone is offline</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="67"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="68"/>
         <source>手机已断开连接</source>
         <translation>The phone is no longer connected</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="70"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="71"/>
         <source>发送途中手机断开了连接</source>
         <translation>The phone went away while the file was sent</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="83"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="84"/>
         <source>%1（%2）</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="85"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="86"/>
         <source>手机拒绝安装：%1</source>
         <translation>The phone refused the install: %1</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="93"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="94"/>
         <source>安装没有完成，手机什么也没有回答</source>
         <translation>The install did not finish; the phone answered nothing</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="93"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="94"/>
         <source>安装失败：%1</source>
         <translation>The install failed: %1</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="108"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="109"/>
         <source>手机不接受这个文件：%1</source>
         <translation>The phone does not take this file: %1</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="110"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="111"/>
         <source>发送没有完成</source>
         <translation>The file was not sent</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SendAnswers.cpp" line="110"/>
+        <location filename="../src/transfer/SendAnswers.cpp" line="111"/>
         <source>发送失败：%1</source>
         <translation>Sending failed: %1</translation>
     </message>
@@ -2052,22 +2052,22 @@ The recording is saved as: </translation>
         <translation>Cannot make a temporary folder: %1</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SplitAppUnpack.cpp" line="43"/>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="42"/>
         <source>已取消。</source>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SplitAppUnpack.cpp" line="73"/>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="75"/>
         <source>无法启动 %1：%2</source>
         <translation>Cannot start %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SplitAppUnpack.cpp" line="75"/>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="77"/>
         <source>解开应用压缩包的程序意外结束了。</source>
         <translation>The program unpacking the app archive ended unexpectedly.</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SplitAppUnpack.cpp" line="84"/>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="86"/>
         <source>应用压缩包中没有 .apk 文件。</source>
         <translation>The app archive holds no .apk file.</translation>
     </message>
@@ -2992,17 +2992,17 @@ A new QR code is shown for another try.</translation>
         <translation>%1 MB/s</translation>
     </message>
     <message>
-        <location filename="../src/sending/sendfiles.cpp" line="122"/>
+        <location filename="../src/sending/sendfiles.cpp" line="123"/>
         <source>把文件拖到启动窗口上，或点“发送文件…”：应用会被安装，其他文件保存到手机的 Download 文件夹。</source>
         <translation>Drop files on the launcher or click “Send files…”: apps are installed, other files saved in the phone’s Download folder.</translation>
     </message>
     <message>
-        <location filename="../src/sending/sendfiles.cpp" line="124"/>
+        <location filename="../src/sending/sendfiles.cpp" line="125"/>
         <source>正在发送：还有 %1 项，%2 项成功，%3 项失败。</source>
         <translation>Sending: %1 to go, %2 done, %3 failed.</translation>
     </message>
     <message>
-        <location filename="../src/sending/sendfiles.cpp" line="126"/>
+        <location filename="../src/sending/sendfiles.cpp" line="128"/>
         <source>已全部结束：%1 项成功，%2 项失败，%3 项已取消。</source>
         <translation>All ended: %1 done, %2 failed, %3 cancelled.</translation>
     </message>

@@ -32,7 +32,7 @@ sendfiles::sendfiles(ProgramState& state)
 
     sendRows = new QTableWidget(0, Columns, this);
     sendRows->setObjectName(QStringLiteral("sendRows"));
-    sendRows->setGeometry(12, 12, 836, 226);
+    sendRows->setGeometry(12, 12, 836, 224);
     sendRows->setHorizontalHeaderLabels({tr("文件"), tr("手机"), tr("进度"), tr("速度"), tr("结果")});
     sendRows->verticalHeader()->hide();
     sendRows->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -47,7 +47,7 @@ sendfiles::sendfiles(ProgramState& state)
     sendSummary = WindowParts::label(this, QStringLiteral("sendSummary"), QString(), QRect(12, 250, 700, 38));
     sendSummary->setWordWrap(true);
     sendCancel = ButtonLooks::create(this, QStringLiteral("sendCancel"), ButtonLooks::window(), tr("取消"));
-    sendCancel->setGeometry(748, 254, 100, 30);
+    sendCancel->setGeometry(748, 256, 100, 28);
     connect(sendCancel, &N_Shape::Click, this, [this] { m_state.sending().cancel(); });
 
     Sending& sending = m_state.sending();

@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 
+#include <limits>
+
 namespace {
 
 int progressEveryMs = PhoneSending::ProgressEveryMs;
@@ -40,7 +42,7 @@ PhoneSending::PhoneSending(const QString& phone, const QString& label, QObject* 
     m_installLimit.setSingleShot(true);
     connect(&m_installLimit, &QTimer::timeout, this, [this] {
         stopTool();
-        finish(SendRow::State::Failed, tr("安装 %1 分钟没有结束，已停止").arg(installLimitMs / 60000));
+        finish(SendRow::State::Failed, tr("安装超过 %1 分钟没有结束，已停止").arg(m_installLimit.interval() / 60000));
     });
 }
 
@@ -120,6 +122,7 @@ void PhoneSending::pushTo(const QString& file, qint64 size, const QString& targe
     m_sinceProgress.start();
     m_sinceAsked.start();
     m_progressAsked = false;
+    m_progressKnown = false;
     m_progressTimer.start(progressEveryMs);
     m_onToolEnd = [this, then = std::move(then)](const ToolAnswer& answer) {
         m_progressTimer.stop();
@@ -142,7 +145,7 @@ void PhoneSending::pushTo(const QString& file, qint64 size, const QString& targe
 // at a time; a push that gains nothing for the stall limit is given up.
 void PhoneSending::askProgress()
 {
-    if (m_sinceProgress.elapsed() >= stallLimitMs) {
+    if (m_progressKnown && m_sinceProgress.elapsed() >= stallLimitMs) {
         stopTool();
         m_progressTimer.stop();
         const QString target = m_target;
@@ -162,6 +165,10 @@ void PhoneSending::askProgress()
             if (current != m_current || target != m_target || row().state != SendRow::State::Sending)
                 return;
             const auto held = SendAnswers::statedSize(answer.output);
+            if (held && !m_progressKnown) {
+                m_progressKnown = true;
+                m_sinceProgress.restart();
+            }
             if (!held || *held <= row().sent)
                 return;
             const qint64 ms = std::max<qint64>(1, m_sinceAsked.restart());
@@ -177,7 +184,10 @@ void PhoneSending::installApp(const QStringList& parts)
     row().sent = -1;
     row().bytesPerSecond = -1;
     update(SendRow::State::Installing, tr("正在安装…"));
-    m_installLimit.start(installLimitMs);
+    qint64 megabytes = 0;
+    for (const QString& part : parts)
+        megabytes += QFileInfo(part).size() / 1000000;
+    m_installLimit.start(int(std::min<qint64>(installLimitMs + megabytes * 1000, std::numeric_limits<int>::max())));
     const bool split = m_queue[m_current].item.kind == SendItem::Kind::SplitApp;
     m_onToolEnd = [this, split](const ToolAnswer& answer) {
         m_installLimit.stop();

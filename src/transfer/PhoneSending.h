@@ -23,8 +23,9 @@ class PhoneSending : public QObject
     Q_OBJECT
 
 public:
-    // How often a push is asked after; a push that gains nothing for this long is given up; an
-    // install that has not ended after this long is stopped.
+    // How often a push is asked after; a push that gains nothing for this long is given up (once the
+    // phone has told a size at all: an old phone's shell may have no stat); an install that has not
+    // ended after this long, and a second more for each megabyte, is stopped.
     static constexpr int ProgressEveryMs = 1000;
     static constexpr int StallLimitMs = 60 * 1000;
     static constexpr int InstallLimitMs = 10 * 60 * 1000;
@@ -79,6 +80,7 @@ private:
     QTimer m_progressTimer;
     QTimer m_installLimit;
     bool m_progressAsked = false;
+    bool m_progressKnown = false; // the phone has told a size
     QString m_target; // the file on the phone being written, removed if cancelled
     QElapsedTimer m_sinceProgress; // since the phone last held more of it
     QElapsedTimer m_sinceAsked;

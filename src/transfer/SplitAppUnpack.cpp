@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTimer>
 
 SplitAppUnpack::SplitAppUnpack(const QString& archive, QObject* parent)
@@ -54,7 +55,9 @@ void SplitAppUnpack::take(const QByteArray& output)
         };
         if (line.split && inFolder(*line.split))
             m_splits.append(*line.split);
-        if (line.obb && inFolder(*line.obb)) {
+        // The package names a folder on the phone: nothing but a package's name is taken for it.
+        static const QRegularExpression package(QStringLiteral("^[A-Za-z][A-Za-z0-9_]*(\\.[A-Za-z][A-Za-z0-9_]*)+$"));
+        if (line.obb && inFolder(*line.obb) && package.match(line.package).hasMatch()) {
             m_obbs.append(*line.obb);
             m_package = line.package;
         }
