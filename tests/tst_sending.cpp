@@ -145,6 +145,8 @@ void TestSending::appDroppedOnTheLauncherInstallsOnThreePhones()
     QTRY_VERIFY_WITH_TIMEOUT(desk.allEnded(), 30000);
     QVERIFY(desk.windows.sendWindow().isVisible());
     QCOMPARE(desk.rows().rowCount(), 3);
+    // The launcher says how it went too, for a user who closed the window.
+    QTRY_COMPARE(desk.launcher().launchStatus->toolTip(), QStringLiteral("发送到手机：3 项成功，0 项失败，0 项已取消"));
     QStringList labels;
     for (int row = 0; row < 3; ++row) {
         QCOMPARE(desk.shown(row, Result), QStringLiteral("已安装"));

@@ -585,116 +585,116 @@ Full log: %3</translation>
         <translation>With several phones, only the first one&apos;s sound plays on the computer; the others keep theirs.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="82"/>
+        <location filename="../src/launcher/Form1.cpp" line="83"/>
         <source>分辨率</source>
         <translation>Resolution</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="83"/>
+        <location filename="../src/launcher/Form1.cpp" line="84"/>
         <source>按原设备比例设定纵向分辨率</source>
         <translation>Height; the phone&apos;s aspect ratio is kept</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="86"/>
+        <location filename="../src/launcher/Form1.cpp" line="87"/>
         <source>默认</source>
         <translation>Max</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="95"/>
+        <location filename="../src/launcher/Form1.cpp" line="96"/>
         <source>附加设置</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="101"/>
+        <location filename="../src/launcher/Form1.cpp" line="102"/>
         <source>悬浮工具栏</source>
         <translation>Panels</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="104"/>
+        <location filename="../src/launcher/Form1.cpp" line="105"/>
         <source>启动时录屏</source>
         <translation>Record</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="115"/>
+        <location filename="../src/launcher/Form1.cpp" line="116"/>
         <source>比特率(数值越高，延迟越高，但显示和录屏也越清晰)</source>
         <translation>Bit rate (higher: sharper picture and recording, more delay)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="119"/>
+        <location filename="../src/launcher/Form1.cpp" line="120"/>
         <source>8Mbps(默认)</source>
         <translation>8Mbps (default)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="126"/>
+        <location filename="../src/launcher/Form1.cpp" line="127"/>
         <source>自定义录屏文件名。默认为ScrRec</source>
         <translation>Recording name (default ScrRec)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="156"/>
+        <location filename="../src/launcher/Form1.cpp" line="157"/>
         <source>投屏工具</source>
         <translation>Tools</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="160"/>
+        <location filename="../src/launcher/Form1.cpp" line="161"/>
         <source>更多选项…</source>
         <translation>More options…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="164"/>
+        <location filename="../src/launcher/Form1.cpp" line="165"/>
         <source>发送文件…</source>
         <translation>Send files…</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="232"/>
+        <location filename="../src/launcher/Form1.cpp" line="233"/>
         <location filename="../src/launcher/Form1Launch.cpp" line="36"/>
         <location filename="../src/launcher/Form1Launch.cpp" line="53"/>
-        <location filename="../src/launcher/Form1Send.cpp" line="58"/>
-        <location filename="../src/launcher/Form1Send.cpp" line="62"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="71"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="75"/>
         <source>警告！</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="139"/>
+        <location filename="../src/launcher/Form1.cpp" line="140"/>
         <source>启动</source>
         <translation>Launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="142"/>
+        <location filename="../src/launcher/Form1.cpp" line="143"/>
         <source>软件使用说明与帮助(酷安图文)</source>
         <translation>Help and guide (CoolApk)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="145"/>
+        <location filename="../src/launcher/Form1.cpp" line="146"/>
         <source>查看快捷键</source>
         <translation>Shortcuts</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="148"/>
+        <location filename="../src/launcher/Form1.cpp" line="149"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="178"/>
+        <location filename="../src/launcher/Form1.cpp" line="179"/>
         <source>公告</source>
         <translation>Notice</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="189"/>
+        <location filename="../src/launcher/Form1.cpp" line="190"/>
         <source>截屏(screen.png)与录屏文件保存在：</source>
         <translation>Screenshots (screen.png) and recordings go to: </translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="203"/>
+        <location filename="../src/launcher/Form1.cpp" line="204"/>
         <source>未检测到设备!</source>
         <translation>No device found</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="231"/>
+        <location filename="../src/launcher/Form1.cpp" line="232"/>
         <source>按Ctrl+f可退出(切换)全屏！</source>
         <translation>Press Ctrl+f to leave (toggle) full screen.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1.cpp" line="231"/>
+        <location filename="../src/launcher/Form1.cpp" line="232"/>
         <source>按Alt+f可退出(切换)全屏！</source>
         <translation>Press Alt+f to leave (toggle) full screen.</translation>
     </message>
@@ -724,37 +724,42 @@ Full log: %3</translation>
         <translation>Apply and launch</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="33"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="37"/>
+        <source>发送到手机：%1 项成功，%2 项失败，%3 项已取消</source>
+        <translation>Sent to phones: %1 done, %2 failed, %3 cancelled</translation>
+    </message>
+    <message>
+        <location filename="../src/launcher/Form1Send.cpp" line="46"/>
         <source>选择要发送到手机的文件</source>
         <translation>Choose the files to send to the phones</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="44"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="57"/>
         <source>%1（%2）</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="56"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="69"/>
         <source>没有勾选手机：请先在“多设备启动”中勾选要发送到的手机。</source>
         <translation>No phone is ticked: tick the phones to send to under “Phones” first.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="57"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="70"/>
         <source>这一行没有手机，文件没有发送。</source>
         <translation>No phone is on that row; nothing was sent.</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="94"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="107"/>
         <source>松开即发送到 %1</source>
         <translation>Drop to send to %1</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="95"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="108"/>
         <source>这一行没有手机</source>
         <translation>No phone on this row</translation>
     </message>
     <message>
-        <location filename="../src/launcher/Form1Send.cpp" line="96"/>
+        <location filename="../src/launcher/Form1Send.cpp" line="109"/>
         <source>松开即发送到勾选的手机</source>
         <translation>Drop to send to the ticked phones</translation>
     </message>
@@ -2057,17 +2062,17 @@ The recording is saved as: </translation>
         <translation>Cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SplitAppUnpack.cpp" line="75"/>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="74"/>
         <source>无法启动 %1：%2</source>
         <translation>Cannot start %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SplitAppUnpack.cpp" line="77"/>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="76"/>
         <source>解开应用压缩包的程序意外结束了。</source>
         <translation>The program unpacking the app archive ended unexpectedly.</translation>
     </message>
     <message>
-        <location filename="../src/transfer/SplitAppUnpack.cpp" line="86"/>
+        <location filename="../src/transfer/SplitAppUnpack.cpp" line="85"/>
         <source>应用压缩包中没有 .apk 文件。</source>
         <translation>The app archive holds no .apk file.</translation>
     </message>
@@ -2992,17 +2997,17 @@ A new QR code is shown for another try.</translation>
         <translation>%1 MB/s</translation>
     </message>
     <message>
-        <location filename="../src/sending/sendfiles.cpp" line="123"/>
+        <location filename="../src/sending/sendfiles.cpp" line="116"/>
         <source>把文件拖到启动窗口上，或点“发送文件…”：应用会被安装，其他文件保存到手机的 Download 文件夹。</source>
         <translation>Drop files on the launcher or click “Send files…”: apps are installed, other files saved in the phone’s Download folder.</translation>
     </message>
     <message>
-        <location filename="../src/sending/sendfiles.cpp" line="125"/>
+        <location filename="../src/sending/sendfiles.cpp" line="119"/>
         <source>正在发送：还有 %1 项，%2 项成功，%3 项失败。</source>
         <translation>Sending: %1 to go, %2 done, %3 failed.</translation>
     </message>
     <message>
-        <location filename="../src/sending/sendfiles.cpp" line="128"/>
+        <location filename="../src/sending/sendfiles.cpp" line="121"/>
         <source>已全部结束：%1 项成功，%2 项失败，%3 项已取消。</source>
         <translation>All ended: %1 done, %2 failed, %3 cancelled.</translation>
     </message>

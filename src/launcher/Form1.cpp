@@ -73,6 +73,7 @@ Form1::Form1(ProgramState& state)
     connect(TimerTOT, &QTimer::timeout, this, &Form1::tickTimerTOT);
 
     setAcceptDrops(true);
+    followSending();
     load();
 }
 

@@ -148,6 +148,7 @@ private:
     void fullscreenHint();
     void helpClick();
     void chooseFilesToSend();
+    void followSending();
     int slotRowAt(const QPoint& place) const;
     QString phoneLabel(int slot) const;
 

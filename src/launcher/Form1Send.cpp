@@ -28,6 +28,19 @@ QStringList localFiles(const QMimeData* data)
 
 } // namespace
 
+// Once everything sent has ended, the launcher says how it went, whether or not the window
+// "发送到手机" is still open.
+void Form1::followSending()
+{
+    connect(&m_state.sending(), &Sending::allEnded, this, [this] {
+        const Sending::Counts counts = m_state.sending().counts();
+        say(tr("发送到手机：%1 项成功，%2 项失败，%3 项已取消")
+                .arg(counts.done)
+                .arg(counts.failed)
+                .arg(counts.cancelled));
+    });
+}
+
 void Form1::chooseFilesToSend()
 {
     const QStringList files = Outside::current().chooseFiles(tr("选择要发送到手机的文件"));

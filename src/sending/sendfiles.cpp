@@ -109,21 +109,17 @@ void sendfiles::showRow(int index)
 void sendfiles::showSummary()
 {
     const Sending& sending = m_state.sending();
-    int done = 0, failed = 0, cancelled = 0;
-    for (int i = 0; i < sending.rowCount(); ++i) {
-        const SendRow::State state = sending.row(i).state;
-        done += state == SendRow::State::Done ? 1 : 0;
-        failed += state == SendRow::State::Failed ? 1 : 0;
-        cancelled += state == SendRow::State::Cancelled ? 1 : 0;
-    }
-    const int running = sending.rowCount() - done - failed - cancelled;
-    sendCancel->setEnabledState(running > 0);
+    const Sending::Counts counts = sending.counts();
+    sendCancel->setEnabledState(counts.running > 0);
     if (sending.rowCount() == 0)
         sendSummary->setText(
             tr("把文件拖到启动窗口上，或点“发送文件…”：应用会被安装，其他文件保存到手机的 Download 文件夹。"));
-    else if (running > 0)
-        sendSummary->setText(tr("正在发送：还有 %1 项，%2 项成功，%3 项失败。").arg(running).arg(done).arg(failed));
-    else
+    else if (counts.running > 0)
         sendSummary->setText(
-            tr("已全部结束：%1 项成功，%2 项失败，%3 项已取消。").arg(done).arg(failed).arg(cancelled));
+            tr("正在发送：还有 %1 项，%2 项成功，%3 项失败。").arg(counts.running).arg(counts.done).arg(counts.failed));
+    else
+        sendSummary->setText(tr("已全部结束：%1 项成功，%2 项失败，%3 项已取消。")
+                                 .arg(counts.done)
+                                 .arg(counts.failed)
+                                 .arg(counts.cancelled));
 }

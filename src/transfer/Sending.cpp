@@ -85,6 +85,19 @@ SendRow Sending::row(int index) const
     return phone->rows().value(at);
 }
 
+Sending::Counts Sending::counts() const
+{
+    Counts counts;
+    for (int i = 0; i < rowCount(); ++i) {
+        const SendRow::State state = row(i).state;
+        ++(state == SendRow::State::Done             ? counts.done
+                : state == SendRow::State::Failed    ? counts.failed
+                : state == SendRow::State::Cancelled ? counts.cancelled
+                                                     : counts.running);
+    }
+    return counts;
+}
+
 void Sending::phoneChanged(PhoneSending* phone, int row)
 {
     const int index = int(m_rows.indexOf(QPair<PhoneSending*, int>(phone, row)));

@@ -37,6 +37,12 @@ public:
 
     int rowCount() const { return int(m_rows.size()); }
     SendRow row(int index) const;
+    // How the rows stand: running counts the rows not yet ended.
+    struct Counts
+    {
+        int done = 0, failed = 0, cancelled = 0, running = 0;
+    };
+    Counts counts() const;
 
 signals:
     // Rows were added or all replaced.
