@@ -3,12 +3,14 @@
 #include "ArchiveMaker.h"
 #include "Fixture.h"
 #include "RealBridge.h"
+#include "bridge/HelperProgram.h"
 #include "controls/N_Shape.h"
 #include "sending/sendfiles.h"
 #include "state/ProgramState.h"
 #include "transfer/PhoneFileNames.h"
 #include "transfer/PhoneSending.h"
 #include "transfer/Sending.h"
+#include "transfer/SplitAppUnpack.h"
 
 #include <QMimeData>
 #include <QProgressBar>
@@ -104,6 +106,7 @@ private slots:
     void phoneLeavingMidPushIsTold();
     void storableNames_data();
     void storableNames();
+    void helperThatCannotStartIsSaid();
     void pushThatGainsNothingIsGivenUp_data();
     void pushThatGainsNothingIsGivenUp();
 
@@ -229,7 +232,8 @@ void TestSending::fileKeepsWhatThePhoneHasAndGetsAName()
     Desk desk;
     desk.openLauncher(1);
     const QByteArray content(3 * 1000 * 1000 + 7, 'x');
-    desk.drop({writeFile(m_files.filePath(name), content)});
+    desk.outside.chosenFiles = {writeFile(m_files.filePath(name), content)};
+    Fixture::click(Fixture::find<QLabel>(desk.launcher(), "sendLink"));
     QTRY_VERIFY_WITH_TIMEOUT(desk.allEnded(), 30000);
     QCOMPARE(desk.shown(0, Result), QStringLiteral("已保存到 /sdcard/Download/") + saved);
     const QString target = m_files.filePath(QStringLiteral("back"));
@@ -358,6 +362,8 @@ void TestSending::storableNames_data()
     QTest::newRow("Chinese, shortened whole") << QString(86, QChar(0x6587)) + ".pdf" << 253 << "文.pdf";
     QTest::newRow("only a dot") << "." << 2 << "_.";
     QTest::newRow("hidden file") << ".nomedia" << 8 << ".nomedia";
+    // Found by the fuzz target: a dot followed by more than an extension ever is.
+    QTest::newRow("a dot far from the end") << "a." + QString(300, QLatin1Char('x')) << 255 << "xxx";
 }
 
 void TestSending::storableNames()
@@ -371,6 +377,16 @@ void TestSending::storableNames()
     // A taken name of that length keeps its number within the limit.
     QVERIFY(PhoneFileNames::free(stored, {stored}).toUtf8().size() <= 255);
     QVERIFY(PhoneFileNames::free(stored, {stored}).contains(QLatin1String(" (1)")));
+}
+
+void TestSending::helperThatCannotStartIsSaid()
+{
+    RecordingOutside outside;
+    HelperProgram::setPathForTests(m_files.filePath(QStringLiteral("no-such-helper")));
+    SplitAppUnpack unpack(m_files.filePath(QStringLiteral("any.xapk")));
+    QTRY_VERIFY(unpack.done());
+    QVERIFY2(unpack.problem().startsWith(QStringLiteral("无法启动 ")), qPrintable(unpack.problem()));
+    HelperProgram::setPathForTests(QStringLiteral(PANNIX_TOOLS_HELPER));
 }
 
 void TestSending::pushThatGainsNothingIsGivenUp_data()

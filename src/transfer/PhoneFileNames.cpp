@@ -23,11 +23,13 @@ QString fitted(QString base, const QString& tail)
     return base + tail;
 }
 
-// Where the extension begins: at the last dot, unless the name has no other (".nomedia").
+// Where the extension begins: at the last dot, unless the name has no other (".nomedia") or what
+// follows it is too long for an extension (then the dot is the name's own, and shortening may take it).
 qsizetype extensionAt(const QString& name)
 {
+    constexpr qsizetype LongestExtension = 16;
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot > 0 ? dot : name.size();
+    return dot > 0 && name.size() - dot <= LongestExtension ? dot : name.size();
 }
 
 } // namespace
