@@ -63,6 +63,7 @@ void sendfiles::showAllRows()
     sendRows->setRowCount(count);
     for (int row = 0; row < count; ++row)
         showRow(row);
+    showSummary(); // with no row, what the window is for
 }
 
 void sendfiles::showRow(int index)

@@ -33,11 +33,11 @@ QString Sending::send(const QStringList& files, const QList<Phone>& phones)
     }
     if (!busy()) {
         // A new list: what the last one left behind goes.
-        qDeleteAll(m_phones);
+        for (PhoneSending* phone : std::as_const(m_phones))
+            phone->deleteLater();
         m_phones.clear();
         m_rows.clear();
-        qDeleteAll(m_unpacks);
-        m_unpacks.clear();
+        dropUnpacks();
     }
     for (const SendItem& item : items) {
         SplitAppUnpack* split = nullptr;
@@ -110,7 +110,15 @@ void Sending::tidyWhenIdle()
 {
     if (busy())
         return;
-    qDeleteAll(m_unpacks);
-    m_unpacks.clear();
+    dropUnpacks();
     emit allEnded();
+}
+
+// Let go of from the event loop: the last phone may be told it is idle from within an unpacking's
+// own report, which must not find itself deleted when it returns.
+void Sending::dropUnpacks()
+{
+    for (SplitAppUnpack* unpack : std::as_const(m_unpacks))
+        unpack->deleteLater();
+    m_unpacks.clear();
 }

@@ -54,6 +54,7 @@ signals:
 private:
     void phoneChanged(PhoneSending* phone, int row);
     void tidyWhenIdle();
+    void dropUnpacks();
 
     QMap<QString, PhoneSending*> m_phones; // by the bridge's name
     QList<QPair<PhoneSending*, int>> m_rows; // each row: its phone and its place there
