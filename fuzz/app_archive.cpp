@@ -25,12 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString folder = place->filePath(QStringLiteral("app"));
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
-    {
-        QFile file(archive);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        file.write(fuzzBytes(data, size));
-    }
+    if (!writeFuzzFile(archive, data, size))
+        return 0;
     QString problem;
     const AppArchive::Contents contents = AppArchive::unpack(archive, folder, nullptr, &problem);
     if (QDir(place->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size() != 2)

@@ -25,12 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString root = place->filePath(QStringLiteral("tools"));
     QDir(root).removeRecursively();
     QDir().mkpath(root);
-    {
-        QFile file(archive);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        file.write(fuzzBytes(data, size));
-    }
+    if (!writeFuzzFile(archive, data, size))
+        return 0;
     const QString problem = ToolsArchive::unpack(archive, QStringLiteral("scrcpy-win64-v3.1"), root);
     // Only the archive and the tools' folder may be in the place; only the top folder in the root.
     if (QDir(place->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size() != 2)

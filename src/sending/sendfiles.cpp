@@ -52,8 +52,11 @@ sendfiles::sendfiles(ProgramState& state)
 
     Sending& sending = m_state.sending();
     connect(&sending, &Sending::rowsReset, this, &sendfiles::showAllRows);
-    connect(&sending, &Sending::rowChanged, this, &sendfiles::showRow);
-    connect(&sending, &Sending::allEnded, this, &sendfiles::showSummary);
+    // The summary once per change, not once per row of a list shown whole.
+    connect(&sending, &Sending::rowChanged, this, [this](int row) {
+        showRow(row);
+        showSummary();
+    });
     showAllRows();
 }
 
@@ -63,7 +66,7 @@ void sendfiles::showAllRows()
     sendRows->setRowCount(count);
     for (int row = 0; row < count; ++row)
         showRow(row);
-    showSummary(); // with no row, what the window is for
+    showSummary();
 }
 
 void sendfiles::showRow(int index)
@@ -104,7 +107,6 @@ void sendfiles::showRow(int index)
     result->setForeground(row.state == SendRow::State::Failed ? QColor(176, 0, 0)
             : row.state == SendRow::State::Done               ? QColor(0, 112, 0)
                                                               : palette().color(QPalette::Text));
-    showSummary();
 }
 
 void sendfiles::showSummary()
