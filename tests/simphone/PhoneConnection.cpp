@@ -229,27 +229,12 @@ QByteArray PhoneConnection::runPackageManager(const QList<QByteArray>& words, co
             return "Failure [INSTALL_FAILED_INVALID_URI]\n";
         return m_phone.installAnswer + "\n";
     }
-    if (verb == "install-create") {
-        const int session = int(m_phone.sessions.size()) + 1;
-        m_phone.sessions.insert(session, 0);
-        return "Success: created install session [" + QByteArray::number(session) + "]\n";
-    }
-    const int size = words.indexOf("-S");
-    const int session = words.value(size >= 0 ? size + 2 : 2).toInt();
-    if (!m_phone.sessions.contains(session))
-        return "Failure [INSTALL_FAILED_INTERNAL_ERROR: no session " + QByteArray::number(session) + "]\n";
-    if (verb == "install-write") {
-        m_phone.sessions[session] += input.size();
+    if (verb == "install-create")
+        return "Success: created install session [" + QByteArray::number(++m_phone.sessions) + "]\n";
+    if (verb == "install-write")
         return "Success: streamed " + QByteArray::number(input.size()) + " bytes\n";
-    }
-    if (verb == "install-commit") {
-        m_phone.sessions.remove(session);
+    if (verb == "install-commit")
         return m_phone.installAnswer + "\n";
-    }
-    if (verb == "install-abandon") {
-        m_phone.sessions.remove(session);
-        return "Success\n";
-    }
     return "Unknown command: " + verb + "\n";
 }
 
@@ -273,9 +258,6 @@ QByteArray PhoneConnection::runShell(const QByteArray& command)
     QList<QByteArray> words = shellWords(command);
     words.removeAll("</dev/null");
     const QString target = QString::fromUtf8(words.value(words.size() - 1));
-    const auto sizeOf = [this](const QString& path) {
-        return m_phone.countOnly ? m_phone.countedSizes.value(path) : qint64(m_phone.files.value(path).size());
-    };
     if (words.value(0) == "ls" && words.value(1) == "-1a") {
         QByteArray listing = ".\n..\n";
         for (auto it = m_phone.files.cbegin(); it != m_phone.files.cend(); ++it) {
@@ -287,7 +269,7 @@ QByteArray PhoneConnection::runShell(const QByteArray& command)
     if (words.value(0) == "stat" && words.value(2) == "%s") {
         if (!m_phone.files.contains(target))
             return "stat: '" + target.toUtf8() + "': No such file or directory\n";
-        return QByteArray::number(sizeOf(target)) + "\n";
+        return QByteArray::number(m_phone.sizeOf(target)) + "\n";
     }
     if (words.value(0) == "rm") {
         m_phone.files.remove(target);
@@ -344,7 +326,7 @@ void PhoneConnection::handleSync(Stream& stream)
             stream.input.remove(0, 8);
             m_phone.record("sync:DONE " + stream.receiving.toUtf8() + " " + QByteArray::number(stream.received));
             stream.receiving.clear();
-            write(stream, stream.refused ? syncPacket("FAIL", "No space left on device") : syncPacket("OKAY", {}));
+            write(stream, syncPacket("OKAY", {}));
             continue;
         }
         if (stream.input.size() < 8 + int(length))
@@ -356,8 +338,7 @@ void PhoneConnection::handleSync(Stream& stream)
             m_phone.record("sync:" + id + " " + payload);
         if (id == "STAT") {
             const bool exists = m_phone.files.contains(path);
-            const qint64 size = m_phone.countOnly ? m_phone.countedSizes.value(path) : m_phone.files.value(path).size();
-            write(stream, "STAT" + le32(exists ? RegularFile : 0) + le32(quint32(size)) + le32(0));
+            write(stream, "STAT" + le32(exists ? RegularFile : 0) + le32(quint32(m_phone.sizeOf(path))) + le32(0));
         } else if (id == "RECV") {
             if (!m_phone.files.contains(path)) {
                 write(stream, syncPacket("FAIL", "No such file or directory"));
@@ -373,7 +354,6 @@ void PhoneConnection::handleSync(Stream& stream)
             // host leaves half-sent stays half-written.
             stream.receiving = path.section(QLatin1Char(','), 0, 0);
             stream.received = 0;
-            stream.refused = false;
             m_phone.files.insert(stream.receiving, {});
             m_phone.countedSizes.insert(stream.receiving, 0);
         } else if (id == "DATA") {
@@ -390,18 +370,8 @@ void PhoneConnection::handleSync(Stream& stream)
 void PhoneConnection::receiveData(Stream& stream, const QByteArray& payload)
 {
     // A file removed while it is written takes the rest nowhere, as an unlinked file does.
-    if (stream.refused || !m_phone.files.contains(stream.receiving))
+    if (!m_phone.files.contains(stream.receiving))
         return;
-    qint64 used = 0;
-    for (auto it = m_phone.files.cbegin(); it != m_phone.files.cend(); ++it)
-        used += m_phone.countOnly ? m_phone.countedSizes.value(it.key()) : it.value().size();
-    if (m_phone.freeBytes >= 0 && used + payload.size() > m_phone.freeBytes) {
-        // A phone whose storage is full gives the file up, as its daemon does.
-        stream.refused = true;
-        m_phone.files.remove(stream.receiving);
-        m_phone.countedSizes.remove(stream.receiving);
-        return;
-    }
     stream.received += payload.size();
     if (m_phone.countOnly)
         m_phone.countedSizes[stream.receiving] += payload.size();

@@ -19,11 +19,12 @@ struct PhoneState
     QMap<QString, QByteArray> files;
     // What the package manager answers an install: "Success" or "Failure [INSTALL_FAILED_...]".
     QByteArray installAnswer = "Success";
-    qint64 freeBytes = -1; // room for files pushed; -1 for plenty
     qint64 bytesPerSecond = 0; // how fast a pushed file is taken; 0 for as fast as it comes
     bool countOnly = false; // a pushed file's bytes are counted, not kept (a file of gigabytes)
     QMap<QString, qint64> countedSizes;
-    QMap<int, qint64> sessions; // install sessions, by number: the bytes written into each
+    int sessions = 0; // install sessions opened
+
+    qint64 sizeOf(const QString& path) const { return countOnly ? countedSizes.value(path) : files.value(path).size(); }
 
     void record(const QByteArray& request) const
     {
@@ -56,7 +57,6 @@ private:
         bool closeWhenWritten = false;
         QString receiving; // a SEND in progress: the file being written
         qint64 received = 0;
-        bool refused = false; // the phone had no room: the rest of the file is read and dropped
         qint64 toRead = -1; // an exec stream's input still to come
         QByteArray command; // an exec stream's command, answered once its input is read
     };

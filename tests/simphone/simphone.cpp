@@ -3,7 +3,7 @@
 // It answers shell, sync, package manager and tcpip requests and records every service it is asked for.
 //
 //   simphone [--port N] [--maker NAME] [--serialno S] [--unauthorized] [--log FILE] [--picture-out FILE]
-//            [--install-answer TEXT] [--free-bytes N] [--bytes-per-second N] [--count-only]
+//            [--install-answer TEXT] [--bytes-per-second N] [--count-only]
 //
 // Prints "PORT <n>" on its first line once it listens.
 #include "PhoneConnection.h"
@@ -44,11 +44,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption logOption("log", "file that records each request", "file");
     const QCommandLineOption pictureOption("picture-out", "where to write the screen picture", "file");
     const QCommandLineOption installOption("install-answer", "what pm says to an install", "text", "Success");
-    const QCommandLineOption freeOption("free-bytes", "room for pushed files", "bytes", "-1");
     const QCommandLineOption rateOption("bytes-per-second", "how fast a pushed file is taken", "bytes", "0");
     const QCommandLineOption countOption("count-only", "count a pushed file's bytes rather than keep them");
     parser.addOptions({portOption, makerOption, serialOption, unauthorizedOption, logOption, pictureOption,
-        installOption, freeOption, rateOption, countOption});
+        installOption, rateOption, countOption});
     parser.process(app);
 
     QTcpServer server;
@@ -63,7 +62,6 @@ int main(int argc, char* argv[])
     phone.authorized = !parser.isSet(unauthorizedOption);
     phone.logPath = parser.value(logOption);
     phone.installAnswer = parser.value(installOption).toUtf8();
-    phone.freeBytes = parser.value(freeOption).toLongLong();
     phone.bytesPerSecond = parser.value(rateOption).toLongLong();
     phone.countOnly = parser.isSet(countOption);
     phone.picture = makePicture(server.serverPort());
